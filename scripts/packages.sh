@@ -1,0 +1,7 @@
+# The Debian packages each command needs; sourced by ./test and ./calorvia.
+# build: compiler, build system and test framework.
+CALORVIA_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev)
+# fuzz: clang with its libFuzzer and sanitizer runtimes.
+CALORVIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# bench: Google Benchmark.
+CALORVIA_BENCH_PACKAGES=(libbenchmark-dev)

@@ -1,0 +1,52 @@
+#include "text/text_file.h"
+
+#include <atomic>
+#include <fstream>
+#include <system_error>
+#include <unistd.h>
+
+namespace calorvia::text {
+
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::string> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(std::move(line));
+        line.clear();
+    }
+    if (in.bad()) return std::nullopt;
+    return lines;
+}
+
+bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content) {
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temporary = path;
+    temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    std::filesystem::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace calorvia::text

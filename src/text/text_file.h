@@ -1,0 +1,21 @@
+#pragma once
+// Whole-file reading and safe writing of the program's plain-text files.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace calorvia::text {
+
+// The lines of a text file without their line ends ("\n", or "\r\n" as a file
+// made on Windows has them). Nothing when the file cannot be opened or read.
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
+
+// Replaces the file with `content` through a temporary file in the same folder
+// and a rename, so that a failed write never leaves half a file and the old
+// file survives. False when the file could not be written.
+bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content);
+
+}  // namespace calorvia::text

@@ -1,0 +1,109 @@
+#include "text/number_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstring>
+#include <cmath>
+#include <limits>
+#include <random>
+
+#include "text/number_reader.h"
+
+namespace calorvia::text {
+namespace {
+
+TEST(GeneralForm, SinglePrecisionKeepsSevenSignificantDigitsInFifteenCharacters) {
+    struct Case {
+        float value;
+        const char* text;
+    };
+    const Case cases[] = {
+        {300.0f, "       300.0000"},   {0.0f, "       0.000000"},
+        {-1.5f, "      -1.500000"},   {1.0e-8f, "   1.000000E-08"},
+        {12345678.0f, "   1.234568E+07"}, {0.0001f, "   1.000000E-04"},
+        {0.1f, "      0.1000000"}, {0.0999f, "   9.990000E-02"},
+        {1234567.0f, "       1234567."}, {-0.0f, "      -0.000000"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(generalFloat(c.value), c.text) << c.value;
+}
+
+TEST(GeneralForm, DoublePrecisionKeepsFifteenSignificantDigits) {
+    EXPECT_EQ(generalDouble(0.1), "       0.100000000000000");
+    EXPECT_EQ(generalDouble(-2.5e-12), "   -2.50000000000000E-12");
+    EXPECT_EQ(generalDouble(1.0 / 3.0).size(), 24u);
+}
+
+TEST(GeneralForm, ValuesReadBackToTheirPrecision) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-30, 30);
+    for (int i = 0; i < 2000; ++i) {
+        const double value = mantissa(random) * std::pow(10.0, exponent(random));
+        const float single = static_cast<float>(value);
+        const std::optional<double> singleBack = readReal(generalFloat(single));
+        ASSERT_TRUE(singleBack.has_value()) << generalFloat(single);
+        EXPECT_NEAR(*singleBack, single, std::abs(single) * 5e-7) << generalFloat(single);
+        const std::optional<double> doubleBack = readReal(generalDouble(value));
+        ASSERT_TRUE(doubleBack.has_value()) << generalDouble(value);
+        EXPECT_NEAR(*doubleBack, value, std::abs(value) * 5e-15) << generalDouble(value);
+    }
+}
+
+TEST(FixedLayout, FieldsAreRightAlignedAndGrowRatherThanLoseDigits) {
+    EXPECT_EQ(fixedReal(0.05, 12, 5), "     0.05000");
+    EXPECT_EQ(fixedReal(-273.15, 14, 7), "  -273.1500000");
+    EXPECT_EQ(fixedReal(0.4, 10, 4), "    0.4000");
+    EXPECT_EQ(fixedReal(123456789.0, 12, 5), "123456789.00000");
+    EXPECT_EQ(fixedInteger(7, 4), "   7");
+    EXPECT_EQ(fixedInteger(-12, 4), " -12");
+    EXPECT_EQ(fixedInteger(123456, 4), "123456");
+    EXPECT_EQ(generalInteger(1000), "        1000");
+}
+
+TEST(ShortestReal, RoundTripsExactly) {
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 5000; ++i) {
+        double value;
+        do {
+            const std::uint64_t bits = random();
+            static_assert(sizeof value == sizeof bits);
+            std::memcpy(&value, &bits, sizeof value);
+        } while (!std::isfinite(value));
+        const std::string text = shortestReal(value);
+        const std::optional<double> back = readReal(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(std::memcmp(&*back, &value, sizeof value), 0) << text;
+    }
+    EXPECT_EQ(shortestReal(0.1), "0.1");
+    EXPECT_EQ(shortestReal(1e-8), "1e-08");
+}
+
+TEST(ListLine, StartsWithABlankAndJoinsItems) {
+    EXPECT_EQ(ListLine().real(0.5f).real(300.0f).str(), "       0.5000000       300.0000");
+    EXPECT_EQ(ListLine().text("The simulation is for steady state!").str(),
+              " The simulation is for steady state!");
+    EXPECT_EQ(ListLine().integer(3).text(" <= Number").str(), "            3 <= Number");
+    EXPECT_EQ(ListLine().str(), " ");
+}
+
+TEST(NumberWriting, IgnoresADecimalCommaLocale) {
+    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    bool switched = false;
+    for (const char* name : {"pt_BR.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            switched = true;
+            break;
+        }
+    }
+    const std::string general = generalFloat(1.5f);
+    const std::string fixed = fixedReal(1.5, 8, 2);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    if (!switched) GTEST_SKIP() << "no decimal-comma locale installed";
+    EXPECT_EQ(general, "       1.500000");
+    EXPECT_EQ(fixed, "    1.50");
+}
+
+}  // namespace
+}  // namespace calorvia::text
