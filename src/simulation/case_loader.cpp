@@ -1,0 +1,219 @@
+#include "simulation/case_loader.h"
+
+#include <array>
+
+#include "interpreter/interpreter.h"
+#include "interpreter/property_text.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation {
+namespace {
+
+using interpreter::PropertyVariable;
+
+// Reads the working case file one line after the other. Every numeric line
+// holds one free-form value; a text line is taken whole, cut at 256 characters.
+class CaseFileReader {
+public:
+    explicit CaseFileReader(const std::vector<std::string>& lines) : lines_(lines) {}
+
+    std::optional<double> number() {
+        const std::string* line = nextLine();
+        return line ? text::readReal(*line) : std::nullopt;
+    }
+
+    std::optional<std::int32_t> integer() {
+        const std::string* line = nextLine();
+        return line ? text::readInteger(*line) : std::nullopt;
+    }
+
+    // A file that ends where a text is expected is as corrupted as one that
+    // ends at a number: the case cannot be complete.
+    std::optional<std::string> textLine() {
+        const std::string* line = nextLine();
+        if (!line) return std::nullopt;
+        return text::cutToWidth(*line, PropertyTextWidth);
+    }
+
+private:
+    const std::string* nextLine() { return next_ < lines_.size() ? &lines_[next_++] : nullptr; }
+
+    const std::vector<std::string>& lines_;
+    std::size_t next_ = 0;
+};
+
+// The velocity on the file's last line decides whether the transient block is
+// present, so it is looked at before anything else is read. Trailing blank
+// lines (an editor may add one) are not the last line of the case.
+double provisionalVelocity(const std::vector<std::string>& lines) {
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        if (text::textLength(*line) == 0) continue;
+        return text::readReal(*line).value_or(0.0);
+    }
+    return 0.0;
+}
+
+// Normalises, classifies and checks one property text; false when a constant
+// is not a number or a formula does not compile.
+bool readProperty(const std::string& typed, PropertyVariable variable, PropertyExpression& into) {
+    const interpreter::CheckedProperty checked = interpreter::checkPropertyText(typed, variable);
+    into.text = checked.text;
+    into.isFormula = checked.isFormula;
+    into.constant = checked.isFormula ? 0.0 : checked.constant;
+    return checked.ok();
+}
+
+enum class FieldResult { Done, Corrupted, Cancelled };
+
+// The initial temperature of every volume: the constant Ti, or the formula of
+// x evaluated at the single-precision accumulated volume centres.
+FieldResult fillInitialTemperature(const SimulationCase& simulationCase,
+                                   const CaseLoadContext& context, std::vector<double>& field) {
+    const auto N = static_cast<std::size_t>(simulationCase.N);
+    if (!simulationCase.Ti.isFormula) {
+        field.assign(N, simulationCase.Ti.constant);
+        return FieldResult::Done;
+    }
+    interpreter::Interpreter engine(context.mathErrorHook);
+    const interpreter::ScopedFormula release(engine);
+    const std::string formula(text::trimRight(simulationCase.Ti.text));
+    if (engine.INIT(formula, {std::string(interpreter::PositionVariable)}) !=
+        interpreter::StatusOk) {
+        return FieldResult::Corrupted;
+    }
+    field.assign(N, 0.0);
+    const std::vector<float> centres = accumulatedCentres(simulationCase.Lx, simulationCase.N);
+    for (std::size_t i = 0; i < N; ++i) {
+        const std::array<double, 1> position{static_cast<double>(centres[i])};
+        field[i] = engine.EVALUATE(position);
+        if (context.cancelRequested && context.cancelRequested()) return FieldResult::Cancelled;
+    }
+    return FieldResult::Done;
+}
+
+// A steady run marches one step from a field of ones with a unit time step;
+// it iterates when the source depends on T.
+void applySteadyNormalisation(LoadedCase& loaded) {
+    SimulationCase& c = loaded.simulationCase;
+    loaded.transientSwitch = 0.0f;
+    c.Nst = 1;
+    loaded.stepsToMarch = 1;
+    loaded.initialTemperature.assign(static_cast<std::size_t>(c.N), 1.0);
+    c.Delt_t = 1.0;
+    loaded.outerIterationLimit = (c.Sp.isFormula || c.Sp.constant != 0.0) ? 1000 : 0;
+}
+
+// Reads a boundary type and the value lines that belong to it.
+bool readBoundary(CaseFileReader& reader, BoundaryCondition& boundary) {
+    const std::optional<std::int32_t> type = reader.integer();
+    if (!type) return false;
+    boundary = BoundaryCondition{};
+    boundary.type = *type;
+    std::optional<double> value;
+    switch (boundary.type) {
+        case boundary::Temperature:
+            if (!(value = reader.number())) return false;
+            boundary.T = *value;
+            break;
+        case boundary::Flux:
+            if (!(value = reader.number())) return false;
+            boundary.Phi = *value;
+            break;
+        case boundary::Convection:
+            if (!(value = reader.number())) return false;
+            boundary.h = *value;
+            if (!(value = reader.number())) return false;
+            boundary.Tinf = *value;
+            break;
+        default:
+            // An unknown type has no value lines; its values stay 0.0.
+            break;
+    }
+    return true;
+}
+
+CaseLoadResult failed(CaseLoadFailure failure) { return CaseLoadResult{failure, std::nullopt}; }
+
+}  // namespace
+
+CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
+                                 const CaseLoadContext& context) {
+    const CaseLoadResult corrupted = failed(CaseLoadFailure::CorruptedFile);
+    const double velocityOnLastLine = provisionalVelocity(lines);
+    CaseFileReader reader(lines);
+    LoadedCase loaded;
+    SimulationCase& c = loaded.simulationCase;
+
+    const std::optional<double> Lx = reader.number();
+    if (!Lx) return corrupted;
+    c.Lx = *Lx;
+    const std::optional<std::int32_t> N = reader.integer();
+    // Every per-volume array holds at most 1000 volumes.
+    if (!N || *N < 1 || *N > MaxControlVolumes) return corrupted;
+    c.N = *N;
+
+    for (PropertyExpression* property : {&c.K, &c.Sc, &c.Sp}) {
+        const std::optional<std::string> typed = reader.textLine();
+        if (!typed || !readProperty(*typed, PropertyVariable::Temperature, *property)) {
+            return corrupted;
+        }
+    }
+
+    const std::optional<std::int32_t> state = reader.integer();
+    if (!state) return corrupted;
+    c.state = *state;
+    loaded.stateInForce = c.state;
+    const std::optional<std::int32_t> method = reader.integer();
+    if (!method) return corrupted;
+    c.method = *method;
+
+    if (c.state == state::Unsteady || velocityOnLastLine > 0.0) {
+        const std::optional<std::string> Ti = reader.textLine();
+        if (!Ti || !readProperty(*Ti, PropertyVariable::Position, c.Ti)) return corrupted;
+        switch (fillInitialTemperature(c, context, loaded.initialTemperature)) {
+            case FieldResult::Done: break;
+            case FieldResult::Corrupted: return corrupted;
+            case FieldResult::Cancelled: return failed(CaseLoadFailure::Cancelled);
+        }
+        for (PropertyExpression* property : {&c.Rho, &c.Cp}) {
+            const std::optional<std::string> typed = reader.textLine();
+            if (!typed || !readProperty(*typed, PropertyVariable::Temperature, *property)) {
+                return corrupted;
+            }
+        }
+        const std::optional<double> Delt_t = reader.number();
+        const std::optional<std::int32_t> Nst = Delt_t ? reader.integer() : std::nullopt;
+        const std::optional<std::int32_t> No = Nst ? reader.integer() : std::nullopt;
+        if (!No) return corrupted;
+        c.Delt_t = *Delt_t;
+        c.Nst = *Nst;
+        c.No = *No;
+        if (c.state == state::Unsteady && c.Nst < 2) return corrupted;
+        // The followed volume indexes the temperature field.
+        if (c.No < 1 || c.No > c.N) return corrupted;
+        loaded.transientSwitch = 1.0f;
+        loaded.outerIterationLimit = 0;
+        loaded.stepsToMarch = c.Nst;
+        if (c.state == state::Steady) applySteadyNormalisation(loaded);
+    } else {
+        c.Rho = PropertyExpression{};
+        c.Cp = PropertyExpression{};
+        applySteadyNormalisation(loaded);
+    }
+
+    if (!readBoundary(reader, c.west) || !readBoundary(reader, c.east)) return corrupted;
+
+    // A file without the velocity line is a case without convection.
+    c.u = reader.number().value_or(0.0);
+    return CaseLoadResult{CaseLoadFailure::None, std::move(loaded)};
+}
+
+CaseLoadResult loadCase(const std::filesystem::path& path, const CaseLoadContext& context) {
+    const std::optional<std::vector<std::string>> lines = text::readTextLines(path);
+    if (!lines) return failed(CaseLoadFailure::MissingCase);
+    return loadCaseFromLines(*lines, context);
+}
+
+}  // namespace calorvia::simulation

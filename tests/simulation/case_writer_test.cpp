@@ -1,0 +1,126 @@
+#include "simulation/case_writer.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include "simulation/case_loader.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation {
+namespace {
+
+CaseFileContent unsteadyContent() {
+    CaseFileContent c;
+    c.Lx = {"0,3", 0.3};
+    c.N = 10;
+    c.K = "0.5+0.01*T   ";
+    c.Sc = "1000";
+    c.Sp = "-2";
+    c.state = 2;
+    c.method = 1;
+    c.Ti = "20*x";
+    c.Rho = "8000";
+    c.Cp = "500";
+    c.Delt_t = {"0.1", 0.1};
+    c.Nst = 40;
+    c.No = 3;
+    c.west = {2, {}, {"150", 150.0}, {}, {}};
+    c.east = {3, {}, {}, {"25", 25.0}, {"1e-3", 1e-3}};
+    c.u = {"0", 0.0};
+    return c;
+}
+
+TEST(CaseWriter, WorkingLayoutHoldsNumbersOnePerLine) {
+    const std::vector<std::string> lines =
+        caseFileLines(unsteadyContent(), CaseFileLayout::Working);
+    const std::vector<std::string> expected = {
+        " 0.3", " 10", "0.5+0.01*T", "1000", "-2", " 2",  " 1",     "20*x", "8000", "500",
+        " 0.1", " 40", " 3",         " 2",   " 150", " 3", " 25",   " 0.001", " 0"};
+    EXPECT_EQ(lines, expected);
+}
+
+TEST(CaseWriter, SavedLayoutKeepsEntryTextsFiftyCharactersWide) {
+    const std::vector<std::string> lines = caseFileLines(unsteadyContent(), CaseFileLayout::Saved);
+    ASSERT_EQ(lines.size(), 19u);
+    for (std::size_t i : {0u, 10u, 14u, 16u, 17u, 18u}) {
+        EXPECT_EQ(lines[i].size(), 50u) << "line " << i + 1;
+    }
+    EXPECT_EQ(lines[0].substr(0, 4), "0,3 ");
+    EXPECT_EQ(lines[17].substr(0, 5), "1e-3 ");
+    EXPECT_EQ(lines[1], " 10");
+    EXPECT_EQ(lines[2], "0.5+0.01*T");
+}
+
+TEST(CaseWriter, TransientBlockFollowsStateAndVelocity) {
+    struct Case {
+        std::int32_t state;
+        double u;
+        std::size_t lines;
+    };
+    // 19 lines with the block; 13 without it.
+    for (const Case& k : {Case{2, 0.0, 19}, Case{1, 0.5, 19}, Case{1, 0.0, 13},
+                          Case{1, -1.0, 13}, Case{2, -1.0, 19}}) {
+        CaseFileContent content = unsteadyContent();
+        content.state = k.state;
+        content.u = {"", k.u};
+        for (CaseFileLayout layout : {CaseFileLayout::Working, CaseFileLayout::Saved}) {
+            const std::vector<std::string> lines = caseFileLines(content, layout);
+            EXPECT_EQ(lines.size(), k.lines) << "state " << k.state << " u " << k.u;
+            EXPECT_EQ(lines[7] == "20*x", k.lines == 19);
+        }
+    }
+}
+
+TEST(CaseWriter, SmallestAndLargestFiles) {
+    CaseFileContent smallest = unsteadyContent();
+    smallest.state = 1;
+    smallest.west = {1, {"1", 1.0}, {}, {}, {}};
+    smallest.east = {2, {}, {"1", 1.0}, {}, {}};
+    // Seven general lines, a type and one value at each end, the velocity.
+    EXPECT_EQ(caseFileLines(smallest, CaseFileLayout::Working).size(), 12u);
+    CaseFileContent largest = unsteadyContent();
+    largest.west = {3, {}, {}, {"1", 1.0}, {"2", 2.0}};
+    // Plus the six-line transient block and two convection values at each end.
+    EXPECT_EQ(caseFileLines(largest, CaseFileLayout::Working).size(), 20u);
+}
+
+TEST(CaseWriter, WorkingFileReadsBackToTheSameValues) {
+    CaseFileContent content = unsteadyContent();
+    content.Lx.value = 0.1 + 0.2;  // not the shortest decimal: must still round-trip
+    content.Delt_t.value = 1.0 / 3.0;
+    content.u.value = 0.0;
+    const CaseLoadResult result =
+        loadCaseFromLines(caseFileLines(content, CaseFileLayout::Working));
+    ASSERT_TRUE(result.ok());
+    const SimulationCase& c = result.loaded->simulationCase;
+    EXPECT_EQ(c.Lx, 0.1 + 0.2);
+    EXPECT_EQ(c.Delt_t, 1.0 / 3.0);
+    EXPECT_EQ(c.N, 10);
+    EXPECT_EQ(c.Nst, 40);
+    EXPECT_EQ(c.No, 3);
+    EXPECT_EQ(c.west, (BoundaryCondition{2, 0, 150, 0, 0}));
+    EXPECT_EQ(c.east, (BoundaryCondition{3, 0, 0, 25, 1e-3}));
+}
+
+TEST(CaseWriter, WritesThroughATemporaryFileAndReportsFailure) {
+    const auto directory = std::filesystem::temp_directory_path() /
+                           ("calorvia-writer-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(directory);
+    std::filesystem::create_directories(directory);
+    const auto path = directory / "case.txt";
+    ASSERT_TRUE(writeCaseFile(path, unsteadyContent(), CaseFileLayout::Saved));
+    const auto lines = text::readTextLines(path);
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(*lines, caseFileLines(unsteadyContent(), CaseFileLayout::Saved));
+
+    std::filesystem::create_directories(directory / "Loaded.txt" / "busy");
+    EXPECT_FALSE(writeCaseFile(directory / "Loaded.txt", unsteadyContent(),
+                               CaseFileLayout::Working));
+    EXPECT_FALSE(writeCaseFile(directory / "absent" / "x.txt", unsteadyContent(),
+                               CaseFileLayout::Working));
+    std::filesystem::remove_all(directory);
+}
+
+}  // namespace
+}  // namespace calorvia::simulation
