@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "interpreter/math_functions.h"
@@ -46,7 +47,8 @@ public:
     std::string INIT(std::string_view formula, const std::vector<std::string>& variables);
 
     // Value of the compiled formula; values[k-1] is variable k.
-    // Precondition: the last INIT returned StatusOk.
+    // Precondition: the last INIT returned StatusOk. Without a compiled
+    // formula, or with fewer values than variables, the result is NaN.
     double EVALUATE(std::span<const double> values);
 
     // Releases the compiled formula and resets the status to StatusOk.
@@ -65,6 +67,7 @@ private:
     std::vector<std::int32_t> codes_;
     std::vector<double> constants_;
     std::vector<double> stack_;
+    bool compiled_ = false;  // the last INIT succeeded and DESTROYFUNC has not run since
 };
 
 // Releases the interpreter's formula when the scope ends, on every path out.
