@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
+#include <locale>
 #include <cstring>
 #include <cmath>
 #include <limits>
@@ -87,22 +87,26 @@ TEST(ListLine, StartsWithABlankAndJoinsItems) {
     EXPECT_EQ(ListLine().str(), " ");
 }
 
+// A desktop program may run under a decimal-comma locale; the files must still
+// show decimal points, whatever the global C++ locale says.
+struct CommaDecimal : std::numpunct<char> {
+    char do_decimal_point() const override { return ','; }
+    char do_thousands_sep() const override { return '.'; }
+    std::string do_grouping() const override { return "\3"; }
+};
+
 TEST(NumberWriting, IgnoresADecimalCommaLocale) {
-    const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-    const std::string saved = previous ? previous : "C";
-    bool switched = false;
-    for (const char* name : {"pt_BR.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
-        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
-            switched = true;
-            break;
-        }
-    }
-    const std::string general = generalFloat(1.5f);
-    const std::string fixed = fixedReal(1.5, 8, 2);
-    std::setlocale(LC_NUMERIC, saved.c_str());
-    if (!switched) GTEST_SKIP() << "no decimal-comma locale installed";
-    EXPECT_EQ(general, "       1.500000");
-    EXPECT_EQ(fixed, "    1.50");
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
+    const std::string general = generalFloat(1234.5f);
+    const std::string fixed = fixedReal(1234.5, 10, 2);
+    const std::string shortest = shortestReal(1234.5);
+    const std::string integer = generalInteger(1234567);
+    std::locale::global(previous);
+    EXPECT_EQ(general, "       1234.500");
+    EXPECT_EQ(fixed, "   1234.50");
+    EXPECT_EQ(shortest, "1234.5");
+    EXPECT_EQ(integer, "     1234567");
 }
 
 }  // namespace
