@@ -8,6 +8,13 @@
 namespace calorvia::simulation {
 namespace {
 
+// Free-form numbers stand behind one blank.
+std::string leadingBlank(const std::string& value) {
+    std::string line(" ");
+    line += value;
+    return line;
+}
+
 class CaseLines {
 public:
     explicit CaseLines(CaseFileLayout layout) : layout_(layout) {}
@@ -17,12 +24,12 @@ public:
     // saved file.
     void number(const CaseFileNumber& entry) {
         if (layout_ == CaseFileLayout::Working) {
-            lines_.push_back(" " + text::shortestReal(entry.value));
+            lines_.push_back(leadingBlank(text::shortestReal(entry.value)));
         } else {
             lines_.push_back(text::fitToWidth(entry.text, EntryTextWidth));
         }
     }
-    void integer(std::int32_t value) { lines_.push_back(" " + std::to_string(value)); }
+    void integer(std::int32_t value) { lines_.push_back(leadingBlank(std::to_string(value))); }
     void property(const std::string& typed) { lines_.emplace_back(text::trimRight(typed)); }
 
     void boundary(const CaseFileBoundary& b) {
