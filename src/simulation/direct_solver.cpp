@@ -1,0 +1,68 @@
+#include "simulation/direct_solver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace calorvia::simulation {
+
+FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
+                           const DirectSolverHooks& hooks) {
+    if (system.N > DirectSolverMaxSize) return FactorisationOutcome::TooLarge;
+    const auto N = static_cast<std::size_t>(system.N);
+    double* const l = system.lower.data();  // l[i] = A(i,i-1)
+    double* const d = system.diagonal.data();
+    double* const u = system.upper.data();  // u[i] = A(i,i+1)
+
+    for (std::size_t k = 1; k <= N; ++k) {
+        if (std::abs(d[k]) <= PivotFloor) {
+            if (!zeroPivotWarningGiven) {
+                if (hooks.zeroPivotWarning) hooks.zeroPivotWarning();
+                zeroPivotWarningGiven = true;
+            }
+            d[k] = PivotFloor;
+        }
+        if (hooks.cancelRequested && hooks.cancelRequested()) {
+            return FactorisationOutcome::Cancelled;
+        }
+        d[k] = 1.0 / d[k];
+        if (k == N) break;
+        // Row k of U: A(k,k+1)·(1/pivot); the rest of the row is zero.
+        u[k] = u[k] * d[k];
+        // Schur complement: only A(k+1,k+1) has two non-zero factors.
+        d[k + 1] = d[k + 1] - u[k] * l[k + 1];
+    }
+    return FactorisationOutcome::Factorised;
+}
+
+void SOLU(DiscreteSystem& system) {
+    if (system.N > DirectSolverMaxSize || system.N < 1) return;
+    const auto N = static_cast<std::size_t>(system.N);
+    const double* const l = system.lower.data();
+    const double* const d = system.diagonal.data();
+    const double* const u = system.upper.data();
+    double* const b = system.b.data();
+
+    // L·y = b: the dense row sum of row i has the single band term A(i,i-1)·b(i-1).
+    b[1] = d[1] * b[1];
+    for (std::size_t i = 2; i <= N; ++i) {
+        b[i] = b[i] - (0.0 + l[i] * b[i - 1]);
+        b[i] = d[i] * b[i];
+    }
+    // U·x = y: the dense row sum of row i has the single band term A(i,i+1)·b(i+1).
+    for (std::size_t i = N - 1; i >= 1; --i) {
+        b[i] = b[i] - (0.0 + u[i] * b[i + 1]);
+    }
+}
+
+double SMRT(const DiscreteSystem& system, std::int32_t first, std::int32_t last, std::int32_t row) {
+    double sum = 0.0;
+    const std::int32_t from = std::max({first, row - 1, 1});
+    const std::int32_t to = std::min({last, row + 1, system.N});
+    for (std::int32_t j = from; j <= to; ++j) {
+        sum = sum + system.entry(row, j) * system.b[static_cast<std::size_t>(j)];
+    }
+    return sum;
+}
+
+}  // namespace calorvia::simulation

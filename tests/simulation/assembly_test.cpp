@@ -1,0 +1,628 @@
+// The assembled equations: hand-worked coefficient tables, and conservation:
+// for any temperature field each row of A·T - b is the net flux out of the
+// volume, minus its source, plus its storage.
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <ostream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "simulation/assembly.h"
+#include "simulation/control_volume_grid.h"
+#include "simulation/discrete_system.h"
+#include "simulation/property_evaluation.h"
+#include "simulation/scheme_choice.h"
+#include "simulation/simulation_case.h"
+
+namespace calorvia::simulation {
+namespace {
+
+constexpr std::int32_t Temperature = boundary::Temperature;
+constexpr std::int32_t Flux = boundary::Flux;
+constexpr std::int32_t Convection = boundary::Convection;
+
+// Everything the assembly reads, for one case.
+struct AssemblyCase {
+    SimulationCase simulationCase;
+    ControlVolumeGrid grid;
+    VolumeProperties properties;
+    TemperatureLevels levels;
+    double f = 1.0;
+
+    DiscreteSystem assemble(ConvectionScheme scheme) const {
+        DiscreteSystem system(grid.N);
+        assembleSystem(simulationCase, f, grid, properties, levels, scheme, system);
+        return system;
+    }
+};
+
+BoundaryCondition condition(std::int32_t type, double T, double Phi, double h, double Tinf) {
+    BoundaryCondition c;
+    c.type = type;
+    if (type == Temperature) c.T = T;
+    if (type == Flux) c.Phi = Phi;
+    if (type == Convection) {
+        c.h = h;
+        c.Tinf = Tinf;
+    }
+    return c;
+}
+
+// ---------------------------------------------------------------------------
+// Hand-worked tables.
+//
+// N = 3, dx = 1, u = 1 (0 for pure diffusion), f = 1, Delt_t = 0.5:
+//   K = (1, 1, 3)     D_{3/2} = 1, D_{5/2} = 1.5, D_W = 2, D_E = 6
+//   Rho = (1, 2, 2), Cp = (2, 2, 4)
+//                     F_{3/2} = 1.5·2 = 3, F_{5/2} = 2·3 = 6, F_W = 2, F_E = 8
+//                     C = Rho·Cp·dx/Delt_t = (4, 8, 16)
+//   Sc′ = (1, 2, 3), Sp′ = (-0.5, -1, -2), T° = (10, 20, 30)
+//   T_W = 100, Phi_W = 7, h_W = 1 (H_W = 1/(1 + 1/2) = 2/3), Tinf_W = 50, Tb_W = 60
+//   T_E = 200, Phi_E = 9, h_E = 12 (H_E = 1/(1/12 + 1/6) = 4), Tinf_E = 40, Tb_E = 70
+AssemblyCase threeVolumes(double u, std::int32_t westType, std::int32_t eastType) {
+    AssemblyCase s;
+    s.grid = ControlVolumeGrid(3.0, 3);
+    s.simulationCase.N = 3;
+    s.simulationCase.Lx = 3.0;
+    s.simulationCase.u = u;
+    s.simulationCase.Delt_t = 0.5;
+    s.simulationCase.west = condition(westType, 100.0, 7.0, 1.0, 50.0);
+    s.simulationCase.east = condition(eastType, 200.0, 9.0, 12.0, 40.0);
+    s.properties = VolumeProperties(3);
+    s.properties.K = {0, 1, 1, 3};
+    s.properties.Rho = {0, 1, 2, 2};
+    s.properties.Cp = {0, 2, 2, 4};
+    s.properties.ScPrime = {0, 1, 2, 3};
+    s.properties.Sp = {0, -0.5, -1, -2};
+    s.levels = TemperatureLevels(3);
+    s.levels.Told = {0, 10, 20, 30};
+    s.levels.TbW = 60.0;
+    s.levels.TbE = 70.0;
+    return s;
+}
+
+// N = 5, dx = 0.5, u = 2 (0 for pure diffusion), f = 1, Delt_t = 0.25:
+//   K = (1, 1, 3, 3, 1)      D = 2, 3, 6, 3 at faces 3/2..9/2, D_W = D_E = 4
+//   Rho = (1, 1, 2, 2, 1), Cp = (1, 1, 1, 3, 3)
+//                            F = 2, 3, 8, 9 at faces 3/2..9/2, F_W = 2, F_E = 6
+//                            C = 2·Rho·Cp = (2, 2, 4, 12, 6)
+//   Sc′ = (2, 4, 6, 8, 10), Sp′ = (-2, -2, -4, -6, -8), T° = (1, 2, 3, 4, 5)
+//   west: Phi_W = 7, Tb_W = 60; east: T_E = 200
+AssemblyCase fiveVolumes(double u) {
+    AssemblyCase s;
+    s.grid = ControlVolumeGrid(2.5, 5);
+    s.simulationCase.N = 5;
+    s.simulationCase.Lx = 2.5;
+    s.simulationCase.u = u;
+    s.simulationCase.Delt_t = 0.25;
+    s.simulationCase.west = condition(Flux, 0.0, 7.0, 0.0, 0.0);
+    s.simulationCase.east = condition(Temperature, 200.0, 0.0, 0.0, 0.0);
+    s.properties = VolumeProperties(5);
+    s.properties.K = {0, 1, 1, 3, 3, 1};
+    s.properties.Rho = {0, 1, 1, 2, 2, 1};
+    s.properties.Cp = {0, 1, 1, 1, 3, 3};
+    s.properties.ScPrime = {0, 2, 4, 6, 8, 10};
+    s.properties.Sp = {0, -2, -2, -4, -6, -8};
+    s.levels = TemperatureLevels(5);
+    s.levels.Told = {0, 1, 2, 3, 4, 5};
+    s.levels.TbW = 60.0;
+    return s;
+}
+
+enum class Branch { PureDiffusion, CDS, Upwind };
+
+std::string branchName(Branch branch) {
+    switch (branch) {
+        case Branch::PureDiffusion:
+            return "PureDiffusion";
+        case Branch::CDS:
+            return "CDS";
+        case Branch::Upwind:
+            return "Upwind";
+    }
+    return "?";
+}
+
+struct Entry {
+    std::int32_t i;
+    std::int32_t j;  // 0 stands for b(i)
+    double value;
+};
+
+struct TableRow {
+    std::string name;
+    std::int32_t N;
+    Branch branch;
+    std::int32_t westType;
+    std::int32_t eastType;
+    std::vector<Entry> expected;
+};
+
+void PrintTo(const TableRow& row, std::ostream* os) {
+    *os << row.name << " " << branchName(row.branch) << " N=" << row.N;
+}
+
+AssemblyCase setupFor(const TableRow& row) {
+    // Pure diffusion comes from u = 0 alone: the recorded scheme is Upwind.
+    const double u = row.branch == Branch::PureDiffusion ? 0.0 : (row.N == 3 ? 1.0 : 2.0);
+    return row.N == 3 ? threeVolumes(u, row.westType, row.eastType) : fiveVolumes(u);
+}
+
+class CoefficientTable : public ::testing::TestWithParam<TableRow> {};
+
+TEST_P(CoefficientTable, MatchesTheHandWorkedCoefficients) {
+    const TableRow& row = GetParam();
+    const ConvectionScheme recorded =
+        row.branch == Branch::CDS ? ConvectionScheme::CDS : ConvectionScheme::Upwind;
+    const DiscreteSystem system = setupFor(row).assemble(recorded);
+    for (const Entry& e : row.expected) {
+        const double actual =
+            e.j == 0 ? system.b[static_cast<std::size_t>(e.i)] : system.entry(e.i, e.j);
+        EXPECT_DOUBLE_EQ(actual, e.value)
+            << (e.j == 0 ? "b(" + std::to_string(e.i) + ")"
+                         : "A(" + std::to_string(e.i) + "," + std::to_string(e.j) + ")");
+    }
+}
+
+const double third = 1.0 / 3.0;
+
+// West rows (node 1) of N = 3: A(1,2), A(1,1), b(1).
+//   A(1,2): -1 (pure, Upwind), 3/2 - 1 = 0.5 (CDS); G = 0 (pure) or 3.
+std::vector<TableRow> westRows() {
+    using B = Branch;
+    return {
+        {"Temperature",
+         3,
+         B::PureDiffusion,
+         Temperature,
+         Flux,
+         {{1, 2, -1.0}, {1, 1, 2 + 1 + 4 + 0.5}, {1, 0, 1 + 200 + 40}}},
+        {"Temperature",
+         3,
+         B::CDS,
+         Temperature,
+         Flux,
+         {{1, 2, 0.5}, {1, 1, 2 - 0.5 + 4 + 0.5 + 3}, {1, 0, 200 + 1 + 200 + 40}}},
+        {"Temperature",
+         3,
+         B::Upwind,
+         Temperature,
+         Flux,
+         {{1, 2, -1.0}, {1, 1, 2 + 1 + 4 + 0.5 + 3}, {1, 0, 200 + 1 + 200 + 40}}},
+        {"Flux",
+         3,
+         B::PureDiffusion,
+         Flux,
+         Temperature,
+         {{1, 2, -1.0}, {1, 1, 4 + 1 + 0.5}, {1, 0, 1 + 7 + 40}}},
+        {"Flux",
+         3,
+         B::CDS,
+         Flux,
+         Temperature,
+         {{1, 2, 0.5}, {1, 1, 4 - 0.5 + 0.5 + 3}, {1, 0, 1 + 7 + 40 + 2 * 60}}},
+        {"Flux",
+         3,
+         B::Upwind,
+         Flux,
+         Temperature,
+         {{1, 2, -1.0}, {1, 1, 4 + 1 + 0.5 + 3}, {1, 0, 1 + 7 + 40 + 2 * 60}}},
+        {"Convection",
+         3,
+         B::PureDiffusion,
+         Convection,
+         Temperature,
+         {{1, 2, -1.0}, {1, 1, 2 * third + 1 + 4 + 0.5}, {1, 0, 100 * third + 1 + 40}}},
+        {"Convection",
+         3,
+         B::CDS,
+         Convection,
+         Temperature,
+         {{1, 2, 0.5},
+          {1, 1, 2 * third - 0.5 + 4 + 0.5 + 3},
+          {1, 0, 2 * 60 + 100 * third + 1 + 40}}},
+        {"Convection",
+         3,
+         B::Upwind,
+         Convection,
+         Temperature,
+         {{1, 2, -1.0},
+          {1, 1, 2 * third + 1 + 4 + 0.5 + 3},
+          {1, 0, 2 * 60 + 100 * third + 1 + 40}}},
+    };
+}
+
+// East rows (node 3) of N = 3: A(3,2), A(3,3), b(3).
+//   A(3,2): -1.5 (pure), -(1.5 + 3) (CDS), -(1.5 + 6) (Upwind).
+std::vector<TableRow> eastRows() {
+    using B = Branch;
+    return {
+        {"Temperature",
+         3,
+         B::PureDiffusion,
+         Flux,
+         Temperature,
+         {{3, 2, -1.5}, {3, 3, 6 + 1.5 + 16 + 2}, {3, 0, 3 + 1200 + 480}}},
+        {"Temperature",
+         3,
+         B::CDS,
+         Flux,
+         Temperature,
+         {{3, 2, -4.5}, {3, 3, 16 + 6 + 1.5 + 2 - 3}, {3, 0, 3 + 1200 + 480 - 8 * 200}}},
+        {"Temperature",
+         3,
+         B::Upwind,
+         Flux,
+         Temperature,
+         {{3, 2, -7.5}, {3, 3, 8 + 16 + 6 + 1.5 + 2}, {3, 0, 3 + 1200 + 480}}},
+        {"Flux",
+         3,
+         B::PureDiffusion,
+         Temperature,
+         Flux,
+         {{3, 2, -1.5}, {3, 3, 16 + 1.5 + 2}, {3, 0, 3 + 9 + 480}}},
+        {"Flux",
+         3,
+         B::CDS,
+         Temperature,
+         Flux,
+         {{3, 2, -4.5}, {3, 3, 16 + 1.5 + 2 - 3}, {3, 0, 3 + 9 + 480 - 8 * 70}}},
+        {"Flux",
+         3,
+         B::Upwind,
+         Temperature,
+         Flux,
+         {{3, 2, -7.5}, {3, 3, 8 + 16 + 1.5 + 2}, {3, 0, 3 + 9 + 480}}},
+        {"Convection",
+         3,
+         B::PureDiffusion,
+         Temperature,
+         Convection,
+         {{3, 2, -1.5}, {3, 3, 4 + 1.5 + 16 + 2}, {3, 0, 4 * 40 + 3 + 480}}},
+        {"Convection",
+         3,
+         B::CDS,
+         Temperature,
+         Convection,
+         {{3, 2, -4.5}, {3, 3, 16 + 4 + 1.5 + 2 - 3}, {3, 0, 4 * 40 + 3 + 480 - 8 * 70}}},
+        {"Convection",
+         3,
+         B::Upwind,
+         Temperature,
+         Convection,
+         {{3, 2, -7.5}, {3, 3, 8 + 16 + 4 + 1.5 + 2}, {3, 0, 4 * 40 + 3 + 480}}},
+    };
+}
+
+// Interior rows: node 2 of N = 3, nodes 2..4 of N = 5, and the boundary rows
+// of N = 5 (flux west, temperature east).
+std::vector<TableRow> interiorRows() {
+    using B = Branch;
+    return {
+        // N = 3, node 2: D_w = 1, D_e = 1.5, F_w = 3, F_e = 6, C = 8, -dx·Sp′ = 1, b = 2 + 160.
+        {"Interior",
+         3,
+         B::PureDiffusion,
+         Temperature,
+         Temperature,
+         {{2, 1, -1.0}, {2, 3, -1.5}, {2, 2, 8 + 2.5 + 1}, {2, 0, 162}}},
+        {"Interior",
+         3,
+         B::CDS,
+         Temperature,
+         Temperature,
+         {{2, 1, -2.5}, {2, 3, 1.5}, {2, 2, 8 + 1 + 1 + 6 - 3}, {2, 0, 162}}},
+        {"Interior",
+         3,
+         B::Upwind,
+         Temperature,
+         Temperature,
+         {{2, 1, -4.0}, {2, 3, -1.5}, {2, 2, 1 + 8 + 6 + 1.5 + 1}, {2, 0, 162}}},
+        // N = 5. Node 2: D 2|3, F 2|3, C 2, -dx·Sp′ 1, b 2 + 4. Node 3: D 3|6, F 3|8, C 4,
+        // -dx·Sp′ 2, b 3 + 12. Node 4: D 6|3, F 8|9, C 12, -dx·Sp′ 3, b 4 + 48.
+        // West (flux): D_{3/2} = 2, F_{3/2} = 2, C 2, -dx·Sp′ 1, b 1 + 7 + 2 (+ F_W·Tb_W = 120).
+        // East (temperature 200): D_{9/2} = 3, F_{9/2} = 9, D_E = 4, F_E = 6, C 6, -dx·Sp′ 4,
+        // b 5 + 4·200 + 30.
+        {"EveryRow",
+         5,
+         B::PureDiffusion,
+         Flux,
+         Temperature,
+         {{2, 1, -2.0},
+          {2, 3, -3.0},
+          {2, 2, 2 + 5 + 1},
+          {2, 0, 6},
+          {3, 2, -3.0},
+          {3, 4, -6.0},
+          {3, 3, 4 + 9 + 2},
+          {3, 0, 15},
+          {4, 3, -6.0},
+          {4, 5, -3.0},
+          {4, 4, 12 + 9 + 3},
+          {4, 0, 52},
+          {1, 2, -2.0},
+          {1, 1, 2 + 2 + 1},
+          {1, 0, 10},
+          {5, 4, -3.0},
+          {5, 5, 4 + 3 + 6 + 4},
+          {5, 0, 835}}},
+        {"EveryRow",
+         5,
+         B::CDS,
+         Flux,
+         Temperature,
+         {{2, 1, -3.0},
+          {2, 3, -1.5},
+          {2, 2, 2 + 4.5 + 1 + 3 - 2},
+          {2, 0, 6},
+          {3, 2, -4.5},
+          {3, 4, -2.0},
+          {3, 3, 4 + 6.5 + 2 + 8 - 3},
+          {3, 0, 15},
+          {4, 3, -10.0},
+          {4, 5, 1.5},
+          {4, 4, 12 + 8.5 + 3 + 9 - 8},
+          {4, 0, 52},
+          {1, 2, -1.0},
+          {1, 1, 2 + 1 + 1 + 2},
+          {1, 0, 130},
+          {5, 4, -7.5},
+          {5, 5, 6 + 4 + 3 + 4 - 4.5},
+          {5, 0, 835 - 6 * 200}}},
+        {"EveryRow",
+         5,
+         B::Upwind,
+         Flux,
+         Temperature,
+         {{2, 1, -4.0},
+          {2, 3, -3.0},
+          {2, 2, 2 + 2 + 3 + 3 + 1},
+          {2, 0, 6},
+          {3, 2, -6.0},
+          {3, 4, -6.0},
+          {3, 3, 3 + 4 + 8 + 6 + 2},
+          {3, 0, 15},
+          {4, 3, -14.0},
+          {4, 5, -3.0},
+          {4, 4, 6 + 12 + 9 + 3 + 3},
+          {4, 0, 52},
+          {1, 2, -2.0},
+          {1, 1, 2 + 2 + 1 + 2},
+          {1, 0, 130},
+          {5, 4, -12.0},
+          {5, 5, 6 + 6 + 4 + 3 + 4},
+          {5, 0, 835}}},
+    };
+}
+
+std::string rowName(const ::testing::TestParamInfo<TableRow>& row) {
+    return row.param.name + "_" + branchName(row.param.branch) + "_N" + std::to_string(row.param.N);
+}
+
+INSTANTIATE_TEST_SUITE_P(West, CoefficientTable, ::testing::ValuesIn(westRows()), rowName);
+INSTANTIATE_TEST_SUITE_P(East, CoefficientTable, ::testing::ValuesIn(eastRows()), rowName);
+INSTANTIATE_TEST_SUITE_P(Interior, CoefficientTable, ::testing::ValuesIn(interiorRows()), rowName);
+
+// ---------------------------------------------------------------------------
+// Conservation. Face fluxes J in the +x direction:
+//   interior  J = F·T_face - D·(T(i+1) - T(i)), T_face the mean (CDS) or T(i) (Upwind)
+//   west      temperature  F_W·T_W - D_W·(T(1) - T_W)
+//             flux         Phi_W + F_W·Tb_W
+//             convection   F_W·Tb_W + H_W·(Tinf_W - T(1))
+//   east      temperature  F_E·T_E (CDS) or F_E·T(N) (Upwind) - D_E·(T_E - T(N))
+//             flux         F_E·Tb_E (CDS) or F_E·T(N) (Upwind) - Phi_E
+//             convection   F_E·Tb_E (CDS) or F_E·T(N) (Upwind) + H_E·(T(N) - Tinf_E)
+// with every F = 0 in pure diffusion, and each volume balances
+//   C_i·(T(i) - T°(i)) + J(i+1/2) - J(i-1/2) - dx·(Sc′(i) + Sp′(i)·T(i)) = 0.
+
+struct BalanceRow {
+    std::int32_t N;
+    Branch branch;
+    double u;
+    double f;
+    std::int32_t westType;
+    std::int32_t eastType;
+};
+
+void PrintTo(const BalanceRow& row, std::ostream* os) {
+    *os << branchName(row.branch) << " N=" << row.N << " u=" << row.u << " f=" << row.f << " west "
+        << row.westType << " east " << row.eastType;
+}
+
+class Conservation : public ::testing::TestWithParam<BalanceRow> {};
+
+TEST_P(Conservation, EveryRowIsTheBalanceOfItsVolume) {
+    const BalanceRow row = GetParam();
+    std::mt19937_64 random(
+        static_cast<std::uint64_t>(row.N * 100 + row.westType * 10 + row.eastType));
+    std::uniform_real_distribution<double> positive(0.5, 3.0);
+    std::uniform_real_distribution<double> any(-10.0, 10.0);
+    const std::int32_t N = row.N;
+
+    for (int seed = 0; seed < 4; ++seed) {
+        AssemblyCase s;
+        s.f = row.f;
+        s.grid = ControlVolumeGrid(1.3, N);
+        s.simulationCase.N = N;
+        s.simulationCase.Lx = 1.3;
+        s.simulationCase.u = row.u;
+        s.simulationCase.Delt_t = 0.3;
+        s.simulationCase.west =
+            condition(row.westType, any(random), any(random), positive(random), any(random));
+        s.simulationCase.east =
+            condition(row.eastType, any(random), any(random), positive(random), any(random));
+        s.properties = VolumeProperties(N);
+        s.levels = TemperatureLevels(N);
+        NodeArray T = makeNodeArray(N);
+        for (std::size_t i = 1; i <= static_cast<std::size_t>(N); ++i) {
+            s.properties.K[i] = positive(random);
+            s.properties.Rho[i] = positive(random);
+            s.properties.Cp[i] = positive(random);
+            s.properties.ScPrime[i] = any(random);
+            s.properties.Sp[i] = -positive(random);
+            s.levels.Told[i] = any(random);
+            T[i] = any(random);
+        }
+        s.levels.TbW = any(random);
+        s.levels.TbE = any(random);
+        const ConvectionScheme recorded =
+            row.branch == Branch::CDS ? ConvectionScheme::CDS : ConvectionScheme::Upwind;
+        const DiscreteSystem system = s.assemble(recorded);
+
+        const auto& p = s.properties;
+        const double dx = s.grid.dx;
+        const double u = row.branch == Branch::PureDiffusion ? 0.0 : row.u;
+        const bool upwind = row.branch == Branch::Upwind;
+        auto at = [](const NodeArray& a, std::int32_t i) { return a[static_cast<std::size_t>(i)]; };
+        auto interiorFlux = [&](std::int32_t i) {  // face i+1/2
+            const double D = 2.0 * at(p.K, i) * at(p.K, i + 1) / (at(p.K, i) + at(p.K, i + 1)) / dx;
+            const double F = (at(p.Rho, i) + at(p.Rho, i + 1)) / 2.0 *
+                             ((at(p.Cp, i) + at(p.Cp, i + 1)) / 2.0) * u;
+            const double face = upwind ? at(T, i) : (at(T, i) + at(T, i + 1)) / 2.0;
+            return F * face - D * (at(T, i + 1) - at(T, i));
+        };
+        const BoundaryCondition& west = s.simulationCase.west;
+        const BoundaryCondition& east = s.simulationCase.east;
+        const double FW = at(p.Rho, 1) * at(p.Cp, 1) * u;
+        const double FE = at(p.Rho, N) * at(p.Cp, N) * u;
+        const double DW = 2.0 * at(p.K, 1) / dx;
+        const double DE = 2.0 * at(p.K, N) / dx;
+        const double HW = 1.0 / (1.0 / west.h + dx / (2.0 * at(p.K, 1)));
+        const double HE = 1.0 / (1.0 / east.h + dx / (2.0 * at(p.K, N)));
+        double westFlux = 0.0;
+        switch (west.type) {
+            case Temperature:
+                westFlux = FW * west.T - DW * (at(T, 1) - west.T);
+                break;
+            case Flux:
+                westFlux = west.Phi + FW * s.levels.TbW;
+                break;
+            case Convection:
+                westFlux = FW * s.levels.TbW + HW * (west.Tinf - at(T, 1));
+                break;
+        }
+        double eastFlux = 0.0;
+        const double outflowAt =
+            upwind ? at(T, N) : (east.type == Temperature ? east.T : s.levels.TbE);
+        switch (east.type) {
+            case Temperature:
+                eastFlux = FE * outflowAt - DE * (east.T - at(T, N));
+                break;
+            case Flux:
+                eastFlux = FE * outflowAt - east.Phi;
+                break;
+            case Convection:
+                eastFlux = FE * outflowAt + HE * (at(T, N) - east.Tinf);
+                break;
+        }
+
+        for (std::int32_t i = 1; i <= N; ++i) {
+            const double Jw = i == 1 ? westFlux : interiorFlux(i - 1);
+            const double Je = i == N ? eastFlux : interiorFlux(i);
+            const double C = row.f * at(p.Rho, i) * at(p.Cp, i) * dx / s.simulationCase.Delt_t;
+            const double balance = C * (at(T, i) - at(s.levels.Told, i)) + Je - Jw -
+                                   dx * (at(p.ScPrime, i) + at(p.Sp, i) * at(T, i));
+            double residual = -system.b[static_cast<std::size_t>(i)];
+            double scale = std::abs(residual);
+            for (std::int32_t j = std::max(1, i - 1); j <= std::min(N, i + 1); ++j) {
+                residual += system.entry(i, j) * at(T, j);
+                scale += std::abs(system.entry(i, j) * at(T, j));
+            }
+            EXPECT_NEAR(residual, balance, 1.0E-12 * scale)
+                << branchName(row.branch) << " N=" << N << " node " << i;
+        }
+    }
+}
+
+std::vector<BalanceRow> balanceRows() {
+    std::vector<BalanceRow> rows;
+    for (std::int32_t N : {2, 3, 5, 9}) {
+        for (std::int32_t westType : {Temperature, Flux, Convection}) {
+            for (std::int32_t eastType : {Temperature, Flux, Convection}) {
+                rows.push_back({N, Branch::PureDiffusion, 0.0, 1.0, westType, eastType});
+                rows.push_back({N, Branch::CDS, 0.7, 1.0, westType, eastType});
+                rows.push_back({N, Branch::Upwind, 0.7, 0.0, westType, eastType});
+                rows.push_back({N, Branch::CDS, -0.4, 0.0, westType, eastType});
+            }
+        }
+    }
+    return rows;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllBranches, Conservation, ::testing::ValuesIn(balanceRows()),
+                         [](const ::testing::TestParamInfo<BalanceRow>& row) {
+                             return branchName(row.param.branch) + "_N" +
+                                    std::to_string(row.param.N) + "_W" +
+                                    std::to_string(row.param.westType) + "_E" +
+                                    std::to_string(row.param.eastType) +
+                                    (row.param.u < 0.0 ? "_negativeU" : "") +
+                                    (row.param.f == 0.0 ? "_steady" : "");
+                         });
+
+// ---------------------------------------------------------------------------
+
+std::uint64_t bits(double value) {
+    return std::bit_cast<std::uint64_t>(value);
+}
+
+// With u exactly 0 the pure-diffusion formulas apply whatever scheme is
+// recorded. They differ from CDS with F = 0 only in the sign of a zero: a
+// face of zero conductance gives A(i,i+1) = -D = -0, where CDS's F/2 - D
+// would give +0.
+TEST(AssemblyBranch, ZeroVelocityIsPureDiffusionEvenWithASchemeRecorded) {
+    AssemblyCase s = threeVolumes(0.0, Temperature, Temperature);
+    s.properties.K = {0, 0.0, 1.0, 1.0};  // D_{3/2} = 0
+    for (ConvectionScheme recorded : {ConvectionScheme::CDS, ConvectionScheme::Upwind}) {
+        const DiscreteSystem system = s.assemble(recorded);
+        EXPECT_EQ(bits(system.entry(1, 2)), bits(-0.0));
+        EXPECT_EQ(bits(system.entry(2, 1)), bits(-0.0));
+    }
+}
+
+TEST(AssemblyBranch, SteadyPureDiffusionDoesNotDependOnRhoCpOrTimeStep) {
+    AssemblyCase s = threeVolumes(0.0, Convection, Flux);
+    s.f = 0.0;
+    const DiscreteSystem reference = s.assemble(ConvectionScheme::CDS);
+    s.properties.Rho = {0, 7.0, 0.1, 3.0};
+    s.properties.Cp = {0, 0.2, 9.0, 1.0};
+    s.simulationCase.Delt_t = 1.0E-3;
+    const DiscreteSystem changed = s.assemble(ConvectionScheme::CDS);
+    for (std::size_t i = 1; i <= 3; ++i) {
+        EXPECT_EQ(bits(changed.lower[i]), bits(reference.lower[i]));
+        EXPECT_EQ(bits(changed.diagonal[i]), bits(reference.diagonal[i]));
+        EXPECT_EQ(bits(changed.upper[i]), bits(reference.upper[i]));
+        EXPECT_EQ(bits(changed.b[i]), bits(reference.b[i]));
+    }
+    // ... while a transient step does.
+    s.f = 1.0;
+    EXPECT_NE(s.assemble(ConvectionScheme::CDS).diagonal[2], reference.diagonal[2]);
+}
+
+TEST(AssemblyBranch, EveryPassRewritesTheWholeBandAndRightHandSide) {
+    const AssemblyCase s = threeVolumes(1.0, Convection, Flux);
+    DiscreteSystem fresh = s.assemble(ConvectionScheme::CDS);
+    DiscreteSystem reused(3);
+    for (NodeArray* values : {&reused.lower, &reused.diagonal, &reused.upper, &reused.b}) {
+        for (double& v : *values) v = 12345.0;
+    }
+    // Outside the matrix: slot 0, A(1,0) and A(3,4) are never part of an equation.
+    for (NodeArray* values : {&reused.lower, &reused.diagonal, &reused.upper, &reused.b}) {
+        (*values)[0] = 0.0;
+    }
+    reused.lower[1] = 0.0;
+    reused.upper[3] = 0.0;
+    assembleSystem(s.simulationCase, s.f, s.grid, s.properties, s.levels, ConvectionScheme::CDS,
+                   reused);
+    EXPECT_EQ(reused.lower, fresh.lower);
+    EXPECT_EQ(reused.diagonal, fresh.diagonal);
+    EXPECT_EQ(reused.upper, fresh.upper);
+    EXPECT_EQ(reused.b, fresh.b);
+}
+
+}  // namespace
+}  // namespace calorvia::simulation
