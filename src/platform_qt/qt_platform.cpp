@@ -1,0 +1,407 @@
+#include "platform_qt/qt_platform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QScreen>
+#include <QUrl>
+#include <chrono>
+#include <system_error>
+#include <thread>
+
+#include "platform_qt/canvas.h"
+#include "platform_qt/canvas_widget.h"
+#include "platform_qt/gui_caller.h"
+#include "platform_qt/main_window.h"
+#include "platform_qt/template_dialog.h"
+#include "platform_qt/text_editor_window.h"
+
+namespace calorvia::platform_qt {
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::filesystem::path pathOf(std::string_view text) {
+    return std::filesystem::path(std::string(text));
+}
+
+platform::PixelSize toPixelSize(QSize size) {
+    return {size.width(), size.height()};
+}
+
+QScreen* screenOf(const QWidget& widget) {
+    QScreen* screen = widget.screen();
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+// Until the window is configured the canvas has the screen's size, so that
+// early drawing is not lost.
+QSize screenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(800, 600);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform()
+    : canvas_(std::make_unique<Canvas>(screenSize())),
+      window_(std::make_unique<MainWindow>(*canvas_)),
+      gui_(std::make_unique<GuiCaller>(window_.get())),
+      documentMapper_([](const std::filesystem::path& path) { return path; }),
+      urlOpener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    canvas_->setChangeHandler([this] { scheduleRepaint(); });
+    // When the event loop has ended nothing queued to the GUI thread can
+    // run any more; a worker waiting for it must be let go.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window_.get(),
+                     [this] { gui_->close(); });
+}
+
+QtPlatform::~QtPlatform() {
+    gui_->close();
+    canvas_->setChangeHandler({});
+    dialogs_.clear();
+}
+
+bool QtPlatform::onGui(const std::function<void()>& work) {
+    return gui_->call(work);
+}
+
+bool QtPlatform::closed() const {
+    return gui_->closed();
+}
+
+void QtPlatform::stopServingWorkers() {
+    gui_->close();
+}
+
+void QtPlatform::scheduleRepaint() {
+    // One repaint stands for every change made before it runs.
+    if (repaintPending_.exchange(true)) return;
+    ++repaintRequests_;
+    gui_->post([this] {
+        repaintPending_ = false;
+        window_->canvasWidget().update();
+    });
+}
+
+QImage QtPlatform::canvasImage() const {
+    return canvas_->image();
+}
+
+QString QtPlatform::currentFontFamily() const {
+    return QFontInfo(canvas_->font()).family();
+}
+
+// ------------------------------------------------------------------ window
+
+platform::PixelSize QtPlatform::configureGraphicsWindow(std::string_view title) {
+    QSize obtained;
+    onGui([&] {
+        window_->setWindowTitle(fromView(title));
+        obtained = screenOf(*window_)->size();
+        canvas_->resize(obtained);
+        window_->canvasWidget().adoptCanvasSize();
+        if (!window_->isVisible()) window_->show();
+    });
+    return toPixelSize(obtained);
+}
+
+platform::PixelSize QtPlatform::frameMaximumSize() {
+    QSize size;
+    onGui([&] { size = screenOf(*window_)->availableGeometry().size(); });
+    return toPixelSize(size);
+}
+
+platform::PixelSize QtPlatform::frameCurrentSize() {
+    QSize size;
+    onGui([&] { size = window_->frameGeometry().size(); });
+    return toPixelSize(size);
+}
+
+void QtPlatform::setFrameSize(platform::PixelSize size) {
+    onGui([&] {
+        if (window_->isMaximized()) window_->showNormal();
+        // The size asked for is the outer one; the decorations come off it.
+        const QSize decorations = window_->frameGeometry().size() - window_->geometry().size();
+        window_->resize(QSize(size.width, size.height) - decorations);
+    });
+}
+
+void QtPlatform::maximizeFrame() {
+    onGui([&] { window_->showMaximized(); });
+}
+
+// ------------------------------------------------------------------- menus
+
+void QtPlatform::appendMenuItem(int menu, std::string_view text, platform::MenuItemKind kind,
+                                platform::Command command) {
+    onGui([&] { window_->appendMenuItem(menu, fromView(text), kind, std::move(command)); });
+}
+
+void QtPlatform::setMenuItemText(int menu, int item, std::string_view text) {
+    onGui([&] { window_->setMenuItemText(menu, item, fromView(text)); });
+}
+
+void QtPlatform::setMenuItemCommand(int menu, int item, platform::Command command) {
+    onGui([&] { window_->setMenuItemCommand(menu, item, std::move(command)); });
+}
+
+void QtPlatform::setMenuItemEnabled(int menu, int item, bool enabled) {
+    onGui([&] { window_->setMenuItemEnabled(menu, item, enabled); });
+}
+
+void QtPlatform::setWindowCloseCommand(platform::Command command) {
+    onGui([&] { window_->setCloseCommand(std::move(command)); });
+}
+
+// -------------------------------------------------------- built-in commands
+
+void QtPlatform::printGraphics() {
+    onGui([&] {
+        QPrinter printer(QPrinter::HighResolution);
+        QPrintDialog dialog(&printer, window_.get());
+        dialog.setObjectName(QStringLiteral("calorviaPrintDialog"));
+        if (dialog.exec() != QDialog::Accepted) return;
+        const QImage picture = canvas_->image();
+        QPainter painter(&printer);
+        // The whole graphics area, as large as the page allows, proportions
+        // kept.
+        const QRect page = painter.viewport();
+        const QSize fitted = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
+        painter.drawImage(QRect(page.topLeft(), fitted), picture);
+    });
+}
+
+void QtPlatform::copyGraphicsToClipboard() {
+    onGui([&] {
+        CanvasWidget& widget = window_->canvasWidget();
+        const auto region = widget.selection();
+        QApplication::clipboard()->setImage(region ? canvas_->image(*region) : canvas_->image());
+        // A selection serves one copy.
+        widget.clearSelection();
+    });
+}
+
+void QtPlatform::selectGraphics() {
+    onGui([&] { window_->canvasWidget().armSelection(); });
+}
+
+std::optional<QRect> QtPlatform::graphicsSelection() const {
+    std::optional<QRect> region;
+    gui_->call([&] { region = window_->canvasWidget().selection(); });
+    return region;
+}
+
+void QtPlatform::showPlatformHelp() {
+    onGui([&] { QMessageBox::aboutQt(window_.get()); });
+}
+
+void QtPlatform::setAboutText(std::string_view text) {
+    onGui([&] { aboutText_ = fromView(text); });
+}
+
+void QtPlatform::showAbout() {
+    onGui([&] {
+        const QString name = QGuiApplication::applicationDisplayName();
+        QMessageBox::about(window_.get(), QObject::tr("About %1").arg(name), aboutText_);
+    });
+}
+
+void QtPlatform::closeApplication() {
+    // Queued, so the command that asked returns first.
+    gui_->post([this] {
+        window_->closeForGood();
+        gui_->close();
+        QCoreApplication::quit();
+    });
+}
+
+// ---------------------------------------------------------------- graphics
+
+void QtPlatform::remapPalette(const platform::Palette& palette) {
+    canvas_->remapPalette(palette);
+}
+void QtPlatform::setColorIndex(int index) {
+    canvas_->setColorIndex(index);
+}
+void QtPlatform::setColorRgb(platform::Rgb colour) {
+    canvas_->setColorRgb(colour);
+}
+void QtPlatform::setBackgroundRgb(platform::Rgb colour) {
+    canvas_->setBackgroundRgb(colour);
+}
+void QtPlatform::clearScreen() {
+    canvas_->clear();
+}
+void QtPlatform::moveTo(int x, int y) {
+    canvas_->moveTo(x, y);
+}
+void QtPlatform::lineTo(int x, int y) {
+    canvas_->lineTo(x, y);
+}
+
+void QtPlatform::drawRectangle(platform::FillMode fill, int x1, int y1, int x2, int y2) {
+    canvas_->drawRectangle(fill, x1, y1, x2, y2);
+}
+
+void QtPlatform::drawEllipse(platform::FillMode fill, int x1, int y1, int x2, int y2) {
+    canvas_->drawEllipse(fill, x1, y1, x2, y2);
+}
+
+void QtPlatform::setTextRotation(int tenthsOfDegree) {
+    canvas_->setTextRotation(tenthsOfDegree);
+}
+void QtPlatform::outText(std::string_view text) {
+    canvas_->outText(text);
+}
+int QtPlatform::selectFont(std::string_view descriptor) {
+    return canvas_->selectFont(descriptor);
+}
+
+bool QtPlatform::showBitmap(std::string_view path, int x, int y) {
+    // QImage reads .bmp among others; decoding needs no GUI thread.
+    const QImage picture(fromView(path));
+    if (picture.isNull()) return false;
+    canvas_->drawPicture(picture, x, y);
+    return true;
+}
+
+// ------------------------------------------------------------------- shell
+
+void QtPlatform::setDocumentMapper(DocumentMapper mapper) {
+    onGui([&] { documentMapper_ = std::move(mapper); });
+}
+
+void QtPlatform::setUrlOpener(UrlOpener opener) {
+    onGui([&] { urlOpener_ = std::move(opener); });
+}
+
+void QtPlatform::setExternalEditor(std::vector<std::string> command) {
+    onGui([&] { externalEditor_ = std::move(command); });
+}
+
+void QtPlatform::openDocument(std::string_view document, platform::WindowShow /*show*/) {
+    // The current directory of the moment of the call; the window state is
+    // the viewer's to choose.
+    std::error_code error;
+    const std::filesystem::path requested = std::filesystem::absolute(pathOf(document), error);
+    if (error) return;
+    onGui([&] {
+        const std::filesystem::path found = documentMapper_(requested);
+        std::error_code missing;
+        if (found.empty() || !std::filesystem::is_regular_file(found, missing)) return;
+        urlOpener_(QUrl::fromLocalFile(QString::fromStdString(found.string())));
+    });
+}
+
+void QtPlatform::openAddress(std::string_view address) {
+    onGui([&] { urlOpener_(QUrl(fromView(address), QUrl::TolerantMode)); });
+}
+
+void QtPlatform::editTextFile(std::string_view path, bool wait) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(pathOf(path), error);
+    if (error) return;
+    const QString file = QString::fromStdString(absolute.string());
+    // A configured editor that cannot be started leaves the built-in one.
+    if (runExternalEditor(file, wait)) return;
+    onGui([&] { runBuiltInEditor(file, wait); });
+}
+
+void QtPlatform::runBuiltInEditor(const QString& path, bool wait) {
+    auto* editor = new TextEditorWindow(path, window_.get());
+    if (!wait) {
+        editor->show();
+        return;
+    }
+    editor->setWindowModality(Qt::ApplicationModal);
+    QEventLoop loop;
+    QObject::connect(editor, &QObject::destroyed, &loop, &QEventLoop::quit);
+    editor->show();
+    loop.exec();
+}
+
+bool QtPlatform::runExternalEditor(const QString& path, bool wait) {
+    std::vector<std::string> command;
+    onGui([&] { command = externalEditor_; });
+    if (command.empty()) return false;
+    const QString program = QString::fromStdString(command.front());
+    QStringList arguments;
+    for (std::size_t i = 1; i < command.size(); ++i) {
+        arguments << QString::fromStdString(command[i]);
+    }
+    arguments << path;
+    if (!wait) return QProcess::startDetached(program, arguments);
+    if (gui_->onGuiThread()) {
+        QProcess process;
+        QEventLoop loop;
+        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
+        QObject::connect(&process, &QProcess::errorOccurred, &loop, &QEventLoop::quit);
+        process.start(program, arguments);
+        if (!process.waitForStarted()) return false;
+        if (process.state() != QProcess::NotRunning) loop.exec();
+        return true;
+    }
+    // On the worker the wait blocks only the worker.
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted()) return false;
+    process.waitForFinished(-1);
+    return true;
+}
+
+void QtPlatform::beep(int /*frequencyHz*/, int /*durationMs*/) {
+    // The desktop bell has one pitch and length of its own.
+    gui_->post([] { QApplication::beep(); });
+}
+
+void QtPlatform::pause(int milliseconds) {
+    if (milliseconds > 0) std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+double QtPlatform::clockSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// ------------------------------------------------------------------- files
+
+void QtPlatform::deleteFile(std::string_view path) {
+    std::error_code ignored;
+    std::filesystem::remove(pathOf(path), ignored);
+}
+
+bool QtPlatform::renameFile(std::string_view from, std::string_view to) {
+    const auto source = pathOf(from);
+    const auto target = pathOf(to);
+    std::error_code error;
+    if (!std::filesystem::exists(source, error) || error) return false;
+    // No file is ever replaced silently.
+    if (std::filesystem::exists(target, error) || error) return false;
+    std::filesystem::rename(source, target, error);
+    return !error;
+}
+
+std::optional<std::string> QtPlatform::currentDirectory() {
+    std::error_code error;
+    auto current = std::filesystem::current_path(error);
+    if (error) return std::nullopt;
+    return current.string();
+}
+
+bool QtPlatform::setCurrentDirectory(std::string_view path) {
+    std::error_code error;
+    std::filesystem::current_path(pathOf(path), error);
+    return !error;
+}
+
+}  // namespace calorvia::platform_qt

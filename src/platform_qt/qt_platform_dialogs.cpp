@@ -1,0 +1,254 @@
+// QtPlatform: template dialogs, message boxes and the file dialogs.
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "platform/dialog_templates.h"
+#include "platform_qt/main_window.h"
+#include "platform_qt/message_box_style.h"
+#include "platform_qt/qt_platform.h"
+#include "platform_qt/template_dialog.h"
+
+namespace calorvia::platform_qt {
+namespace {
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int handleNumber(platform::DialogHandle dialog) {
+    return static_cast<int>(dialog);
+}
+
+QMessageBox::Icon toQtIcon(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Stop:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton toQtButton(int answer) {
+    switch (answer) {
+        case kAnswerCancel:
+            return QMessageBox::Cancel;
+        case kAnswerAbort:
+            return QMessageBox::Abort;
+        case kAnswerRetry:
+            return QMessageBox::Retry;
+        case kAnswerIgnore:
+            return QMessageBox::Ignore;
+        case kAnswerYes:
+            return QMessageBox::Yes;
+        case kAnswerNo:
+            return QMessageBox::No;
+        default:
+            return QMessageBox::Ok;
+    }
+}
+
+// "*.*" means every file on the system the templates come from; here a name
+// need not have a dot.
+QString toQtPattern(const std::string& pattern) {
+    QString converted = QString::fromStdString(pattern);
+    converted.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+    converted.replace(QLatin1Char(';'), QLatin1Char(' '));
+    return converted;
+}
+
+QStringList nameFilters(const platform::FileDialogRequest& request) {
+    QStringList filters;
+    for (const auto& filter : request.filters) {
+        filters << QStringLiteral("%1 (%2)").arg(QString::fromStdString(filter.description),
+                                                 toQtPattern(filter.pattern));
+    }
+    return filters;
+}
+
+}  // namespace
+
+// --------------------------------------------------------- template dialogs
+
+TemplateDialog* QtPlatform::findDialog(platform::DialogHandle dialog) {
+    const auto found = dialogs_.find(handleNumber(dialog));
+    return found == dialogs_.end() ? nullptr : found->second.get();
+}
+
+TemplateDialog* QtPlatform::dialogWidget(platform::DialogHandle dialog) {
+    TemplateDialog* found = nullptr;
+    onGui([&] { found = findDialog(dialog); });
+    return found;
+}
+
+platform::DialogHandle QtPlatform::createDialog(int templateNumber) {
+    int handle = 0;
+    onGui([&] {
+        const platform::DialogTemplate* layout = platform::findDialogTemplate(templateNumber);
+        if (!layout) return;
+        handle = nextDialog_++;
+        dialogs_[handle] = std::make_unique<TemplateDialog>(*layout, window_.get());
+    });
+    // 0 names no dialog; every operation on it does nothing.
+    return platform::DialogHandle{handle};
+}
+
+void QtPlatform::setControlText(platform::DialogHandle dialog, int control, std::string_view text) {
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) found->setControlText(control, fromView(text));
+    });
+}
+
+std::string QtPlatform::controlText(platform::DialogHandle dialog, int control) {
+    std::string text;
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) text = found->controlText(control).toStdString();
+    });
+    return text;
+}
+
+void QtPlatform::setControlState(platform::DialogHandle dialog, int control, bool on) {
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) found->setControlState(control, on);
+    });
+}
+
+bool QtPlatform::controlState(platform::DialogHandle dialog, int control) {
+    bool on = false;
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) on = found->controlState(control);
+    });
+    return on;
+}
+
+void QtPlatform::setControlEnabled(platform::DialogHandle dialog, int control, bool enabled) {
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) found->setControlEnabled(control, enabled);
+    });
+}
+
+void QtPlatform::setControlRoutine(platform::DialogHandle dialog, int control,
+                                   platform::Command routine) {
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) found->setControlRoutine(control, std::move(routine));
+    });
+}
+
+int QtPlatform::runDialog(platform::DialogHandle dialog) {
+    int pressed = platform::kButtonCancel;
+    onGui([&] {
+        if (auto* found = findDialog(dialog)) pressed = found->run();
+    });
+    return pressed;
+}
+
+void QtPlatform::releaseDialog(platform::DialogHandle dialog) {
+    onGui([&] {
+        const auto found = dialogs_.find(handleNumber(dialog));
+        if (found == dialogs_.end()) return;
+        // A dialog released by one of its own routines is still running;
+        // Qt deletes it once its event loop has let go of it.
+        TemplateDialog* widget = found->second.release();
+        dialogs_.erase(found);
+        if (widget->isVisible()) {
+            widget->reject();
+            widget->deleteLater();
+        } else {
+            delete widget;
+        }
+    });
+}
+
+// ------------------------------------------------------------ message boxes
+
+int QtPlatform::messageBox(std::string_view text, std::string_view title, int flags) {
+    const MessageBoxStyle style = messageBoxStyle(flags);
+    // What a box answers when it can no longer be shown.
+    int answer = style.escapeAnswer != 0 ? style.escapeAnswer : style.defaultAnswer;
+    onGui([&] { answer = runMessageBox(fromView(text), fromView(title), flags); });
+    return answer;
+}
+
+int QtPlatform::runMessageBox(const QString& text, const QString& title, int flags) {
+    const MessageBoxStyle style = messageBoxStyle(flags);
+    QMessageBox box(toQtIcon(style.icon), title, text, QMessageBox::NoButton, window_.get());
+    box.setObjectName(QStringLiteral("calorviaMessageBox"));
+    box.setTextFormat(Qt::PlainText);
+    std::map<QAbstractButton*, int> answers;
+    for (const int each : style.answers) {
+        QPushButton* button = box.addButton(toQtButton(each));
+        answers[button] = each;
+        if (each == style.defaultAnswer) box.setDefaultButton(button);
+        if (each == style.escapeAnswer) box.setEscapeButton(button);
+    }
+    box.exec();
+    const auto clicked = answers.find(box.clickedButton());
+    if (clicked != answers.end()) return clicked->second;
+    return style.escapeAnswer != 0 ? style.escapeAnswer : style.defaultAnswer;
+}
+
+// ------------------------------------------------------------- file dialogs
+
+std::optional<platform::FileChoice> QtPlatform::openFileDialog(
+    const platform::FileDialogRequest& request) {
+    return fileDialog(request, false);
+}
+
+std::optional<platform::FileChoice> QtPlatform::saveFileDialog(
+    const platform::FileDialogRequest& request) {
+    return fileDialog(request, true);
+}
+
+std::optional<platform::FileChoice> QtPlatform::fileDialog(
+    const platform::FileDialogRequest& request, bool save) {
+    std::optional<platform::FileChoice> choice;
+    onGui([&] {
+        // Qt's own dialog, the same on every desktop.
+        QFileDialog dialog(window_.get(), QString::fromStdString(request.title),
+                           QDir(QString::fromStdString(request.initialFolder)).absolutePath());
+        dialog.setObjectName(QStringLiteral("calorviaFileDialog"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        // The program checks for itself whether an opened file exists and
+        // asks itself before a saved one is replaced.
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        const QStringList filters = nameFilters(request);
+        if (!filters.isEmpty()) {
+            dialog.setNameFilters(filters);
+            const auto selected = static_cast<qsizetype>(request.selectedFilter);
+            if (selected >= 0 && selected < filters.size()) {
+                dialog.selectNameFilter(filters[selected]);
+            }
+        }
+        if (!request.defaultExtension.empty()) {
+            dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+        }
+        const QString name = QString::fromStdString(request.fileName).trimmed();
+        if (!name.isEmpty()) dialog.selectFile(name);
+
+        while (dialog.exec() == QDialog::Accepted) {
+            const QStringList chosen = dialog.selectedFiles();
+            if (chosen.isEmpty()) continue;
+            // A name in a folder that does not exist sends the user back.
+            if (request.pathMustExist && !QFileInfo(chosen.front()).absoluteDir().exists()) {
+                continue;
+            }
+            choice = platform::FileChoice{chosen.front().toStdString(), false};
+            return;
+        }
+    });
+    return choice;
+}
+
+}  // namespace calorvia::platform_qt

@@ -1,0 +1,38 @@
+#pragma once
+// The program's own plain-text editor: what "notepad.exe FILE" stands for.
+//
+// One file per window, read and written as UTF-8. Save replaces the file
+// through a temporary file in the same folder, so a failed save never leaves
+// half a file. A missing file opens empty under its name and is created by
+// the first save. Closing with unsaved changes asks whether to keep them.
+
+#include <QMainWindow>
+#include <QString>
+
+class QPlainTextEdit;
+
+namespace calorvia::platform_qt {
+
+class TextEditorWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    TextEditorWindow(const QString& path, QWidget* parent);
+
+    QString path() const { return path_; }
+    QPlainTextEdit& editor() { return *editor_; }
+    // Writes the text to the file; false (and a message) when that fails.
+    bool save();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void load();
+    void showTitle();
+
+    QString path_;
+    QPlainTextEdit* editor_;
+};
+
+}  // namespace calorvia::platform_qt

@@ -1,0 +1,279 @@
+// Drawing through QtPlatform lands on the right pixels of the raster canvas.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPushButton>
+#include <array>
+#include <vector>
+
+#include "graphs/graph_pane.h"
+#include "gui_test_support.h"
+#include "platform_qt/qt_platform.h"
+#include "platform_qt/template_dialog.h"
+
+namespace calorvia::platform_qt {
+namespace {
+
+using namespace testing;
+using platform::FillMode;
+
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kGreen = 0x00FF00;
+constexpr QRgb kGrey = 0xA0A0A0;
+constexpr QRgb kBlack = 0x000000;
+
+class CanvasTest : public ::testing::Test {
+protected:
+    CanvasTest() {
+        platform.setBackgroundRgb(platform::rgb(160, 160, 160));
+        platform.clearScreen();
+    }
+    QRgb at(int x, int y) const { return rgbOf(platform.canvasImage(), x, y); }
+
+    QtPlatform platform;
+};
+
+TEST_F(CanvasTest, ClearingFillsEveryPixelWithTheBackground) {
+    platform.setBackgroundRgb(platform::rgb(12, 34, 56));
+    platform.clearScreen();
+    const QImage image = platform.canvasImage();
+    for (int y = 0; y < image.height(); y += 37) {
+        for (int x = 0; x < image.width(); x += 41) ASSERT_EQ(rgbOf(image, x, y), 0x0C2238u);
+    }
+}
+
+TEST_F(CanvasTest, ALineCoversBothEndsAndNothingBeyond) {
+    platform.setColorIndex(12);
+    struct Case {
+        int x1, y1, x2, y2;
+        int beforeX, beforeY, afterX, afterY;  // the next pixels outside each end
+    };
+    const std::array cases{
+        Case{10, 10, 20, 10, 9, 10, 21, 10},   // left to right
+        Case{40, 30, 30, 30, 41, 30, 29, 30},  // right to left
+        Case{50, 10, 50, 25, 50, 9, 50, 26},   // downwards
+        Case{60, 10, 70, 20, 59, 9, 71, 21},   // diagonal
+        Case{80, 10, 80, 10, 79, 10, 81, 10},  // a single point
+    };
+    for (const auto& c : cases) {
+        platform.moveTo(c.x1, c.y1);
+        platform.lineTo(c.x2, c.y2);
+        const QImage image = platform.canvasImage();
+        EXPECT_EQ(rgbOf(image, c.x1, c.y1), kRed) << c.x1 << "," << c.y1;
+        EXPECT_EQ(rgbOf(image, c.x2, c.y2), kRed) << c.x2 << "," << c.y2;
+        EXPECT_EQ(rgbOf(image, c.beforeX, c.beforeY), kGrey) << c.beforeX << "," << c.beforeY;
+        EXPECT_EQ(rgbOf(image, c.afterX, c.afterY), kGrey) << c.afterX << "," << c.afterY;
+    }
+}
+
+TEST_F(CanvasTest, ASeriesDrawnPointToPointPassesThroughEveryPoint) {
+    const std::vector<QPoint> series{{100, 300}, {120, 280}, {140, 265}, {160, 255},
+                                     {180, 250}, {200, 252}, {220, 260}, {240, 275}};
+    platform.setColorIndex(10);
+    platform.moveTo(series.front().x(), series.front().y());
+    for (const QPoint& point : series) platform.lineTo(point.x(), point.y());
+    const QImage image = platform.canvasImage();
+    for (const QPoint& point : series) {
+        EXPECT_EQ(rgbOf(image, point.x(), point.y()), kGreen) << point.x() << "," << point.y();
+    }
+    // Well away from the curve nothing was drawn.
+    EXPECT_EQ(rgbOf(image, 170, 300), kGrey);
+}
+
+TEST_F(CanvasTest, RgbColoursAndPaletteIndicesBothDraw) {
+    platform.setColorRgb(platform::rgb(1, 2, 3));
+    platform.moveTo(5, 5);
+    platform.lineTo(5, 5);
+    platform.setColorIndex(9);
+    platform.moveTo(6, 5);
+    platform.lineTo(6, 5);
+    EXPECT_EQ(at(5, 5), 0x010203u);
+    EXPECT_EQ(at(6, 5), platform::kDefaultPalette[9]);
+}
+
+TEST_F(CanvasTest, RemappingThePaletteChangesOnlyLaterDrawing) {
+    platform.setColorIndex(12);
+    platform.moveTo(10, 40);
+    platform.lineTo(30, 40);
+    platform::Palette remapped = platform::kDefaultPalette;
+    remapped[12] = 0x00FF00;
+    platform.remapPalette(remapped);
+    platform.moveTo(10, 50);
+    platform.lineTo(30, 50);
+    EXPECT_EQ(at(20, 40), kRed);
+    EXPECT_EQ(at(20, 50), kGreen);
+}
+
+TEST_F(CanvasTest, RectanglesIncludeBothCorners) {
+    platform.setColorIndex(0);
+    platform.drawRectangle(FillMode::Border, 100, 100, 120, 110);
+    platform.setColorIndex(12);
+    platform.drawRectangle(FillMode::Filled, 140, 110, 130, 100);  // corners in any order
+    const QImage image = platform.canvasImage();
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+             {100, 100}, {120, 100}, {100, 110}, {120, 110}, {110, 100}, {120, 105}}) {
+        EXPECT_EQ(rgbOf(image, x, y), kBlack) << x << "," << y;
+    }
+    EXPECT_EQ(rgbOf(image, 110, 105), kGrey) << "an outline leaves the inside";
+    EXPECT_EQ(rgbOf(image, 121, 105), kGrey);
+    EXPECT_EQ(rgbOf(image, 110, 111), kGrey);
+    for (const auto& [x, y] : std::vector<std::pair<int, int>>{
+             {130, 100}, {140, 100}, {130, 110}, {140, 110}, {135, 105}}) {
+        EXPECT_EQ(rgbOf(image, x, y), kRed) << x << "," << y;
+    }
+    EXPECT_EQ(rgbOf(image, 141, 105), kGrey);
+    EXPECT_EQ(rgbOf(image, 135, 111), kGrey);
+    EXPECT_EQ(rgbOf(image, 129, 105), kGrey);
+}
+
+TEST_F(CanvasTest, AFilledEllipseFillsItsBoxButNotItsCorners) {
+    platform.setColorIndex(0);
+    platform.drawEllipse(FillMode::Filled, 200, 200, 210, 210);
+    const QImage image = platform.canvasImage();
+    EXPECT_EQ(rgbOf(image, 205, 205), kBlack);
+    EXPECT_EQ(rgbOf(image, 200, 205), kBlack);
+    EXPECT_EQ(rgbOf(image, 210, 205), kBlack);
+    EXPECT_EQ(rgbOf(image, 205, 200), kBlack);
+    EXPECT_EQ(rgbOf(image, 205, 210), kBlack);
+    EXPECT_EQ(rgbOf(image, 200, 200), kGrey);
+    EXPECT_EQ(rgbOf(image, 210, 210), kGrey);
+    EXPECT_EQ(rgbOf(image, 199, 205), kGrey);
+    EXPECT_EQ(rgbOf(image, 211, 205), kGrey);
+}
+
+TEST_F(CanvasTest, AnOutlinedEllipseLeavesItsMiddle) {
+    platform.setColorIndex(0);
+    platform.drawEllipse(FillMode::Border, 300, 300, 340, 320);
+    const QImage image = platform.canvasImage();
+    EXPECT_EQ(rgbOf(image, 320, 310), kGrey);
+    EXPECT_EQ(rgbOf(image, 300, 310), kBlack);
+    EXPECT_EQ(rgbOf(image, 340, 310), kBlack);
+}
+
+// The box around the pixels that differ from the background.
+QRect inkedBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (rgbOf(image, x, y) != kGrey) box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+TEST_F(CanvasTest, TextStartsAtTheCurrentPointAndLeavesItThere) {
+    ASSERT_GE(platform.selectFont("t'Arial'h16"), 0);
+    platform.setColorIndex(0);
+    platform.moveTo(100, 100);
+    platform.outText("Temperature");
+    const QImage once = platform.canvasImage();
+    const QRect box = inkedBox(once);
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_GE(box.left(), 100);
+    EXPECT_LE(box.left(), 104);
+    EXPECT_GE(box.top(), 100);
+    EXPECT_LE(box.bottom(), 100 + 24) << "one line of 16-pixel text";
+    EXPECT_GT(box.width(), 50) << "eleven letters at 16 pixels";
+    // The current point did not move: the same text again covers the same
+    // pixels.
+    platform.outText("Temperature");
+    EXPECT_EQ(inkedBox(platform.canvasImage()), box);
+    // Black text on grey: its darkest pixels are the drawing colour.
+    bool foundColour = false;
+    for (int y = box.top(); y <= box.bottom() && !foundColour; ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if (rgbOf(once, x, y) == kBlack) foundColour = true;
+        }
+    }
+    EXPECT_TRUE(foundColour);
+}
+
+TEST_F(CanvasTest, RotatedTextRunsUpwardsFromTheCurrentPoint) {
+    ASSERT_GE(platform.selectFont("t'Arial'h16"), 0);
+    platform.setColorIndex(0);
+    platform.setTextRotation(900);
+    platform.moveTo(300, 300);
+    platform.outText("Temperature");
+    const QRect box = inkedBox(platform.canvasImage());
+    ASSERT_FALSE(box.isEmpty());
+    EXPECT_LE(box.bottom(), 300 + 4);
+    EXPECT_LT(box.top(), 300 - 50);
+    EXPECT_LT(box.width(), 24);
+    EXPECT_GE(box.left(), 300);
+}
+
+TEST_F(CanvasTest, ABitmapFileIsShownPixelForPixel) {
+    TemporaryWorkingFolder folder;
+    QImage picture(3, 2, QImage::Format_RGB32);
+    const std::array<QRgb, 6> colours{0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0x00FFFF, 0x123456};
+    for (int i = 0; i < 6; ++i)
+        picture.setPixel(i % 3, i / 3, colours[static_cast<std::size_t>(i)]);
+    ASSERT_TRUE(picture.save(QStringLiteral("Parede.bmp"), "BMP"));
+    EXPECT_TRUE(platform.showBitmap((folder.path() / "Parede.bmp").string(), 50, 60));
+    const QImage image = platform.canvasImage();
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(rgbOf(image, 50 + i % 3, 60 + i / 3), colours[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_EQ(rgbOf(image, 53, 60), kGrey);
+}
+
+TEST_F(CanvasTest, AMissingOrUnreadableBitmapDrawsNothing) {
+    TemporaryWorkingFolder folder;
+    writeFile(folder.path() / "Broken.bmp", "not a picture");
+    const QImage before = platform.canvasImage();
+    EXPECT_FALSE(platform.showBitmap((folder.path() / "Missing.bmp").string(), 0, 0));
+    EXPECT_FALSE(platform.showBitmap((folder.path() / "Broken.bmp").string(), 0, 0));
+    EXPECT_EQ(platform.canvasImage(), before);
+}
+
+TEST_F(CanvasTest, ManyDrawingCallsScheduleOneRepaint) {
+    processEventsFor(20ms);
+    const auto before = platform.repaintRequests();
+    platform.setColorIndex(12);
+    for (int i = 0; i < 500; ++i) {
+        platform.moveTo(i % 200, 10);
+        platform.lineTo(i % 200, 20);
+    }
+    EXPECT_EQ(platform.repaintRequests(), before + 1);
+    // Once the GUI thread has repainted, the next change asks again.
+    processEventsFor(20ms);
+    platform.lineTo(0, 0);
+    EXPECT_EQ(platform.repaintRequests(), before + 2);
+}
+
+// GRAF_2D through the real window: the scale dialog is answered with its
+// proposal and the curve lands on the pixels the pane's mapping gives.
+TEST_F(CanvasTest, TheGraphPaneDrawsAKnownSeriesOnItsMappedPixels) {
+    TemporaryWorkingFolder folder;
+    writeFile(folder.path() / "idioma", " 2\n");
+    graphs::GraphPane pane(platform, folder.path() / "idioma");
+    const std::vector<float> x{0.0f, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f, 0.9f, 1.0f};
+    const std::vector<float> y{310.f, 318.f, 330.f, 345.f, 360.f, 372.f,
+                               380.f, 384.f, 381.f, 370.f, 350.f};
+    const int X0 = 10, Y0 = 150;
+    auto answer = WhenModal::of<TemplateDialog>([](TemplateDialog& dialog) {
+        auto* ok = qobject_cast<QPushButton*>(dialog.control(platform::kButtonOk));
+        ASSERT_NE(ok, nullptr);
+        ok->click();
+    });
+    pane.GRAF_2D(static_cast<std::int32_t>(x.size() - 1), x, y, 12, X0, Y0, "X", "T",
+                 "Profile (Tab. LU)", {1, 0.0, 1, 0.0}, graphs::kLinePlot);
+    EXPECT_TRUE(answer->acted());
+    ASSERT_EQ(pane.scaleDefined, 1);
+    EXPECT_EQ(pane.ymin, 300.0f);
+    EXPECT_EQ(pane.ymax, 400.0f);
+
+    const QImage image = platform.canvasImage();
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        const int px = pane.pixelX(x[i], X0);
+        const int py = pane.pixelY(y[i], Y0);
+        EXPECT_EQ(rgbOf(image, px, py), kRed) << "point " << i << " at " << px << "," << py;
+    }
+    // The axes are black where they meet.
+    EXPECT_EQ(rgbOf(image, X0 + 100, Y0 + 280), kBlack);
+    EXPECT_EQ(rgbOf(image, X0 + 380, Y0 + 281), kBlack);
+}
+
+}  // namespace
+}  // namespace calorvia::platform_qt
