@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "graphs/graph_texts.h"
 #include "platform/dialog_templates.h"
+#include "shell/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
@@ -145,7 +145,7 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
     for (;;) {
         const auto dialog = platform_.createDialog(scale::kTemplate);
         platform_.setControlText(dialog, scale::kGroup,
-                                 graphText(GraphText::ScaleGroupCaption, language));
+                                 shell::textFor(shell::Text::ScaleGroupCaption, language));
         platform_.setControlText(dialog, scale::kTminEdit, proposalText(proposedMin));
         platform_.setControlText(dialog, scale::kTmaxEdit, proposalText(proposedMax));
         platform_.runDialog(dialog);
@@ -155,9 +155,9 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
         platform::requestTutorial(platform_);
 
         if (!low || !high) {
-            warn(graphText(GraphText::ScaleReadingError, language));
+            warn(shell::textFor(shell::Text::ScaleReadingError, language));
         } else if (*low > *high) {
-            warn(graphText(GraphText::ScaleRangeError, language));
+            warn(shell::textFor(shell::Text::ScaleRangeError, language));
         } else {
             ymin = *low;
             ymax = *high;
@@ -167,7 +167,7 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
 }
 
 void GraphPane::warn(std::string_view text) {
-    platform_.messageBox(text, graphText(GraphText::AttentionTitle, language),
+    platform_.messageBox(text, shell::textFor(shell::Text::AttentionTitle, language),
                          platform::kMessageOk);
     platform::requestTutorial(platform_);
 }
@@ -187,8 +187,9 @@ void GraphPane::readLanguage() {
         language = *stored;
         return;
     }
-    language = kEnglish;
-    text::writeTextFileAtomically(languageFile_, text::ListLine().integer(kEnglish).str() + "\n");
+    constexpr std::int32_t english = shell::languageCode(shell::Language::English);
+    language = english;
+    text::writeTextFileAtomically(languageFile_, text::ListLine().integer(english).str() + "\n");
 }
 
 void GraphPane::drawAxes(std::int32_t X0, std::int32_t Y0, float firstX, float lastX,

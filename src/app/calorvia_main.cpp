@@ -1,0 +1,108 @@
+// calorvia: the desktop program.
+//
+//   calorvia [FOLDER]
+//
+// The program keeps its settings, working case and result files in the folder
+// it runs in: FOLDER (created when missing), or the current folder. Qt's GUI
+// thread is the window thread, which runs the menu commands; the program's
+// main thread is a worker that runs start-up, the idle loop and every
+// simulation.
+
+#include <QApplication>
+#include <QDir>
+#include <QStringList>
+#include <atomic>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "platform_qt/qt_platform.h"
+#include "shell/data_folders.h"
+#include "shell/shell.h"
+
+namespace {
+
+using calorvia::shell::DataFolders;
+using calorvia::shell::Shell;
+
+bool hasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+std::filesystem::path pathOf(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
+}
+
+// Makes the folder the program's own, creating it when missing. False, with
+// the reason on the standard error, when that cannot be done.
+bool enterFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!error) std::filesystem::current_path(folder, error);
+    if (!error) return true;
+    std::fprintf(stderr, "calorvia: cannot work in the folder %s: %s\n", folder.c_str(),
+                 error.message().c_str());
+    return false;
+}
+
+// The data folder of an installation beside the program, then the build
+// tree's.
+std::vector<std::filesystem::path> installedDataFolders() {
+    return {pathOf(QCoreApplication::applicationDirPath()) / ".." / "share" / "calorvia",
+            std::filesystem::path(CALORVIA_BUILD_DATA_DIR)};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!hasDisplay()) {
+        std::fputs(
+            "calorvia: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
+            "window cannot open.\n",
+            stderr);
+        return 3;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calorvia"));
+
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 2) {
+        std::fputs("usage: calorvia [FOLDER]\n", stderr);
+        return 2;
+    }
+    if (arguments.size() == 2 && !enterFolder(pathOf(arguments[1]))) return 2;
+
+    const DataFolders folders(installedDataFolders());
+    calorvia::platform_qt::QtPlatform platform;
+    Shell shell(platform, folders);
+    platform.setDocumentMapper([folders](const std::filesystem::path& requested) {
+        return calorvia::shell::helpDocumentPath(requested, folders);
+    });
+    // Closing the window is leaving the program by File > Exit.
+    platform.setWindowCloseCommand([&shell] { shell.SAIR(); });
+    shell.buildMenus();
+
+    std::atomic<bool> failed{false};
+    std::thread mainThread([&] {
+        try {
+            if (shell.startUp()) shell.idleLoop([&platform] { return !platform.closed(); });
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "calorvia: %s\n", error.what());
+            failed = true;
+            platform.closeApplication();
+        }
+    });
+    const int status = QApplication::exec();
+    // A run still going stops at its next check; the idle loop then sees the
+    // window gone.
+    shell.state().RunState.store(calorvia::shell::run_state::CancelRequested);
+    mainThread.join();
+    return failed ? 1 : status;
+}

@@ -1,0 +1,89 @@
+#include "shell/data_folders.h"
+
+#include <array>
+#include <system_error>
+#include <utility>
+
+#include "text/fixed_text.h"
+
+namespace calorvia::shell {
+namespace {
+
+std::filesystem::path pathOf(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool isFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The old help names and the documents that stand for them.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kHelpDocuments{{
+    {"help.hlp", "Help.html"},
+    {"ajuda.hlp", "Ajuda.html"},
+    {"syntax.hlp", "Syntax.html"},
+    {"sintaxe.hlp", "Sintaxe.html"},
+}};
+
+}  // namespace
+
+DataFolders::DataFolders(std::vector<std::filesystem::path> installed)
+    : installed_(std::move(installed)) {}
+
+void DataFolders::setProgramDirectory(std::filesystem::path directory) {
+    programDirectory_ = std::move(directory);
+}
+
+std::filesystem::path DataFolders::picture(std::string_view relative) const {
+    const std::filesystem::path inProgramDirectory = programDirectory_ / pathOf(relative);
+    if (isFile(inProgramDirectory)) return inProgramDirectory;
+    if (auto shippedFile = shipped(relative)) return *shippedFile;
+    return inProgramDirectory;
+}
+
+std::optional<std::filesystem::path> DataFolders::shipped(std::string_view relative) const {
+    for (const auto& folder : installed_) {
+        const std::filesystem::path candidate = folder / pathOf(relative);
+        if (isFile(candidate)) return candidate;
+    }
+    return std::nullopt;
+}
+
+std::filesystem::path helpDocumentPath(const std::filesystem::path& requested,
+                                       const DataFolders& folders) {
+    const std::string name = text::toLowerAscii(utf8(requested.filename()));
+    for (const auto& [oldName, document] : kHelpDocuments) {
+        if (name != oldName) continue;
+        const std::string relative = std::string(HelpFolder) + "/" + std::string(document);
+        if (auto found = folders.shipped(relative)) return *found;
+        return requested;
+    }
+    return requested;
+}
+
+std::string fileAddress(const std::filesystem::path& absolutePath) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string address = "file://";
+    for (const char8_t c : absolutePath.generic_u8string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unreserved = (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') ||
+                                (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' ||
+                                byte == '_' || byte == '~' || byte == '/';
+        if (unreserved) {
+            address += static_cast<char>(byte);
+        } else {
+            address += '%';
+            address += kHex[byte >> 4];
+            address += kHex[byte & 0x0F];
+        }
+    }
+    return address;
+}
+
+}  // namespace calorvia::shell

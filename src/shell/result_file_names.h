@@ -1,0 +1,33 @@
+#pragma once
+// The names of the result files. Every file exists under a Portuguese and an
+// English name; a run writes the set of the current language, the Results
+// menu opens that set, and a language change renames the files from one set
+// to the other.
+
+#include <array>
+#include <string_view>
+
+#include "shell/text_catalogue.h"
+
+namespace calorvia::shell {
+
+enum class ResultFile {
+    Data,          // case inspection copy
+    Flux,          // flux per control volume
+    FluxPosition,  // flux against position
+    Unsteady,      // node history
+    Average,       // average history
+    West,          // west boundary history
+    East,          // east boundary history
+    Steady,        // steady profile
+};
+
+// In the order of the renaming table of a language change.
+inline constexpr std::array kResultFiles{
+    ResultFile::Data,    ResultFile::Flux, ResultFile::FluxPosition, ResultFile::Unsteady,
+    ResultFile::Average, ResultFile::West, ResultFile::East,         ResultFile::Steady,
+};
+
+std::string_view resultFileName(ResultFile file, Language language);
+
+}  // namespace calorvia::shell

@@ -1,0 +1,303 @@
+#include "shell/shell.h"
+
+#include <optional>
+#include <utility>
+
+#include "shell/home_screen.h"
+#include "shell/result_file_names.h"
+#include "shell/settings_files.h"
+#include "simulation/simulation_case.h"
+
+namespace calorvia::shell {
+namespace {
+
+std::filesystem::path pathOf(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+// The graphics window of a 640 x 480 screen: the program does not fit.
+constexpr int kRefusedWidth = 640;
+
+// The product's version, from the build, and the year of this version.
+constexpr std::string_view kProductVersion = CALORVIA_VERSION;
+constexpr std::string_view kProductYear = "2026";
+
+}  // namespace
+
+Shell::Shell(platform::Platform& platform, DataFolders folders)
+    : platform_(platform), folders_(std::move(folders)) {}
+
+std::filesystem::path Shell::programFile(std::string_view name) const {
+    return programDirectory_ / pathOf(name);
+}
+
+int Shell::tell(std::string_view text, int flags) {
+    const int answer = platform_.messageBox(text, this->text(Text::AttentionTitle), flags);
+    platform::requestTutorial(platform_);
+    return answer;
+}
+
+void Shell::writeSetting(std::string_view fileName, std::int32_t value) {
+    if (writeIntegerSetting(programFile(fileName), value)) return;
+    tell(withValue(text(Text::SettingsWriteFailed), fileName));
+}
+
+// ---------------------------------------------------------------------- menus
+
+void Shell::buildMenus() {
+    const Language menuLanguage =
+        readLanguageSetting(programFile(LanguageFileName)).value_or(DefaultLanguage);
+    for (const MenuEntry& entry : menuTable()) {
+        if (!entry.text) {
+            platform_.appendMenuItem(entry.menu, "", platform::MenuItemKind::Separator, {});
+            continue;
+        }
+        platform_.appendMenuItem(entry.menu, textFor(*entry.text, menuLanguage),
+                                 platform::MenuItemKind::Enabled, commandFor(entry.command));
+    }
+    // Until start-up has ended no command may run: grey all five menus.
+    for (int m = 1; m <= menu::Count; ++m) platform_.setMenuItemEnabled(m, item::Title, false);
+}
+
+platform::Command Shell::commandFor(MenuCommand command) {
+    switch (command) {
+        case MenuCommand::None:
+            return {};
+        case MenuCommand::NOVO:
+            return [this] { NOVO(); };
+        case MenuCommand::ABRIR:
+            return [this] { ABRIR(); };
+        case MenuCommand::SAIR:
+            return [this] { SAIR(); };
+        case MenuCommand::SimulationCommand:
+            return [this] { beginSimulation(); };
+        case MenuCommand::SelectGraph:
+            return [this] { platform_.selectGraphics(); };
+        case MenuCommand::CopyGraph:
+            return [this] { platform_.copyGraphicsToClipboard(); };
+        case MenuCommand::SHOW1:
+            return [this] { SHOW1(); };
+        case MenuCommand::SHOW2:
+            return [this] { SHOW2(); };
+        case MenuCommand::SHOW3:
+            return [this] { SHOW3(); };
+        case MenuCommand::SHOW4:
+            return [this] { SHOW4(); };
+        case MenuCommand::SHOW5:
+            return [this] { SHOW5(); };
+        case MenuCommand::SHOW6:
+            return [this] { SHOW6(); };
+        case MenuCommand::SHOW7:
+            return [this] { SHOW7(); };
+        case MenuCommand::IMPRIMIR:
+            return [this] { IMPRIMIR(); };
+        case MenuCommand::COR:
+            return [this] { COR(); };
+        case MenuCommand::LANGUAGE:
+            return [this] { LANGUAGE(); };
+        case MenuCommand::TOLERANCE:
+            return [this] { TOLERANCE(); };
+        case MenuCommand::AJUDA_SOFT:
+            return [this] { AJUDA_SOFT(); };
+        case MenuCommand::AJUDA_WIN:
+            return [this] { AJUDA_WIN(); };
+        case MenuCommand::HOMEPAGE:
+            return [this] { HOMEPAGE(); };
+        case MenuCommand::EMAIL:
+            return [this] { EMAIL(); };
+        case MenuCommand::ABOUT:
+            return [this] { ABOUT(); };
+    }
+    return {};
+}
+
+// Every item keeps its command; only the texts follow the language. Item
+// 2.1 reads Clear Screen while a finished run is on screen, else Begin
+// Simulation (the Preferences menu is grey during a run, so the language
+// never changes while it reads Cancel Simulation).
+void Shell::retitleMenus() {
+    for (const MenuEntry& entry : menuTable()) {
+        if (!entry.text) continue;
+        Text title = *entry.text;
+        if (entry.command == MenuCommand::SimulationCommand) {
+            title = simulationFaceText(state_.RunState.load() == run_state::Finished
+                                           ? SimulationFace::Clear
+                                           : SimulationFace::Begin);
+        }
+        platform_.setMenuItemText(entry.menu, entry.item, text(title));
+    }
+}
+
+void Shell::setSimulationItem(SimulationFace face) {
+    platform_.setMenuItemText(menu::Simulation, item::SimulationCommand,
+                              text(simulationFaceText(face)));
+    if (face == SimulationFace::Begin) {
+        platform_.setMenuItemCommand(menu::Simulation, item::SimulationCommand,
+                                     [this] { beginSimulation(); });
+    } else {
+        platform_.setMenuItemCommand(menu::Simulation, item::SimulationCommand,
+                                     [this] { LIMPA(); });
+    }
+}
+
+void Shell::showRunStarted() {
+    platform_.setMenuItemEnabled(menu::File, item::New, false);
+    platform_.setMenuItemEnabled(menu::File, item::Open, false);
+    platform_.setMenuItemEnabled(menu::Preferences, item::Title, false);
+    setSimulationItem(SimulationFace::Cancel);
+}
+
+void Shell::showRunFinished() {
+    setSimulationItem(SimulationFace::Clear);
+    platform_.setMenuItemEnabled(menu::Results, item::Title, true);
+    platform_.setMenuItemEnabled(menu::Preferences, item::Title, true);
+    platform_.setMenuItemEnabled(menu::File, item::New, true);
+    platform_.setMenuItemEnabled(menu::File, item::Open, true);
+    state_.RunState.store(run_state::Finished);
+}
+
+void Shell::showRunCancelled() {
+    setSimulationItem(SimulationFace::Begin);
+    platform_.setMenuItemEnabled(menu::File, item::New, true);
+    platform_.setMenuItemEnabled(menu::File, item::Open, true);
+    platform_.setMenuItemEnabled(menu::Preferences, item::Title, true);
+}
+
+// ------------------------------------------------------------------- start-up
+
+std::string Shell::aboutText() const {
+    std::string about(text(Text::AboutPurpose));
+    about += "\n\n\n";
+    about += text(Text::ProgramName);
+    about += " ";
+    about += kProductVersion;
+    about += " (";
+    about += kProductYear;
+    about += ")\n\n";
+    about += text(Text::AboutCredits);
+    return about;
+}
+
+void Shell::setDialogTitles() {
+    openDialogTitle_ = std::string(text(Text::OpenDialogTitle));
+    saveDialogTitle_ = std::string(text(Text::SaveDialogTitle));
+}
+
+bool Shell::startUp() {
+    platform_.pause(50);
+    platform_.pause(50);
+
+    if (const auto stored = readLanguageSetting(programFile(LanguageFileName))) {
+        language_.store(languageCode(*stored));
+    } else {
+        language_.store(languageCode(DefaultLanguage));
+        writeSetting(LanguageFileName, languageCode(DefaultLanguage));
+    }
+
+    graphicsSize_ =
+        platform_.configureGraphicsWindow(textFor(Text::GraphicsWindowTitle, language()));
+    platform_.pause(50);
+    if (const auto stored = readColourSetting(programFile(ColourFileName))) {
+        graphColour_.store(*stored);
+    } else {
+        graphColour_.store(DefaultGraphColour);
+        writeSetting(ColourFileName, DefaultGraphColour);
+    }
+
+    if (graphicsSize_.width == kRefusedWidth) {
+        tell(text(Text::ResolutionRefused));
+        platform_.closeApplication();
+        return false;
+    }
+
+    platform_.pause(50);
+    platform_.setBackgroundRgb(HomeBackground);
+    platform_.clearScreen();
+
+    const platform::PixelSize largest = platform_.frameMaximumSize();
+    platform_.setFrameSize({largest.width * 89 / 100, largest.height * 98 / 100});
+    platform_.pause(50);
+    const platform::PixelSize maximum = platform_.frameMaximumSize();
+    const platform::PixelSize current = platform_.frameCurrentSize();
+    if (current.width < maximum.width || current.height < maximum.height) {
+        platform_.maximizeFrame();
+    }
+    platform_.pause(50);
+
+    state_.RunRequest.store(0);
+    state_.RunState.store(run_state::Idle);
+    state_.clearRunFlags();
+    for (int m = 1; m <= menu::Count; ++m) platform_.setMenuItemEnabled(m, item::Title, false);
+
+    platform_.setAboutText(aboutText());
+
+    // The whole directory is kept, however long: a path cut short would name
+    // another folder.
+    const std::optional<std::string> directory = platform_.currentDirectory();
+    if (!directory || directory->empty()) {
+        tell(text(Text::CurrentDirectoryFailed));
+        platform_.closeApplication();
+        return false;
+    }
+    programDirectory_ = pathOf(*directory);
+    folders_.setProgramDirectory(programDirectory_);
+    platform_.setCurrentDirectory(*directory);
+
+    drawHomeScreen();
+    setDialogTitles();
+    // Results of an earlier use of the program, the Portuguese average
+    // history included: shown now, they would pass for results of this one.
+    deleteFiles(true);
+
+    for (const int m : {menu::File, menu::Simulation, menu::Preferences, menu::Information}) {
+        platform_.setMenuItemEnabled(m, item::Title, true);
+    }
+    return true;
+}
+
+bool Shell::idleStep() {
+    platform_.pause(100);
+    if (state_.RunRequest.load() != 1) return false;
+    if (run_) run_();
+    state_.RunRequest.store(0);
+    return true;
+}
+
+void Shell::idleLoop(const std::function<bool()>& keepRunning) {
+    while (keepRunning()) idleStep();
+}
+
+// ---------------------------------------------------------------- home screen
+
+void Shell::drawHomeScreen() {
+    shell::drawHomeScreen(platform_, graphicsSize_, folders_);
+}
+
+void Shell::clearToHomeScreen() {
+    platform_.setBackgroundRgb(HomeBackground);
+    platform_.clearScreen();
+    drawHomeScreen();
+}
+
+// The working case and every result file of both languages. Exit leaves the
+// Portuguese average history, as the program always has; start-up removes
+// it too.
+void Shell::deleteFiles(bool includePortugueseAverage) {
+    platform_.deleteFile(utf8(programFile(simulation::WorkingCaseFileName)));
+    for (const Language each : {Language::Portuguese, Language::English}) {
+        for (const ResultFile file : kResultFiles) {
+            if (file == ResultFile::Average && each == Language::Portuguese &&
+                !includePortugueseAverage) {
+                continue;
+            }
+            platform_.deleteFile(utf8(programFile(resultFileName(file, each))));
+        }
+    }
+}
+
+}  // namespace calorvia::shell

@@ -1,0 +1,226 @@
+#pragma once
+// The bilingual text catalogue: every sentence, menu entry, caption, label and
+// file name that Calorvia shows or writes, in Portuguese and in English, in
+// one table. No other file of the program spells a user-facing sentence.
+//
+// The texts are the program's own words, kept to the letter, including their
+// odd spellings ("Gauss-Sidel", "A error has occurred!"), their leading
+// blanks (they align columns and boxes) and their inner double quotes. A text
+// with a line break holds "\n". A text with "{}" takes a value through
+// withValue().
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace calorvia::shell {
+
+// The interface language, kept in the settings file "idioma".
+enum class Language : std::int32_t { Portuguese = 1, English = 2 };
+
+// The language a stored code stands for: 1 is Portuguese, anything else
+// English (the program's texts are chosen by "Portuguese or not").
+constexpr Language languageFromCode(std::int32_t code) {
+    return code == 1 ? Language::Portuguese : Language::English;
+}
+constexpr std::int32_t languageCode(Language language) {
+    return static_cast<std::int32_t>(language);
+}
+
+enum class Text : std::int32_t {
+    // ---- everywhere
+    AttentionTitle,
+    ProgramName,
+    GraphicsWindowTitle,
+    SettingsWriteFailed,  // {} is the file name
+
+    // ---- start-up and the About box
+    ResolutionRefused,
+    CurrentDirectoryFailed,
+    AboutPurpose,
+    AboutCredits,
+    OpenDialogTitle,
+    SaveDialogTitle,
+
+    // ---- menus: titles and items, in menu order
+    MenuFile,
+    MenuNew,
+    MenuOpen,
+    MenuExit,
+    MenuSimulation,
+    MenuBeginSimulation,
+    MenuCancelSimulation,
+    MenuClearScreen,
+    MenuResults,
+    MenuSelectGraph,
+    MenuCopyGraph,
+    MenuDataset,
+    MenuFluxInVolumes,
+    MenuFluxVersusPosition,
+    MenuUnsteadyState,
+    MenuWestBoundary,
+    MenuEastBoundary,
+    MenuSteadyState,
+    MenuPrintScreen,
+    MenuPreferences,
+    MenuGraphColour,
+    MenuIdioma,
+    MenuLanguage,
+    MenuTolerance,
+    MenuInformation,
+    MenuSoftwareHelp,
+    MenuWindowsHelp,
+    MenuHomePage,
+    MenuSendEmail,
+    MenuAbout,
+
+    // ---- commands
+    PleaseWait,
+    HelpDocument,
+    SyntaxDocument,
+
+    // ---- preference dialogs
+    ToleranceGroup,
+    CancelButton,
+    ToleranceReadingError,
+    ColourGroup,
+    ColourBlack,
+    ColourRed,
+    ColourMagenta,
+    ColourGreen,
+    ColourYellow,
+    LanguageGroup,
+
+    // ---- numeric error messages
+    MathErrorFirstPart,
+    MathErrorLineBreak,
+    MathErrorDomain,
+    MathErrorSingularity,
+    MathErrorOverflow,
+    MathErrorUnderflow,
+    MathErrorLossOfPrecision,
+    MathErrorOther,
+
+    // ---- file names chosen by the language
+    DataFileName,
+    FluxFileName,
+    FluxPositionFileName,
+    UnsteadyFileName,
+    AverageFileName,
+    WestFileName,
+    EastFileName,
+    SteadyFileName,
+    InitialEstimateFileName,
+
+    // ---- loading the working case
+    MissingCase,
+    CorruptedFile,
+
+    // ---- solvers
+    SweepLimitWarning,
+    ZeroPivotWarning,
+
+    // ---- the run
+    RangeLowQuestion,
+    RangeHighQuestion,
+    IterationNotice,
+    NonConvergenceNotice,
+    IncludeSteadyQuestion,
+    StepsTimeLabel,
+    WaitLabel,
+    SteadyStateLabel,
+    GaussSidelLabel,
+    CdsLabel,
+    UpwindLabel,
+    ProfileGaussSidelTitle,
+    ProfileTabLuTitle,
+    BlueSteadyStateLegend,
+    ElapsedTimeIn,
+    ElapsedTimeSeconds,
+    SchemeGroupCaption,
+    PecletSuffix,
+
+    // ---- initial estimate editing
+    EstimateOffer,
+    EstimateReadError,
+    EstimateCancelled,
+    EstimateNodeLabel,
+
+    // ---- result files
+    SteadyTitle,
+    SteadyWarning,
+    SteadyColumns,
+    NodeHistoryHeading,
+    TimeTemperatureColumns,
+    AverageHistoryHeading,
+    AverageColumns,
+    WestHistoryHeading,
+    EastHistoryHeading,
+    InspectionName,
+    InspectionPurpose,
+    InspectionLx,
+    InspectionN,
+    InspectionK,
+    InspectionSc,
+    InspectionSp,
+    InspectionState,
+    InspectionMethod,
+    InspectionTi,
+    InspectionRho,
+    InspectionCp,
+    InspectionDeltT,
+    InspectionNst,
+    InspectionNo,
+    InspectionBoundaryType,
+    InspectionWestTemperature,
+    InspectionWestFlux,
+    InspectionWestConvective,
+    InspectionWestTinf,
+    InspectionEastTemperature,
+    InspectionEastFlux,
+    InspectionEastConvective,
+    InspectionEastTinf,
+    InspectionVelocity,
+    FluxPositionTitle,
+    FluxPositionColumns,
+    FluxVolumesTitle,
+    FluxSignNote,
+    FluxVolumesColumns,
+    InspectFilesQuestion,
+    SteadyOnlyLine,
+
+    // ---- case file commands
+    CloseSimulationQuestion,
+    CloseLoadedCaseQuestion,
+    FileDoesNotExist,
+    FileAlreadyExists,
+    DataLossTitle,
+
+    // ---- graph pane and time graphs
+    ScaleGroupCaption,
+    ScaleReadingError,
+    ScaleRangeError,
+    TimeGraphGroup,
+    TimeGraphNodeOption,
+    TimeGraphAverageOption,
+    TimeGraphExperimentalCheck,
+    ExperimentalHelpLine1,
+    ExperimentalHelpLine2,
+    ExperimentalHelpLine3,
+    UnsteadyNodeTitle,
+    UnsteadyAverageTitle,
+    StandardDeviation,
+
+    Count  // not a text: the number of texts
+};
+
+// The text in `language`.
+std::string_view textFor(Text text, Language language);
+// The same for a stored language code (1 Portuguese, anything else English).
+std::string_view textFor(Text text, std::int32_t languageCode);
+
+// The text with its first "{}" replaced by `value`; a text without "{}" is
+// returned unchanged.
+std::string withValue(std::string_view text, std::string_view value);
+
+}  // namespace calorvia::shell

@@ -1,0 +1,398 @@
+// The menu bar in both languages and the commands behind it, end to end on
+// the scripted platform.
+
+#include <string>
+#include <vector>
+
+#include "shell_test_support.h"
+
+namespace calorvia::shell::testing {
+namespace {
+
+using platform::MenuItemKind;
+
+// ----------------------------------------------------------- the menu bar
+
+struct Item {
+    int menu;
+    int item;
+    const char* english;  // nullptr: a separator
+    const char* portuguese;
+};
+
+// The whole bar as the user sees it, titles and separators included.
+const std::vector<Item> kMenuBar{
+    {1, 0, "&File", "&Arquivo"},
+    {1, 1, "&New", "&Novo"},
+    {1, 2, nullptr, nullptr},
+    {1, 3, "&Open", "Ab&rir"},
+    {1, 4, nullptr, nullptr},
+    {1, 5, "&Exit", "&Sair"},
+    {1, 6, nullptr, nullptr},
+    {2, 0, "&Simulation", "&Simulação"},
+    {2, 1, "&Begin Simulation", "&Iniciar Simulação"},
+    {2, 2, nullptr, nullptr},
+    {3, 0, "&Results", "&Resultados"},
+    {3, 1, "&Select Graph", "&Selecionar Gráfico"},
+    {3, 2, nullptr, nullptr},
+    {3, 3, "&Copy Graph", "&Copiar Gráfico"},
+    {3, 4, nullptr, nullptr},
+    {3, 5, "&Dataset", "Conjunto de &Dados"},
+    {3, 6, nullptr, nullptr},
+    {3, 7, "&Flux in the Control Volumes", "&Fluxos nos Volumes de Controle"},
+    {3, 8, nullptr, nullptr},
+    {3, 9, "Flux versus &Position", "Fluxo versus &Posição"},
+    {3, 10, nullptr, nullptr},
+    {3, 11, "&Unsteady State", "Regime &Transiente"},
+    {3, 12, nullptr, nullptr},
+    {3, 13, "&West Boundary", "Contorno &Oeste"},
+    {3, 14, nullptr, nullptr},
+    {3, 15, "&East Boundary", "Contorno &Leste"},
+    {3, 16, nullptr, nullptr},
+    {3, 17, "S&teady State", "Regime P&ermanente"},
+    {3, 18, nullptr, nullptr},
+    {3, 19, "Pr&int Screen", "&Imprimir Tela"},
+    {3, 20, nullptr, nullptr},
+    {4, 0, "&Preferences", "&Preferências"},
+    {4, 1, "&Color of the Graphs", "&Cor dos Gráficos"},
+    {4, 2, nullptr, nullptr},
+    {4, 3, "&Idioma", "&Idioma"},
+    {4, 4, "&Language", "&Language"},
+    {4, 5, nullptr, nullptr},
+    {4, 6, "&Tolerance for Gauss-Sidel", "&Tolerância para Gauss-Sidel"},
+    {4, 7, nullptr, nullptr},
+    {5, 0, "&Information", "&Informações"},
+    {5, 1, "&Software Help", "&Ajuda do Software"},
+    {5, 2, nullptr, nullptr},
+    {5, 3, "&Windows Help", "Ajuda do &Windows"},
+    {5, 4, nullptr, nullptr},
+    {5, 5, "&Home Page", "&Home Page"},
+    {5, 6, nullptr, nullptr},
+    {5, 7, "Send &Email", "&Enviar Email"},
+    {5, 8, nullptr, nullptr},
+    {5, 9, "&About", "&Sobre"},
+    {5, 10, nullptr, nullptr},
+};
+
+void expectMenuBar(const platform::ScriptedPlatform& platform, bool portuguese) {
+    std::vector<int> counts(6, 0);
+    for (const Item& item : kMenuBar) {
+        ++counts[static_cast<std::size_t>(item.menu)];
+        const std::string where = std::to_string(item.menu) + "." + std::to_string(item.item);
+        if (item.english == nullptr) {
+            EXPECT_EQ(platform.menuItemKind(item.menu, item.item), MenuItemKind::Separator)
+                << where;
+            continue;
+        }
+        EXPECT_NE(platform.menuItemKind(item.menu, item.item), MenuItemKind::Separator) << where;
+        EXPECT_EQ(platform.menuItemText(item.menu, item.item),
+                  portuguese ? item.portuguese : item.english)
+            << where;
+    }
+    for (int menu = 1; menu <= 5; ++menu) {
+        EXPECT_EQ(platform.menuItemCount(menu), counts[static_cast<std::size_t>(menu)]) << menu;
+    }
+}
+
+TEST_F(ProgramDirectoryTest, TheEnglishMenuBar) {
+    auto shell = startedShell();
+    expectMenuBar(platform, false);
+}
+
+TEST_F(ProgramDirectoryTest, ThePortugueseMenuBar) {
+    writeFile(file("idioma"), " 1\n");
+    auto shell = startedShell();
+    expectMenuBar(platform, true);
+}
+
+// --------------------------------------------- item 2.1 and the greying rules
+
+TEST_F(ProgramDirectoryTest, ARunThatEndsNormallyLeavesClearScreenAndTheResultsMenu) {
+    auto shell = startedShell();
+    writeFile(file("Loaded.txt"), "case\n");
+    shell->setRunEntry([&] {
+        shell->showRunStarted();
+        EXPECT_EQ(platform.menuItemText(2, 1), "&Cancel Simulation");
+        EXPECT_FALSE(platform.menuItemEnabled(1, 1));
+        EXPECT_FALSE(platform.menuItemEnabled(1, 3));
+        EXPECT_TRUE(platform.menuItemEnabled(1, 5));  // Exit stays
+        EXPECT_FALSE(platform.menuItemEnabled(4, 0));
+        EXPECT_FALSE(platform.menuItemEnabled(3, 0));
+        shell->showRunFinished();
+    });
+    platform.chooseMenuItem(2, 1);
+    EXPECT_TRUE(shell->idleStep());
+
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Clear Screen");
+    EXPECT_EQ(shell->state().RunState.load(), run_state::Finished);
+    for (int menu : {1, 2, 3, 4, 5}) EXPECT_TRUE(platform.menuItemEnabled(menu, 0)) << menu;
+    EXPECT_TRUE(platform.menuItemEnabled(1, 1));
+    EXPECT_TRUE(platform.menuItemEnabled(1, 3));
+
+    // Clear Screen: the home screen comes back and the Results menu goes grey.
+    platform.clearRecords();
+    platform.chooseMenuItem(2, 1);
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Begin Simulation");
+    EXPECT_FALSE(platform.menuItemEnabled(3, 0));
+    EXPECT_TRUE(platform.menuItemEnabled(4, 0));
+    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
+    EXPECT_EQ(shell->state().RunRequest.load(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    const auto clears = platform.callsNamed("clearScreen");
+    ASSERT_EQ(clears.size(), 1u);
+    EXPECT_EQ(clears[0].numbers[0], 0xA0A0A0);
+    EXPECT_EQ(platform.callsNamed("remapPalette").size(), 1u);
+    EXPECT_EQ(platform.callsNamed("showBitmap").size(), 4u);
+
+    // And Begin Simulation is the begin command again.
+    platform.chooseMenuItem(2, 1);
+    EXPECT_EQ(shell->state().RunRequest.load(), 1);
+}
+
+TEST_F(ProgramDirectoryTest, CancelSimulationAsksTheRunToStopAndBeginComesBack) {
+    auto shell = startedShell();
+    int runs = 0;
+    shell->setRunEntry([&] {
+        ++runs;
+        shell->state().RunState.store(run_state::Idle);
+        shell->showRunStarted();
+        // The user chooses Cancel Simulation while the run goes on.
+        platform.clearRecords();
+        platform.chooseMenuItem(2, 1);
+        EXPECT_EQ(shell->state().RunState.load(), run_state::CancelRequested);
+        ASSERT_EQ(platform.texts().size(), 2u);
+        EXPECT_EQ(platform.texts()[0].text, "Please wait...");
+        EXPECT_EQ(std::make_pair(platform.texts()[0].x, platform.texts()[0].y),
+                  std::make_pair(50, 90));
+        EXPECT_EQ(platform.texts()[0].colour.rgb, 0x000000u);
+        EXPECT_EQ(platform.texts()[0].font, "t'Arial'h30");
+        EXPECT_EQ(std::make_pair(platform.texts()[1].x, platform.texts()[1].y),
+                  std::make_pair(51, 91));
+        EXPECT_EQ(platform.texts()[1].colour.rgb, platform::rgb(208, 208, 208));
+        EXPECT_EQ(platform.callsNamed("beep").at(0).toString(), "beep(100, 100)");
+        // The run notices the request at its next check and stops.
+        shell->state().RunState.store(run_state::Idle);
+        shell->showRunCancelled();
+    });
+    platform.chooseMenuItem(2, 1);
+    shell->idleStep();
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Begin Simulation");
+    EXPECT_TRUE(platform.menuItemEnabled(1, 1));
+    EXPECT_TRUE(platform.menuItemEnabled(1, 3));
+    EXPECT_TRUE(platform.menuItemEnabled(4, 0));
+    EXPECT_FALSE(platform.menuItemEnabled(3, 0));
+
+    // The next Begin Simulation starts normally.
+    platform.chooseMenuItem(2, 1);
+    shell->setRunEntry([&] { ++runs; });
+    shell->idleStep();
+    EXPECT_EQ(runs, 2);
+}
+
+// The case commands close a loaded case through LIMPA: with a case loaded
+// it clears, it does not ask a run to stop.
+TEST_F(ProgramDirectoryTest, WithACaseLoadedLimpaClosesItInsteadOfCancelling) {
+    auto shell = startedShell();
+    writeFile(file("Loaded.txt"), "case\n");
+    shell->state().RunState.store(run_state::CaseLoaded);
+    platform.clearRecords();
+    shell->LIMPA();
+    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_TRUE(platform.callsNamed("beep").empty());
+    EXPECT_EQ(platform.callsNamed("remapPalette").size(), 1u);
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Begin Simulation");
+}
+
+TEST_F(ProgramDirectoryTest, CancelSimulationSpeaksTheCurrentLanguage) {
+    writeFile(file("idioma"), " 1\n");
+    auto shell = startedShell();
+    shell->showRunStarted();
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Cancelar Simulação");
+    platform.clearRecords();
+    platform.chooseMenuItem(2, 1);
+    ASSERT_FALSE(platform.texts().empty());
+    EXPECT_EQ(platform.texts()[0].text, "Espere por favor...");
+    shell->showRunFinished();
+    EXPECT_EQ(platform.menuItemText(2, 1), "&Limpar a Tela");
+}
+
+// ------------------------------------------------------------ result files
+
+struct ShowCase {
+    int item;
+    std::vector<std::string> english;
+    std::vector<std::string> portuguese;
+};
+
+class ResultFileCommandTest : public ProgramDirectoryTest,
+                              public ::testing::WithParamInterface<ShowCase> {};
+
+TEST_P(ResultFileCommandTest, EachResultEntryOpensItsFilesOfTheCurrentLanguage) {
+    for (const bool portuguese : {false, true}) {
+        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
+        platform::ScriptedPlatform local;
+        Shell shell(local, DataFolders({buildDataFolder()}));
+        shell.buildMenus();
+        ASSERT_TRUE(shell.startUp());
+        shell.showRunFinished();
+        local.clearRecords();
+        local.chooseMenuItem(3, GetParam().item);
+        const auto& names = portuguese ? GetParam().portuguese : GetParam().english;
+        const auto opened = local.callsNamed("editTextFile");
+        ASSERT_EQ(opened.size(), names.size());
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            EXPECT_EQ(pathOf(opened[i].texts[0]), shell.programDirectory() / pathOf(names[i]));
+            EXPECT_EQ(opened[i].numbers[0], 0) << "the editor is not waited for";
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shows, ResultFileCommandTest,
+    ::testing::Values(
+        ShowCase{5, {"Data.txt"}, {"Dados.txt"}}, ShowCase{7, {"Flux.txt"}, {"Fluxo.txt"}},
+        ShowCase{9, {"Flux_x_Position.txt"}, {"Fluxo_x_Posição.txt"}},
+        ShowCase{11, {"Unsteady.txt", "Average.txt"}, {"Transiente.txt", "Média.txt"}},
+        ShowCase{13, {"West.txt"}, {"Oeste.txt"}}, ShowCase{15, {"East.txt"}, {"Leste.txt"}},
+        ShowCase{17, {"Steady.txt"}, {"Permanente.txt"}}));
+
+struct BuiltInCase {
+    int menu;
+    int item;
+    const char* operation;
+};
+
+class BuiltInCommandTest : public ProgramDirectoryTest,
+                           public ::testing::WithParamInterface<BuiltInCase> {};
+
+TEST_P(BuiltInCommandTest, EntriesOfThePlatformCallThePlatform) {
+    auto shell = startedShell();
+    shell->showRunFinished();
+    platform.clearRecords();
+    platform.chooseMenuItem(GetParam().menu, GetParam().item);
+    ASSERT_EQ(platform.calls().size(), 1u);
+    EXPECT_EQ(platform.calls()[0].operation, GetParam().operation);
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, BuiltInCommandTest,
+                         ::testing::Values(BuiltInCase{3, 1, "selectGraphics"},
+                                           BuiltInCase{3, 3, "copyGraphicsToClipboard"},
+                                           BuiltInCase{3, 19, "printGraphics"},
+                                           BuiltInCase{5, 3, "showPlatformHelp"}));
+
+// -------------------------------------------------------------------- exit
+
+TEST_F(ProgramDirectoryTest, ExitDeletesTheWorkingCaseAndTheFifteenResultFiles) {
+    auto shell = startedShell();
+    const std::vector<std::string> deleted{"Loaded.txt",
+                                           "Dados.txt",
+                                           "Fluxo.txt",
+                                           "Fluxo_x_Posição.txt",
+                                           "Transiente.txt",
+                                           "Permanente.txt",
+                                           "Oeste.txt",
+                                           "Leste.txt",
+                                           "Data.txt",
+                                           "Flux.txt",
+                                           "Flux_x_Position.txt",
+                                           "Unsteady.txt",
+                                           "Average.txt",
+                                           "Steady.txt",
+                                           "West.txt",
+                                           "East.txt"};
+    for (const auto& name : deleted) writeFile(file(name), "x\n");
+    writeFile(file("Média.txt"), "x\n");
+    writeFile(file("idioma"), " 2\n");
+
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    platform.chooseMenuItem(1, 5);
+    for (const auto& name : deleted) EXPECT_FALSE(fileExists(file(name))) << name;
+    EXPECT_TRUE(fileExists(file("Média.txt")));
+    EXPECT_TRUE(fileExists(file("idioma")));
+    EXPECT_TRUE(platform.closeRequested());
+    EXPECT_EQ(std::filesystem::canonical(std::filesystem::current_path()),
+              std::filesystem::canonical(directory()));
+}
+
+// ------------------------------------------------------------- information
+
+TEST_F(ProgramDirectoryTest, SoftwareHelpOpensTheHelpOfTheLanguageWithTheMenuGrey) {
+    for (const bool portuguese : {false, true}) {
+        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
+        platform::ScriptedPlatform local;
+        Shell shell(local, DataFolders({buildDataFolder()}));
+        shell.buildMenus();
+        ASSERT_TRUE(shell.startUp());
+        local.clearRecords();
+        local.chooseMenuItem(5, 1);
+        std::vector<std::string> calls;
+        for (const auto& call : local.calls()) calls.push_back(call.toString());
+        EXPECT_EQ(calls, (std::vector<std::string>{"setMenuItemEnabled(5, 0, 0)",
+                                                   portuguese ? "openDocument(0, \"Ajuda.hlp\")"
+                                                              : "openDocument(0, \"Help.hlp\")",
+                                                   "setMenuItemEnabled(5, 0, 1)"}));
+    }
+}
+
+TEST_F(ProgramDirectoryTest, HomePageAndEmailShowTheShippedReadme) {
+    const std::filesystem::path shipped = directory() / "share";
+    writeFile(shipped / "README.md", "# Calorvia\n");
+    auto shell = startedShell({shipped});
+    for (const int item : {5, 7}) {
+        platform.clearRecords();
+        platform.chooseMenuItem(5, item);
+        const auto calls = platform.calls();
+        ASSERT_EQ(calls.size(), 3u) << item;
+        EXPECT_EQ(calls[0].toString(), "setMenuItemEnabled(5, 0, 0)");
+        EXPECT_EQ(calls[1].operation, "openAddress");
+        EXPECT_EQ(calls[1].texts[0], fileAddress(std::filesystem::absolute(shipped / "README.md")));
+        EXPECT_EQ(calls[1].texts[0].rfind("file:///", 0), 0u);
+        EXPECT_EQ(calls[2].toString(), "setMenuItemEnabled(5, 0, 1)");
+    }
+}
+
+TEST_F(ProgramDirectoryTest, WithoutTheReadmeHomePageHandsNothingOver) {
+    auto shell = startedShell({directory() / "nowhere"});
+    platform.chooseMenuItem(5, 5);
+    EXPECT_TRUE(platform.callsNamed("openAddress").empty());
+    EXPECT_TRUE(platform.menuItemEnabled(5, 0));
+}
+
+TEST_F(ProgramDirectoryTest, AboutBeepsThenShowsTheAboutText) {
+    auto shell = startedShell();
+    platform.clearRecords();
+    platform.chooseMenuItem(5, 9);
+    ASSERT_EQ(platform.calls().size(), 2u);
+    EXPECT_EQ(platform.calls()[0].toString(), "beep(100, 100)");
+    EXPECT_EQ(platform.calls()[1].operation, "showAbout");
+    EXPECT_EQ(platform.calls()[1].texts[0], shell->aboutText());
+}
+
+TEST_F(ProgramDirectoryTest, SyntaxOpensTheSyntaxDocumentOfTheLanguage) {
+    auto shell = startedShell();
+    platform.clearRecords();
+    shell->SINTAXE();
+    ASSERT_EQ(platform.calls().size(), 1u);
+    EXPECT_EQ(platform.calls()[0].toString(), "openDocument(0, \"Syntax.hlp\")");
+}
+
+// -------------------------------------------------------- New and Open
+
+TEST_F(ProgramDirectoryTest, NewAndOpenRunTheEntryPointsTheCaseEntryGives) {
+    auto shell = startedShell();
+    platform.clearRecords();
+    platform.chooseMenuItem(1, 1);  // nothing supplied yet: nothing happens
+    platform.chooseMenuItem(1, 3);
+    EXPECT_TRUE(platform.calls().empty());
+
+    std::vector<std::string> ran;
+    shell->setNewCaseEntry([&] { ran.push_back("NOVO"); });
+    shell->setOpenCaseEntry([&] { ran.push_back("ABRIR"); });
+    platform.chooseMenuItem(1, 3);
+    platform.chooseMenuItem(1, 1);
+    EXPECT_EQ(ran, (std::vector<std::string>{"ABRIR", "NOVO"}));
+}
+
+}  // namespace
+}  // namespace calorvia::shell::testing

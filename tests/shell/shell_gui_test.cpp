@@ -1,0 +1,211 @@
+// The shell on the real Qt window, offscreen: start-up in a temporary
+// program directory brings up the menus and paints the home screen; Exit
+// cleans up and closes. And the desktop program itself, started in a folder
+// of its own.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QColor>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+#include "platform_qt/main_window.h"
+#include "platform_qt/qt_platform.h"
+#include "shell/home_screen.h"
+#include "shell/settings_files.h"
+#include "shell/shell.h"
+
+namespace calorvia::shell {
+namespace {
+
+// Lets the GUI thread serve the worker until `done` says so, at most
+// `milliseconds`.
+bool serveUntil(const std::function<bool()>& done, int milliseconds = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    return true;
+}
+
+class ShellOnQtTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.path().toStdString());
+    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    std::filesystem::path file(const char* name) const {
+        return std::filesystem::path(folder_.path().toStdString()) / name;
+    }
+
+private:
+    QTemporaryDir folder_;
+    std::filesystem::path previous_;
+};
+
+bool isGrey(QRgb pixel, int level) {
+    return qRed(pixel) == level && qGreen(pixel) == level && qBlue(pixel) == level;
+}
+
+TEST_F(ShellOnQtTest, StartUpBringsUpTheMenusAndPaintsTheHomeScreen) {
+    std::ofstream(file("Steady.txt")) << "old\n";
+    platform_qt::QtPlatform platform;
+    Shell shell(platform, DataFolders({CALORVIA_DATA_DIR}));
+    shell.buildMenus();
+    std::atomic<int> started{-1};
+    std::thread mainThread([&] { started = shell.startUp() ? 1 : 0; });
+    const bool finished = serveUntil([&] { return started.load() >= 0; });
+    if (!finished) platform.closeApplication();
+    mainThread.join();
+    ASSERT_TRUE(finished);
+    ASSERT_EQ(started.load(), 1);
+
+    // The menu bar, in English on a first start, the Results menu grey.
+    auto& window = platform.mainWindow();
+    EXPECT_EQ(window.menuItem(1, 0)->text(), QStringLiteral("&File"));
+    EXPECT_EQ(window.menuItem(2, 1)->text(), QStringLiteral("&Begin Simulation"));
+    EXPECT_EQ(window.menuItem(4, 4)->text(), QStringLiteral("&Language"));
+    EXPECT_EQ(window.menuItemCount(3), 21);
+    EXPECT_TRUE(window.menuItem(3, 2)->isSeparator());
+    EXPECT_TRUE(window.menuItem(1, 0)->isEnabled());
+    EXPECT_FALSE(window.menuItem(3, 0)->isEnabled());
+    EXPECT_EQ(readIntegerSetting(file("idioma")), 2);
+    EXPECT_EQ(readIntegerSetting(file("cor")), 12);
+    EXPECT_FALSE(std::filesystem::exists(file("Steady.txt")));
+
+    // The home screen's pixels.
+    const QImage screen = platform.canvasImage();
+    const auto size = shell.graphicsSize();
+    ASSERT_EQ(screen.width(), size.width);
+    ASSERT_EQ(screen.height(), size.height);
+    const LayoutOrigin o = layoutOrigin(size);
+    EXPECT_TRUE(isGrey(screen.pixel(o.x + 5, o.y + 5), 160)) << "the background";
+    EXPECT_TRUE(isGrey(screen.pixel(o.x + 10, o.y + 150), 128)) << "the panel's outline";
+    EXPECT_TRUE(isGrey(screen.pixel(o.x + 30, o.y + 30), 192)) << "the panel's face";
+    EXPECT_TRUE(isGrey(screen.pixel(o.x + 740, o.y + 260), 192)) << "the panel's face";
+    const QColor sphere = screen.pixelColor(o.x + 320 + 75, o.y + 85 + 75);
+    EXPECT_GT(sphere.blue(), sphere.red()) << "the sphere's picture";
+
+    // The title: dark pixels where the black title is written.
+    const bool wide = size.width > 800;
+    const int tx = wide ? (size.width - 800) / 2 - 65 : -65;
+    const int ty = wide ? size.height - 550 : 50;
+    int dark = 0;
+    for (int y = ty + 340; y < ty + 400 && y < screen.height(); ++y) {
+        for (int x = tx + 175; x < tx + 500 && x < screen.width(); ++x) {
+            if (qGray(screen.pixel(x, y)) < 60) ++dark;
+        }
+    }
+    EXPECT_GT(dark, 200) << "the title";
+    // The equation's picture inside its frame: white paper with ink.
+    EXPECT_TRUE(isGrey(screen.pixel(tx + 272, ty + 262), 255));
+    EXPECT_TRUE(isGrey(screen.pixel(tx + 268, ty + 300), 255)) << "the frame's white edge";
+
+    // Exit deletes the working case and closes the program.
+    std::ofstream(file("Loaded.txt")) << "case\n";
+    window.menuItem(1, 5)->trigger();
+    EXPECT_TRUE(serveUntil([&] { return platform.closed(); }));
+    EXPECT_FALSE(std::filesystem::exists(file("Loaded.txt")));
+}
+
+TEST_F(ShellOnQtTest, APortugueseStartShowsPortugueseMenus) {
+    std::ofstream(file("idioma")) << " 1\n";
+    platform_qt::QtPlatform platform;
+    Shell shell(platform, DataFolders({CALORVIA_DATA_DIR}));
+    shell.buildMenus();
+    std::atomic<int> started{-1};
+    std::thread mainThread([&] { started = shell.startUp() ? 1 : 0; });
+    const bool finished = serveUntil([&] { return started.load() >= 0; });
+    if (!finished) platform.closeApplication();
+    mainThread.join();
+    ASSERT_TRUE(finished);
+    auto& window = platform.mainWindow();
+    EXPECT_EQ(window.menuItem(1, 0)->text(), QString::fromUtf8("&Arquivo"));
+    EXPECT_EQ(window.menuItem(2, 1)->text(), QString::fromUtf8("&Iniciar Simulação"));
+    EXPECT_EQ(window.menuItem(4, 3)->text(), QString::fromUtf8("&Idioma"));
+}
+
+// --------------------------------------------------------- the program itself
+
+QProcessEnvironment offscreen() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return environment;
+}
+
+TEST(DesktopProgramTest, StartsInTheFolderItIsGivenAndCreatesIt) {
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    const std::filesystem::path folder =
+        std::filesystem::path(parent.path().toStdString()) / "new folder";
+    QProcess program;
+    program.setProcessEnvironment(offscreen());
+    program.start(QStringLiteral(CALORVIA_PROGRAM), {QString::fromStdString(folder.string())});
+    ASSERT_TRUE(program.waitForStarted(10000));
+    const bool settingsWritten = serveUntil([&] {
+        return readIntegerSetting(folder / "idioma").has_value() &&
+               readIntegerSetting(folder / "cor").has_value();
+    });
+    program.kill();
+    program.waitForFinished(10000);
+    ASSERT_TRUE(settingsWritten);
+    EXPECT_EQ(readIntegerSetting(folder / "idioma"), 2);
+    EXPECT_EQ(readIntegerSetting(folder / "cor"), 12);
+}
+
+TEST(DesktopProgramTest, WithoutADisplayItSaysSoAndEnds) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    QTemporaryDir folder;
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(CALORVIA_PROGRAM), {folder.path()});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains("no display"));
+    EXPECT_FALSE(QFileInfo::exists(folder.path() + QStringLiteral("/idioma")));
+}
+
+TEST(DesktopProgramTest, AFolderThatCannotBeMadeIsReported) {
+    QTemporaryDir parent;
+    const QString blocker = parent.path() + QStringLiteral("/a file");
+    std::ofstream(blocker.toStdString()) << "not a folder\n";
+    QProcess program;
+    program.setProcessEnvironment(offscreen());
+    program.start(QStringLiteral(CALORVIA_PROGRAM), {blocker + QStringLiteral("/inside")});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("cannot work in the folder"));
+}
+
+}  // namespace
+}  // namespace calorvia::shell
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calorvia"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,129 @@
+// The bilingual text catalogue as a whole: every text exists in both
+// languages, is well-formed UTF-8, and the few rules that hold across
+// groups of texts.
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "shell/result_file_names.h"
+#include "shell/text_catalogue.h"
+
+namespace calorvia::shell {
+namespace {
+
+constexpr auto kTextCount = static_cast<std::int32_t>(Text::Count);
+
+bool isValidUtf8(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t length = 0;
+        if (lead < 0x80) {
+            length = 1;
+        } else if ((lead & 0xE0) == 0xC0 && lead >= 0xC2) {
+            length = 2;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+        } else if ((lead & 0xF8) == 0xF0 && lead <= 0xF4) {
+            length = 4;
+        } else {
+            return false;
+        }
+        if (i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+TEST(TextCatalogueTest, EveryTextExistsInBothLanguagesAsUtf8WithoutCarriageReturns) {
+    for (std::int32_t i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<Text>(i);
+        for (const Language language : {Language::Portuguese, Language::English}) {
+            const std::string_view text = textFor(id, language);
+            EXPECT_FALSE(text.empty()) << i;
+            EXPECT_TRUE(isValidUtf8(text)) << i;
+            EXPECT_EQ(text.find('\r'), std::string_view::npos) << i;
+        }
+    }
+}
+
+TEST(TextCatalogueTest, PortugueseTextsAreNotLeftInEnglish) {
+    // Texts that are the same in both languages: names, labels and marks
+    // that the program shows untranslated.
+    const std::set<Text> same{
+        Text::ProgramName,  Text::GraphicsWindowTitle, Text::MenuIdioma,      Text::MenuLanguage,
+        Text::MenuHomePage, Text::ColourMagenta,       Text::GaussSidelLabel, Text::CdsLabel,
+        Text::UpwindLabel,  Text::ElapsedTimeSeconds,  Text::PecletSuffix};
+    for (std::int32_t i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<Text>(i);
+        if (same.contains(id)) {
+            EXPECT_EQ(textFor(id, Language::Portuguese), textFor(id, Language::English)) << i;
+        } else {
+            EXPECT_NE(textFor(id, Language::Portuguese), textFor(id, Language::English)) << i;
+        }
+    }
+}
+
+TEST(TextCatalogueTest, AnyCodeButOneSpeaksEnglish) {
+    EXPECT_EQ(languageFromCode(1), Language::Portuguese);
+    for (const std::int32_t code : {2, 0, 3, -1}) {
+        EXPECT_EQ(languageFromCode(code), Language::English) << code;
+        EXPECT_EQ(textFor(Text::AttentionTitle, code), "Attention");
+    }
+    EXPECT_EQ(textFor(Text::AttentionTitle, 1), "Atenção");
+    EXPECT_EQ(languageCode(Language::Portuguese), 1);
+    EXPECT_EQ(languageCode(Language::English), 2);
+}
+
+TEST(TextCatalogueTest, EveryMenuTextMarksOneAccessKey) {
+    for (std::int32_t i = static_cast<std::int32_t>(Text::MenuFile);
+         i <= static_cast<std::int32_t>(Text::MenuAbout); ++i) {
+        for (const Language language : {Language::Portuguese, Language::English}) {
+            const std::string_view text = textFor(static_cast<Text>(i), language);
+            const auto mark = text.find('&');
+            ASSERT_NE(mark, std::string_view::npos) << text;
+            EXPECT_EQ(text.find('&', mark + 1), std::string_view::npos) << text;
+            ASSERT_LT(mark + 1, text.size()) << text;
+            EXPECT_NE(text[mark + 1], ' ') << text;
+        }
+    }
+}
+
+TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
+    EXPECT_EQ(withValue(textFor(Text::SettingsWriteFailed, Language::English), "cor"),
+              "The file \"cor\" could not be written! The choice holds only until the program "
+              "is closed.");
+    EXPECT_EQ(withValue("{} and {}", "a"), "a and {}");
+    EXPECT_EQ(withValue("no marker", "a"), "no marker");
+    // Only the one text that takes a value has the marker.
+    for (std::int32_t i = 0; i < kTextCount; ++i) {
+        const auto id = static_cast<Text>(i);
+        const bool marked = textFor(id, Language::English).find("{}") != std::string_view::npos;
+        EXPECT_EQ(marked, id == Text::SettingsWriteFailed) << i;
+        EXPECT_EQ(textFor(id, Language::Portuguese).find("{}") != std::string_view::npos, marked);
+    }
+}
+
+TEST(ResultFileNamesTest, SixteenDistinctTextFiles) {
+    std::set<std::string_view> names;
+    for (const ResultFile file : kResultFiles) {
+        for (const Language language : {Language::Portuguese, Language::English}) {
+            const std::string_view name = resultFileName(file, language);
+            EXPECT_TRUE(name.ends_with(".txt")) << name;
+            names.insert(name);
+        }
+    }
+    EXPECT_EQ(names.size(), 16u);
+    EXPECT_EQ(resultFileName(ResultFile::FluxPosition, Language::Portuguese),
+              "Fluxo_x_Posição.txt");
+    EXPECT_EQ(resultFileName(ResultFile::Average, Language::English), "Average.txt");
+}
+
+}  // namespace
+}  // namespace calorvia::shell
