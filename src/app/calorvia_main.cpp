@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QStringList>
 #include <atomic>
+#include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
     shell.buildMenus();
 
     std::atomic<bool> failed{false};
+    std::atomic<bool> finished{false};
     std::thread mainThread([&] {
         try {
             if (shell.startUp()) shell.idleLoop([&platform] { return !platform.closed(); });
@@ -98,11 +101,22 @@ int main(int argc, char** argv) {
             failed = true;
             platform.closeApplication();
         }
+        finished = true;
     });
     const int status = QApplication::exec();
     // A run still going stops at its next check; the idle loop then sees the
     // window gone.
     shell.state().RunState.store(calorvia::shell::run_state::CancelRequested);
+    // With the window gone every dialog answers at once; should some loop
+    // still keep the main thread busy, leaving must not hang the desktop.
+    for (int waited = 0; !finished && waited < 100; ++waited) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    if (!finished) {
+        std::fputs("calorvia: the simulation did not stop in time; leaving anyway.\n", stderr);
+        mainThread.detach();
+        std::quick_exit(failed ? 1 : status);
+    }
     mainThread.join();
     return failed ? 1 : status;
 }
