@@ -1,6 +1,6 @@
 // calorvia-inspect: reads a working case file the way every run starts and
-// prints what the run would work with. Until the desktop program exists this
-// is what ./calorvia shows.
+// prints what the run would work with. ./calorvia shows it where no display
+// exists.
 //
 //   calorvia-inspect [CASE_FILE]     (default: Loaded.txt in the current folder)
 
