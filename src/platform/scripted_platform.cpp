@@ -1,4 +1,5 @@
 #include "platform/scripted_platform.h"
+#include "text/text_file.h"
 
 #include <filesystem>
 #include <sstream>
@@ -26,9 +27,6 @@ const char* kindName(ControlKind kind) {
     return "control";
 }
 
-std::filesystem::path pathOf(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
 
 std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
@@ -365,7 +363,7 @@ int ScriptedPlatform::selectFont(std::string_view descriptor) {
 
 bool ScriptedPlatform::showBitmap(std::string_view path, int x, int y) {
     std::error_code error;
-    const bool shown = std::filesystem::is_regular_file(pathOf(path), error);
+    const bool shown = std::filesystem::is_regular_file(text::pathFromUtf8(path), error);
     record("showBitmap", {x, y, shown ? 1 : 0}, {std::string(path)});
     return shown;
 }
@@ -640,13 +638,13 @@ double ScriptedPlatform::clockSeconds() {
 void ScriptedPlatform::deleteFile(std::string_view path) {
     record("deleteFile", {}, {std::string(path)});
     std::error_code error;
-    std::filesystem::remove(pathOf(path), error);
+    std::filesystem::remove(text::pathFromUtf8(path), error);
 }
 
 bool ScriptedPlatform::renameFile(std::string_view from, std::string_view to) {
     std::error_code error;
-    const auto source = pathOf(from);
-    const auto target = pathOf(to);
+    const auto source = text::pathFromUtf8(from);
+    const auto target = text::pathFromUtf8(to);
     bool renamed = false;
     if (std::filesystem::exists(source, error) && !std::filesystem::exists(target, error)) {
         std::filesystem::rename(source, target, error);
@@ -667,7 +665,7 @@ std::optional<std::string> ScriptedPlatform::currentDirectory() {
 
 bool ScriptedPlatform::setCurrentDirectory(std::string_view path) {
     std::error_code error;
-    std::filesystem::current_path(pathOf(path), error);
+    std::filesystem::current_path(text::pathFromUtf8(path), error);
     record("setCurrentDirectory", {error ? 0 : 1}, {std::string(path)});
     return !error;
 }

@@ -5,16 +5,13 @@
 #include <string>
 
 #include "shell/home_screen.h"
+#include "text/text_file.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
 
 namespace calorvia::shell {
 namespace {
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 constexpr std::array<std::string_view, 5> kWaitFonts{
     "t'Arial'h30",  "t'times new roman'h30",   "t'courier new'h30",
@@ -60,11 +57,11 @@ void Shell::LIMPA() {
     state_.RunState.store(run_state::Idle);
     state_.RunRequest.store(0);
     state_.clearRunFlags();
-    platform_.deleteFile(utf8(programFile(simulation::WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(programFile(simulation::WorkingCaseFileName)));
 }
 
 void Shell::SAIR() {
-    platform_.setCurrentDirectory(utf8(programDirectory_));
+    platform_.setCurrentDirectory(text::utf8FromPath(programDirectory_));
     deleteFiles(false);
     platform_.closeApplication();
 }
@@ -74,7 +71,7 @@ void Shell::SAIR() {
 // The editor opens the file of the current language in the program
 // directory, without waiting; a missing file is the editor's concern.
 void Shell::openResultFile(Text fileName) {
-    platform_.editTextFile(utf8(programFile(text(fileName))), false);
+    platform_.editTextFile(text::utf8FromPath(programFile(text(fileName))), false);
 }
 
 void Shell::SHOW1() {

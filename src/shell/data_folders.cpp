@@ -1,4 +1,5 @@
 #include "shell/data_folders.h"
+#include "text/text_file.h"
 
 #include <array>
 #include <system_error>
@@ -9,14 +10,7 @@
 namespace calorvia::shell {
 namespace {
 
-std::filesystem::path pathOf(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 bool isFile(const std::filesystem::path& path) {
     std::error_code error;
@@ -41,7 +35,7 @@ void DataFolders::setProgramDirectory(std::filesystem::path directory) {
 }
 
 std::filesystem::path DataFolders::picture(std::string_view relative) const {
-    const std::filesystem::path inProgramDirectory = programDirectory_ / pathOf(relative);
+    const std::filesystem::path inProgramDirectory = programDirectory_ / text::pathFromUtf8(relative);
     if (isFile(inProgramDirectory)) return inProgramDirectory;
     if (auto shippedFile = shipped(relative)) return *shippedFile;
     return inProgramDirectory;
@@ -49,7 +43,7 @@ std::filesystem::path DataFolders::picture(std::string_view relative) const {
 
 std::optional<std::filesystem::path> DataFolders::shipped(std::string_view relative) const {
     for (const auto& folder : installed_) {
-        const std::filesystem::path candidate = folder / pathOf(relative);
+        const std::filesystem::path candidate = folder / text::pathFromUtf8(relative);
         if (isFile(candidate)) return candidate;
     }
     return std::nullopt;
@@ -57,7 +51,7 @@ std::optional<std::filesystem::path> DataFolders::shipped(std::string_view relat
 
 std::filesystem::path helpDocumentPath(const std::filesystem::path& requested,
                                        const DataFolders& folders) {
-    const std::string name = text::toLowerAscii(utf8(requested.filename()));
+    const std::string name = text::toLowerAscii(text::utf8FromPath(requested.filename()));
     for (const auto& [oldName, document] : kHelpDocuments) {
         if (name != oldName) continue;
         const std::string relative = std::string(HelpFolder) + "/" + std::string(document);

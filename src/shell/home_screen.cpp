@@ -1,4 +1,5 @@
 #include "shell/home_screen.h"
+#include "text/text_file.h"
 
 #include <string>
 
@@ -27,10 +28,6 @@ constexpr int kFaceInset = 4;
 
 constexpr std::string_view kTitle = "Calorvia";
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // One ring of the bevel `inset` pixels inside the panel's outline: its top
 // and left edges in one colour, its bottom and right edges in another.
@@ -93,7 +90,7 @@ void drawEquation(platform::Platform& platform, int tx, int ty, const DataFolder
     platform.lineTo(tx + 634, ty + 310);
     platform.lineTo(tx + 268, ty + 310);
 
-    platform.showBitmap(utf8(folders.picture(EquationPicture)), tx + 270, ty + 250);
+    platform.showBitmap(text::utf8FromPath(folders.picture(EquationPicture)), tx + 270, ty + 250);
 }
 
 }  // namespace
@@ -109,9 +106,9 @@ void drawGeometryPictures(platform::Platform& platform, LayoutOrigin o,
     platform.drawRectangle(FillMode::Filled, o.x + kPanelLeft + kFaceInset,
                            o.y + kPanelTop + kFaceInset, o.x + kPanelRight - kFaceInset,
                            o.y + kPanelBottom - kFaceInset);
-    platform.showBitmap(utf8(folders.picture(CylinderPicture)), o.x + 210, o.y + 135);
-    platform.showBitmap(utf8(folders.picture(WallPicture)), o.x + 367, o.y + 40);
-    platform.showBitmap(utf8(folders.picture(SpherePicture)), o.x + 320, o.y + 85);
+    platform.showBitmap(text::utf8FromPath(folders.picture(CylinderPicture)), o.x + 210, o.y + 135);
+    platform.showBitmap(text::utf8FromPath(folders.picture(WallPicture)), o.x + 367, o.y + 40);
+    platform.showBitmap(text::utf8FromPath(folders.picture(SpherePicture)), o.x + 320, o.y + 85);
 }
 
 void drawHomeScreen(platform::Platform& platform, platform::PixelSize window,

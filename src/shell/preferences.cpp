@@ -8,6 +8,7 @@
 #include <string>
 
 #include "interpreter/text_preparation.h"
+#include "text/text_file.h"
 #include "platform/dialog_templates.h"
 #include "shell/result_file_names.h"
 #include "shell/settings_files.h"
@@ -20,10 +21,6 @@
 namespace calorvia::shell {
 namespace {
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // The tolerance field holds 50 characters.
 constexpr std::size_t kToleranceFieldWidth = 50;
@@ -144,8 +141,8 @@ void Shell::LANGUAGE() {
 // (the platform never replaces a file silently).
 void Shell::renameResultFiles(Language from, Language to) {
     for (const ResultFile file : kResultFiles) {
-        platform_.renameFile(utf8(programFile(resultFileName(file, from))),
-                             utf8(programFile(resultFileName(file, to))));
+        platform_.renameFile(text::utf8FromPath(programFile(resultFileName(file, from))),
+                             text::utf8FromPath(programFile(resultFileName(file, to))));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "shell/shell.h"
+#include "text/text_file.h"
 
 #include <optional>
 #include <utility>
@@ -11,14 +12,7 @@
 namespace calorvia::shell {
 namespace {
 
-std::filesystem::path pathOf(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
 
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
 
 // The graphics window of a 640 x 480 screen: the program does not fit.
 constexpr int kRefusedWidth = 640;
@@ -33,7 +27,7 @@ Shell::Shell(platform::Platform& platform, DataFolders folders)
     : platform_(platform), folders_(std::move(folders)) {}
 
 std::filesystem::path Shell::programFile(std::string_view name) const {
-    return programDirectory_ / pathOf(name);
+    return programDirectory_ / text::pathFromUtf8(name);
 }
 
 int Shell::tell(std::string_view text, int flags) {
@@ -244,7 +238,7 @@ bool Shell::startUp() {
         platform_.closeApplication();
         return false;
     }
-    programDirectory_ = pathOf(*directory);
+    programDirectory_ = text::pathFromUtf8(*directory);
     folders_.setProgramDirectory(programDirectory_);
     platform_.setCurrentDirectory(*directory);
 
@@ -288,14 +282,14 @@ void Shell::clearToHomeScreen() {
 // Portuguese average history, as the program always has; start-up removes
 // it too.
 void Shell::deleteFiles(bool includePortugueseAverage) {
-    platform_.deleteFile(utf8(programFile(simulation::WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(programFile(simulation::WorkingCaseFileName)));
     for (const Language each : {Language::Portuguese, Language::English}) {
         for (const ResultFile file : kResultFiles) {
             if (file == ResultFile::Average && each == Language::Portuguese &&
                 !includePortugueseAverage) {
                 continue;
             }
-            platform_.deleteFile(utf8(programFile(resultFileName(file, each))));
+            platform_.deleteFile(text::utf8FromPath(programFile(resultFileName(file, each))));
         }
     }
 }

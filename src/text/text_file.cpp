@@ -7,6 +7,15 @@
 
 namespace calorvia::text {
 
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) return std::nullopt;

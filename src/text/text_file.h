@@ -9,6 +9,11 @@
 
 namespace calorvia::text {
 
+// File names and texts are UTF-8 ("Média.txt"); these conversions keep every
+// byte, whatever the process locale.
+std::filesystem::path pathFromUtf8(std::string_view text);
+std::string utf8FromPath(const std::filesystem::path& path);
+
 // The lines of a text file without their line ends ("\n", or "\r\n" as a file
 // made on Windows has them). Nothing when the file cannot be opened or read.
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);

@@ -16,18 +16,14 @@
 #include <vector>
 
 #include "platform/scripted_platform.h"
+#include "text/text_file.h"
 #include "shell/shell.h"
 
 namespace calorvia::shell::testing {
 
-inline std::filesystem::path pathOf(std::string_view text) {
-    return std::filesystem::path(std::u8string(text.begin(), text.end()));
-}
-
-inline std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
+// Short names for the UTF-8 path conversions used throughout the tests.
+inline std::filesystem::path pathOf(std::string_view text) { return text::pathFromUtf8(text); }
+inline std::string utf8(const std::filesystem::path& path) { return text::utf8FromPath(path); }
 
 inline void writeFile(const std::filesystem::path& path, std::string_view content) {
     std::filesystem::create_directories(path.parent_path().empty() ? "." : path.parent_path());
