@@ -1,6 +1,7 @@
 #include "shell/text_catalogue.h"
 
 #include <array>
+#include <iterator>
 #include <cstddef>
 
 namespace calorvia::shell {
@@ -15,7 +16,7 @@ struct Bilingual {
 using T = Text;
 
 // One row per text, in the order of the enumeration (checked below).
-constexpr std::array kTexts{
+constexpr Bilingual kTexts[]{
     // ---- everywhere
     Bilingual{T::AttentionTitle, "Atenção", "Attention"},
     Bilingual{T::ProgramName, "Calorvia", "Calorvia"},
@@ -317,8 +318,8 @@ constexpr std::array kTexts{
 };
 
 constexpr bool tableFollowsEnumeration() {
-    if (kTexts.size() != static_cast<std::size_t>(Text::Count)) return false;
-    for (std::size_t i = 0; i < kTexts.size(); ++i) {
+    if (std::size(kTexts) != static_cast<std::size_t>(Text::Count)) return false;
+    for (std::size_t i = 0; i < std::size(kTexts); ++i) {
         if (static_cast<std::size_t>(kTexts[i].key) != i) return false;
     }
     return true;
@@ -330,7 +331,7 @@ static_assert(tableFollowsEnumeration(),
 
 std::string_view textFor(Text text, Language language) {
     const auto index = static_cast<std::size_t>(text);
-    if (index >= kTexts.size()) return {};
+    if (index >= std::size(kTexts)) return {};
     return language == Language::Portuguese ? kTexts[index].portuguese : kTexts[index].english;
 }
 
