@@ -9,4 +9,9 @@ function(calorvia_warnings target)
   if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
     target_compile_options(${target} PRIVATE -Wno-restrict)
   endif()
+  # clang's -Wconversion also warns on every signed index into a container;
+  # keep the same set of warnings as GCC's -Wconversion.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    target_compile_options(${target} PRIVATE -Wno-sign-conversion)
+  endif()
 endfunction()
