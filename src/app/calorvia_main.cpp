@@ -22,9 +22,12 @@
 #include <thread>
 #include <vector>
 
+#include "entry/case_commands.h"
 #include "platform_qt/qt_platform.h"
 #include "shell/data_folders.h"
 #include "shell/shell.h"
+#include "simulation/simulation_run.h"
+#include "text/text_file.h"
 
 namespace {
 
@@ -90,6 +93,15 @@ int main(int argc, char** argv) {
     // Closing the window is leaving the program by File > Exit.
     platform.setWindowCloseCommand([&shell] { shell.SAIR(); });
     shell.buildMenus();
+    // File > New and File > Open: the case entry wizard.
+    calorvia::entry::CaseEntryCommands caseEntry(platform, shell);
+    caseEntry.attachToShell();
+    // The run heads its graph with the name of the saved case in use.
+    calorvia::simulation::RunOptions runOptions;
+    runOptions.savedCasePath = [&caseEntry] {
+        return calorvia::text::utf8FromPath(caseEntry.currentCasePath());
+    };
+    shell.setRunEntry(calorvia::simulation::makeRunEntry(platform, shell, runOptions));
 
     std::atomic<bool> failed{false};
     std::atomic<bool> finished{false};

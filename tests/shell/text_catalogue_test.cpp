@@ -57,9 +57,12 @@ TEST(TextCatalogueTest, PortugueseTextsAreNotLeftInEnglish) {
     // Texts that are the same in both languages: names, labels and marks
     // that the program shows untranslated.
     const std::set<Text> same{
-        Text::ProgramName,  Text::GraphicsWindowTitle, Text::MenuIdioma,      Text::MenuLanguage,
-        Text::MenuHomePage, Text::ColourMagenta,       Text::GaussSidelLabel, Text::CdsLabel,
-        Text::UpwindLabel,  Text::ElapsedTimeSeconds,  Text::PecletSuffix};
+        Text::ProgramName, Text::GraphicsWindowTitle, Text::MenuIdioma, Text::MenuLanguage,
+        Text::MenuHomePage, Text::ColourMagenta, Text::GaussSidelLabel, Text::CdsLabel,
+        Text::UpwindLabel, Text::ElapsedTimeSeconds, Text::PecletSuffix,
+        // the case entry wizard's untranslated captions and summary parts
+        Text::WizardGaussSidelOption, Text::WizardOkButton, Text::SummaryGaussSidelVelocity,
+        Text::SummaryTabLuVelocity, Text::SummaryPlaceholder, Text::ConvectionTinfPart};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         if (same.contains(id)) {
@@ -101,11 +104,20 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
               "is closed.");
     EXPECT_EQ(withValue("{} and {}", "a"), "a and {}");
     EXPECT_EQ(withValue("no marker", "a"), "no marker");
-    // Only the one text that takes a value has the marker.
+    // Only the texts that take a value have the marker.
+    const std::set<Text> takesValue{
+        Text::SettingsWriteFailed, Text::FileWriteFailed,
+        // the case entry's messages and summary lines
+        Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SummaryLx, Text::SummaryN,
+        Text::SummaryK, Text::SummarySc, Text::SummarySp, Text::SummaryTi, Text::SummaryRho,
+        Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
+        Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
+        Text::EastTemperatureLine, Text::EastFluxLine, Text::EastConvectionLine,
+        Text::ConvectionTinfPart};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         const bool marked = textFor(id, Language::English).find("{}") != std::string_view::npos;
-        EXPECT_EQ(marked, id == Text::SettingsWriteFailed) << i;
+        EXPECT_EQ(marked, takesValue.contains(id)) << i;
         EXPECT_EQ(textFor(id, Language::Portuguese).find("{}") != std::string_view::npos, marked);
     }
 }

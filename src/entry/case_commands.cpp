@@ -1,0 +1,153 @@
+// NOVO, ABRIR, OPEN1, SAVE1 and LIMPA2.
+
+#include "entry/case_commands.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "entry/saved_case_reader.h"
+#include "entry/summary_panel.h"
+#include "shell/home_screen.h"
+#include "shell/shared_state.h"
+#include "simulation/simulation_case.h"
+#include "text/text_file.h"
+
+namespace calorvia::entry {
+namespace {
+
+using shell::Text;
+
+// The folders the two file dialogs start from, inside the start directory. A
+// missing folder is no error: the current directory then stays as it was.
+constexpr std::string_view kOpenStartFolder = "Dados";
+constexpr std::string_view kCaseFolder = "Data";
+
+std::string utf8(const std::filesystem::path& path) {
+    return text::utf8FromPath(path);
+}
+
+// A path the dialog gave, made absolute against the current directory it
+// was chosen in, before the commands change back to the start directory.
+std::filesystem::path absolutePath(const std::string& chosen) {
+    std::error_code error;
+    const std::filesystem::path path = text::pathFromUtf8(chosen);
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute;
+}
+
+bool isReadableFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
+    std::ifstream test(path, std::ios::binary);
+    return static_cast<bool>(test);
+}
+
+}  // namespace
+
+void CaseEntryCommands::attachToShell() {
+    shell_.setNewCaseEntry([this] { NOVO(); });
+    shell_.setOpenCaseEntry([this] { ABRIR(); });
+}
+
+void CaseEntryCommands::NOVO() {
+    mode_ = WizardMode::New;
+    LEITURAS();
+}
+
+void CaseEntryCommands::ABRIR() {
+    WizardContext context = makeContext();
+    auto& runState = shell_.state().RunState;
+    bool panelCleared = false;
+    if (runState.load() == shell::run_state::Finished) {
+        if (!askToClose(context, Text::CloseSimulationQuestion)) return;
+        shell_.LIMPA();
+        deleteWorkingCase();
+        runState.store(shell::run_state::Idle);
+    }
+    if (runState.load() == shell::run_state::CaseLoaded) {
+        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return;
+        context.panel.fillGrey();
+        deleteWorkingCase();
+        runState.store(shell::run_state::Idle);
+        panelCleared = true;
+    }
+    entry_.blank();
+
+    platform_.setCurrentDirectory(utf8(startDirectory() / kOpenStartFolder));
+    const auto choice = OPEN1();
+    changeToStartDirectory();
+    if (!choice) {
+        if (panelCleared) {
+            LIMPA2();
+            deleteWorkingCase();
+        }
+        return;
+    }
+
+    SavedCaseReading reading = readSavedCaseFile(currentCasePath_);
+    if (!reading.ok()) {
+        // Nothing is loaded: the wizard does not start and RunState stays 0.
+        context.tellText(
+            shell::withValue(context.text(Text::SavedCaseUnreadable), utf8(currentCasePath_)));
+        if (panelCleared) LIMPA2();
+        return;
+    }
+    entry_ = std::move(reading.entry);
+    mode_ = WizardMode::Edit;
+    LEITURAS();
+}
+
+std::optional<platform::FileChoice> CaseEntryCommands::OPEN1() {
+    WizardContext context = makeContext();
+    platform_.setCurrentDirectory(utf8(startDirectory() / kCaseFolder));
+    platform::FileDialogRequest request =
+        platform::caseFileDialogRequest(shell_.openDialogTitle(), utf8(startDirectory()), " ");
+    while (true) {
+        auto choice = platform_.openFileDialog(request);
+        if (!choice) return std::nullopt;
+        const std::filesystem::path path = absolutePath(choice->path);
+        if (!isReadableFile(path)) {
+            context.tell(Text::FileDoesNotExist);
+            request.fileName = choice->path;
+            continue;
+        }
+        currentCasePath_ = path;
+        choice->path = utf8(path);
+        return choice;
+    }
+}
+
+// An existing file is replaced only when the student says not to keep it.
+// It is not deleted here: the case is written through a temporary file and
+// a rename, so until the new case is complete the old file stays.
+std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
+    WizardContext context = makeContext();
+    platform_.setCurrentDirectory(utf8(startDirectory() / kCaseFolder));
+    platform::FileDialogRequest request = platform::caseFileDialogRequest(
+        shell_.saveDialogTitle(), utf8(startDirectory() / kCaseFolder), "Untitled");
+    while (true) {
+        auto choice = platform_.saveFileDialog(request);
+        if (!choice) return std::nullopt;
+        const std::filesystem::path path = absolutePath(choice->path);
+        std::error_code error;
+        if (std::filesystem::exists(path, error)) {
+            if (context.tell(Text::FileAlreadyExists, Text::DataLossTitle,
+                             platform::kMessageYesNo) == platform::kAnswerYes) {
+                request.fileName = choice->path;
+                continue;
+            }
+        }
+        currentCasePath_ = path;
+        choice->path = utf8(path);
+        return choice;
+    }
+}
+
+void CaseEntryCommands::LIMPA2() {
+    shell_.state().RunState.store(shell::run_state::Idle);
+    shell::drawGeometryPictures(platform_, shell::layoutOrigin(shell_.graphicsSize()),
+                                shell_.dataFolders());
+}
+
+}  // namespace calorvia::entry

@@ -1,0 +1,57 @@
+#include "entry/case_entry.h"
+
+#include "text/fixed_text.h"
+
+namespace calorvia::entry {
+namespace {
+
+simulation::CaseFileNumber number(const std::string& text, double value) {
+    return {text, value};
+}
+
+simulation::CaseFileBoundary boundary(const BoundaryEntry& b) {
+    simulation::CaseFileBoundary out;
+    out.type = b.type;
+    out.T = number(b.T, b.TValue);
+    out.Phi = number(b.Phi, b.PhiValue);
+    out.h = number(b.h, b.hValue);
+    out.Tinf = number(b.Tinf, b.TinfValue);
+    return out;
+}
+
+}  // namespace
+
+void CaseEntry::blank() {
+    *this = CaseEntry{};
+}
+
+bool isBlankEntry(std::string_view text) {
+    return text::textLength(text) == 0;
+}
+
+std::string shownText(std::string_view text) {
+    return std::string(text::trim(text));
+}
+
+simulation::CaseFileContent caseFileContent(const CaseEntry& entry) {
+    simulation::CaseFileContent content;
+    content.Lx = number(entry.Lx, entry.LxValue);
+    content.N = entry.NValue;
+    content.K = entry.K;
+    content.Sc = entry.Sc;
+    content.Sp = entry.Sp;
+    content.state = entry.state;
+    content.method = entry.method;
+    content.Ti = entry.Ti;
+    content.Rho = entry.Rho;
+    content.Cp = entry.Cp;
+    content.Delt_t = number(entry.Delt_t, entry.Delt_tValue);
+    content.Nst = entry.NstValue;
+    content.No = entry.NoValue;
+    content.west = boundary(entry.west);
+    content.east = boundary(entry.east);
+    content.u = number(entry.u, entry.uValue);
+    return content;
+}
+
+}  // namespace calorvia::entry

@@ -1,0 +1,88 @@
+#pragma once
+// The case entry wizard's record: every entry as the student typed it, and
+// the values parsed from the entries that have been accepted. The record
+// outlives the wizard, so that every showing of a dialog, and a later Open,
+// starts from the last entries.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "simulation/case_writer.h"
+
+namespace calorvia::entry {
+
+// How the wizard is started: New blanks the record first and asks for a file
+// name at the end; Edit starts from an opened file and rewrites it in place.
+enum class WizardMode : std::int32_t { New = 1, Edit = 2 };
+
+// Widths of the record's fixed-width texts.
+inline constexpr std::size_t NumberEntryWidth = 50;
+inline constexpr std::size_t PropertyEntryWidth = 256;
+
+// One boundary: the four texts of its dialog, the type inferred from them
+// (1 temperature, 2 flux, 3 convection; 0 before the step was accepted) and
+// the values of that type.
+struct BoundaryEntry {
+    std::string T;
+    std::string Phi;
+    std::string h;
+    std::string Tinf;
+    std::int32_t type = 0;
+    double TValue = 0.0;
+    double PhiValue = 0.0;
+    double hValue = 0.0;
+    double TinfValue = 0.0;
+};
+
+struct CaseEntry {
+    // Step 1: general settings.
+    std::string Lx;
+    std::string N;
+    std::string K;
+    std::string Sc;
+    std::string Sp;
+    std::string u;
+    bool steadyChosen = false;
+    bool unsteadyChosen = false;
+    bool gaussSidelChosen = false;
+    // Step 2: transient settings.
+    std::string Ti;
+    std::string Rho;
+    std::string Cp;
+    std::string Delt_t;
+    std::string Nst;
+    std::string No;
+    // Steps 3 and 4 (2 and 3 without transient data).
+    BoundaryEntry west;
+    BoundaryEntry east;
+
+    // Values parsed from accepted entries.
+    double LxValue = 0.0;
+    std::int32_t NValue = 0;
+    double uValue = 0.0;
+    std::int32_t state = 0;   // 0 none chosen, 1 steady, 2 unsteady
+    std::int32_t method = 0;  // 1 Gauss-Sidel, 2 tab. LU
+    double Delt_tValue = 0.0;
+    std::int32_t NstValue = 0;
+    std::int32_t NoValue = 0;
+
+    // A steady case without velocity has no transient data: step 2 is
+    // skipped and the case files hold no transient block.
+    bool hasTransientData() const { return state == 2 || uValue > 0.0; }
+
+    // The twenty texts blank, the three choices cleared, no state.
+    void blank();
+};
+
+// Whether an entry holds nothing but blanks.
+bool isBlankEntry(std::string_view text);
+
+// A text as an edit field shows it: leading blanks moved to the end, and
+// trailing blanks removed, so simply without blanks at either end.
+std::string shownText(std::string_view text);
+
+// What the two case files are written from.
+simulation::CaseFileContent caseFileContent(const CaseEntry& entry);
+
+}  // namespace calorvia::entry

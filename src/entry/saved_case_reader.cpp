@@ -1,0 +1,170 @@
+#include "entry/saved_case_reader.h"
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/text_file.h"
+
+namespace calorvia::entry {
+namespace {
+
+// One value per line, in order; every read reports whether the line was there
+// and, for integers, whether it held one.
+class LineCursor {
+public:
+    explicit LineCursor(const std::vector<std::string>& lines) : lines_(lines) {}
+
+    std::optional<std::string> text(std::size_t width) {
+        if (next_ >= lines_.size()) return std::nullopt;
+        return text::cutToWidth(lines_[next_++], width);
+    }
+    std::optional<std::int32_t> integer() {
+        if (next_ >= lines_.size()) return std::nullopt;
+        return text::readInteger(lines_[next_++]);
+    }
+    bool atEnd() const { return next_ >= lines_.size(); }
+
+private:
+    const std::vector<std::string>& lines_;
+    std::size_t next_ = 0;
+};
+
+bool readBoundary(LineCursor& in, BoundaryEntry& boundary) {
+    const auto type = in.integer();
+    if (!type) return false;
+    boundary.type = *type;
+    std::optional<std::string> first;
+    std::optional<std::string> second;
+    switch (*type) {
+        case 1:
+            if (!(first = in.text(NumberEntryWidth))) return false;
+            boundary.T = *first;
+            break;
+        case 2:
+            if (!(first = in.text(NumberEntryWidth))) return false;
+            boundary.Phi = *first;
+            break;
+        case 3:
+            if (!(first = in.text(NumberEntryWidth))) return false;
+            if (!(second = in.text(NumberEntryWidth))) return false;
+            boundary.h = *first;
+            boundary.Tinf = *second;
+            break;
+        default:
+            break;  // an unknown type has no value lines
+    }
+    return true;
+}
+
+struct Pass {
+    bool ok = false;
+    bool velocityLinePresent = false;
+    bool consumedEverything = false;
+    CaseEntry entry;
+};
+
+// The second pass, with or without the transient block.
+Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocityPositive) {
+    Pass pass;
+    CaseEntry& e = pass.entry;
+    LineCursor in(lines);
+    const auto Lx = in.text(NumberEntryWidth);
+    const auto N = in.integer();
+    if (!Lx || !N) return pass;
+    const auto K = in.text(PropertyEntryWidth);
+    const auto Sc = in.text(PropertyEntryWidth);
+    const auto Sp = in.text(PropertyEntryWidth);
+    if (!K || !Sc || !Sp) return pass;
+    const auto state = in.integer();
+    const auto method = in.integer();
+    if (!state || !method) return pass;
+    e.Lx = *Lx;
+    e.K = *K;
+    e.Sc = *Sc;
+    e.Sp = *Sp;
+
+    const bool transient = *state == 2 || provisionalVelocityPositive;
+    std::optional<std::int32_t> Nst;
+    std::optional<std::int32_t> No;
+    if (transient) {
+        const auto Ti = in.text(PropertyEntryWidth);
+        const auto Rho = in.text(PropertyEntryWidth);
+        const auto Cp = in.text(PropertyEntryWidth);
+        const auto Delt_t = in.text(NumberEntryWidth);
+        if (!Ti || !Rho || !Cp || !Delt_t) return pass;
+        Nst = in.integer();
+        No = in.integer();
+        if (!Nst || !No) return pass;
+        e.Ti = *Ti;
+        e.Rho = *Rho;
+        e.Cp = *Cp;
+        e.Delt_t = *Delt_t;
+    }
+    if (!readBoundary(in, e.west) || !readBoundary(in, e.east)) return pass;
+    const auto u = in.text(NumberEntryWidth);
+    pass.velocityLinePresent = u.has_value();
+    e.u = u.value_or("0.0");
+    pass.consumedEverything = in.atEnd();
+
+    // The entries the file holds as integers become texts again.
+    e.N = std::to_string(*N);
+    e.NValue = *N;
+    e.state = *state;
+    e.method = *method;
+    e.steadyChosen = *state == 1;
+    e.unsteadyChosen = *state != 1;
+    e.gaussSidelChosen = *method == 1;
+    if (transient) {
+        e.Nst = std::to_string(*Nst);
+        e.No = std::to_string(*No);
+        e.NstValue = *Nst;
+        e.NoValue = *No;
+    }
+    pass.ok = true;
+    return pass;
+}
+
+// The first pass: the last line read as a single-precision number, 0.0 when
+// it does not begin with one.
+float provisionalVelocity(const std::vector<std::string>& lines) {
+    if (lines.empty()) return 0.0f;
+    const std::optional<double> value = text::readReal(lines.back());
+    if (!value) return 0.0f;
+    return static_cast<float>(*value);
+}
+
+}  // namespace
+
+SavedCaseReading readSavedCase(const std::vector<std::string>& lines) {
+    SavedCaseReading reading;
+    const bool positive = provisionalVelocity(lines) > 0.0f;
+    Pass pass = readInLayout(lines, positive);
+    // A steady file saved without its velocity line ends with a boundary
+    // value; when that value is positive the first pass mistakes it for the
+    // velocity and the layout read above expects a transient block that is
+    // not there. Such a file reads cleanly, to its very end and without a
+    // velocity line, when no transient block is assumed.
+    if (positive && !(pass.ok && pass.consumedEverything && pass.velocityLinePresent)) {
+        Pass steady = readInLayout(lines, false);
+        if (steady.ok && steady.entry.state == 1 && !steady.velocityLinePresent) {
+            pass = std::move(steady);
+        }
+    }
+    if (!pass.ok) {
+        reading.failure = SavedCaseFailure::Malformed;
+        return reading;
+    }
+    reading.entry = std::move(pass.entry);
+    return reading;
+}
+
+SavedCaseReading readSavedCaseFile(const std::filesystem::path& path) {
+    const auto lines = text::readTextLines(path);
+    if (!lines) return {SavedCaseFailure::Unopenable, {}};
+    return readSavedCase(*lines);
+}
+
+}  // namespace calorvia::entry

@@ -1,0 +1,39 @@
+#pragma once
+// Reading a saved case file back into the wizard's record, the way Open
+// does it: a first pass takes the velocity from the last line, a second
+// pass reads one value per line in the saved layout, whose transient block
+// is present when the case is unsteady or that velocity is positive.
+//
+// Every reader of outside text is total: any bytes give a filled record or
+// a failure, never a crash.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "entry/case_entry.h"
+
+namespace calorvia::entry {
+
+enum class SavedCaseFailure {
+    None,
+    Unopenable,  // the file cannot be read at all
+    Malformed,   // it ends before its data are complete, or a whole number is not one
+};
+
+struct SavedCaseReading {
+    SavedCaseFailure failure = SavedCaseFailure::None;
+    CaseEntry entry;  // filled when failure is None
+    bool ok() const { return failure == SavedCaseFailure::None; }
+};
+
+// The record from the file's lines (without line ends). The texts the file
+// holds as integers (N, Nst, No) are rebuilt from them, Steady is chosen for
+// state 1 and Unsteady for any other, Gauss-Sidel for method 1. A missing
+// velocity line gives the velocity text "0.0".
+SavedCaseReading readSavedCase(const std::vector<std::string>& lines);
+
+SavedCaseReading readSavedCaseFile(const std::filesystem::path& path);
+
+}  // namespace calorvia::entry

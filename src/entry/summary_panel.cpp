@@ -1,0 +1,152 @@
+#include "entry/summary_panel.h"
+
+#include <string>
+
+#include "text/fixed_text.h"
+
+namespace calorvia::entry {
+namespace {
+
+using platform::FillMode;
+using platform::rgb;
+using shell::Text;
+
+constexpr platform::Rgb kBlack = rgb(0, 0, 0);
+constexpr platform::Rgb kWhite = rgb(255, 255, 255);
+constexpr platform::Rgb kDarkGrey = rgb(128, 128, 128);
+
+// Left edges of the text columns and the rows of the two upper quarters.
+constexpr int kLeftColumn = 40;
+constexpr int kRightColumn = 394;
+constexpr std::array<int, 7> kRows{40, 65, 90, 115, 140, 165, 190};
+constexpr int kBoundaryRow = 240;
+// Where the velocity text stands on the method line: after the longer
+// Gauss-Sidel caption it starts further left than after tab. LU.
+constexpr int kVelocityAfterGaussSidel = 290;
+constexpr int kVelocityAfterTabLu = 300;
+
+std::string trimmed(std::string_view text) {
+    return std::string(text::trimRight(text));
+}
+
+}  // namespace
+
+void SummaryPanel::fill(int x1, int y1, int x2, int y2) {
+    platform_.setColorRgb(shell::PanelGrey);
+    platform_.drawRectangle(FillMode::Filled, origin_.x + x1, origin_.y + y1, origin_.x + x2,
+                            origin_.y + y2);
+}
+
+// A dark line with a white one a pixel further right (vertical) or down.
+void SummaryPanel::engravedLine(int x1, int y1, int x2, int y2, bool vertical) {
+    const int dx = vertical ? 1 : 0;
+    const int dy = vertical ? 0 : 1;
+    platform_.setColorRgb(kDarkGrey);
+    platform_.moveTo(origin_.x + x1, origin_.y + y1);
+    platform_.lineTo(origin_.x + x2, origin_.y + y2);
+    platform_.setColorRgb(kWhite);
+    platform_.moveTo(origin_.x + x1 + dx, origin_.y + y1 + dy);
+    platform_.lineTo(origin_.x + x2 + dx, origin_.y + y2 + dy);
+}
+
+void SummaryPanel::fillGrey() {
+    fill(14, 14, 751, 276);
+}
+
+void SummaryPanel::clearWhole() {
+    fillGrey();
+    engravedLine(367, 30, 367, 170, true);
+    engravedLine(367, 231, 367, 260, true);
+    engravedLine(30, 214, 350, 214, false);
+    engravedLine(384, 214, 735, 214, false);
+}
+
+void SummaryPanel::clearRegion(SummaryRegion region) {
+    switch (region) {
+        case SummaryRegion::UpperRight:
+            fill(369, 14, 751, 190);
+            break;
+        case SummaryRegion::LowerLeft:
+            fill(14, 216, 366, 276);
+            break;
+        case SummaryRegion::LowerRight:
+            fill(369, 216, 751, 276);
+            break;
+    }
+}
+
+void SummaryPanel::beginText() {
+    platform::selectFirstFont(platform_, SummaryFonts);
+    platform_.setColorRgb(kBlack);
+}
+
+void SummaryPanel::line(int x, int y, std::string_view text) {
+    platform_.moveTo(origin_.x + x, origin_.y + y);
+    platform_.outText(text);
+}
+
+void SummaryPanel::drawGeneral(const CaseEntry& e) {
+    beginText();
+    line(kLeftColumn, kRows[0], shell::withValue(text(Text::SummaryLx), trimmed(e.Lx)));
+    line(kLeftColumn, kRows[1], shell::withValue(text(Text::SummaryN), trimmed(e.N)));
+    line(kLeftColumn, kRows[2], shell::withValue(text(Text::SummaryK), trimmed(e.K)));
+    line(kLeftColumn, kRows[3], shell::withValue(text(Text::SummarySc), trimmed(e.Sc)));
+    line(kLeftColumn, kRows[4], shell::withValue(text(Text::SummarySp), trimmed(e.Sp)));
+    line(kLeftColumn, kRows[5], text(e.state == 2 ? Text::SummaryUnsteady : Text::SummarySteady));
+    const bool gaussSidel = e.method == 1;
+    line(kLeftColumn, kRows[6],
+         text(gaussSidel ? Text::SummaryGaussSidelVelocity : Text::SummaryTabLuVelocity));
+    line(gaussSidel ? kVelocityAfterGaussSidel : kVelocityAfterTabLu, kRows[6], trimmed(e.u));
+}
+
+void SummaryPanel::drawTransient(const CaseEntry& e) {
+    clearRegion(SummaryRegion::UpperRight);
+    beginText();
+    const bool values = e.hasTransientData();
+    const std::string placeholder(text(Text::SummaryPlaceholder));
+    auto shown = [&](const std::string& entryText) {
+        return values ? trimmed(entryText) : placeholder;
+    };
+    line(kRightColumn, kRows[0], shell::withValue(text(Text::SummaryTi), shown(e.Ti)));
+    line(kRightColumn, kRows[1], shell::withValue(text(Text::SummaryRho), shown(e.Rho)));
+    line(kRightColumn, kRows[2], shell::withValue(text(Text::SummaryCp), shown(e.Cp)));
+    line(kRightColumn, kRows[3], shell::withValue(text(Text::SummaryDeltT), shown(e.Delt_t)));
+    line(kRightColumn, kRows[4], shell::withValue(text(Text::SummaryNst), shown(e.Nst)));
+    line(kRightColumn, kRows[5], shell::withValue(text(Text::SummaryNo), shown(e.No)));
+}
+
+void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature, Text flux,
+                                Text convection) {
+    beginText();
+    std::string shown;
+    switch (b.type) {
+        case 1:
+            shown = shell::withValue(text(temperature), trimmed(b.T));
+            break;
+        case 2:
+            shown = shell::withValue(text(flux), trimmed(b.Phi));
+            break;
+        case 3:
+            // Two parts, so that a "{}" typed into h cannot take Tinf's place.
+            shown = shell::withValue(text(convection), trimmed(b.h)) +
+                    shell::withValue(text(Text::ConvectionTinfPart), trimmed(b.Tinf));
+            break;
+        default:
+            return;
+    }
+    line(x, kBoundaryRow, shown);
+}
+
+void SummaryPanel::drawWest(const BoundaryEntry& west) {
+    clearRegion(SummaryRegion::LowerLeft);
+    boundaryLine(kLeftColumn, west, Text::WestTemperatureLine, Text::WestFluxLine,
+                 Text::WestConvectionLine);
+}
+
+// The east quarter was cleared when its dialog was shown.
+void SummaryPanel::drawEast(const BoundaryEntry& east) {
+    boundaryLine(kRightColumn, east, Text::EastTemperatureLine, Text::EastFluxLine,
+                 Text::EastConvectionLine);
+}
+
+}  // namespace calorvia::entry

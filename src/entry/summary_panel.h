@@ -1,0 +1,57 @@
+#pragma once
+// The panel in the main window that sums up what the wizard has accepted:
+// general settings upper left, transient settings upper right, one line per
+// boundary in the lower quarters, divided by engraved lines. Everything is
+// placed relative to the layout origin of the 800 x 600 design.
+
+#include <array>
+#include <string_view>
+
+#include "entry/case_entry.h"
+#include "platform/platform.h"
+#include "shell/home_screen.h"
+#include "shell/text_catalogue.h"
+
+namespace calorvia::entry {
+
+enum class SummaryRegion { UpperRight, LowerLeft, LowerRight };
+
+// The summary's fonts, tried in this order; without any the platform's
+// default font serves.
+inline constexpr std::array<std::string_view, 5> SummaryFonts{
+    "t'Arial'h16",  "t'times new roman'h17",   "t'courier new'h16",
+    "t'Tahoma'h16", "t'CAC FUTURA CASUAL'h16",
+};
+
+class SummaryPanel {
+public:
+    SummaryPanel(platform::Platform& platform, shell::LayoutOrigin origin, shell::Language language)
+        : platform_(platform), origin_(origin), language_(language) {}
+
+    // The whole panel grey, with its engraved dividing lines.
+    void clearWhole();
+    // Only the panel's face grey, without dividing lines: a closed case.
+    void fillGrey();
+    void clearRegion(SummaryRegion region);
+
+    void drawGeneral(const CaseEntry& entry);
+    // The transient settings, or placeholders when the case has none.
+    void drawTransient(const CaseEntry& entry);
+    void drawWest(const BoundaryEntry& west);
+    void drawEast(const BoundaryEntry& east);
+
+private:
+    std::string_view text(shell::Text id) const { return shell::textFor(id, language_); }
+    void fill(int x1, int y1, int x2, int y2);
+    void engravedLine(int x1, int y1, int x2, int y2, bool vertical);
+    void beginText();
+    void line(int x, int y, std::string_view text);
+    void boundaryLine(int x, const BoundaryEntry& b, shell::Text temperature, shell::Text flux,
+                      shell::Text convection);
+
+    platform::Platform& platform_;
+    shell::LayoutOrigin origin_;
+    shell::Language language_;
+};
+
+}  // namespace calorvia::entry

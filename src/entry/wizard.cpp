@@ -1,0 +1,447 @@
+// LEITURAS: the case entry wizard's stages, the validation of its first two
+// steps, the closing checks and the writing of the case.
+
+#include <cfloat>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "entry/boundary_steps.h"
+#include "entry/case_commands.h"
+#include "interpreter/property_text.h"
+#include "interpreter/text_preparation.h"
+#include "platform/dialog_templates.h"
+#include "shell/home_screen.h"
+#include "shell/shared_state.h"
+#include "simulation/case_writer.h"
+#include "simulation/simulation_case.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/text_file.h"
+
+namespace calorvia::entry {
+namespace {
+
+namespace g = platform::general_step;
+namespace t = platform::transient_step;
+using interpreter::PropertyVariable;
+using platform::DialogHandle;
+using shell::Text;
+
+constexpr std::int32_t kMinVolumes = 3;
+constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
+
+// A refused entry: its message, and the title of the box (one message has a
+// title of its own).
+struct Refusal {
+    Text message;
+    Text title = Text::AttentionTitle;
+};
+using Check = std::optional<Refusal>;
+
+struct PropertyMessages {
+    Text blank, unreadable, notPositive, syntaxError;
+};
+
+// A property entry: blank, or classified as a constant or a formula by the
+// rule the case loader uses. A constant is read in single precision (a value
+// beyond its range is unreadable) and, for a physical property, must be
+// positive; a formula must compile.
+Check checkProperty(const std::string& typed, PropertyVariable variable, bool mustBePositive,
+                    const PropertyMessages& messages) {
+    if (isBlankEntry(typed)) return Refusal{messages.blank};
+    const interpreter::CheckedProperty checked = interpreter::checkPropertyText(typed, variable);
+    switch (checked.outcome) {
+        case interpreter::PropertyOutcome::UnreadableConstant:
+            return Refusal{messages.unreadable};
+        case interpreter::PropertyOutcome::SyntaxError:
+            return Refusal{messages.syntaxError};
+        case interpreter::PropertyOutcome::Formula:
+            return std::nullopt;
+        case interpreter::PropertyOutcome::Constant:
+            break;
+    }
+    if (!(std::fabs(checked.constant) <= FLT_MAX)) return Refusal{messages.unreadable};
+    const auto single = static_cast<float>(checked.constant);
+    if (mustBePositive && !(single > 0.0f)) return Refusal{messages.notPositive};
+    return std::nullopt;
+}
+
+// A real entry: blank; else prepared in place (decimal comma to point) and
+// read as one double.
+std::optional<double> prepareAndRead(std::string& typed) {
+    interpreter::CONVERT(typed);
+    return text::readReal(typed);
+}
+
+Check checkGeneral(CaseEntry& e) {
+    if (isBlankEntry(e.Lx)) return Refusal{Text::LxBlank};
+    const auto Lx = prepareAndRead(e.Lx);
+    if (!Lx) return Refusal{Text::LxUnreadable};
+    if (!(*Lx > 0.0)) return Refusal{Text::LxNotPositive};
+    e.LxValue = *Lx;
+
+    // Whole numbers are read unprepared: 1,5 reads as 1.
+    if (isBlankEntry(e.N)) return Refusal{Text::NBlank, Text::BlankNTitle};
+    const auto N = text::readInteger(e.N);
+    if (!N) return Refusal{Text::NUnreadable};
+    if (*N < kMinVolumes || *N > kMaxVolumes) return Refusal{Text::NOutOfRange};
+    e.NValue = *N;
+
+    if (auto refused = checkProperty(
+            e.K, PropertyVariable::Temperature, true,
+            {Text::KBlank, Text::KUnreadable, Text::KNotPositive, Text::KSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Sc, PropertyVariable::Temperature, false,
+            {Text::ScBlank, Text::ScUnreadable, Text::ScUnreadable, Text::ScSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Sp, PropertyVariable::Temperature, false,
+            {Text::SpBlank, Text::SpUnreadable, Text::SpUnreadable, Text::SpSyntaxError})) {
+        return refused;
+    }
+
+    if (isBlankEntry(e.u)) return Refusal{Text::UBlank};
+    const auto u = prepareAndRead(e.u);
+    if (!u) return Refusal{Text::UUnreadable};
+    if (*u < 0.0) return Refusal{Text::UNegative};
+    e.uValue = *u;
+
+    if (e.state == 0) return Refusal{Text::StateMissing};
+    return std::nullopt;
+}
+
+Check checkTransient(CaseEntry& e) {
+    if (auto refused = checkProperty(
+            e.Ti, PropertyVariable::Position, false,
+            {Text::TiBlank, Text::TiUnreadable, Text::TiUnreadable, Text::TiSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Rho, PropertyVariable::Temperature, true,
+            {Text::RhoBlank, Text::RhoUnreadable, Text::RhoNotPositive, Text::RhoSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Cp, PropertyVariable::Temperature, true,
+            {Text::CpBlank, Text::CpUnreadable, Text::CpNotPositive, Text::CpSyntaxError})) {
+        return refused;
+    }
+
+    if (isBlankEntry(e.Delt_t)) return Refusal{Text::DeltTBlank};
+    const auto Delt_t = prepareAndRead(e.Delt_t);
+    if (!Delt_t) return Refusal{Text::DeltTUnreadable};
+    if (!(*Delt_t > 0.0)) return Refusal{Text::DeltTNotPositive};
+    e.Delt_tValue = *Delt_t;
+
+    // A steady diffusion-convection case marches one step; an unsteady one
+    // needs at least two.
+    if (isBlankEntry(e.Nst)) return Refusal{Text::NstBlank};
+    const auto Nst = text::readInteger(e.Nst);
+    if (!Nst) return Refusal{Text::NstUnreadable};
+    if (*Nst < 2 && e.state == 2) return Refusal{Text::NstTooFew};
+    e.NstValue = *Nst;
+
+    if (isBlankEntry(e.No)) return Refusal{Text::NoBlank};
+    const auto No = text::readInteger(e.No);
+    if (!No) return Refusal{Text::NoUnreadable};
+    if (*No < 1 || *No > e.NValue) return Refusal{Text::NoOutOfRange};
+    e.NoValue = *No;
+    return std::nullopt;
+}
+
+std::string readBack(platform::Platform& platform, DialogHandle dialog, int control,
+                     std::size_t width) {
+    return text::cutToWidth(platform.controlText(dialog, control), width);
+}
+
+std::string utf8(const std::filesystem::path& path) {
+    return text::utf8FromPath(path);
+}
+
+}  // namespace
+
+WizardContext CaseEntryCommands::makeContext() {
+    const shell::Language language = shell_.language();
+    return WizardContext{
+        platform_, language,
+        SummaryPanel(platform_, shell::layoutOrigin(shell_.graphicsSize()), language),
+        [this] { shell_.SINTAXE(); }};
+}
+
+// Step 1, general settings (template 101).
+StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
+    CaseEntry& e = entry_;
+    while (true) {
+        context.panel.clearWhole();
+        const DialogHandle dialog = platform_.createDialog(g::kTemplate);
+        auto caption = [&](int control, Text id) {
+            platform_.setControlText(dialog, control, context.text(id));
+        };
+        caption(g::kStepTitle, Text::WizardStep1Title);
+        caption(g::kLxLabel, Text::WizardLxLabel);
+        caption(g::kNLabel, Text::WizardNLabel);
+        caption(g::kNHint, Text::WizardNHint);
+        caption(g::kKLabel, Text::WizardKLabel);
+        caption(g::kScLabel, Text::WizardScLabel);
+        caption(g::kSpLabel, Text::WizardSpLabel);
+        caption(g::kKHint, Text::WizardTemperatureHint);
+        caption(g::kScHint, Text::WizardTemperatureHint);
+        caption(g::kSpHint, Text::WizardTemperatureHint);
+        caption(g::kULabel, Text::WizardULabel);
+        caption(g::kUHint, Text::WizardUHint);
+        caption(g::kStateLabel, Text::WizardStateLabel);
+        caption(g::kSteadyRadio, Text::WizardSteadyOption);
+        caption(g::kUnsteadyRadio, Text::WizardUnsteadyOption);
+        caption(g::kMethodLabel, Text::WizardMethodLabel);
+        caption(g::kGaussSidelCheck, Text::WizardGaussSidelOption);
+        caption(platform::kButtonForward, Text::WizardForwardStep2);
+        caption(platform::kButtonCancel, Text::CancelButton);
+        caption(g::kSyntaxButton, Text::WizardSyntaxButton);
+
+        platform_.setControlText(dialog, g::kLxEdit, shownText(e.Lx));
+        platform_.setControlText(dialog, g::kNEdit, shownText(e.N));
+        platform_.setControlText(dialog, g::kKEdit, shownText(e.K));
+        platform_.setControlText(dialog, g::kScEdit, shownText(e.Sc));
+        platform_.setControlText(dialog, g::kSpEdit, shownText(e.Sp));
+        platform_.setControlText(dialog, g::kUEdit, shownText(e.u));
+        // The hidden first option of the state group is switched on, so that
+        // a new case has no state chosen until the student picks one.
+        platform_.setControlState(dialog, g::kNoStateRadio, true);
+        platform_.setControlState(dialog, g::kSteadyRadio, false);
+        platform_.setControlState(dialog, g::kUnsteadyRadio, false);
+        platform_.setControlState(dialog, g::kGaussSidelCheck, false);
+        if (e.steadyChosen) platform_.setControlState(dialog, g::kSteadyRadio, true);
+        if (e.unsteadyChosen) platform_.setControlState(dialog, g::kUnsteadyRadio, true);
+        if (e.gaussSidelChosen) platform_.setControlState(dialog, g::kGaussSidelCheck, true);
+        platform_.setControlRoutine(dialog, g::kSyntaxButton, context.syntaxHelp);
+
+        const int result = platform_.runDialog(dialog);
+        if (result != platform::kButtonForward) {
+            platform_.releaseDialog(dialog);
+            return StepResult::Cancel;
+        }
+        e.Lx = readBack(platform_, dialog, g::kLxEdit, NumberEntryWidth);
+        e.N = readBack(platform_, dialog, g::kNEdit, NumberEntryWidth);
+        e.K = readBack(platform_, dialog, g::kKEdit, PropertyEntryWidth);
+        e.Sc = readBack(platform_, dialog, g::kScEdit, PropertyEntryWidth);
+        e.Sp = readBack(platform_, dialog, g::kSpEdit, PropertyEntryWidth);
+        e.u = readBack(platform_, dialog, g::kUEdit, NumberEntryWidth);
+        e.steadyChosen = platform_.controlState(dialog, g::kSteadyRadio);
+        e.unsteadyChosen = platform_.controlState(dialog, g::kUnsteadyRadio);
+        e.gaussSidelChosen = platform_.controlState(dialog, g::kGaussSidelCheck);
+        platform_.releaseDialog(dialog);
+
+        if (e.steadyChosen) e.state = simulation::state::Steady;
+        if (e.unsteadyChosen) e.state = simulation::state::Unsteady;
+        e.method = e.gaussSidelChosen ? simulation::method::GaussSeidel : simulation::method::TabLU;
+        if (const Check refused = checkGeneral(e)) {
+            context.tell(refused->message, refused->title);
+            continue;
+        }
+        context.panel.drawGeneral(e);
+        return StepResult::Forward;
+    }
+}
+
+// Step 2, transient settings (template 102): an unsteady case, or a steady
+// one with velocity, which also needs its transient data.
+StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
+    CaseEntry& e = entry_;
+    while (true) {
+        context.panel.clearRegion(SummaryRegion::UpperRight);
+        const DialogHandle dialog = platform_.createDialog(t::kTemplate);
+        auto caption = [&](int control, Text id) {
+            platform_.setControlText(dialog, control, context.text(id));
+        };
+        caption(t::kStepTitle, Text::WizardStep2Title);
+        caption(t::kTiLabel, Text::WizardTiLabel);
+        caption(t::kRhoLabel, Text::WizardRhoLabel);
+        caption(t::kCpLabel, Text::WizardCpLabel);
+        caption(t::kDeltTLabel, Text::WizardDeltTLabel);
+        caption(t::kNstLabel, Text::WizardNstLabel);
+        caption(t::kNoLabel, Text::WizardNoLabel);
+        caption(t::kTiHint, Text::WizardPositionHint);
+        caption(t::kRhoHint, Text::WizardTemperatureHint);
+        caption(t::kCpHint, Text::WizardTemperatureHint);
+        caption(platform::kButtonForward, Text::WizardForwardStep3);
+        caption(platform::kButtonCancel, Text::CancelButton);
+        caption(platform::kButtonBack, Text::WizardBackStep1);
+        caption(t::kSyntaxButton, Text::WizardSyntaxButton);
+
+        platform_.setControlText(dialog, t::kTiEdit, shownText(e.Ti));
+        platform_.setControlText(dialog, t::kRhoEdit, shownText(e.Rho));
+        platform_.setControlText(dialog, t::kCpEdit, shownText(e.Cp));
+        platform_.setControlText(dialog, t::kDeltTEdit, shownText(e.Delt_t));
+        platform_.setControlText(dialog, t::kNstEdit, shownText(e.Nst));
+        platform_.setControlText(dialog, t::kNoEdit, shownText(e.No));
+        platform_.setControlRoutine(dialog, t::kSyntaxButton, context.syntaxHelp);
+
+        const int result = platform_.runDialog(dialog);
+        if (result != platform::kButtonForward && result != platform::kButtonBack) {
+            platform_.releaseDialog(dialog);
+            return StepResult::Cancel;
+        }
+        e.Ti = readBack(platform_, dialog, t::kTiEdit, PropertyEntryWidth);
+        e.Rho = readBack(platform_, dialog, t::kRhoEdit, PropertyEntryWidth);
+        e.Cp = readBack(platform_, dialog, t::kCpEdit, PropertyEntryWidth);
+        e.Delt_t = readBack(platform_, dialog, t::kDeltTEdit, NumberEntryWidth);
+        e.Nst = readBack(platform_, dialog, t::kNstEdit, NumberEntryWidth);
+        e.No = readBack(platform_, dialog, t::kNoEdit, NumberEntryWidth);
+        platform_.releaseDialog(dialog);
+        if (result == platform::kButtonBack) return StepResult::Back;
+
+        if (const Check refused = checkTransient(e)) {
+            context.tell(refused->message, refused->title);
+            continue;
+        }
+        context.panel.drawTransient(e);
+        return StepResult::Forward;
+    }
+}
+
+// Doubtful steady cases: flux at both ends has no fixed temperature level,
+// and a convective case without a temperature at both ends is better
+// marched in time. Either warning may send the student back to step 1.
+bool CaseEntryCommands::wantsToModify(WizardContext& context) {
+    const CaseEntry& e = entry_;
+    const bool steady = e.state == simulation::state::Steady;
+    if (steady && e.west.type == simulation::boundary::Flux &&
+        e.east.type == simulation::boundary::Flux) {
+        if (context.tell(Text::FluxFluxWarning, Text::AttentionTitle, platform::kMessageYesNo) ==
+            platform::kAnswerYes) {
+            return true;
+        }
+    }
+    if (e.uValue > 0.0 && steady &&
+        !(e.west.type == simulation::boundary::Temperature &&
+          e.east.type == simulation::boundary::Temperature)) {
+        if (context.tell(Text::ConvectiveProblemWarning, Text::ConvectiveProblemTitle,
+                         platform::kMessageYesNo) == platform::kAnswerYes) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool CaseEntryCommands::askToClose(WizardContext& context, Text question) {
+    return context.tell(question, Text::AttentionTitle, platform::kMessageYesNo) ==
+           platform::kAnswerYes;
+}
+
+void CaseEntryCommands::LEITURAS() {
+    WizardContext context = makeContext();
+    auto& runState = shell_.state().RunState;
+    if (runState.load() == shell::run_state::Finished) {
+        if (!askToClose(context, Text::WizardCloseSimulationQuestion)) return;
+        shell_.LIMPA();
+        deleteWorkingCase();
+        runState.store(shell::run_state::Idle);
+    }
+    if (runState.load() == shell::run_state::CaseLoaded) {
+        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return;
+        context.panel.fillGrey();
+        deleteWorkingCase();
+        runState.store(shell::run_state::Idle);
+    }
+    if (mode_ == WizardMode::New) entry_.blank();
+
+    Stage stage = Stage::General;
+    while (true) {
+        StepResult result = StepResult::Forward;
+        switch (stage) {
+            case Stage::General:
+                result = runGeneralStep(context);
+                if (result == StepResult::Forward) {
+                    if (entry_.hasTransientData()) {
+                        stage = Stage::Transient;
+                    } else {
+                        context.panel.drawTransient(entry_);  // the placeholders
+                        stage = Stage::West;
+                    }
+                }
+                break;
+            case Stage::Transient:
+                result = runTransientStep(context);
+                if (result == StepResult::Forward) stage = Stage::West;
+                if (result == StepResult::Back) stage = Stage::General;
+                break;
+            case Stage::West:
+                result = runBoundaryStep(context, BoundarySide::West, entry_);
+                if (result == StepResult::Forward) stage = Stage::East;
+                if (result == StepResult::Back) {
+                    stage = entry_.hasTransientData() ? Stage::Transient : Stage::General;
+                }
+                break;
+            case Stage::East:
+                result = runBoundaryStep(context, BoundarySide::East, entry_);
+                if (result == StepResult::Forward) stage = Stage::ClosingChecks;
+                if (result == StepResult::Back) stage = Stage::West;
+                break;
+            case Stage::ClosingChecks:
+                if (wantsToModify(context)) {
+                    stage = Stage::General;
+                    break;
+                }
+                writeCase(context);
+                return;
+        }
+        if (result == StepResult::Cancel) {
+            shell_.drawHomeScreen();
+            return;
+        }
+    }
+}
+
+// A new case asks where to save; an opened one is rewritten in place. When
+// the saved file cannot be written the student is told and may choose
+// another place, so that nothing typed is lost; cancelling then ends the
+// wizard as a cancelled save does.
+void CaseEntryCommands::writeCase(WizardContext& context) {
+    bool choose = mode_ == WizardMode::New;
+    while (true) {
+        if (choose) {
+            changeToStartDirectory();
+            const auto choice = SAVE1();
+            changeToStartDirectory();
+            if (!choice) {
+                LIMPA2();
+                deleteWorkingCase();
+                return;
+            }
+        }
+        const WriteOutcome outcome = writeBothFiles(context, currentCasePath_);
+        if (outcome == WriteOutcome::Written) break;
+        if (outcome == WriteOutcome::WorkingFileFailed) return;  // RunState stays as it was
+        choose = true;  // the saved file failed: offer another place
+    }
+    shell_.state().RunState.store(shell::run_state::CaseLoaded);
+}
+
+CaseEntryCommands::WriteOutcome CaseEntryCommands::writeBothFiles(
+    WizardContext& context, const std::filesystem::path& target) {
+    const simulation::CaseFileContent content = caseFileContent(entry_);
+    if (!simulation::writeCaseFile(target, content, simulation::CaseFileLayout::Saved)) {
+        context.tellText(shell::withValue(context.text(Text::CaseWriteFailed), utf8(target)));
+        return WriteOutcome::SavedFileFailed;
+    }
+    const std::filesystem::path working = shell_.programFile(simulation::WorkingCaseFileName);
+    if (!simulation::writeCaseFile(working, content, simulation::CaseFileLayout::Working)) {
+        context.tellText(shell::withValue(context.text(Text::CaseWriteFailed), utf8(working)));
+        return WriteOutcome::WorkingFileFailed;
+    }
+    return WriteOutcome::Written;
+}
+
+void CaseEntryCommands::changeToStartDirectory() {
+    platform_.setCurrentDirectory(utf8(startDirectory()));
+}
+
+void CaseEntryCommands::deleteWorkingCase() {
+    platform_.deleteFile(utf8(shell_.programFile(simulation::WorkingCaseFileName)));
+}
+
+}  // namespace calorvia::entry

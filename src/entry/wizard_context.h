@@ -1,0 +1,39 @@
+#pragma once
+// What every step of the case entry wizard works with: the platform, the
+// interface language, the summary panel and the Syntax help.
+
+#include <functional>
+#include <string_view>
+
+#include "entry/summary_panel.h"
+#include "platform/platform.h"
+#include "shell/text_catalogue.h"
+
+namespace calorvia::entry {
+
+// How a step's dialog was left.
+enum class StepResult { Forward, Back, Cancel };
+
+struct WizardContext {
+    platform::Platform& platform;
+    shell::Language language;
+    SummaryPanel panel;
+    std::function<void()> syntaxHelp;  // SINTAXE
+
+    std::string_view text(shell::Text id) const { return shell::textFor(id, language); }
+
+    // A modal box in the user's language, followed, like every message box,
+    // by the tutorial request. Returns the answer.
+    int tell(shell::Text message, shell::Text title = shell::Text::AttentionTitle,
+             int flags = platform::kMessageOk) {
+        return tellText(text(message), title, flags);
+    }
+    int tellText(std::string_view message, shell::Text title = shell::Text::AttentionTitle,
+                 int flags = platform::kMessageOk) {
+        const int answer = platform.messageBox(message, text(title), flags);
+        platform::requestTutorial(platform);
+        return answer;
+    }
+};
+
+}  // namespace calorvia::entry

@@ -1,0 +1,266 @@
+#include "graphs/time_graphs.h"
+
+#include <cmath>
+#include <fstream>
+#include <optional>
+
+#include "platform/dialog_templates.h"
+#include "shell/result_file_names.h"
+#include "shell/text_catalogue.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/number_writer.h"
+#include "text/text_file.h"
+
+namespace calorvia::graphs {
+namespace {
+
+namespace dialog = platform::unsteady_graph_dialog;
+using shell::Text;
+
+constexpr std::size_t HistoryHeadingLines = 4;
+
+bool isSeparator(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// The next number of a free-form record, starting at `position`: blanks,
+// then the value up to a blank, tab or comma; one comma after it (with its
+// blanks) is consumed as the separator.
+std::optional<float> nextValue(std::string_view line, std::size_t& position) {
+    while (position < line.size() && isSeparator(line[position])) ++position;
+    std::size_t end = position;
+    while (end < line.size() && !isSeparator(line[end]) && line[end] != ',') ++end;
+    const std::optional<double> value = text::readReal(line.substr(position, end - position));
+    position = end;
+    while (position < line.size() && isSeparator(line[position])) ++position;
+    if (position < line.size() && line[position] == ',') ++position;
+    if (!value) return std::nullopt;
+    return static_cast<float>(*value);
+}
+
+// Reads line by line, as a sequential file is read, so that STANDARD_ERROR
+// can take one record of each file in turn.
+class RecordReader {
+public:
+    explicit RecordReader(const std::filesystem::path& file) : in_(file, std::ios::binary) {}
+    bool opened() const { return static_cast<bool>(in_); }
+    bool skipLine() {
+        std::string line;
+        return static_cast<bool>(std::getline(in_, line));
+    }
+    // False at the end of the file or at a record that is not a point.
+    bool point(float& time, float& temperature) {
+        std::string line;
+        if (!std::getline(in_, line)) return false;
+        return readPointLine(line, time, temperature);
+    }
+
+private:
+    std::ifstream in_;
+};
+
+// The language of "idioma": 1 Portuguese; when unreadable 2, written back.
+std::int32_t languageOfFile(const std::filesystem::path& languageFile) {
+    if (const auto lines = text::readTextLines(languageFile)) {
+        for (const std::string& line : *lines) {
+            if (text::textLength(line) == 0) continue;
+            if (const auto code = text::readInteger(line)) return *code;
+            break;
+        }
+    }
+    constexpr std::int32_t english = shell::languageCode(shell::Language::English);
+    text::writeTextFileAtomically(languageFile, text::ListLine().integer(english).str() + "\n");
+    return english;
+}
+
+}  // namespace
+
+bool readPointLine(std::string_view line, float& time, float& temperature) {
+    std::size_t position = 0;
+    const std::optional<float> first = nextValue(line, position);
+    if (!first) return false;
+    const std::optional<float> second = nextValue(line, position);
+    if (!second) return false;
+    time = *first;
+    temperature = *second;
+    return true;
+}
+
+TimeSeries readExperimentalData(const std::filesystem::path& file, std::size_t limit) {
+    TimeSeries points;
+    RecordReader reader(file);
+    if (!reader.opened()) return points;
+    float time = 0.0f;
+    float temperature = 0.0f;
+    while (points.t.size() < limit && reader.point(time, temperature)) {
+        points.t.push_back(time);
+        points.T.push_back(temperature);
+    }
+    return points;
+}
+
+TimeSeries readHistorySeries(const std::filesystem::path& file, std::size_t maxRows) {
+    TimeSeries series;
+    RecordReader reader(file);
+    if (!reader.opened()) return series;
+    for (std::size_t skipped = 0; skipped < HistoryHeadingLines; ++skipped) {
+        if (!reader.skipLine()) return series;
+    }
+    float time = 0.0f;
+    float temperature = 0.0f;
+    while (series.t.size() < maxRows && reader.point(time, temperature)) {
+        series.t.push_back(time);
+        series.T.push_back(temperature);
+    }
+    return series;
+}
+
+std::string seriesFileName(TimeGraphChoice choice, std::int32_t language) {
+    const shell::ResultFile file =
+        choice == TimeGraphChoice::Node ? shell::ResultFile::Unsteady : shell::ResultFile::Average;
+    return std::string(shell::resultFileName(file, shell::languageFromCode(language)));
+}
+
+// Each experimental point takes series rows until one reaches its time: the
+// rows before it become the lower bracket (t1, T1), that row the upper one
+// (t2, T2). A row is read once, so a row that closed one bracket never opens
+// the next.
+float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
+                     const std::filesystem::path& folder) {
+    RecordReader experimental(folder / text::pathFromUtf8(ExperimentalFileName));
+    RecordReader series(folder / text::pathFromUtf8(seriesFileName(choice, language)));
+    if (!series.opened()) return MissingSeriesDeviation;
+    bool seriesEnded = false;
+    for (std::size_t skipped = 0; skipped < HistoryHeadingLines && !seriesEnded; ++skipped) {
+        seriesEnded = !series.skipLine();
+    }
+    float t1 = 0.0f, T1 = 0.0f, t2 = 0.0f, T2 = 0.0f;
+    float lastRowT = 0.0f;
+    float sum = 0.0f;
+    std::int32_t count = 0;
+    bool experimentalEnded = !experimental.opened();
+    while (!experimentalEnded && !seriesEnded) {
+        float te = 0.0f;
+        float Te = 0.0f;
+        if (!experimental.point(te, Te)) break;
+        float ts = 0.0f;
+        float Ts = 0.0f;
+        while (true) {
+            if (!series.point(ts, Ts)) {
+                seriesEnded = true;
+                break;
+            }
+            lastRowT = Ts;
+            if (ts < te) {
+                t1 = ts;
+                T1 = Ts;
+                continue;
+            }
+            t2 = ts;
+            T2 = Ts;
+            break;
+        }
+        const float simulated = t2 - t1 == 0.0f ? lastRowT : T1 + (T2 - T1) * (te - t1) / (t2 - t1);
+        const float difference = Te - simulated;
+        sum += difference * difference;
+        ++count;
+    }
+    if (count == 0) return std::nanf("");
+    return std::sqrt(sum / static_cast<float>(count));
+}
+
+TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
+                                    const std::filesystem::path& languageFile) {
+    auto say = [language](Text text) { return shell::textFor(text, language); };
+    const platform::DialogHandle handle = platform.createDialog(dialog::kTemplate);
+    platform.setControlText(handle, dialog::kGroup, say(Text::TimeGraphGroup));
+    platform.setControlText(handle, dialog::kNodeRadio, say(Text::TimeGraphNodeOption));
+    platform.setControlText(handle, dialog::kAverageRadio, say(Text::TimeGraphAverageOption));
+    platform.setControlText(handle, dialog::kExperimentalCheck,
+                            say(Text::TimeGraphExperimentalCheck));
+
+    bool experimental = false;
+    // EXPERIMENTA: one click of the check box.
+    auto EXPERIMENTA = [&platform, handle, &experimental, languageFile] {
+        experimental = !experimental;
+        if (!experimental) {
+            for (int line : {dialog::kHelpLine1, dialog::kHelpLine2, dialog::kHelpLine3}) {
+                platform.setControlText(handle, line, " ");
+            }
+            return;
+        }
+        const std::int32_t helpLanguage = languageOfFile(languageFile);
+        platform.setControlText(handle, dialog::kHelpLine1,
+                                shell::textFor(Text::ExperimentalHelpLine1, helpLanguage));
+        platform.setControlText(handle, dialog::kHelpLine2,
+                                shell::textFor(Text::ExperimentalHelpLine2, helpLanguage));
+        platform.setControlText(handle, dialog::kHelpLine3,
+                                shell::textFor(Text::ExperimentalHelpLine3, helpLanguage));
+    };
+    platform.setControlRoutine(handle, dialog::kExperimentalCheck, EXPERIMENTA);
+    platform.runDialog(handle);
+
+    TimeGraphRequest request;
+    request.choice = platform.controlState(handle, dialog::kAverageRadio) &&
+                             !platform.controlState(handle, dialog::kNodeRadio)
+                         ? TimeGraphChoice::Average
+                         : TimeGraphChoice::Node;
+    request.experimental = experimental;
+    platform.releaseDialog(handle);
+    platform::requestTutorial(platform);
+    return request;
+}
+
+void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGraphInputs& inputs) {
+    pane.scaleDefined = 0;
+    pane.graphMode = kTimeGraph;
+    const bool wide = inputs.screenWidth > 800;
+    const std::int32_t X0 = wide ? 520 : 350;
+    const std::int32_t Y0 = wide ? 180 : 80;
+
+    const TimeGraphRequest request =
+        runTimeGraphDialog(platform, inputs.language, inputs.folder / "idioma");
+
+    std::string title;
+    if (request.choice == TimeGraphChoice::Node) {
+        title = std::string(shell::textFor(Text::UnsteadyNodeTitle, inputs.language)) +
+                text::fixedInteger(inputs.No, 4);
+    } else {
+        title = std::string(shell::textFor(Text::UnsteadyAverageTitle, inputs.language));
+    }
+
+    const auto rows = static_cast<std::size_t>(inputs.Nst) + 1;
+    const std::filesystem::path seriesFile =
+        inputs.folder / text::pathFromUtf8(seriesFileName(request.choice, inputs.language));
+    auto drawSeries = [&] {
+        const TimeSeries series = readHistorySeries(seriesFile, rows);
+        // A series of one point cannot be placed on the time axis.
+        if (series.t.size() < 2) return;
+        pane.GRAF_2D(static_cast<std::int32_t>(series.t.size()) - 1, series.t, series.T,
+                     inputs.colour, X0, Y0, "t", "T", title, inputs.boundaries, kLinePlot);
+    };
+    drawSeries();
+    if (!request.experimental) return;
+
+    const TimeSeries points =
+        readExperimentalData(inputs.folder / text::pathFromUtf8(ExperimentalFileName));
+    if (!points.t.empty() && pane.scaleDefined != 0) {
+        pane.GRAF_2D(static_cast<std::int32_t>(points.t.size()) - 1, points.t, points.T,
+                     inputs.colour, X0, Y0, "t", "T", title, inputs.boundaries, kDotsOverlay);
+    }
+    drawSeries();
+
+    std::string line(shell::textFor(Text::StandardDeviation, inputs.language));
+    const float deviation = STANDARD_ERROR(request.choice, inputs.language, inputs.folder);
+    if (points.t.empty() || std::isnan(deviation)) {
+        line += shell::textFor(Text::NoExperimentalPoints, inputs.language);
+    } else {
+        line += text::trim(text::generalFloat(deviation));
+    }
+    platform.setColorIndex(0);
+    platform.moveTo(X0 + 100, Y0 + 322);
+    platform.outText(line);
+}
+
+}  // namespace calorvia::graphs

@@ -1,0 +1,103 @@
+#include "simulation/initial_estimate.h"
+
+#include "interpreter/text_preparation.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/number_writer.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation {
+namespace {
+
+using shell::Text;
+
+constexpr int kFileMenu = 1;
+constexpr int kSimulationMenu = 2;
+constexpr int kWholeMenu = 0;
+
+bool writeBuffers(const std::filesystem::path& file, const std::vector<std::string>& buffers,
+                  std::int32_t N) {
+    std::string content;
+    for (std::int32_t i = 1; i <= N; ++i) {
+        content += text::trimRight(buffers[static_cast<std::size_t>(i)]);
+        content += '\n';
+    }
+    return text::writeTextFileAtomically(file, content);
+}
+
+}  // namespace
+
+std::string estimateLine(double value, std::int32_t node, shell::Language language) {
+    return text::ListLine()
+        .real(value)
+        .text(shell::textFor(Text::EstimateNodeLabel, language))
+        .integer(node)
+        .str();
+}
+
+std::int32_t readEstimateLines(const std::vector<std::string>& lines, std::int32_t N,
+                               std::vector<std::string>& buffers, NodeArray& values) {
+    for (std::int32_t i = 1; i <= N; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        if (index > lines.size()) return i - 1;
+        std::string buffer = text::cutToWidth(lines[index - 1], EstimateLineWidth);
+        interpreter::CONVERT(buffer);
+        buffers[index] = buffer;
+        const std::optional<double> value = text::readReal(buffer);
+        if (!value) return i - 1;
+        values[index] = *value;
+    }
+    return N;
+}
+
+EstimateOutcome editInitialEstimate(platform::Platform& platform, shell::Language language,
+                                    const std::filesystem::path& folder,
+                                    const std::function<int(std::string_view, int)>& tell,
+                                    std::int32_t N, NodeArray& T) {
+    auto say = [language](Text text) { return shell::textFor(text, language); };
+    platform.beep(100, 100);
+    if (tell(say(Text::EstimateOffer), platform::kMessageYesNo) != platform::kAnswerYes) {
+        return EstimateOutcome::Declined;
+    }
+    platform.setMenuItemEnabled(kFileMenu, kWholeMenu, false);
+    platform.setMenuItemEnabled(kSimulationMenu, kWholeMenu, false);
+
+    const std::string name(say(Text::InitialEstimateFileName));
+    const std::filesystem::path file = folder / text::pathFromUtf8(name);
+    std::vector<std::string> buffers(static_cast<std::size_t>(N) + 1);
+    NodeArray edited = makeNodeArray(N);
+    for (std::int32_t i = 1; i <= N; ++i) {
+        edited[i] = T[i];
+        buffers[static_cast<std::size_t>(i)] = estimateLine(T[i], i, language);
+    }
+
+    EstimateOutcome outcome = EstimateOutcome::Abandoned;
+    bool written = false;  // only a file of ours is deleted at the end
+    while (true) {
+        if (!writeBuffers(file, buffers, N)) {
+            tell(shell::withValue(say(Text::FileWriteFailed), name), platform::kMessageOk);
+            outcome = EstimateOutcome::WriteFailed;
+            break;
+        }
+        written = true;
+        platform.editTextFile(text::utf8FromPath(file), true);
+        const auto lines = text::readTextLines(file);
+        if (lines && readEstimateLines(*lines, N, buffers, edited) == N) {
+            for (std::int32_t i = 1; i <= N; ++i) T[i] = edited[i];
+            outcome = EstimateOutcome::Accepted;
+            break;
+        }
+        if (tell(say(Text::EstimateReadError), platform::kMessageYesNo) == platform::kAnswerYes) {
+            continue;
+        }
+        tell(say(Text::EstimateCancelled), platform::kMessageOk);
+        outcome = EstimateOutcome::Abandoned;
+        break;
+    }
+    platform.setMenuItemEnabled(kFileMenu, kWholeMenu, true);
+    platform.setMenuItemEnabled(kSimulationMenu, kWholeMenu, true);
+    if (written) platform.deleteFile(text::utf8FromPath(file));
+    return outcome;
+}
+
+}  // namespace calorvia::simulation

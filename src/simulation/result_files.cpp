@@ -1,0 +1,290 @@
+#include "simulation/result_files.h"
+
+#include <algorithm>
+
+#include "text/fixed_text.h"
+#include "text/number_writer.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation {
+namespace {
+
+using shell::Language;
+using shell::Text;
+using shell::textFor;
+
+// Every number of a result file goes through single precision first.
+float single(double value) {
+    return static_cast<float>(value);
+}
+
+std::string listText(std::string_view item) {
+    return text::ListLine().text(item).str();
+}
+
+const std::string blankLine = " ";
+
+std::string profileRow(float x, float T) {
+    return text::fixedReal(x, 12, 5) + "    " + text::fixedReal(T, 14, 7);
+}
+
+std::string titleLine(bool titled, Text title, Language language) {
+    return listText(textFor(titled ? title : Text::SteadyWarning, language));
+}
+
+// z is the engine's name for T; the copy shows the user's letter.
+std::string temperatureText(const PropertyExpression& property) {
+    std::string shown(text::trimRight(property.text));
+    std::replace(shown.begin(), shown.end(), 'z', 'T');
+    return shown;
+}
+
+}  // namespace
+
+std::optional<double> faceTemperature(const BoundaryCondition& boundary, double TP, double KP,
+                                      double dx) {
+    switch (boundary.type) {
+        case boundary::Temperature:
+            return boundary.T;
+        case boundary::Flux:
+            return TP + boundary.Phi * dx / (2.0 * KP);
+        case boundary::Convection:
+            return (boundary.Tinf + 2.0 * KP * TP / (boundary.h * dx)) /
+                   (1.0 + 2.0 * KP / (boundary.h * dx));
+        default:
+            return std::nullopt;
+    }
+}
+
+std::vector<double> faceFluxes(const FinalProfile& profile) {
+    const SimulationCase& c = profile.simulationCase;
+    const std::int32_t N = c.N;
+    const double dx = c.Lx / N;
+    const NodeArray& T = profile.T;
+    const NodeArray& K = profile.K;
+    std::vector<double> flux(static_cast<std::size_t>(N) + 1, 0.0);
+    const double Tw = faceTemperature(c.west, T[1], K[1], dx).value_or(T[1]);
+    const double Te = faceTemperature(c.east, T[N], K[N], dx).value_or(T[N]);
+    flux[0] = -2.0 * K[1] * (T[1] - Tw) / dx;
+    for (std::int32_t j = 1; j < N; ++j) flux[j] = -K[j + 1] * (T[j + 1] - T[j]) / dx;
+    flux[N] = -2.0 * K[N] * (Te - T[N]) / dx;
+    return flux;
+}
+
+std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool titled,
+                                            Language language) {
+    const SimulationCase& c = profile.simulationCase;
+    const std::int32_t N = c.N;
+    const double dx = c.Lx / N;
+    std::vector<std::string> lines{titleLine(titled, Text::SteadyTitle, language), blankLine,
+                                   listText(textFor(Text::SteadyColumns, language)), blankLine};
+    if (const auto Tw = faceTemperature(c.west, profile.T[1], profile.K[1], dx)) {
+        lines.push_back(profileRow(0.0f, single(*Tw)));
+    }
+    const std::vector<float> centres = accumulatedCentres(c.Lx, N);
+    for (std::int32_t i = 1; i <= N; ++i) {
+        lines.push_back(profileRow(centres[static_cast<std::size_t>(i - 1)], single(profile.T[i])));
+    }
+    if (const auto Te = faceTemperature(c.east, profile.T[N], profile.K[N], dx)) {
+        lines.push_back(profileRow(single(c.Lx), single(*Te)));
+    }
+    return lines;
+}
+
+std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::string_view caseName,
+                                             Language language) {
+    auto note = [language](Text annotation) { return textFor(annotation, language); };
+    auto real = [&](double value, Text annotation) {
+        return text::ListLine().real(value).text(note(annotation)).str();
+    };
+    auto integer = [&](std::int64_t value, Text annotation) {
+        return text::ListLine().integer(value).text(note(annotation)).str();
+    };
+    auto property = [&](std::string shown, Text annotation) {
+        return shown + std::string(note(annotation));
+    };
+    std::vector<std::string> lines{
+        std::string(note(Text::InspectionName)) + std::string(text::trimRight(caseName)),
+        listText(note(Text::InspectionPurpose)),
+        blankLine,
+        real(c.Lx, Text::InspectionLx),
+        blankLine,
+        integer(c.N, Text::InspectionN),
+        blankLine,
+        property(temperatureText(c.K), Text::InspectionK),
+        blankLine,
+        property(temperatureText(c.Sc), Text::InspectionSc),
+        blankLine,
+        property(temperatureText(c.Sp), Text::InspectionSp),
+        blankLine,
+        integer(c.state, Text::InspectionState),
+        blankLine,
+        integer(c.method, Text::InspectionMethod),
+        blankLine,
+    };
+    if (c.hasTransientBlock()) {
+        const std::vector<std::string> transient{
+            property(std::string(text::trimRight(c.Ti.text)), Text::InspectionTi),
+            blankLine,
+            property(temperatureText(c.Rho), Text::InspectionRho),
+            blankLine,
+            property(temperatureText(c.Cp), Text::InspectionCp),
+            blankLine,
+            real(c.Delt_t, Text::InspectionDeltT),
+            blankLine,
+            integer(c.Nst, Text::InspectionNst),
+            blankLine,
+            integer(c.No, Text::InspectionNo),
+            blankLine,
+        };
+        lines.insert(lines.end(), transient.begin(), transient.end());
+    }
+    auto boundaryLines = [&](const BoundaryCondition& b, Text temperature, Text flux,
+                             Text convective, Text tinf) {
+        switch (b.type) {
+            case boundary::Temperature:
+                lines.push_back(real(b.T, temperature));
+                break;
+            case boundary::Flux:
+                lines.push_back(real(b.Phi, flux));
+                break;
+            case boundary::Convection:
+                lines.push_back(real(b.h, convective));
+                lines.push_back(blankLine);
+                lines.push_back(real(b.Tinf, tinf));
+                break;
+            default:
+                break;
+        }
+    };
+    lines.push_back(integer(c.west.type, Text::InspectionBoundaryType));
+    lines.push_back(blankLine);
+    boundaryLines(c.west, Text::InspectionWestTemperature, Text::InspectionWestFlux,
+                  Text::InspectionWestConvective, Text::InspectionWestTinf);
+    lines.push_back(blankLine);
+    lines.push_back(integer(c.east.type, Text::InspectionBoundaryType));
+    lines.push_back("");
+    boundaryLines(c.east, Text::InspectionEastTemperature, Text::InspectionEastFlux,
+                  Text::InspectionEastConvective, Text::InspectionEastTinf);
+    lines.push_back(blankLine);
+    lines.push_back(real(c.u, Text::InspectionVelocity));
+    return lines;
+}
+
+std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool titled,
+                                           Language language) {
+    const SimulationCase& c = profile.simulationCase;
+    const std::vector<double> flux = faceFluxes(profile);
+    std::vector<std::string> lines{titleLine(titled, Text::FluxPositionTitle, language), blankLine,
+                                   listText(textFor(Text::FluxPositionColumns, language)),
+                                   blankLine};
+    const float dx = single(c.Lx / c.N);
+    float position = 0.0f;
+    for (std::size_t face = 0; face < flux.size(); ++face) {
+        lines.push_back(text::fixedReal(position, 12, 5) + "    " +
+                        text::fixedReal(single(flux[face]), 14, 7));
+        position = single(static_cast<double>(position) + static_cast<double>(dx));
+    }
+    return lines;
+}
+
+std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
+                                         Language language) {
+    const std::vector<double> flux = faceFluxes(profile);
+    std::vector<std::string> lines{titleLine(titled, Text::FluxVolumesTitle, language),
+                                   listText(textFor(Text::FluxSignNote, language)), blankLine,
+                                   listText(textFor(Text::FluxVolumesColumns, language)),
+                                   blankLine};
+    for (std::int32_t i = 1; i <= profile.simulationCase.N; ++i) {
+        const auto west = static_cast<std::size_t>(i - 1);
+        std::string row = text::fixedReal(single(flux[west]), 14, 7) + "    " +
+                          text::fixedReal(single(flux[west + 1]), 14, 7);
+        row += i == 1 ? std::string("        1") : "     " + text::fixedInteger(i, 4);
+        lines.push_back(std::move(row));
+    }
+    return lines;
+}
+
+std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, Language language) {
+    return {std::string(textFor(Text::NodeHistoryHeading, language)) + text::fixedInteger(No, 4) +
+                " (x = " + text::fixedReal(xNo, 11, 5) + ")",
+            blankLine, listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
+}
+
+std::vector<std::string> averageHistoryHeading(Language language) {
+    return {listText(textFor(Text::AverageHistoryHeading, language)), blankLine,
+            listText(textFor(Text::AverageColumns, language)), blankLine};
+}
+
+std::vector<std::string> westHistoryHeading(Language language) {
+    return {listText(textFor(Text::WestHistoryHeading, language)), blankLine,
+            listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
+}
+
+std::vector<std::string> eastHistoryHeading(Language language) {
+    return {listText(textFor(Text::EastHistoryHeading, language)), blankLine,
+            listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
+}
+
+std::string historyRow(double t, double T) {
+    return text::ListLine().real(single(t)).real(single(T)).str();
+}
+
+std::string caseNameOf(std::string_view casePath) {
+    const std::size_t separator = casePath.find_last_of("\\/");
+    std::string_view name =
+        separator == std::string_view::npos ? casePath : casePath.substr(separator + 1);
+    name = text::trimRight(name.substr(0, std::min<std::size_t>(name.size(), 60)));
+    return std::string(name.substr(0, name.size() > 4 ? name.size() - 4 : 0));
+}
+
+bool writeResultFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+    std::string content;
+    for (const std::string& line : lines) {
+        content += line;
+        content += '\n';
+    }
+    return text::writeTextFileAtomically(path, content);
+}
+
+bool HistoryFiles::open(const std::filesystem::path& folder, Language language, bool withRows) {
+    using shell::ResultFile;
+    const ResultFile roles[4] = {ResultFile::Unsteady, ResultFile::Average, ResultFile::West,
+                                 ResultFile::East};
+    failedFile_.clear();
+    bool ok = true;
+    for (int which = 0; which < 4; ++which) {
+        names_[which] = std::string(shell::resultFileName(roles[which], language));
+        if (!withRows && which >= West) continue;
+        const auto mode =
+            withRows ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app;
+        files_[which].open(folder / text::pathFromUtf8(names_[which]), mode | std::ios::binary);
+        if (!files_[which] && ok) {
+            failedFile_ = names_[which];
+            ok = false;
+        }
+    }
+    return ok;
+}
+
+bool HistoryFiles::writeLines(Which file, const std::vector<std::string>& lines) {
+    std::ofstream& out = files_[file];
+    if (!out.is_open()) return false;
+    for (const std::string& line : lines) out << line << '\n';
+    out.flush();
+    if (out) return true;
+    if (failedFile_.empty()) failedFile_ = names_[file];
+    return false;
+}
+
+bool HistoryFiles::append(Which file, double t, double T) {
+    return writeLines(file, {historyRow(t, T)});
+}
+
+void HistoryFiles::close() {
+    for (std::ofstream& file : files_) {
+        if (file.is_open()) file.close();
+    }
+}
+
+}  // namespace calorvia::simulation

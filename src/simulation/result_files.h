@@ -1,0 +1,105 @@
+#pragma once
+// The plain-text result files of a run, in the language of the run.
+//
+// Every value written is first rounded to single precision. The face
+// temperatures come from the half volume next to each boundary face:
+//     type 1   Tb = T prescribed
+//     type 2   Tb = T(P) + Phi·dx/(2·K(P))
+//     type 3   Tb = (Tinf + 2·K(P)·T(P)/(h·dx)) / (1 + 2·K(P)/(h·dx))
+// and the fluxes, positive towards the east, are
+//     west face        q = -2·K(1)·(T(1) - Tw)/dx
+//     face j | j+1     q = -K(j+1)·(T(j+1) - T(j))/dx
+//     east face        q = -2·K(N)·(Te - T(N))/dx
+//
+// The builders return the lines of a file (without line ends); the writers put
+// them on disk and say whether that worked, so that the run can tell the user
+// about a file that could not be written.
+
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/result_file_names.h"
+#include "shell/text_catalogue.h"
+#include "simulation/control_volume_grid.h"
+#include "simulation/simulation_case.h"
+
+namespace calorvia::simulation {
+
+// The final state of a run that the end-of-run files are written from.
+struct FinalProfile {
+    const SimulationCase& simulationCase;
+    const NodeArray& T;  // 1..N
+    const NodeArray& K;  // conductivity of the last pass, 1..N
+};
+
+// The face temperature of a boundary of type 1, 2 or 3 next to volume P;
+// nothing for any other type.
+std::optional<double> faceTemperature(const BoundaryCondition& boundary, double TP, double KP,
+                                      double dx);
+
+// Face fluxes 0..N: element 0 the west face, element j the face between
+// volumes j and j+1, element N the east face. A boundary whose type has no
+// face temperature is taken at its node temperature (no flux).
+std::vector<double> faceFluxes(const FinalProfile& profile);
+
+// "Steady.txt": the title when `titled`, else the warning; the column line;
+// the rows F12.5, 4X, F14.7 for the west face, the N centres and the east face.
+std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool titled,
+                                            shell::Language language);
+
+// "Data.txt": the case as loaded, for inspection.
+std::vector<std::string> inspectionCopyLines(const SimulationCase& simulationCase,
+                                             std::string_view caseName, shell::Language language);
+
+// "Flux_x_Position.txt": N+1 rows, face position then face flux.
+std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool titled,
+                                           shell::Language language);
+
+// "Flux.txt": N rows, west and east face flux of each volume and its number.
+std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
+                                         shell::Language language);
+
+// The four heading lines of the histories.
+std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, shell::Language language);
+std::vector<std::string> averageHistoryHeading(shell::Language language);
+std::vector<std::string> westHistoryHeading(shell::Language language);
+std::vector<std::string> eastHistoryHeading(shell::Language language);
+
+// One history row: a list line of time and temperature in single precision.
+std::string historyRow(double t, double T);
+
+// The case name shown and written: what follows the last "\" or "/" of the
+// saved case's path (at most 60 characters), blanks at the end removed.
+std::string caseNameOf(std::string_view casePath);
+
+// Writes the lines, each followed by a line end, replacing the file.
+bool writeResultFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+// The four history files of a run. With more than one step they are emptied
+// and receive their headings and one row per step; with one step the node
+// and average histories are only created when missing (an existing one keeps
+// its contents) and the boundary histories are left alone.
+class HistoryFiles {
+public:
+    enum Which : int { Node = 0, Average = 1, West = 2, East = 3 };
+
+    // Opens the files of `language` in `folder`. False when one of them could
+    // not be opened; `failedFile` then names the first such file.
+    bool open(const std::filesystem::path& folder, shell::Language language, bool withRows);
+    bool writeLines(Which file, const std::vector<std::string>& lines);
+    bool append(Which file, double t, double T);
+    void close();
+    const std::string& failedFile() const { return failedFile_; }
+
+private:
+    std::ofstream files_[4];
+    std::string names_[4];
+    std::string failedFile_;
+};
+
+}  // namespace calorvia::simulation

@@ -1,0 +1,146 @@
+#pragma once
+// One simulation, from Begin Simulation to the result files.
+//
+// The run solves, for every volume i of the slab and every time step,
+//     C_i·(T(i) - T°(i)) + J(i+1/2) - J(i-1/2) = dx·(Sc′(i) + Sp′(i)·T(i)),
+//     C_i = f·Rho(i)·Cp(i)·dx/Delt_t,
+// fully implicit in time (f = 1 for a transient run, 0 for a steady one).
+// When K, Sc or Sp depends on T, or a positive source was linearised, a
+// steady step is repeated (Picard passes: properties at the last iterate)
+// until the middle node m = N/2 changes by at most Tol between passes, or
+// 1000 passes were made.
+//
+// The stages, in order:
+//   load_case            the working case and its initial temperatures
+//   build_initial_field  the starting field, and its hand editing for G_S
+//   set_up               menus, screen, labels, histories, Tol
+//   march                every time step: solve_time_step, rows, profile
+//   finish_marching      the optional steady solve appended to a transient
+//   output_results       result files, time graph, offer to open the files
+// and cancel, which any check point may call.
+//
+// The run looks at the cancel request (RunState = 1) at the start of every
+// pass, after every formula evaluation at a node, inside both solvers, after
+// the solve and after the range check.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "graphs/graph_pane.h"
+#include "interpreter/interpreter.h"
+#include "platform/platform.h"
+#include "shell/shell.h"
+#include "simulation/control_volume_grid.h"
+#include "simulation/discrete_system.h"
+#include "simulation/property_evaluation.h"
+#include "simulation/result_files.h"
+#include "simulation/scheme_choice.h"
+#include "simulation/simulation_case.h"
+
+namespace calorvia::simulation {
+
+enum class RunOutcome {
+    NotStarted,  // the working case was missing or corrupted
+    Cancelled,   // Cancel Simulation, a numeric error or a range warning
+    Finished,    // the result files are written and the run is on screen
+};
+
+struct RunOptions {
+    // The path of the saved case in use, whose name heads the graph and the
+    // inspection copy; nothing known gives no name.
+    std::function<std::string()> savedCasePath;
+};
+
+class SimulationRun {
+public:
+    SimulationRun(platform::Platform& platform, shell::Shell& shell, RunOptions options = {});
+
+    RunOutcome run();
+
+    // What the last run left, for the caller and the tests.
+    const NodeArray& temperatures() const { return levels_.T; }
+    std::int32_t passesOfLastStep() const { return pass_; }
+    std::int32_t totalPasses() const { return totalPasses_; }
+    double simulatedTime() const { return t_; }
+    const std::optional<LoadedCase>& loadedCase() const { return loaded_; }
+
+private:
+    enum class Flow { Continue, Stop };
+
+    Flow load_case();
+    void build_initial_field();
+    void set_up();
+    Flow march();
+    Flow solve_time_step();
+    Flow make_pass();
+    Flow check_range();
+    bool steady_iteration_done();
+    Flow finish_marching();
+    void output_results();
+    void write_result_files(bool titled);
+    void offer_result_files();
+    void finish();
+    Flow cancel();
+
+    // Drawing and messages.
+    void drawProfile(const NodeArray& interior, double westEnd, double eastEnd);
+    // A box of the status area: filled yellow and bordered in black.
+    void statusBox(int x1, int y1, int x2, int y2);
+    void fillBox(int x1, int y1, int x2, int y2, platform::Rgb colour);
+    void eraseBox(int x1, int y1, int x2, int y2);
+    void textAt(int x, int y, std::string_view text);
+    int tell(std::string_view text, int flags);
+    void reportWriteFailure(const std::string& fileName);
+
+    bool cancelRequested() const;
+    std::string_view say(shell::Text text) const;
+    std::filesystem::path resultPath(shell::ResultFile file) const;
+    bool anyTemperatureFormula() const;
+
+    platform::Platform& platform_;
+    shell::Shell& shell_;
+    RunOptions options_;
+    graphs::GraphPane pane_;
+    interpreter::Interpreter interpreter_;
+
+    // The case and the fields of this run.
+    std::optional<LoadedCase> loaded_;
+    shell::Language language_ = shell::Language::English;
+    ControlVolumeGrid grid_;
+    TemperatureLevels levels_;
+    VolumeProperties properties_;
+    DiscreteSystem system_;
+    HistoryFiles histories_;
+    SchemeState scheme_;
+
+    // Run state, reset at every run start.
+    double t_ = 0.0;
+    double f_ = 0.0;
+    std::int32_t stepsToMarch_ = 1;
+    std::int32_t stateInForce_ = 0;
+    std::int32_t outerIterationLimit_ = 0;
+    std::int32_t step_ = 0;
+    std::int32_t pass_ = 0;
+    std::int32_t totalPasses_ = 0;
+    bool steadyAvailable_ = false;
+    bool steadyAppended_ = false;
+    bool linearisationApplied_ = false;
+    bool cancelDuringEvaluation_ = false;
+    bool writeFailureReported_ = false;
+    double Tol_ = 1.0E-08;
+    double startClock_ = 0.0;
+    double endClock_ = 0.0;
+    std::int16_t colour_ = 12;
+    std::int32_t X0_ = 10;  // profile origin: the horizontal offset o
+    std::int32_t Y0_ = 250;
+    std::string caseName_;
+};
+
+// The run as the shell's entry point: one SimulationRun per Begin Simulation.
+std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& shell,
+                                   RunOptions options = {});
+
+}  // namespace calorvia::simulation

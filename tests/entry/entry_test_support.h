@@ -1,0 +1,121 @@
+#pragma once
+// Shared ground of the case entry tests: a started shell on the scripted
+// platform in a program directory of its own, the case entry commands
+// attached to it, and helpers that script what a student does in each step.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../shell/shell_test_support.h"
+#include "entry/case_commands.h"
+#include "platform/dialog_templates.h"
+#include "platform/scripted_platform.h"
+#include "shell/home_screen.h"
+
+namespace calorvia::entry::testing {
+
+namespace g = platform::general_step;
+namespace t = platform::transient_step;
+namespace b = platform::boundary_step;
+using platform::DialogScript;
+using platform::kAnswerNo;
+using platform::kAnswerOk;
+using platform::kAnswerYes;
+using platform::kButtonBack;
+using platform::kButtonCancel;
+using platform::kButtonForward;
+using shell::testing::fileExists;
+using shell::testing::readFile;
+using shell::testing::writeFile;
+
+// What a student types into step 1. Empty fields are left as they are.
+struct GeneralEntries {
+    std::string Lx = "1";
+    std::string N = "10";
+    std::string K = "1";
+    std::string Sc = "0";
+    std::string Sp = "0";
+    std::string u = "0";
+    int state = 1;  // 0 none clicked, 1 Steady, 2 Unsteady
+    bool gaussSidel = false;
+};
+
+struct TransientEntries {
+    std::string Ti = "0";
+    std::string Rho = "1";
+    std::string Cp = "1";
+    std::string Delt_t = "0.1";
+    std::string Nst = "10";
+    std::string No = "5";
+};
+
+// The four texts of a boundary dialog; only the non-empty ones are typed.
+struct BoundaryEntries {
+    std::string T;
+    std::string Phi;
+    std::string h;
+    std::string Tinf;
+};
+
+inline BoundaryEntries temperature(std::string T) {
+    return {std::move(T), "", "", ""};
+}
+inline BoundaryEntries flux(std::string Phi) {
+    return {"", std::move(Phi), "", ""};
+}
+inline BoundaryEntries convection(std::string h, std::string Tinf) {
+    return {"", "", std::move(h), std::move(Tinf)};
+}
+
+// A text drawn on the screen and not painted over since.
+struct ShownText {
+    int x;
+    int y;
+    std::string text;
+};
+
+class EntryTest : public shell::testing::ProgramDirectoryTest {
+protected:
+    void SetUp() override;
+    // Runs in the fresh program directory before the shell starts.
+    virtual void prepareProgramDirectory() {}
+
+    // The menu commands as the student chooses them.
+    void chooseNew() { platform.chooseMenuItem(1, 1); }
+    void chooseOpen() { platform.chooseMenuItem(1, 3); }
+
+    DialogScript& general(const GeneralEntries& entries);
+    DialogScript& transient(const TransientEntries& entries);
+    DialogScript& boundary(int templateNumber, const BoundaryEntries& entries);
+    DialogScript& west(const BoundaryEntries& entries) {
+        return boundary(b::kWestTemplate, entries);
+    }
+    DialogScript& east(const BoundaryEntries& entries) {
+        return boundary(b::kEastTemplate, entries);
+    }
+    // An OK box in English titled "Attention" with this text.
+    void expectWarning(const std::string& text, const std::string& title = "Attention");
+    void expectQuestion(int answer, const std::string& text,
+                        const std::string& title = "Attention");
+    // The whole of a steady case without velocity: step 1, both boundaries.
+    void scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
+                          const BoundaryEntries& eastEntries);
+
+    std::int32_t runState() { return shell->state().RunState.load(); }
+    shell::LayoutOrigin origin() const { return shell::layoutOrigin(shell->graphicsSize()); }
+    // Texts still on the screen: drawn, and not covered since by a filled
+    // rectangle or a cleared screen. Positions relative to the layout origin.
+    std::vector<ShownText> shownTexts() const;
+    bool shows(const std::string& text) const;
+    std::filesystem::path dataFile(std::string_view name) const;
+    // The dialog runs of one template, in order.
+    std::vector<platform::DialogRun> runsOf(int templateNumber) const;
+
+    std::unique_ptr<shell::Shell> shell;
+    std::unique_ptr<CaseEntryCommands> commands;
+};
+
+}  // namespace calorvia::entry::testing

@@ -1,0 +1,194 @@
+// File > Open: a saved case read back into the wizard, and the wizard
+// rewriting it.
+
+#include <gtest/gtest.h>
+
+#include "entry_test_support.h"
+#include "text/fixed_text.h"
+
+namespace calorvia::entry::testing {
+namespace {
+
+using text::fitToWidth;
+
+std::string lines(std::initializer_list<std::string> each) {
+    std::string all;
+    for (const auto& line : each) all += line + "\n";
+    return all;
+}
+
+// A steady convective case with its transient block, as the wizard saves it.
+std::string convectiveCase() {
+    return lines({fitToWidth("2", 50), " 20", "1", "0", "0", " 1", " 1", "0", "1", "1",
+                  fitToWidth("0.5", 50), " 1", " 10", " 1", fitToWidth("0", 50), " 1",
+                  fitToWidth("1", 50), fitToWidth("0.5", 50)});
+}
+
+class OpenCaseTest : public EntryTest {};
+
+TEST_F(OpenCaseTest, OpenFillsTheWizardAndOkRewritesBothFiles) {
+    const std::string content = convectiveCase();
+    writeFile(dataFile("convective.txt"), content);
+    platform.expectOpenFile(dataFile("convective.txt").string());
+    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    platform.expectDialog(t::kTemplate).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
+    chooseOpen();
+    platform.verifyScriptDone();
+
+    const auto general = runsOf(g::kTemplate).at(0);
+    EXPECT_EQ(general.atStart.at(g::kLxEdit).text, "2");
+    EXPECT_EQ(general.atStart.at(g::kNEdit).text, "20");
+    EXPECT_EQ(general.atStart.at(g::kUEdit).text, "0.5");
+    EXPECT_TRUE(general.atStart.at(g::kSteadyRadio).on);
+    EXPECT_TRUE(general.atStart.at(g::kGaussSidelCheck).on);
+    EXPECT_EQ(runsOf(t::kTemplate).at(0).atStart.at(t::kNoEdit).text, "10");
+
+    // No save dialog: the opened file is rewritten, and the working case.
+    EXPECT_TRUE(platform.callsNamed("saveFileDialog").empty());
+    EXPECT_EQ(readFile(dataFile("convective.txt")), content);
+    EXPECT_EQ(readFile(file("Loaded.txt")),
+              lines({" 2", " 20", "1", "0", "0", " 1", " 1", "0", "1", "1", " 0.5", " 1", " 10",
+                     " 1", " 0", " 1", " 1", " 0.5"}));
+    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(commands->mode(), WizardMode::Edit);
+}
+
+TEST_F(OpenCaseTest, WhenTheOpenedFilesFolderIsGoneAnotherPlaceIsOffered) {
+    std::filesystem::create_directories(directory() / "usb");
+    const std::filesystem::path opened = directory() / "usb" / "case.txt";
+    writeFile(opened, convectiveCase());
+    platform.expectOpenFile(opened.string());
+    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    platform.expectDialog(t::kTemplate).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate)
+        .inspect([&](platform::DialogHandle) { std::filesystem::remove_all(directory() / "usb"); })
+        .press(kButtonForward);
+    expectWarning("The case could not be written to \"" + opened.string() +
+                  "\". Check that the folder exists and may be written to; the file that was "
+                  "there is unchanged.");
+    platform.expectSaveFile(dataFile("rescued.txt").string());
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(readFile(dataFile("rescued.txt")), convectiveCase());
+    EXPECT_EQ(commands->currentCasePath(), dataFile("rescued.txt"));
+    EXPECT_EQ(runState(), 3);
+}
+
+TEST_F(OpenCaseTest, ChangesTypedInTheWizardReachTheOpenedFile) {
+    writeFile(dataFile("convective.txt"), convectiveCase());
+    platform.expectOpenFile(dataFile("convective.txt").string());
+    platform.expectDialog(g::kTemplate).type(g::kNEdit, "40").press(kButtonForward);
+    platform.expectDialog(t::kTemplate).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(readFile(dataFile("convective.txt"))->substr(51, 4), " 40\n");
+}
+
+TEST_F(OpenCaseTest, ASavedFileWithoutItsVelocityLineOpensWithVelocityZero) {
+    writeFile(dataFile("old.txt"), lines({fitToWidth("1", 50), " 10", "1", "0", "0", " 2", " 2",
+                                          "0", "1", "1", fitToWidth("0.1", 50), " 5", " 3", " 1",
+                                          fitToWidth("0", 50), " 1", fitToWidth("1", 50)}));
+    platform.expectOpenFile(dataFile("old.txt").string());
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseOpen();
+    platform.verifyScriptDone();
+    const auto general = runsOf(g::kTemplate).at(0);
+    EXPECT_EQ(general.atStart.at(g::kUEdit).text, "0.0");
+    EXPECT_TRUE(general.atStart.at(g::kUnsteadyRadio).on);
+    EXPECT_FALSE(general.atStart.at(g::kGaussSidelCheck).on);
+    EXPECT_EQ(commands->entry().Nst, "5");
+}
+
+TEST_F(OpenCaseTest, TheOpenDialogIsTheOneOfTheSettingsTable) {
+    platform.expectOpenFile(std::nullopt);
+    chooseOpen();
+    platform.verifyScriptDone();
+    const auto opens = platform.callsNamed("openFileDialog");
+    ASSERT_EQ(opens.size(), 1u);
+    EXPECT_EQ(opens[0].texts.at(0), "Open Data File");
+    EXPECT_EQ(std::filesystem::path(opens[0].texts.at(1)), directory());
+    EXPECT_EQ(opens[0].texts.at(2), " ");
+    EXPECT_EQ(opens[0].texts.at(3), "txt");
+    // The start directory is current again afterwards.
+    EXPECT_EQ(std::filesystem::current_path(), directory());
+    EXPECT_EQ(runState(), 0);
+}
+
+TEST_F(OpenCaseTest, AMissingFileIsReportedAndTheDialogComesBack) {
+    const std::string missing = dataFile("missing.txt").string();
+    platform.expectOpenFile(missing);
+    expectWarning("The file does not exist!");
+    platform.expectOpenFile(std::nullopt);
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(platform.callsNamed("openFileDialog").at(1).texts.at(2), missing);
+}
+
+struct BrokenFile {
+    const char* what;
+    std::string content;
+};
+
+class BrokenSavedFiles : public EntryTest, public ::testing::WithParamInterface<BrokenFile> {};
+
+TEST_P(BrokenSavedFiles, AreReportedAndTheWizardDoesNotStart) {
+    writeFile(dataFile("broken.txt"), GetParam().content);
+    writeFile(file("Loaded.txt"), "the loaded case\n");
+    shell->state().RunState.store(3);
+    expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
+    platform.expectOpenFile(dataFile("broken.txt").string());
+    expectWarning("The file \"" + dataFile("broken.txt").string() +
+                  "\" cannot be opened as a case: it ends before its data are complete or holds "
+                  "text where a whole number belongs. Nothing was loaded.");
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_EQ(readFile(dataFile("broken.txt")), GetParam().content) << "left as it was";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Open, BrokenSavedFiles,
+    ::testing::Values(
+        BrokenFile{"empty", ""}, BrokenFile{"ends early", " 1\n 10\n1\n0\n"},
+        BrokenFile{"N not an integer",
+                   lines({" 1", " ten", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"})},
+        BrokenFile{"state not an integer",
+                   lines({" 1", " 10", "1", "0", "0", " 1.5", " 2", " 1", " 1", " 1", " 0"})},
+        BrokenFile{"boundary type missing", lines({" 1", " 10", "1", "0", "0", " 1", " 2"})}));
+
+TEST_F(OpenCaseTest, DecliningToCloseAFinishedRunChangesNothing) {
+    shell->state().RunState.store(2);
+    expectQuestion(kAnswerNo, "The current simulation will be ended. To continue the operation?");
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 2);
+}
+
+TEST_F(OpenCaseTest, CancellingAfterClosingALoadedCaseRedrawsTheGeometryPanel) {
+    writeFile(file("Loaded.txt"), "the loaded case\n");
+    shell->state().RunState.store(3);
+    expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
+    platform.expectOpenFile(std::nullopt);
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_EQ(platform.callsNamed("showBitmap").size(), 3u);
+}
+
+TEST_F(OpenCaseTest, CancellingWhenNothingWasLoadedDrawsNothing) {
+    platform.expectOpenFile(std::nullopt);
+    chooseOpen();
+    platform.verifyScriptDone();
+    EXPECT_TRUE(platform.callsNamed("showBitmap").empty());
+    EXPECT_TRUE(platform.callsNamed("drawRectangle").empty());
+}
+
+}  // namespace
+}  // namespace calorvia::entry::testing

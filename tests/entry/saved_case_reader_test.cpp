@@ -1,0 +1,146 @@
+// Reading a saved case file into the wizard's record.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "entry/saved_case_reader.h"
+#include "text/fixed_text.h"
+
+namespace calorvia::entry {
+namespace {
+
+using text::fitToWidth;
+
+std::vector<std::string> steadyLines(std::string K, bool velocityLine, std::string eastValue) {
+    std::vector<std::string> lines{fitToWidth("1", 50),
+                                   " 10",
+                                   std::move(K),
+                                   "0",
+                                   "0",
+                                   " 1",
+                                   " 2",
+                                   " 1",
+                                   fitToWidth("100", 50),
+                                   " 1",
+                                   fitToWidth(std::move(eastValue), 50)};
+    if (velocityLine) lines.push_back(fitToWidth("0", 50));
+    return lines;
+}
+
+TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
+    const auto reading = readSavedCase(steadyLines("1", true, "0"));
+    ASSERT_TRUE(reading.ok());
+    const CaseEntry& e = reading.entry;
+    EXPECT_EQ(e.Lx, fitToWidth("1", 50)) << "50 characters, as saved";
+    EXPECT_EQ(e.N, "10");
+    EXPECT_EQ(e.Ti, "");
+    EXPECT_EQ(e.Delt_t, "");
+    EXPECT_EQ(e.Nst, "");
+    EXPECT_TRUE(e.steadyChosen);
+    EXPECT_FALSE(e.unsteadyChosen);
+    EXPECT_FALSE(e.gaussSidelChosen);
+    EXPECT_EQ(e.west.type, 1);
+    EXPECT_EQ(shownText(e.west.T), "100");
+    EXPECT_EQ(shownText(e.east.T), "0");
+}
+
+TEST(SavedCaseReaderTest, AFormulaConductivityDoesNotChangeTheLayout) {
+    const auto reading = readSavedCase(steadyLines("2*t", true, "0"));
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.K, "2*t");
+    EXPECT_EQ(reading.entry.Ti, "");
+}
+
+TEST(SavedCaseReaderTest, AMissingVelocityLineGivesZero) {
+    const auto reading = readSavedCase(steadyLines("1", false, "0"));
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.u, "0.0");
+}
+
+// The last line of such a file is a boundary value; a positive one looks like
+// a velocity, but the file reads to its end only without a transient block.
+TEST(SavedCaseReaderTest, AMissingVelocityLineAfterAPositiveBoundaryValueIsRecognised) {
+    const auto reading = readSavedCase(steadyLines("1", false, "25"));
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.u, "0.0");
+    EXPECT_EQ(shownText(reading.entry.east.T), "25");
+    EXPECT_EQ(reading.entry.Ti, "");
+}
+
+TEST(SavedCaseReaderTest, AnyStateButSteadyChoosesUnsteady) {
+    std::vector<std::string> lines{" 1", " 10", "1",  "0",  "0",  " 7",
+                                   " 1", " 1",  " 1", " 1", " 0", " 0"};
+    const auto reading = readSavedCase(lines);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_TRUE(reading.entry.unsteadyChosen);
+    EXPECT_FALSE(reading.entry.steadyChosen);
+    EXPECT_TRUE(reading.entry.gaussSidelChosen);
+}
+
+TEST(SavedCaseReaderTest, AnUnknownBoundaryTypeReadsNoValueLine) {
+    std::vector<std::string> lines{" 1", " 10", "1", "0", "0", " 1", " 2", " 9", " 2", " 5", " 0"};
+    const auto reading = readSavedCase(lines);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.west.type, 9);
+    EXPECT_EQ(reading.entry.east.type, 2);
+    EXPECT_EQ(shownText(reading.entry.east.Phi), "5");
+}
+
+TEST(SavedCaseReaderTest, ConvectionReadsTwoValueLines) {
+    std::vector<std::string> lines{" 1", " 10", "1",  "0",  "0",   " 2",  " 2", "x",   "1", "1",
+                                   " 1", " 5",  " 3", " 3", " 10", " 20", " 2", " -4", " 0"};
+    const auto reading = readSavedCase(lines);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.Ti, "x");
+    EXPECT_EQ(reading.entry.Nst, "5");
+    EXPECT_EQ(reading.entry.No, "3");
+    EXPECT_EQ(shownText(reading.entry.west.h), "10");
+    EXPECT_EQ(shownText(reading.entry.west.Tinf), "20");
+    EXPECT_EQ(shownText(reading.entry.east.Phi), "-4");
+    EXPECT_EQ(shownText(reading.entry.u), "0");
+}
+
+TEST(SavedCaseReaderTest, LongLinesAreCutToTheirWidths) {
+    auto lines = steadyLines(std::string(300, '1'), true, "0");
+    lines[0] = std::string(80, '2');
+    const auto reading = readSavedCase(lines);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(reading.entry.Lx.size(), 50u);
+    EXPECT_EQ(reading.entry.K.size(), 256u);
+}
+
+struct Malformed {
+    const char* what;
+    std::vector<std::string> lines;
+};
+
+void PrintTo(const Malformed& m, std::ostream* out) {
+    *out << m.what;
+}
+
+class MalformedSavedCases : public ::testing::TestWithParam<Malformed> {};
+
+TEST_P(MalformedSavedCases, AreRefused) {
+    EXPECT_EQ(readSavedCase(GetParam().lines).failure, SavedCaseFailure::Malformed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SavedCaseReader, MalformedSavedCases,
+    ::testing::Values(
+        Malformed{"empty", {}}, Malformed{"only Lx", {" 1"}},
+        Malformed{"N a decimal", {" 1", " 1.5", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"}},
+        Malformed{"method text", {" 1", " 10", "1", "0", "0", " 1", "LU", " 1", " 1", " 1", " 0"}},
+        Malformed{"blank where Nst belongs",
+                  {" 1", " 10", "1", "0", "0", " 2", " 2", "0", "1", "1", " 1", "", " 1", " 1",
+                   " 1", " 1", " 1", " 0"}},
+        Malformed{"east value missing", {" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 1"}},
+        Malformed{"no boundaries", {" 1", " 10", "1", "0", "0", " 1", " 2"}}));
+
+TEST(SavedCaseReaderTest, AFileThatCannotBeReadIsUnopenable) {
+    EXPECT_EQ(readSavedCaseFile("/nonexistent/folder/case.txt").failure,
+              SavedCaseFailure::Unopenable);
+}
+
+}  // namespace
+}  // namespace calorvia::entry

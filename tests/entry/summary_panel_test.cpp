@@ -1,0 +1,168 @@
+// The summary panel's drawing: where each line stands, what it says in
+// either language, and how the panel is cleared.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "entry/summary_panel.h"
+#include "platform/scripted_platform.h"
+
+namespace calorvia::entry {
+namespace {
+
+using platform::DrawnText;
+using platform::ScriptedPlatform;
+using shell::Language;
+
+CaseEntry sampleCase() {
+    CaseEntry e;
+    e.Lx = "0.5" + std::string(47, ' ');
+    e.N = "40";
+    e.K = "2*t + 1";
+    e.Sc = "-5";
+    e.Sp = "0";
+    e.u = "0.25";
+    e.uValue = 0.25;
+    e.state = 2;
+    e.method = 1;
+    e.Ti = "20";
+    e.Rho = "1000";
+    e.Cp = "4.18";
+    e.Delt_t = "0.1";
+    e.Nst = "100";
+    e.No = "20";
+    return e;
+}
+
+const DrawnText* findText(const ScriptedPlatform& platform, const std::string& text) {
+    const auto& texts = platform.texts();
+    const auto found = std::find_if(texts.begin(), texts.end(),
+                                    [&](const DrawnText& each) { return each.text == text; });
+    return found == texts.end() ? nullptr : &*found;
+}
+
+TEST(SummaryPanelTest, TheLayoutOriginCentresTheDesignOnLargeScreens) {
+    EXPECT_EQ(shell::layoutOrigin({800, 600}), (shell::LayoutOrigin{2, 2}));
+    EXPECT_EQ(shell::layoutOrigin({1024, 768}), (shell::LayoutOrigin{114, 86}));
+}
+
+TEST(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
+    ScriptedPlatform platform;
+    SummaryPanel panel(platform, {114, 86}, Language::English);
+    panel.drawGeneral(sampleCase());
+    struct Row {
+        const char* text;
+        int x, y;
+    };
+    for (const Row& row :
+         {Row{"Lx = 0.5 <= W-E distance", 40, 40},
+          Row{"N = 40 <= Number of control volumes", 40, 65},
+          Row{"K = 2*t + 1 <= conductivity", 40, 90}, Row{"Sc = -5 <= Sc source", 40, 115},
+          Row{"Sp = 0 <= Sp source", 40, 140}, Row{"Unsteady state simulation", 40, 165},
+          Row{"Use Gauss-Sidel    u = ", 40, 190}, Row{"0.25", 290, 190}}) {
+        const DrawnText* drawn = findText(platform, row.text);
+        ASSERT_NE(drawn, nullptr) << row.text;
+        EXPECT_EQ(drawn->x, 114 + row.x) << row.text;
+        EXPECT_EQ(drawn->y, 86 + row.y) << row.text;
+        EXPECT_EQ(drawn->colour.rgb, 0x000000u) << row.text;
+        EXPECT_EQ(drawn->font, "t'Arial'h16") << row.text;
+    }
+}
+
+TEST(SummaryPanelTest, WithTabLuTheVelocityStartsFurtherRight) {
+    ScriptedPlatform platform;
+    SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
+    CaseEntry e = sampleCase();
+    e.method = 2;
+    e.state = 1;
+    panel.drawGeneral(e);
+    ASSERT_NE(findText(platform, "Use tab. LU    u = "), nullptr);
+    EXPECT_EQ(findText(platform, "0.25")->x, 302);
+    EXPECT_NE(findText(platform, "Simulação em regime permanente"), nullptr);
+    EXPECT_NE(findText(platform, "Lx = 0.5 <= Distância O-L"), nullptr);
+}
+
+TEST(SummaryPanelTest, TheTransientSummaryShowsValuesOrPlaceholders) {
+    ScriptedPlatform platform;
+    SummaryPanel panel(platform, {2, 2}, Language::English);
+    panel.drawTransient(sampleCase());
+    EXPECT_NE(findText(platform, "Rho = 1000 <= Density"), nullptr);
+    EXPECT_NE(findText(platform, "Unsteady state for the node 20"), nullptr);
+    EXPECT_EQ(findText(platform, "Nst = 100 <= Number of steps in the time")->x, 396);
+
+    CaseEntry steady = sampleCase();
+    steady.state = 1;
+    steady.uValue = 0.0;
+    ScriptedPlatform portuguese;
+    SummaryPanel(portuguese, {2, 2}, Language::Portuguese).drawTransient(steady);
+    for (const char* line :
+         {"Ti = ******* <= Temperatura inicial", "Ro = ******* <= Densidade",
+          "Cp = ******* <= Calor específico", "Delta_t = ******* <= Intervalo de tempo",
+          "Npt = ******* <= Número de passos no tempo",
+          "Acompanhamento transiente do nó *******"}) {
+        EXPECT_NE(findText(portuguese, line), nullptr) << line;
+    }
+    // The upper right quarter is cleared first.
+    ASSERT_FALSE(portuguese.rectangles().empty());
+    const auto& cleared = portuguese.rectangles().front();
+    EXPECT_EQ(cleared.x1, 2 + 369);
+    EXPECT_EQ(cleared.y2, 2 + 190);
+}
+
+TEST(SummaryPanelTest, BoundaryLinesFollowTheType) {
+    ScriptedPlatform platform;
+    SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
+    BoundaryEntry west;
+    west.type = 2;
+    west.Phi = "-3";
+    west.T = "99";  // another group's text: kept, never shown
+    BoundaryEntry east;
+    east.type = 3;
+    east.h = "{}";
+    east.Tinf = "20";
+    panel.drawWest(west);
+    panel.drawEast(east);
+    const DrawnText* westLine = findText(platform, "Em x = 0.0:  Fi = -3");
+    ASSERT_NE(westLine, nullptr);
+    EXPECT_EQ(westLine->x, 42);
+    EXPECT_EQ(westLine->y, 242);
+    const DrawnText* eastLine = findText(platform, "Em x = L:  h = {}   Tinf = 20");
+    ASSERT_NE(eastLine, nullptr);
+    EXPECT_EQ(eastLine->x, 396);
+}
+
+TEST(SummaryPanelTest, ClearingTheWholePanelRedrawsTheEngravedLines) {
+    ScriptedPlatform platform;
+    SummaryPanel panel(platform, {2, 2}, Language::English);
+    panel.clearWhole();
+    ASSERT_EQ(platform.rectangles().size(), 1u);
+    EXPECT_EQ(platform.rectangles()[0].colour.rgb, platform::rgb(192, 192, 192));
+    EXPECT_EQ(platform.rectangles()[0].x2, 753);
+    const auto& lines = platform.lines();
+    ASSERT_EQ(lines.size(), 8u);
+    // Each dark line has a white twin one pixel right or down.
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        EXPECT_EQ(lines[i].colour.rgb, platform::rgb(128, 128, 128));
+        EXPECT_EQ(lines[i + 1].colour.rgb, platform::rgb(255, 255, 255));
+        const bool vertical = lines[i].x1 == lines[i].x2;
+        EXPECT_EQ(lines[i + 1].x1 - lines[i].x1, vertical ? 1 : 0);
+        EXPECT_EQ(lines[i + 1].y1 - lines[i].y1, vertical ? 0 : 1);
+    }
+    EXPECT_EQ(lines[0].x1, 369);
+    EXPECT_EQ(lines[0].y1, 32);
+    EXPECT_EQ(lines[0].y2, 172);
+}
+
+TEST(SummaryPanelTest, WithoutAnyOfItsFontsTheDefaultFontServes) {
+    ScriptedPlatform platform;
+    platform.refuseAllFonts();
+    SummaryPanel(platform, {2, 2}, Language::English).drawGeneral(sampleCase());
+    const DrawnText* drawn = findText(platform, "Sc = -5 <= Sc source");
+    ASSERT_NE(drawn, nullptr);
+    EXPECT_EQ(drawn->font, "");
+    EXPECT_EQ(platform.callsNamed("selectFont").size(), 5u);
+}
+
+}  // namespace
+}  // namespace calorvia::entry

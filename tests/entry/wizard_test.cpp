@@ -1,0 +1,664 @@
+// The case entry wizard as a student meets it, through the scripted
+// platform: File > New, the steps, the messages, the summary panel, the
+// closing warnings and the two case files.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "entry_test_support.h"
+#include "simulation/case_loader.h"
+#include "text/fixed_text.h"
+
+namespace calorvia::entry::testing {
+namespace {
+
+using text::fitToWidth;
+
+std::string lines(std::initializer_list<std::string> each) {
+    std::string all;
+    for (const auto& line : each) all += line + "\n";
+    return all;
+}
+
+class WizardTest : public EntryTest {};
+
+TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
+    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    expectWarning("Inform the value of the distance between the boundaries!");
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    // A new case starts empty, with no state chosen.
+    const auto first = runsOf(g::kTemplate).at(0);
+    EXPECT_EQ(first.atStart.at(g::kLxEdit).text, "");
+    EXPECT_EQ(first.atStart.at(g::kKEdit).text, "");
+    EXPECT_TRUE(first.atStart.at(g::kNoStateRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kSteadyRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kUnsteadyRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kGaussSidelCheck).on);
+    EXPECT_EQ(first.atStart.at(g::kStepTitle).text,
+              "Step 1 - Settings: steady and unsteady states");
+    // Cancel writes nothing.
+    EXPECT_EQ(runState(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+}
+
+// ---- step 1, one entry at a time -------------------------------------------------
+
+struct StepOneCase {
+    const char* what;
+    GeneralEntries entries;
+    const char* message;  // nullptr: accepted
+    const char* title = "Attention";
+};
+
+void PrintTo(const StepOneCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class StepOneEntries : public EntryTest, public ::testing::WithParamInterface<StepOneCase> {};
+
+GeneralEntries with(void (*change)(GeneralEntries&)) {
+    GeneralEntries entries;
+    change(entries);
+    return entries;
+}
+
+TEST_P(StepOneEntries, AreAcceptedOrRefusedWithTheirMessage) {
+    const StepOneCase& c = GetParam();
+    general(c.entries).press(kButtonForward);
+    if (c.message) {
+        expectWarning(c.message, c.title);
+        platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    } else {
+        // Accepted: a steady case without velocity goes on to the west boundary.
+        platform.expectDialog(b::kWestTemplate).press(kButtonCancel);
+    }
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wizard, StepOneEntries,
+    ::testing::Values(
+        StepOneCase{"Lx text", with([](auto& e) { e.Lx = "abc"; }),
+                    "Error reading the value of the distance between the boundaries!"},
+        StepOneCase{"Lx zero", with([](auto& e) { e.Lx = "0"; }),
+                    "The distance between the boundaries must be greater than zero!"},
+        StepOneCase{"Lx decimal comma", with([](auto& e) { e.Lx = "0,5"; }), nullptr},
+        StepOneCase{"N blank", with([](auto& e) { e.N = ""; }),
+                    "Inform the value of the number of control volumes!", "Attentiom"},
+        StepOneCase{"N text", with([](auto& e) { e.N = "ten"; }),
+                    "Error reading the value of the number of control volumes!"},
+        StepOneCase{"N 2", with([](auto& e) { e.N = "2"; }),
+                    "Number of control volumes: from 3 up to 1000!"},
+        StepOneCase{"N 1001", with([](auto& e) { e.N = "1001"; }),
+                    "Number of control volumes: from 3 up to 1000!"},
+        StepOneCase{"N 3", with([](auto& e) { e.N = "3"; }), nullptr},
+        StepOneCase{"N 1000", with([](auto& e) { e.N = "1000"; }), nullptr},
+        StepOneCase{"N 2,5 reads 2 unprepared", with([](auto& e) { e.N = "2,5"; }),
+                    "Number of control volumes: from 3 up to 1000!"},
+        StepOneCase{"K blank", with([](auto& e) { e.K = ""; }),
+                    "Inform the value of the thermal conductivity!"},
+        StepOneCase{"K 0", with([](auto& e) { e.K = "0"; }),
+                    "Thermal conductivity must be greater than zero!"},
+        StepOneCase{"K 2*t", with([](auto& e) { e.K = "2*t"; }), nullptr},
+        StepOneCase{"K x", with([](auto& e) { e.K = "x"; }),
+                    "Error reading the value of the thermal conductivity!"},
+        StepOneCase{"K bad formula", with([](auto& e) { e.K = "2*(t+1"; }),
+                    "Syntax error reading the expression of the thermal conductivity!"},
+        StepOneCase{"K beyond single precision", with([](auto& e) { e.K = "1e39"; }),
+                    "Error reading the value of the thermal conductivity!"},
+        StepOneCase{"Sc -5", with([](auto& e) { e.Sc = "-5"; }), nullptr},
+        StepOneCase{"Sc blank", with([](auto& e) { e.Sc = ""; }),
+                    "Inform the value of the Sc source term!"},
+        StepOneCase{"Sc bad formula", with([](auto& e) { e.Sc = "t*"; }),
+                    "Syntax error reading the expression of the Sc source term!"},
+        StepOneCase{"Sp -5", with([](auto& e) { e.Sp = "-5"; }), nullptr},
+        StepOneCase{"Sp text", with([](auto& e) { e.Sp = "q"; }),
+                    "Error reading the value of the Sp source term!"},
+        StepOneCase{"u blank", with([](auto& e) { e.u = ""; }),
+                    "Inform the value of the velocity of the domain!"},
+        StepOneCase{"u text", with([](auto& e) { e.u = "fast"; }),
+                    "Error reading the value of the velocity of the domain!"},
+        StepOneCase{"u negative", with([](auto& e) { e.u = "-1"; }),
+                    "The velocity of the domain must be equal or greater than zero! You could "
+                    "invert the boundary conditions!"},
+        StepOneCase{"no state", with([](auto& e) { e.state = 0; }),
+                    "Inform the state of the simulation!"},
+        // The order of the checks: the first failure is the one reported.
+        StepOneCase{"Lx before N", with([](auto& e) {
+                        e.Lx = "";
+                        e.N = "";
+                    }),
+                    "Inform the value of the distance between the boundaries!"}));
+
+// ---- step 2 ---------------------------------------------------------------------------
+
+struct StepTwoCase {
+    const char* what;
+    int state;
+    TransientEntries entries;
+    const char* message;
+};
+
+void PrintTo(const StepTwoCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class StepTwoEntries : public EntryTest, public ::testing::WithParamInterface<StepTwoCase> {};
+
+TransientEntries withT(void (*change)(TransientEntries&)) {
+    TransientEntries entries;
+    change(entries);
+    return entries;
+}
+
+TEST_P(StepTwoEntries, AreAcceptedOrRefusedWithTheirMessage) {
+    const StepTwoCase& c = GetParam();
+    GeneralEntries entries;
+    entries.state = c.state;
+    entries.u = c.state == 1 ? "0.5" : "0";
+    general(entries).press(kButtonForward);
+    transient(c.entries).press(kButtonForward);
+    if (c.message) {
+        expectWarning(c.message);
+        platform.expectDialog(t::kTemplate).press(kButtonCancel);
+    } else {
+        platform.expectDialog(b::kWestTemplate).press(kButtonCancel);
+    }
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wizard, StepTwoEntries,
+    ::testing::Values(
+        StepTwoCase{"steady with velocity takes Nst 1", 1, withT([](auto& e) { e.Nst = "1"; }),
+                    nullptr},
+        StepTwoCase{"unsteady refuses Nst 1", 2, withT([](auto& e) { e.Nst = "1"; }),
+                    "For the unsteady state, the number of steps in the time must be greater 1!"},
+        StepTwoCase{"No 0", 2, withT([](auto& e) { e.No = "0"; }),
+                    "The number of the node must be from 1 up to the number N of specified "
+                    "control volumes!"},
+        StepTwoCase{"No N+1", 2, withT([](auto& e) { e.No = "11"; }),
+                    "The number of the node must be from 1 up to the number N of specified "
+                    "control volumes!"},
+        StepTwoCase{"No N", 2, withT([](auto& e) { e.No = "10"; }), nullptr},
+        StepTwoCase{"Ti formula of x", 2, withT([](auto& e) { e.Ti = "20+5*x"; }), nullptr},
+        StepTwoCase{"Ti blank", 2, withT([](auto& e) { e.Ti = ""; }),
+                    "Inform the initial temperature!"},
+        StepTwoCase{"Ti bad formula", 2, withT([](auto& e) { e.Ti = "x*"; }),
+                    "Syntax error reading the expression of the initial temperature!"},
+        StepTwoCase{"Rho 0", 2, withT([](auto& e) { e.Rho = "0"; }),
+                    "The density must be greater than zero!"},
+        StepTwoCase{"Rho formula", 2, withT([](auto& e) { e.Rho = "1000-t"; }), nullptr},
+        StepTwoCase{"Cp negative", 2, withT([](auto& e) { e.Cp = "-4"; }),
+                    "The specific heat must be greater zero!"},
+        StepTwoCase{"Cp text", 2, withT([](auto& e) { e.Cp = "q"; }),
+                    "Error reading the value of the specific heat!"},
+        StepTwoCase{"Delt_t blank", 2, withT([](auto& e) { e.Delt_t = ""; }),
+                    "Inform the value of the interval of time!"},
+        StepTwoCase{"Delt_t zero", 2, withT([](auto& e) { e.Delt_t = "0,0"; }),
+                    "The interval of time must be greater than zero!"},
+        StepTwoCase{"Nst text", 2, withT([](auto& e) { e.Nst = "many"; }),
+                    "Error reading the value of the number of steps in the time!"},
+        StepTwoCase{"No blank", 2, withT([](auto& e) { e.No = ""; }),
+                    "Inform the number of the node for the study of the unsteady state!"}));
+
+// ---- the road through the steps -------------------------------------------------------
+
+TEST_F(WizardTest, ASteadyCaseWithoutVelocitySkipsStepTwoAndShowsPlaceholders) {
+    GeneralEntries entries;
+    general(entries).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate).press(kButtonBack);
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    const auto westRun = runsOf(b::kWestTemplate).at(0);
+    EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
+              "Step 2 - West boundary condition - In x = 0.0:");
+    EXPECT_EQ(westRun.atStart.at(kButtonBack).text, "<< Step &1");
+    EXPECT_EQ(westRun.atStart.at(kButtonForward).text, "Step &3 >>");
+    EXPECT_EQ(runsOf(t::kTemplate).size(), 0u);
+}
+
+TEST_F(WizardTest, PlaceholdersFillTheUpperRightAsSoonAsStepOneIsAccepted) {
+    general({}).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("Ti = ******* <= Initial temperature"));
+            EXPECT_TRUE(shows("Unsteady state for the node *******"));
+            EXPECT_TRUE(shows("Lx = 1 <= W-E distance"));
+            EXPECT_TRUE(shows("Steady state simulation"));
+        })
+        .press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAndFour) {
+    GeneralEntries entries;
+    entries.u = "0.5";
+    TransientEntries transientEntries;
+    transientEntries.Nst = "1";
+    general(entries).press(kButtonForward);
+    transient(transientEntries).press(kButtonForward);
+    west(temperature("100")).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonBack);
+    platform.expectDialog(b::kWestTemplate).press(kButtonBack);
+    platform.expectDialog(t::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    const auto westRun = runsOf(b::kWestTemplate).at(0);
+    EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
+              "Step 3 - West boundary condition - In x = 0.0:");
+    EXPECT_EQ(westRun.atStart.at(kButtonBack).text, "<< Step &2");
+    const auto eastRun = runsOf(b::kEastTemplate).at(0);
+    EXPECT_EQ(eastRun.atStart.at(b::kStepTitle).text,
+              "Step 4 - East boundary condition - In x = L:");
+    EXPECT_EQ(eastRun.atStart.at(kButtonForward).text, "&OK");
+    // Going back shows what was typed.
+    EXPECT_EQ(runsOf(t::kTemplate).at(1).atStart.at(t::kNstEdit).text, "1");
+    EXPECT_EQ(runsOf(b::kWestTemplate).at(1).atStart.at(b::kTEdit).text, "100");
+}
+
+TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummaries) {
+    GeneralEntries entries;
+    entries.state = 2;
+    general(entries).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    west(temperature("100")).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("In x = 0.0:  T = 100"));
+            EXPECT_TRUE(shows("Delt_t = 0.1 <= Interval of time"));
+        })
+        .press(kButtonBack);
+    platform.expectDialog(b::kWestTemplate).press(kButtonBack);
+    platform.expectDialog(t::kTemplate).press(kButtonBack);
+    platform.expectDialog(g::kTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_FALSE(shows("In x = 0.0:  T = 100"));
+            EXPECT_FALSE(shows("Delt_t = 0.1 <= Interval of time"));
+            EXPECT_FALSE(shows("Lx = 1 <= W-E distance"));
+        })
+        .press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+TEST_F(WizardTest, TheSyntaxButtonOpensTheSyntaxHelpAndTheDialogStays) {
+    platform.expectDialog(g::kTemplate).press(g::kSyntaxButton).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    const auto documents = platform.callsNamed("openDocument");
+    ASSERT_FALSE(documents.empty());
+    EXPECT_EQ(documents.front().texts.at(0), "Syntax.hlp");
+}
+
+// ---- the boundary dialogs -----------------------------------------------------------
+
+TEST_F(WizardTest, TypingIntoOneBoundaryGroupDisablesTheOthers) {
+    general({}).press(kButtonForward);
+    // h alone: temperature and flux close, Tinf stays open; refused.
+    platform.expectDialog(b::kWestTemplate).type(b::kHEdit, "5").press(kButtonForward);
+    expectWarning(
+        "Inform the two values referring to the convective boundary condition in x = 0.0!");
+    // Shown again as typed; clearing h opens temperature again (the script
+    // could not type into a disabled field).
+    platform.expectDialog(b::kWestTemplate)
+        .type(b::kHEdit, "")
+        .type(b::kTEdit, "1,5")
+        .press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonBack);
+    platform.expectDialog(b::kWestTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    const auto runs = runsOf(b::kWestTemplate);
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_FALSE(runs[0].atEnd.at(b::kTEdit).enabled);
+    EXPECT_FALSE(runs[0].atEnd.at(b::kPhiEdit).enabled);
+    EXPECT_TRUE(runs[0].atEnd.at(b::kTinfEdit).enabled);
+    EXPECT_EQ(runs[1].atStart.at(b::kHEdit).text, "5");
+    EXPECT_FALSE(runs[1].atStart.at(b::kTEdit).enabled);
+    EXPECT_FALSE(runs[1].atEnd.at(b::kPhiEdit).enabled);
+    EXPECT_FALSE(runs[1].atEnd.at(b::kHEdit).enabled);
+    EXPECT_FALSE(runs[1].atEnd.at(b::kTinfEdit).enabled);
+    // Opened again after a valid temperature: the prepared text, the other
+    // groups closed.
+    EXPECT_EQ(runs[2].atStart.at(b::kTEdit).text, "1.5");
+    EXPECT_TRUE(runs[2].atStart.at(b::kTEdit).enabled);
+    EXPECT_FALSE(runs[2].atStart.at(b::kPhiEdit).enabled);
+    EXPECT_FALSE(runs[2].atStart.at(b::kHEdit).enabled);
+    EXPECT_FALSE(runs[2].atStart.at(b::kTinfEdit).enabled);
+}
+
+struct BoundaryCase {
+    const char* what;
+    int templateNumber;
+    BoundaryEntries entries;
+    const char* message;  // nullptr: accepted
+    const char* summary;  // the summary line when accepted
+};
+
+void PrintTo(const BoundaryCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class BoundaryEntriesTest : public EntryTest, public ::testing::WithParamInterface<BoundaryCase> {};
+
+TEST_P(BoundaryEntriesTest, AreValidatedInTheirOrder) {
+    const BoundaryCase& c = GetParam();
+    general({}).press(kButtonForward);
+    if (c.templateNumber == b::kEastTemplate) west(temperature("0")).press(kButtonForward);
+    boundary(c.templateNumber, c.entries).press(kButtonForward);
+    if (c.message) {
+        expectWarning(c.message);
+        platform.expectDialog(c.templateNumber).press(kButtonCancel);
+    } else if (c.templateNumber == b::kWestTemplate) {
+        platform.expectDialog(b::kEastTemplate)
+            .inspect(
+                [this, &c](platform::DialogHandle) { EXPECT_TRUE(shows(c.summary)) << c.summary; })
+            .press(kButtonCancel);
+    } else {
+        platform.expectSaveFile(std::nullopt);
+    }
+    chooseNew();
+    platform.verifyScriptDone();
+    if (!c.message && c.templateNumber == b::kEastTemplate) {
+        // The east line stays until the cancelled save redraws the panel.
+        bool drawn = false;
+        for (const auto& text : platform.texts()) drawn = drawn || text.text == c.summary;
+        EXPECT_TRUE(drawn) << c.summary;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wizard, BoundaryEntriesTest,
+    ::testing::Values(
+        BoundaryCase{"west blank",
+                     b::kWestTemplate,
+                     {},
+                     "Inform the boundary condition in x = 0.0!",
+                     nullptr},
+        BoundaryCase{"west T text", b::kWestTemplate, temperature("hot"),
+                     "Error reading the value of the temperature in x = 0.0!", nullptr},
+        BoundaryCase{"west flux of any sign", b::kWestTemplate, flux("-25"), nullptr,
+                     "In x = 0.0:  Phi = -25"},
+        BoundaryCase{"west flux text", b::kWestTemplate, flux("in"),
+                     "Error reading the value of the flux in x = 0.0!", nullptr},
+        BoundaryCase{"west h zero", b::kWestTemplate, convection("0", "20"),
+                     "The convective coefficient must be greater than zero!", nullptr},
+        BoundaryCase{"west h text", b::kWestTemplate, convection("h", "20"),
+                     "Error reading the value of the convective coefficient in x = 0.0!", nullptr},
+        BoundaryCase{"west Tinf text", b::kWestTemplate, convection("5", "air"),
+                     "Error reading the value of the ambient temperature in x = 0.0!", nullptr},
+        BoundaryCase{"west negative Tinf", b::kWestTemplate, convection("5", "-20"), nullptr,
+                     "In x = 0.0:  h = 5   Tinf = -20"},
+        BoundaryCase{"west temperature with comma", b::kWestTemplate, temperature("1,5"), nullptr,
+                     "In x = 0.0:  T = 1.5"},
+        BoundaryCase{
+            "east blank", b::kEastTemplate, {}, "Inform the boundary condition in x = L!", nullptr},
+        BoundaryCase{"east T text", b::kEastTemplate, temperature("hot"),
+                     "Error reading the value of the temperature in x = L!", nullptr},
+        BoundaryCase{"east Tinf alone",
+                     b::kEastTemplate,
+                     {"", "", "", "20"},
+                     "Inform the two values referring to the convective boundary condition in "
+                     "x = L!",
+                     nullptr},
+        BoundaryCase{"east h negative", b::kEastTemplate, convection("-1", "20"),
+                     "The convective coefficient must be greater than zero!", nullptr},
+        BoundaryCase{"east convection", b::kEastTemplate, convection("10", "25"), nullptr,
+                     "In x = L:  h = 10   Tinf = 25"}));
+
+// ---- closing checks ------------------------------------------------------------------
+
+constexpr const char* kFluxWarning =
+    "The two boundary conditions involve flux. Thus, it is strongly advisable \n"
+    "to simulate a long unsteady state! Would you like to modify this dataset?";
+constexpr const char* kConvectiveWarning =
+    "There is boundary condition that does not involve temperature. Thus, it is strongly "
+    "advisable \nto simulate a long unsteady state! Would you like to modify this dataset?";
+
+TEST_F(WizardTest, SteadyFluxAtBothEndsWarnsOnceAndNoWritesTheCase) {
+    scriptSteadyCase({}, flux("10"), flux("-10"));
+    expectQuestion(kAnswerNo, kFluxWarning);
+    platform.expectSaveFile(dataFile("flux.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_TRUE(fileExists(dataFile("flux.txt")));
+    EXPECT_EQ(runState(), 3);
+}
+
+TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
+    GeneralEntries entries;
+    entries.u = "0.5";
+    general(entries).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    west(flux("10")).press(kButtonForward);
+    east(flux("-10")).press(kButtonForward);
+    expectQuestion(kAnswerNo, kFluxWarning);
+    expectQuestion(kAnswerYes, kConvectiveWarning, "Attention: Convective problem");
+    // Yes: back to step 1, with everything as typed.
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runsOf(g::kTemplate).at(1).atStart.at(g::kUEdit).text, "0.5");
+    EXPECT_EQ(runState(), 0);
+}
+
+TEST_F(WizardTest, UnsteadyFluxAtBothEndsIsNotWarnedAbout) {
+    GeneralEntries entries;
+    entries.state = 2;
+    general(entries).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    west(flux("10")).press(kButtonForward);
+    east(flux("-10")).press(kButtonForward);
+    platform.expectSaveFile(std::nullopt);
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+TEST_F(WizardTest, AConvectiveCaseWithTemperaturesAtBothEndsIsNotWarnedAbout) {
+    GeneralEntries entries;
+    entries.u = "2";
+    general(entries).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    west(temperature("0")).press(kButtonForward);
+    east(temperature("1")).press(kButtonForward);
+    platform.expectSaveFile(std::nullopt);
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+// ---- saving ---------------------------------------------------------------------------
+
+TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
+    writeFile(file("Loaded.txt"), "left over\n");
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    platform.expectSaveFile(std::nullopt);
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_TRUE(std::filesystem::is_empty(directory() / "Data"));
+    EXPECT_EQ(runState(), 0);
+    // The geometry panel is back.
+    EXPECT_EQ(platform.callsNamed("showBitmap").size(), 3u);
+    EXPECT_FALSE(shows("Lx = 1 <= W-E distance"));
+
+    // Begin Simulation then finds no case.
+    EXPECT_EQ(simulation::loadCase(file("Loaded.txt")).failure,
+              simulation::CaseLoadFailure::MissingCase);
+}
+
+TEST_F(WizardTest, TheSaveDialogStartsInTheDataFolderWithUntitled) {
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    platform.expectSaveFile(std::nullopt);
+    chooseNew();
+    const auto saves = platform.callsNamed("saveFileDialog");
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].texts.at(0), "Save Data File");
+    EXPECT_EQ(std::filesystem::path(saves[0].texts.at(1)), directory() / "Data");
+    EXPECT_EQ(saves[0].texts.at(2), "Untitled");
+    EXPECT_EQ(saves[0].texts.at(3), "txt");
+}
+
+TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
+    GeneralEntries entries{"0,5", "5", "2*t", "-5", "0", "0.25", 2, true};
+    TransientEntries transientEntries{"20+x", "1000", "4,18", "0,1", "3", "5"};
+    general(entries).press(kButtonForward);
+    transient(transientEntries).press(kButtonForward);
+    west(temperature("100")).press(kButtonForward);
+    east(convection("10", "20")).press(kButtonForward);
+    platform.expectSaveFile(dataFile("slab.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 3);
+
+    EXPECT_EQ(readFile(dataFile("slab.txt")),
+              lines({fitToWidth("0.5", 50), " 5", "2*t", "-5", "0", " 2", " 1", "20+x", "1000",
+                     "4,18", fitToWidth("0.1", 50), " 3", " 5", " 1", fitToWidth("100", 50), " 3",
+                     fitToWidth("10", 50), fitToWidth("20", 50), fitToWidth("0.25", 50)}));
+    EXPECT_EQ(readFile(file("Loaded.txt")),
+              lines({" 0.5", " 5", "2*t", "-5", "0", " 2", " 1", "20+x", "1000", "4,18", " 0.1",
+                     " 3", " 5", " 1", " 100", " 3", " 10", " 20", " 0.25"}));
+
+    // The loader of every run takes it.
+    const auto loaded = simulation::loadCase(file("Loaded.txt"));
+    ASSERT_TRUE(loaded.ok());
+    const auto& c = loaded.loaded->simulationCase;
+    EXPECT_EQ(c.Lx, 0.5);
+    EXPECT_TRUE(c.K.isFormula);
+    EXPECT_EQ(c.Cp.constant, 4.18);
+    EXPECT_EQ(c.east.h, 10.0);
+    EXPECT_EQ(c.u, 0.25);
+
+    // The summary stays on screen.
+    EXPECT_TRUE(shows("Use Gauss-Sidel    u = "));
+    EXPECT_TRUE(shows("In x = L:  h = 10   Tinf = 20"));
+}
+
+TEST_F(WizardTest, ASteadyCaseWithoutVelocityWritesNoTransientBlockEvenIfTyped) {
+    // Typed in an earlier pass with velocity, then the velocity removed.
+    GeneralEntries withVelocity;
+    withVelocity.u = "1";
+    general(withVelocity).press(kButtonForward);
+    transient({}).press(kButtonBack);
+    general({}).press(kButtonForward);
+    west(temperature("1")).press(kButtonForward);
+    east(flux("0")).press(kButtonForward);
+    platform.expectSaveFile(dataFile("steady.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(readFile(file("Loaded.txt")),
+              lines({" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 2", " 0", " 0"}));
+}
+
+TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
+    writeFile(dataFile("old.txt"), "the student's old case\n");
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    const std::string path = dataFile("old.txt").string();
+    platform.expectSaveFile(path);
+    expectQuestion(kAnswerYes,
+                   "                   The file already exists! \n \n   Do you want to maintain "
+                   "the existent file?",
+                   "Attention: Risco de perda de dados");
+    platform.expectSaveFile(path);
+    expectQuestion(kAnswerNo,
+                   "                   The file already exists! \n \n   Do you want to maintain "
+                   "the existent file?",
+                   "Attention: Risco de perda de dados");
+    chooseNew();
+    platform.verifyScriptDone();
+    const auto saves = platform.callsNamed("saveFileDialog");
+    ASSERT_EQ(saves.size(), 2u);
+    EXPECT_EQ(saves[1].texts.at(2), path) << "the dialog comes back with the same name";
+    EXPECT_NE(readFile(dataFile("old.txt")), "the student's old case\n");
+    EXPECT_EQ(readFile(dataFile("old.txt"))->substr(0, 50), fitToWidth("1", 50));
+}
+
+TEST_F(WizardTest, AFolderThatCannotBeWrittenIsReportedAndAnotherPlaceOffered) {
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    const std::string nowhere = (directory() / "no such folder" / "case.txt").string();
+    platform.expectSaveFile(nowhere);
+    expectWarning("The case could not be written to \"" + nowhere +
+                  "\". Check that the folder exists and may be written to; the file that was "
+                  "there is unchanged.");
+    platform.expectSaveFile(dataFile("case.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_TRUE(fileExists(dataFile("case.txt")));
+    EXPECT_EQ(runState(), 3);
+}
+
+TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
+    // A folder where the working case file belongs: it cannot be replaced.
+    std::filesystem::create_directories(file("Loaded.txt"));
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    platform.expectSaveFile(dataFile("case.txt").string());
+    expectWarning("The case could not be written to \"" + file("Loaded.txt").string() +
+                  "\". Check that the folder exists and may be written to; the file that was "
+                  "there is unchanged.");
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_TRUE(fileExists(dataFile("case.txt")));
+    EXPECT_TRUE(std::filesystem::is_directory(file("Loaded.txt")));
+    EXPECT_EQ(runState(), 0);
+}
+
+// ---- starting over a loaded case or a finished run --------------------------------------
+
+TEST_F(WizardTest, ALoadedCaseIsClosedOnlyWhenTheStudentAgrees) {
+    writeFile(file("Loaded.txt"), "loaded\n");
+    shell->state().RunState.store(3);
+    expectQuestion(kAnswerNo, "The loaded data will be closed. To continue the operation?");
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 3);
+    EXPECT_TRUE(fileExists(file("Loaded.txt")));
+
+    expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+}
+
+TEST_F(WizardTest, AFinishedRunIsClosedWithTheWizardsOwnQuestion) {
+    writeFile(file("Loaded.txt"), "loaded\n");
+    shell->state().RunState.store(2);
+    expectQuestion(kAnswerYes, "The current simulation will be closed. To continue the operation?");
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), 0);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+}
+
+class PortugueseWizardTest : public EntryTest {
+protected:
+    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
+};
+
+TEST_F(PortugueseWizardTest, SpeaksPortuguese) {
+    platform.expectDialog(g::kTemplate).type(g::kLxEdit, "1").press(kButtonForward);
+    expectWarning("Informe o valor do número de volumes de controle!", "Atenção");
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    const auto run = runsOf(g::kTemplate).at(0);
+    EXPECT_EQ(run.atStart.at(g::kSteadyRadio).text, "&Permanente");
+    EXPECT_EQ(run.atStart.at(kButtonForward).text, "Passo &2 >>");
+    EXPECT_EQ(run.atStart.at(kButtonCancel).text, "&Cancelar");
+}
+
+}  // namespace
+}  // namespace calorvia::entry::testing

@@ -1,0 +1,184 @@
+// The temperature-versus-time graph: "Exp.txt" read, the deviation of the
+// measured points from the simulated series, the dialog and the drawing.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+
+#include "graphs/time_graphs.h"
+#include "platform/dialog_templates.h"
+#include "platform/scripted_platform.h"
+
+namespace calorvia::graphs {
+namespace {
+
+namespace dialog = platform::unsteady_graph_dialog;
+
+class TimeGraphTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device seed;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("calorvia-timegraph-" + std::to_string(seed()) + std::to_string(seed()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override {
+        std::error_code error;
+        std::filesystem::remove_all(folder_, error);
+    }
+    void write(const std::string& name, const std::string& content) const {
+        std::ofstream(folder_ / name, std::ios::binary) << content;
+    }
+    // A node history as the run writes it: four heading lines, then rows.
+    void writeSeries(const std::string& rows, const std::string& name = "Unsteady.txt") const {
+        write(name, "heading\n \n columns\n \n" + rows);
+    }
+    float deviation() const { return STANDARD_ERROR(TimeGraphChoice::Node, 2, folder_); }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(TimeGraphTest, CoincidingTimesGiveTheRootMeanSquareOfTheDifferences) {
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n 2.0 30.0\n 3.0 40.0\n");
+    write("Exp.txt", "0 11\n1,19\n2\t33\n3 40\n");
+    // Differences 1, -1, 3, 0: sqrt(11/4), divided by n and not n - 1.
+    EXPECT_FLOAT_EQ(deviation(), std::sqrt(11.0f / 4.0f));
+}
+
+TEST_F(TimeGraphTest, APointBetweenRowsIsInterpolatedLinearly) {
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n 2.0 60.0\n");
+    write("Exp.txt", "1.5 45\n");
+    EXPECT_FLOAT_EQ(deviation(), 5.0f);  // simulated 40 at t = 1.5
+}
+
+TEST_F(TimeGraphTest, ARowThatClosedOneBracketDoesNotOpenTheNext) {
+    // Both points lie between rows 0 and 1; the second one reads row 2 as
+    // its upper bracket and keeps (0, 10) as the lower: 10 + 10·0.4/2 = 12.
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n 2.0 20.0\n");
+    write("Exp.txt", "0.2 12\n0.4 12\n");
+    EXPECT_NEAR(deviation(), 0.0f, 1e-5f);
+}
+
+TEST_F(TimeGraphTest, AMissingSeriesGivesTheLargeValueAndNoPointGivesNaN) {
+    write("Exp.txt", "0 1\n");
+    EXPECT_EQ(deviation(), MissingSeriesDeviation);
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n");
+    std::filesystem::remove(folder_ / "Exp.txt");
+    EXPECT_TRUE(std::isnan(deviation()));
+}
+
+TEST_F(TimeGraphTest, ReadingStopsAtTheFirstLineThatIsNotAPoint) {
+    write("Exp.txt", "0 1\n1, 2\n  2   3  \nthree 4\n5 6\n");
+    const TimeSeries points = readExperimentalData(folder_ / "Exp.txt");
+    EXPECT_EQ(points.t, (std::vector<float>{0.0f, 1.0f, 2.0f}));
+    EXPECT_EQ(points.T, (std::vector<float>{1.0f, 2.0f, 3.0f}));
+}
+
+TEST_F(TimeGraphTest, AtMost8000PointsAreKeptForTheDots) {
+    std::string content;
+    for (int i = 0; i < 8005; ++i) content += std::to_string(i) + " 1\n";
+    write("Exp.txt", content);
+    EXPECT_EQ(readExperimentalData(folder_ / "Exp.txt").t.size(), 8000u);
+}
+
+struct PointLine {
+    const char* line;
+    bool ok;
+};
+class PointLineTest : public ::testing::TestWithParam<PointLine> {};
+TEST_P(PointLineTest, NeedsTwoNumbers) {
+    float t = -1.0f;
+    float T = -1.0f;
+    EXPECT_EQ(readPointLine(GetParam().line, t, T), GetParam().ok) << GetParam().line;
+}
+INSTANTIATE_TEST_SUITE_P(Lines, PointLineTest,
+                         ::testing::Values(PointLine{"1 2", true}, PointLine{"1,2", true},
+                                           PointLine{" 1 , 2 ", true}, PointLine{"1\t2\r", true},
+                                           PointLine{"1.5E1 2d0", true}, PointLine{"1", false},
+                                           PointLine{"", false}, PointLine{"a 2", false},
+                                           PointLine{"1 x", false}));
+
+TEST_F(TimeGraphTest, ExperimentaTogglesTheHelpLinesInTheLanguageOfIdioma) {
+    write("idioma", " 1\n");
+    platform::ScriptedPlatform platform;
+    platform.expectDialog(dialog::kTemplate)
+        .click(dialog::kExperimentalCheck)
+        .click(dialog::kAverageRadio)
+        .press(1);
+    TimeGraphRequest request = runTimeGraphDialog(platform, 2, folder_ / "idioma");
+    EXPECT_TRUE(request.experimental);
+    EXPECT_EQ(request.choice, TimeGraphChoice::Average);
+    const auto& run = platform.dialogRuns().back();
+    EXPECT_EQ(run.atEnd.at(dialog::kHelpLine1).text, "   Atenção:");
+    EXPECT_EQ(run.atStart.at(dialog::kGroup).text, "About the graph:  Temperature versus Time");
+
+    platform.expectDialog(dialog::kTemplate)
+        .click(dialog::kExperimentalCheck)
+        .click(dialog::kExperimentalCheck)
+        .press(1);
+    request = runTimeGraphDialog(platform, 2, folder_ / "idioma");
+    EXPECT_FALSE(request.experimental);
+    for (int line : {dialog::kHelpLine1, dialog::kHelpLine2, dialog::kHelpLine3}) {
+        EXPECT_EQ(platform.dialogRuns().back().atEnd.at(line).text, " ");
+    }
+    platform.verifyScriptDone();
+}
+
+TEST_F(TimeGraphTest, StageDrawsCurveDotsAndTheDeviation) {
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n 2.0 30.0\n");
+    write("Exp.txt", "0 10\n1 20\n2 30\n");
+    write("idioma", " 2\n");
+    platform::ScriptedPlatform platform;
+    platform.expectDialog(dialog::kTemplate)
+        .click(dialog::kNodeRadio)
+        .click(dialog::kExperimentalCheck)
+        .press(1);
+    platform.expectDialog(platform::scale_dialog::kTemplate).press(1);
+    GraphPane pane(platform, folder_ / "idioma");
+    TimeGraphInputs inputs;
+    inputs.No = 7;
+    inputs.Nst = 2;
+    inputs.folder = folder_;
+    drawTimeGraph(platform, pane, inputs);
+    platform.verifyScriptDone();
+
+    // Three dots in black, the first on the vertical axis at X0 + 100.
+    ASSERT_EQ(platform.ellipses().size(), 3u);
+    EXPECT_EQ(platform.ellipses()[0].x1, 520 + 100 - 2);
+    EXPECT_EQ(platform.ellipses()[2].x1, 520 + 300 - 2);
+    EXPECT_EQ(platform.ellipses()[0].colour.index, 0);
+    bool title = false;
+    bool deviationShown = false;
+    for (const auto& t : platform.texts()) {
+        title |= t.text.rfind("Unsteady node    7", 0) == 0;
+        deviationShown |= t.x == 620 && t.y == 502 && t.text == "\"Standard Deviation\" = 0.000000";
+    }
+    EXPECT_TRUE(title);
+    EXPECT_TRUE(deviationShown);
+}
+
+TEST_F(TimeGraphTest, WithoutExpTxtTheDeviationSaysNoPointWasFound) {
+    writeSeries(" 0.0 10.0\n 1.0 20.0\n");
+    write("idioma", " 2\n");
+    platform::ScriptedPlatform platform;
+    platform.expectDialog(dialog::kTemplate).click(dialog::kExperimentalCheck).press(1);
+    platform.expectDialog(platform::scale_dialog::kTemplate).press(1);
+    GraphPane pane(platform, folder_ / "idioma");
+    TimeGraphInputs inputs;
+    inputs.Nst = 1;
+    inputs.folder = folder_;
+    drawTimeGraph(platform, pane, inputs);
+    EXPECT_TRUE(platform.ellipses().empty());
+    bool said = false;
+    for (const auto& t : platform.texts()) {
+        said |= t.text == "\"Standard Deviation\" = no experimental point was found in \"Exp.txt\"";
+    }
+    EXPECT_TRUE(said);
+}
+
+}  // namespace
+}  // namespace calorvia::graphs

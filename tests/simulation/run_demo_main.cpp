@@ -1,0 +1,115 @@
+// calorvia-run-demo FOLDER: the desktop program wired exactly as calorvia is,
+// which after start-up puts a prepared transient case in place, chooses Begin
+// Simulation and answers the dialogs itself (OK to the scales, Yes to the
+// steady state, the node graph with the experimental points of FOLDER/Exp.txt,
+// No to opening the files). It leaves the finished run on screen; used to
+// take the picture of a transient run for the documentation.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "platform/dialog_templates.h"
+#include "platform_qt/qt_platform.h"
+#include "platform_qt/template_dialog.h"
+#include "shell/shell.h"
+#include "simulation/case_writer.h"
+#include "simulation/simulation_run.h"
+
+namespace {
+
+using namespace calorvia;
+
+// Lx = 1, N = 20, K = Rho = Cp = 1, Ti = 20, 50 steps of 0.01, node 5;
+// 380 at the west face, convection to 20 (h = 5) at the east face.
+simulation::CaseFileContent demoCase() {
+    simulation::CaseFileContent c;
+    c.Lx = {"1", 1.0};
+    c.N = 20;
+    c.K = "1";
+    c.Sc = "0";
+    c.Sp = "0";
+    c.state = 2;
+    c.method = 2;
+    c.Ti = "20";
+    c.Rho = "1";
+    c.Cp = "1";
+    c.Delt_t = {"0.01", 0.01};
+    c.Nst = 50;
+    c.No = 5;
+    c.west.type = 1;
+    c.west.T = {"380", 380.0};
+    c.east.type = 3;
+    c.east.h = {"5", 5.0};
+    c.east.Tinf = {"20", 20.0};
+    c.u = {"0", 0.0};
+    return c;
+}
+
+void answer(QWidget* modal) {
+    namespace graph = platform::unsteady_graph_dialog;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        const bool steadyQuestion = box->text().contains(QStringLiteral("steady state?"));
+        QAbstractButton* yes = box->button(QMessageBox::Yes);
+        QAbstractButton* no = box->button(QMessageBox::No);
+        QAbstractButton* ok = box->button(QMessageBox::Ok);
+        (steadyQuestion && yes ? yes : (no ? no : ok))->click();
+        return;
+    }
+    auto* dialog = qobject_cast<platform_qt::TemplateDialog*>(modal);
+    if (!dialog) return;
+    if (dialog->templateNumber() == graph::kTemplate) {
+        if (auto* node = qobject_cast<QRadioButton*>(dialog->control(graph::kNodeRadio))) {
+            node->click();
+        }
+        if (auto* check = qobject_cast<QCheckBox*>(dialog->control(graph::kExperimentalCheck))) {
+            if (!check->isChecked()) check->click();
+        }
+    }
+    if (auto* ok = qobject_cast<QPushButton*>(dialog->control(platform::kButtonOk))) ok->click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fputs("usage: calorvia-run-demo FOLDER\n", stderr);
+        return 2;
+    }
+    std::filesystem::current_path(argv[1]);
+
+    platform_qt::QtPlatform platform;
+    shell::Shell shell(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
+    shell.buildMenus();
+    simulation::RunOptions options;
+    options.savedCasePath = [] { return std::string("cases/Heated slab.txt"); };
+    shell.setRunEntry(simulation::makeRunEntry(platform, shell, options));
+
+    std::atomic<bool> stop{false};
+    std::thread mainThread([&] {
+        if (!shell.startUp()) return;
+        simulation::writeCaseFile("Loaded.txt", demoCase(), simulation::CaseFileLayout::Working);
+        shell.beginSimulation();
+        shell.idleLoop([&] { return !stop.load() && !platform.closed(); });
+    });
+    QTimer user;
+    user.setInterval(150);
+    QObject::connect(&user, &QTimer::timeout, [] { answer(QApplication::activeModalWidget()); });
+    user.start();
+
+    const int status = QApplication::exec();
+    stop = true;
+    shell.state().RunState.store(shell::run_state::CancelRequested);
+    mainThread.join();
+    return status;
+}

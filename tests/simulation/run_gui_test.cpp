@@ -1,0 +1,233 @@
+// Whole runs on the real Qt window, offscreen: Begin Simulation from the
+// menu, the dialogs answered as a user would, the result files on disk and
+// the profile on the canvas; and Cancel Simulation during a long run.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform_qt/main_window.h"
+#include "platform_qt/qt_platform.h"
+#include "platform_qt/template_dialog.h"
+#include "shell/home_screen.h"
+#include "shell/shell.h"
+#include "simulation/case_writer.h"
+#include "simulation/simulation_run.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation {
+namespace {
+
+bool serveUntil(const std::function<bool()>& done, int milliseconds = 30000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return true;
+}
+
+// The user at the keyboard: confirms every dialog with OK and answers every
+// question No (every notice OK), noting what was asked.
+class User {
+public:
+    User() {
+        timer_.setInterval(15);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { act(); });
+        timer_.start();
+    }
+    std::vector<std::string> questions;
+    std::vector<int> dialogs;
+
+private:
+    void act() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            questions.push_back(box->text().toStdString());
+            QAbstractButton* no = box->button(QMessageBox::No);
+            (no ? no : box->button(QMessageBox::Ok))->click();
+        } else if (auto* dialog = qobject_cast<platform_qt::TemplateDialog*>(modal)) {
+            dialogs.push_back(dialog->templateNumber());
+            if (auto* ok = qobject_cast<QPushButton*>(dialog->control(platform::kButtonOk))) {
+                ok->click();
+            }
+        }
+    }
+    QTimer timer_;
+};
+
+CaseFileContent conductionCase(std::int32_t N, std::int32_t state, std::int32_t Nst) {
+    CaseFileContent c;
+    c.Lx = {"1", 1.0};
+    c.N = N;
+    c.K = "1";
+    c.Sc = "0";
+    c.Sp = "0";
+    c.state = state;
+    c.method = 2;
+    c.Ti = "20";
+    c.Rho = "1";
+    c.Cp = "1";
+    c.Delt_t = {"0.001", 0.001};
+    c.Nst = Nst;
+    c.No = 1;
+    c.west.type = 1;
+    c.west.T = {"100", 100.0};
+    c.east.type = 1;
+    c.east.T = {"200", 200.0};
+    c.u = {"0", 0.0};
+    return c;
+}
+
+class RunOnQtTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder_.isValid());
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_.path().toStdString());
+    }
+    void TearDown() override {
+        stop_ = true;
+        if (mainThread_.joinable()) {
+            serveUntil([this] { return finished_.load(); }, 20000);
+            mainThread_.join();
+        }
+        std::filesystem::current_path(previous_);
+    }
+
+    std::filesystem::path file(const char* name) const {
+        return std::filesystem::path(folder_.path().toStdString()) / name;
+    }
+
+    // Start-up and the idle loop on the program's main thread, the run wired
+    // in as the desktop program wires it.
+    void startProgram() {
+        shell_ = std::make_unique<shell::Shell>(platform_, shell::DataFolders({CALORVIA_DATA_DIR}));
+        shell_->buildMenus();
+        shell_->setRunEntry(makeRunEntry(platform_, *shell_));
+        mainThread_ = std::thread([this] {
+            if (shell_->startUp()) shell_->idleLoop([this] { return !stop_.load(); });
+            finished_ = true;
+        });
+        ASSERT_TRUE(serveUntil([this] {
+            return platform_.mainWindow().menuItem(2, 1)->isEnabled() &&
+                   platform_.mainWindow().menuItem(1, 0)->isEnabled();
+        }));
+    }
+
+    QString simulationItem() { return platform_.mainWindow().menuItem(2, 1)->text(); }
+
+    platform_qt::QtPlatform platform_;
+    std::unique_ptr<shell::Shell> shell_;
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> finished_{false};
+
+private:
+    QTemporaryDir folder_;
+    std::filesystem::path previous_;
+    std::thread mainThread_;
+};
+
+TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
+    startProgram();  // start-up removes an earlier working case
+    ASSERT_TRUE(
+        writeCaseFile(file("Loaded.txt"), conductionCase(10, 1, 1), CaseFileLayout::Working));
+    User user;
+    platform_.mainWindow().menuItem(2, 1)->trigger();
+    ASSERT_TRUE(serveUntil([this] {
+        return shell_->state().RunState.load() == shell::run_state::Finished;
+    })) << shell_->state().RunRequest.load()
+        << " " << user.questions.size() << " " << user.dialogs.size() << " "
+        << simulationItem().toStdString() << " "
+        << (user.questions.empty() ? "" : user.questions[0]);
+    EXPECT_EQ(simulationItem(), QStringLiteral("&Clear Screen"));
+    EXPECT_EQ(user.dialogs, std::vector<int>{platform::scale_dialog::kTemplate});
+    ASSERT_EQ(user.questions.size(), 1u);
+    EXPECT_NE(user.questions[0].find("inspect the files"), std::string::npos);
+
+    const auto steady = text::readTextLines(file("Steady.txt"));
+    ASSERT_TRUE(steady.has_value());
+    EXPECT_EQ(steady->size(), 4u + 10u + 2u);
+    EXPECT_EQ(steady->at(0), " One-dimensional steady state");
+    for (const char* name : {"Data.txt", "Flux.txt", "Flux_x_Position.txt"}) {
+        EXPECT_TRUE(std::filesystem::exists(file(name))) << name;
+    }
+
+    // The profile: a rising straight line in the graph colour (palette 12,
+    // red) inside the pane at (10, 250): x from 110 to 310, y from 330 to 530.
+    const QImage canvas = platform_.canvasImage();
+    int red = 0;
+    for (int y = 320; y < 540 && y < canvas.height(); ++y) {
+        for (int x = 105; x < 315 && x < canvas.width(); ++x) {
+            const QRgb pixel = canvas.pixel(x, y);
+            red += qRed(pixel) > 200 && qGreen(pixel) < 60 && qBlue(pixel) < 60;
+        }
+    }
+    EXPECT_GT(red, 150);
+}
+
+TEST_F(RunOnQtTest, CancelDuringALongRunReturnsToTheHomeScreenWithinASecond) {
+    startProgram();
+    ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), conductionCase(1000, 2, 200000),
+                              CaseFileLayout::Working));
+    User user;
+    platform_.mainWindow().menuItem(2, 1)->trigger();
+    ASSERT_TRUE(
+        serveUntil([this] { return simulationItem() == QStringLiteral("&Cancel Simulation"); }));
+    // Let it march for a while.
+    serveUntil([] { return false; }, 700);
+    ASSERT_EQ(simulationItem(), QStringLiteral("&Cancel Simulation"));
+    // It is marching: the node history has rows beyond its first.
+    const auto rows = text::readTextLines(file("Unsteady.txt"));
+    ASSERT_TRUE(rows.has_value());
+    EXPECT_GT(rows->size(), 4u + 2u);
+
+    QElapsedTimer clock;
+    clock.start();
+    platform_.mainWindow().menuItem(2, 1)->trigger();
+    // The whole cancel sequence: item 2.1 back, the request cleared, the
+    // working case deleted.
+    ASSERT_TRUE(serveUntil(
+        [this] {
+            return simulationItem() == QStringLiteral("&Begin Simulation") &&
+                   shell_->state().RunState.load() == shell::run_state::Idle &&
+                   !std::filesystem::exists(file("Loaded.txt"));
+        },
+        5000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_FALSE(std::filesystem::exists(file("Loaded.txt")));
+    EXPECT_FALSE(std::filesystem::exists(file("Steady.txt")));
+    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+    EXPECT_TRUE(user.questions.empty());
+    // The home screen's grey background is back.
+    const shell::LayoutOrigin o = shell::layoutOrigin(shell_->graphicsSize());
+    const QRgb background = platform_.canvasImage().pixel(o.x + 5, o.y + 5);
+    EXPECT_EQ(qRed(background), 160);
+    EXPECT_EQ(qBlue(background), 160);
+}
+
+}  // namespace
+}  // namespace calorvia::simulation
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Calorvia"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,621 @@
+// Whole runs, from the working case to the result files, through the
+// scripted platform: each test is one user story, its files read line by line.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "interpreter/interpreter.h"
+#include "run_test_support.h"
+#include "shell/menus.h"
+#include "simulation/property_evaluation.h"
+#include "text/number_reader.h"
+
+namespace calorvia::simulation::testing {
+namespace {
+
+using platform::kAnswerNo;
+using platform::kAnswerOk;
+using platform::kAnswerYes;
+using shell::Text;
+namespace graph = platform::unsteady_graph_dialog;
+
+// The temperature column of a "Steady.txt" row (F12.5, 4X, F14.7).
+double rowTemperature(const std::string& row) {
+    return text::readReal(row.substr(16)).value_or(NAN);
+}
+double rowPosition(const std::string& row) {
+    return text::readReal(row.substr(0, 12)).value_or(NAN);
+}
+
+// Two numbers of a history row.
+std::pair<double, double> historyValues(const std::string& row) {
+    const std::string first = row.substr(0, 16);
+    return {text::readReal(first).value_or(NAN), text::readReal(row.substr(16)).value_or(NAN)};
+}
+
+std::size_t countTextsAt(const platform::ScriptedPlatform& platform, int x, int y) {
+    std::size_t count = 0;
+    for (const auto& drawn : platform.texts()) count += drawn.x == x && drawn.y == y;
+    return count;
+}
+
+// ------------------------------------------------------------- steady runs
+
+TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
+    startShell();
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+
+    EXPECT_EQ(run->passesOfLastStep(), 1);
+    EXPECT_EQ(countTextsAt(platform, 23, 5), 1u);  // the pass counter drawn once
+
+    const auto steady = lines("Steady.txt");
+    ASSERT_EQ(steady.size(), 4u + 5u + 2u);
+    EXPECT_EQ(steady[0], " One-dimensional steady state");
+    EXPECT_EQ(steady[1], " ");
+    EXPECT_EQ(steady[2], " Position x       Temperature");
+    EXPECT_EQ(steady[3], " ");
+    for (std::size_t row = 4; row < steady.size(); ++row) {
+        EXPECT_EQ(steady[row].size(), 30u) << steady[row];
+        // Pure conduction between 100 and 200: T = 100 + 100·x, exact at the nodes.
+        EXPECT_NEAR(rowTemperature(steady[row]), 100.0 + 100.0 * rowPosition(steady[row]), 1e-4)
+            << steady[row];
+    }
+    EXPECT_EQ(steady[4], "     0.00000       100.0000000");
+    EXPECT_EQ(steady[10], "     1.00000       200.0000000");
+
+    // The run ended normally: Clear Screen, results enabled, RunState 2.
+    EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Clear Screen");
+    EXPECT_TRUE(platform.menuItemEnabled(shell::menu::Results, 0));
+    EXPECT_TRUE(platform.menuItemEnabled(shell::menu::File, shell::item::New));
+    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Finished);
+    EXPECT_TRUE(fileExists(file("Loaded.txt")));
+}
+
+// -K·T'' = Sc with T(0) = 100, T(1) = 200, K = 2, Sc = 50:
+//     T = 100 + 100·x + 12.5·x·(1 - x).
+double exactWithSource(double x) {
+    return 100.0 + 100.0 * x + 12.5 * x * (1.0 - x);
+}
+
+class UniformSourceTest : public RunStoryTest {
+protected:
+    // Largest nodal error of a whole run with N volumes.
+    double nodalError(std::int32_t N) {
+        CaseFileContent c = steadyCase();
+        c.N = N;
+        c.Sc = "50";
+        c.K = "2";
+        writeCase(c);
+        expectScale();
+        expectInspect();
+        std::unique_ptr<SimulationRun> run;
+        EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+        const auto steady = lines("Steady.txt");
+        EXPECT_EQ(steady.size(), 4u + static_cast<std::size_t>(N) + 2u);
+        double error = 0.0;
+        for (std::size_t row = 5; row + 1 < steady.size(); ++row) {
+            const double x = rowPosition(steady[row]);
+            error = std::max(error, std::abs(rowTemperature(steady[row]) - exactWithSource(x)));
+        }
+        return error;
+    }
+};
+
+TEST_F(UniformSourceTest, NodalErrorFallsFourfoldWhenTheGridIsHalved) {
+    startShell();
+    const double coarse = nodalError(8);
+    const double fine = nodalError(16);
+    EXPECT_LT(coarse, 0.1);
+    EXPECT_GT(coarse / fine, 3.5);
+    EXPECT_LT(coarse / fine, 4.5);
+}
+
+TEST_F(UniformSourceTest, InteriorFacesCarryTheExactFluxAndVolumeRowsAre41Wide) {
+    startShell();
+    nodalError(8);
+    // Between two nodes the difference quotient of a parabola is its slope at
+    // the face, so every interior face carries the exact flux -K·T'.
+    const auto fluxes = lines("Flux_x_Position.txt");
+    ASSERT_EQ(fluxes.size(), 4u + 9u);
+    for (std::size_t row = 5; row + 1 < fluxes.size(); ++row) {
+        const double x = rowPosition(fluxes[row]);
+        const double q = text::readReal(fluxes[row].substr(16)).value_or(NAN);
+        EXPECT_NEAR(q, -2.0 * (100.0 + 12.5 * (1.0 - 2.0 * x)), 1e-3) << fluxes[row];
+    }
+    const auto volumes = lines("Flux.txt");
+    ASSERT_EQ(volumes.size(), 5u + 8u);
+    EXPECT_EQ(volumes[5].substr(32), "        1");
+    for (std::size_t row = 5; row < volumes.size(); ++row) EXPECT_EQ(volumes[row].size(), 41u);
+}
+
+TEST_F(RunStoryTest, ConvectionDiffusionFollowsTheExponentialProfile) {
+    // rho·cp·u·T' = K·T'' with T(0) = 100, T(1) = 200 and Pe = rho·cp·u·L/K = 10:
+    //     T = 100 + 100·(exp(Pe·x) - 1)/(exp(Pe) - 1).
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.N = 40;
+    c.K = "0.1";
+    c.Ti = "0";
+    c.Rho = "1";
+    c.Cp = "1";
+    c.Delt_t = number(1.0);
+    c.Nst = 1;
+    c.No = 1;
+    c.u = number(1.0);
+    writeCase(c);
+    // The cell Peclet number 0.25 preselects CDS; the user keeps it.
+    platform.expectDialog(platform::scheme_dialog::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+    const double Pe = 10.0;
+    double worst = 0.0;
+    for (std::int32_t i = 1; i <= 40; ++i) {
+        const double x = (i - 0.5) / 40.0;
+        const double exact = 100.0 + 100.0 * std::expm1(Pe * x) / std::expm1(Pe);
+        worst = std::max(worst, std::abs(run->temperatures()[i] - exact));
+    }
+    EXPECT_LT(worst, 1.0);
+    bool cds = false;
+    for (const auto& t : platform.texts()) cds |= t.text == "  CDS" && t.x == 410 && t.y == 30;
+    EXPECT_TRUE(cds);
+}
+
+TEST_F(RunStoryTest, TransientSlabFollowsTheSeriesSolution) {
+    // A slab at 20 whose face x = 0 is held at 100, insulated at x = 1, with
+    // alpha = K/(rho·cp) = 1:
+    //     T = 100 - 80·sum_n 4/((2n+1)·pi)·sin(l_n·x)·exp(-l_n²·t),  l_n = (2n+1)·pi/2.
+    startShell();
+    CaseFileContent c = unsteadyCase();
+    c.N = 40;
+    c.Delt_t = number(0.001);
+    c.Nst = 100;
+    c.No = 20;
+    writeCase(c);
+    expectScale();
+    platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
+    platform.expectDialog(graph::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    const double pi = std::acos(-1.0);
+    auto series = [pi](double x, double t) {
+        double sum = 0.0;
+        for (int n = 0; n < 200; ++n) {
+            const double l = (2 * n + 1) * pi / 2.0;
+            sum += 4.0 / ((2 * n + 1) * pi) * std::sin(l * x) * std::exp(-l * l * t);
+        }
+        return 100.0 - 80.0 * sum;
+    };
+    EXPECT_NEAR(run->simulatedTime(), 0.1, 1e-12);
+    for (std::int32_t i = 1; i <= 40; ++i) {
+        const double x = (i - 0.5) / 40.0;
+        EXPECT_NEAR(run->temperatures()[i], series(x, 0.1), 0.25) << "node " << i;
+    }
+    // The node history's last row is the followed node at t = 0.1.
+    const auto node = lines("Unsteady.txt");
+    ASSERT_EQ(node.size(), 4u + 101u);
+    EXPECT_NEAR(historyValues(node.back()).second, series(19.5 / 40.0, 0.1), 0.25);
+}
+
+TEST_F(RunStoryTest, ConductivityFormulaIteratesUntilTheMiddleNodeSettles) {
+    startShell();
+    writeFile(file("tolera"), " 1.0E-06\n");
+    CaseFileContent c = steadyCase();
+    c.N = 10;
+    c.K = "1+0.01*T";
+    writeCase(c);
+    platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice), {}, platform::kMessageOk);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+
+    EXPECT_GT(run->passesOfLastStep(), 2);
+    EXPECT_LT(run->passesOfLastStep(), 1000);
+    // Kirchhoff: T + 0.005·T² is linear in x between the two prescribed ends.
+    const auto steady = lines("Steady.txt");
+    ASSERT_EQ(steady.size(), 4u + 10u + 2u);
+    auto U = [](double T) { return T + 0.005 * T * T; };
+    for (std::size_t row = 5; row + 1 < steady.size(); ++row) {
+        const double x = rowPosition(steady[row]);
+        const double expected = U(100.0) + (U(200.0) - U(100.0)) * x;
+        EXPECT_NEAR(U(rowTemperature(steady[row])), expected, 0.5) << steady[row];
+    }
+    // The inspection copy shows the formula with the user's letter.
+    const auto data = lines("Data.txt");
+    ASSERT_GT(data.size(), 8u);
+    EXPECT_EQ(data[7], "1+0.01*T <= Condutivity");
+}
+
+TEST_F(RunStoryTest, TheExitTestLooksAtTheMiddleNodeAgainstTol) {
+    // With a tolerance wider than any change the first pass already settles;
+    // a tighter one needs more passes than a looser one.
+    std::vector<std::int32_t> passes;
+    startShell();
+    for (const char* tolerance : {" 1.0E+06\n", " 1.0E-01\n", " 1.0E-08\n"}) {
+        writeFile(file("tolera"), tolerance);
+        CaseFileContent c = steadyCase();
+        c.N = 3;
+        c.K = "1+0.01*T";
+        writeCase(c);
+        // Given once per run: the flag is cleared when a run ends.
+        platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice));
+        expectScale();
+        expectInspect();
+        std::unique_ptr<SimulationRun> run;
+        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+        platform.verifyScriptDone();
+        passes.push_back(run->passesOfLastStep());
+    }
+    EXPECT_EQ(passes[0], 1);
+    EXPECT_LT(passes[1], passes[2]);
+}
+
+TEST_F(RunStoryTest, SteadyInspectionCopyHasNoTransientLines) {
+    startShell();
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run, {[] { return std::string("/home/student/cases/wall.txt"); }}),
+              RunOutcome::Finished);
+    const auto data = lines("Data.txt");
+    ASSERT_EQ(data.size(), 17u + 9u);
+    EXPECT_EQ(data[0], " Name: wall");
+    EXPECT_EQ(data[1], " This file is just for inspection purpose!");
+    EXPECT_NE(data[3].find(" <= Distance Lx (west-east)"), std::string::npos);
+    EXPECT_EQ(data[17].find(" <= Type of boundary cond."), 13u);
+    EXPECT_EQ(data[22], "");  // the empty line after the east type
+    EXPECT_NE(data.back().find(" <= Velocity of the domain"), std::string::npos);
+    // The case name heads the graph.
+    bool nameDrawn = false;
+    for (const auto& t : platform.texts()) nameDrawn |= t.text == "wall" && t.x == 360 && t.y == 10;
+    EXPECT_TRUE(nameDrawn);
+}
+
+TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
+    startShell();
+    writeCase(steadyCase());
+    writeFile(file("Unsteady.txt"), "earlier contents\n");
+    expectScale();
+    expectInspect(kAnswerYes);
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+
+    std::vector<std::string> opened;
+    for (const auto& call : platform.callsNamed("editTextFile")) {
+        opened.push_back(std::filesystem::path(call.texts.at(0)).filename().string());
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"Data.txt", "Flux.txt", "Flux_x_Position.txt",
+                                                "Unsteady.txt", "Average.txt", "West.txt",
+                                                "East.txt", "Steady.txt"}));
+    for (const char* name : {"Unsteady.txt", "Average.txt", "West.txt", "East.txt"}) {
+        EXPECT_EQ(lines(name), std::vector<std::string>{" The simulation is for steady state!"})
+            << name;
+    }
+}
+
+TEST_F(RunStoryTest, SteadyRunAnsweringNoKeepsAnEarlierHistoryUntouched) {
+    startShell();
+    writeCase(steadyCase());
+    writeFile(file("Unsteady.txt"), "earlier contents\n");
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    EXPECT_EQ(lines("Unsteady.txt"), std::vector<std::string>{"earlier contents"});
+    EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
+    EXPECT_TRUE(lines("Average.txt").empty());
+}
+
+// ---------------------------------------------------------- transient runs
+
+struct SteadyAppend {
+    int answer;
+    const char* firstLine;
+};
+
+class TransientAppendTest : public RunStoryTest,
+                            public ::testing::WithParamInterface<SteadyAppend> {};
+
+TEST_P(TransientAppendTest, WritesFourHistoriesAndTheSteadyFileByTheAnswer) {
+    startShell();
+    writeCase(unsteadyCase());
+    expectScale();
+    platform.expectMessageBox(GetParam().answer, say(Text::IncludeSteadyQuestion));
+    platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+
+    const auto node = lines("Unsteady.txt");
+    ASSERT_EQ(node.size(), 4u + 11u);
+    EXPECT_EQ(node[0], "One-dimensional unsteady state node    3 (x =     0.50000)");
+    EXPECT_EQ(node[2], "    Time         Temperature");
+    for (const char* name : {"Average.txt", "West.txt", "East.txt"}) {
+        EXPECT_EQ(lines(name).size(), 4u + 11u) << name;
+    }
+    for (std::size_t row = 0; row <= 10; ++row) {
+        const auto [time, value] = historyValues(node[4 + row]);
+        EXPECT_NEAR(time, 0.1 * static_cast<double>(row), 1e-6);
+        if (row == 0) {
+            EXPECT_EQ(value, 20.0);
+        } else {
+            EXPECT_GT(value, historyValues(node[3 + row]).second);  // heating up
+        }
+    }
+    const auto west = lines("West.txt");
+    for (std::size_t row = 4; row < west.size(); ++row) {
+        EXPECT_EQ(historyValues(west[row]).second, 100.0) << west[row];
+    }
+    EXPECT_EQ(historyValues(lines("East.txt")[4]).second, 20.0);
+
+    const auto steady = lines("Steady.txt");
+    ASSERT_EQ(steady.size(), 4u + 5u + 2u);
+    EXPECT_EQ(steady[0], GetParam().firstLine);
+    if (GetParam().answer == kAnswerYes) {
+        // Insulated east, 100 west, no source: the steady state is 100 everywhere.
+        for (std::size_t row = 4; row < steady.size(); ++row) {
+            EXPECT_NEAR(rowTemperature(steady[row]), 100.0, 1e-4);
+        }
+    }
+    // The time graph's title names the followed node in I4.
+    bool titled = false;
+    for (const auto& t : platform.texts()) titled |= t.text.rfind("Unsteady node    3", 0) == 0;
+    EXPECT_TRUE(titled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, TransientAppendTest,
+    ::testing::Values(
+        SteadyAppend{kAnswerYes, " One-dimensional steady state"},
+        SteadyAppend{kAnswerNo,
+                     " Attention: make sure that the one-dimensional steady state was reached!"}));
+
+TEST_F(RunStoryTest, NoPrescribedTemperatureIsNeverAskedAboutTheSteadyState) {
+    startShell();
+    CaseFileContent c = unsteadyCase();
+    c.west = flux(10.0);
+    c.east = convection(10.0, 20.0);
+    writeCase(c);
+    expectScale();
+    platform.expectDialog(graph::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+    EXPECT_EQ(lines("Steady.txt").at(0),
+              " Attention: make sure that the one-dimensional steady state was reached!");
+}
+
+TEST_F(RunStoryTest, RangeWarningIsAskedOncePerRun) {
+    startShell();
+    CaseFileContent c = unsteadyCase();
+    c.Sc = "1000000";
+    c.Nst = 3;
+    c.west = flux(0.0);
+    writeCase(c);
+    expectScale();
+    platform.expectMessageBox(kAnswerNo, say(Text::RangeHighQuestion), {}, platform::kMessageYesNo);
+    platform.expectDialog(graph::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+    EXPECT_EQ(lines("Unsteady.txt").size(), 4u + 4u);
+}
+
+TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.west = temperature(-500.0);
+    writeCase(c);
+    platform.expectMessageBox(kAnswerYes, say(Text::RangeLowQuestion));
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    platform.verifyScriptDone();
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_FALSE(fileExists(file("Steady.txt")));
+    EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
+}
+
+// ----------------------------------------------- numeric errors and cancel
+
+TEST_F(RunStoryTest, SquareRootOfANegativeTemperatureStopsTheRunThroughTheHook) {
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.west = temperature(-50.0);
+    c.K = "1+sqrt(T)";
+    writeCase(c);
+    platform.expectMessageBox(kAnswerOk, {}, std::string("Attention"), platform::kMessageOk);
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    platform.verifyScriptDone();
+
+    const auto boxes = platform.callsNamed("messageBox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].texts.at(0).find("Error:  Argument domain"), std::string::npos);
+    EXPECT_EQ(run->totalPasses(), 1);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_FALSE(fileExists(file("Steady.txt")));
+    EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
+    EXPECT_TRUE(platform.menuItemEnabled(shell::menu::Preferences, 0));
+    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+
+    // The next run starts normally.
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+}
+
+TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
+    startShell();
+    writeCase(unsteadyCase());
+    // The user chooses Cancel Simulation while the scale dialog of the first
+    // profile is open; the first pass sees the request.
+    platform.expectDialog(platform::scale_dialog::kTemplate)
+        .inspect(
+            [this](platform::DialogHandle) { platform.chooseMenuItem(shell::menu::Simulation, 1); })
+        .press(1);
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    platform.verifyScriptDone();
+    EXPECT_EQ(run->totalPasses(), 1);
+    EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
+    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+    // The home screen's grey was the last background cleared to.
+    const auto backgrounds = platform.callsNamed("setBackgroundRgb");
+    ASSERT_FALSE(backgrounds.empty());
+    EXPECT_EQ(backgrounds.back().numbers.at(0), 0xA0A0A0);
+}
+
+TEST_F(RunStoryTest, MissingWorkingCaseIsReportedAndNothingStarts) {
+    startShell();
+    platform.expectMessageBox(kAnswerOk, say(Text::MissingCase));
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::NotStarted);
+    platform.verifyScriptDone();
+    EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
+}
+
+TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
+    auto& shell = startShell();
+    shell.setRunEntry(makeRunEntry(platform, shell));
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    platform.chooseMenuItem(shell::menu::Simulation, 1);
+    EXPECT_TRUE(shell.idleStep());
+    platform.verifyScriptDone();
+    EXPECT_EQ(shell.state().RunRequest.load(), 0);
+    EXPECT_EQ(shell.state().RunState.load(), shell::run_state::Finished);
+    EXPECT_EQ(lines("Steady.txt").size(), 11u);
+}
+
+// ------------------------------------------------------------ Gauss-Seidel
+
+TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution) {
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.method = 1;
+    writeCase(c);
+    platform.expectMessageBox(kAnswerYes, say(Text::EstimateOffer));
+    std::vector<std::string> offered;
+    platform.expectEditor([&offered](const std::string& path) {
+        offered = text::readTextLines(path).value_or(std::vector<std::string>{});
+        writeFile(path, "0\n0\n25,5\n0\n0\n");
+    });
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+
+    // The offered estimate is the steady ramp: T(1) = 100 + 100/(2·5),
+    // T(i) = 100 + i·100/5 inside, T(5) = 200 - 100/(2·5).
+    ASSERT_EQ(offered.size(), 5u);
+    const double ramp[] = {110.0, 140.0, 160.0, 180.0, 190.0};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(text::readReal(offered[i]), ramp[i]) << offered[i];
+        EXPECT_NE(offered[i].find(" <= Node"), std::string::npos);
+    }
+    EXPECT_FALSE(fileExists(file("Initial.txt")));
+    // From a poor start the sweeps still end on T = 100 + 100·x.
+    for (std::int32_t i = 1; i <= 5; ++i) {
+        EXPECT_NEAR(run->temperatures()[i], 100.0 + 100.0 * (i - 0.5) / 5.0, 1e-5);
+    }
+    // The method box was drawn with its label and erased at the end.
+    bool label = false;
+    for (const auto& t : platform.texts()) label |= t.text == "  Gauss-Sidel" && t.x == 337;
+    EXPECT_TRUE(label);
+    bool erased = false;
+    for (const auto& r : platform.rectangles()) {
+        erased |= r.x1 == 330 && r.y1 == 208 && r.x2 == 435 && r.y2 == 231 &&
+                  r.fill == platform::FillMode::Filled && r.colour.rgb == 0xFFFFFF;
+    }
+    EXPECT_TRUE(erased);
+}
+
+TEST_F(RunStoryTest, APropertyFormulaStoppedMidwayIsReleased) {
+    // The run's own stage, seen from outside: the evaluation stops at the
+    // volume where the request appeared and leaves no compiled formula.
+    SimulationCase c;
+    c.N = 6;
+    c.K = {"1+z", true, 0.0};
+    c.Sc = {"0", false, 0.0};
+    c.Sp = {"0", false, 0.0};
+    c.Rho = {"0", false, 0.0};
+    c.Cp = {"0", false, 0.0};
+    interpreter::Interpreter engine;
+    VolumeProperties properties(6);
+    NodeArray T(7, 1.0);
+    int evaluations = 0;
+    EvaluationChecks checks;
+    checks.cancelRequested = [&evaluations] { return ++evaluations == 3; };
+    const EvaluationResult result = evaluateProperties(c, T, engine, properties, checks);
+    EXPECT_EQ(result.outcome, EvaluationOutcome::Cancelled);
+    EXPECT_EQ(result.volume, 3);
+    EXPECT_TRUE(engine.codes().empty());
+}
+
+// --------------------------------------------------------- files and language
+
+TEST_F(RunStoryTest, APortugueseRunWritesThePortugueseFileSet) {
+    writeFile(file("idioma"), " 1\n");
+    startShell();
+    writeCase(unsteadyCase());
+    expectScale();
+    platform.expectMessageBox(kAnswerYes, say(Text::IncludeSteadyQuestion), std::string("Atenção"));
+    platform.expectDialog(graph::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    for (const char* name : {"Permanente.txt", "Transiente.txt", "Média.txt", "Oeste.txt",
+                             "Leste.txt", "Dados.txt", "Fluxo.txt", "Fluxo_x_Posição.txt"}) {
+        EXPECT_TRUE(fileExists(file(name))) << name;
+    }
+    for (const char* name : {"Steady.txt", "Unsteady.txt", "Data.txt", "Flux.txt"}) {
+        EXPECT_FALSE(fileExists(file(name))) << name;
+    }
+    EXPECT_EQ(lines("Permanente.txt").at(0), " Regime permanente unidimensional");
+    EXPECT_EQ(lines("Transiente.txt").at(0),
+              "Transiente unidimensional do nó    3 (x =     0.50000)");
+    EXPECT_EQ(lines("Dados.txt").at(0), " Nome: ");
+}
+
+TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanly) {
+    startShell();
+    writeCase(steadyCase());
+    std::filesystem::create_directory(file("Steady.txt"));  // in the way of the file
+    expectScale();
+    platform.expectMessageBox(kAnswerOk, shell::withValue(say(Text::FileWriteFailed), "Steady.txt"),
+                              {}, platform::kMessageOk);
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Finished);
+    EXPECT_EQ(lines("Flux.txt").size(), 5u + 5u);  // the other files are written
+}
+
+}  // namespace
+}  // namespace calorvia::simulation::testing

@@ -1,0 +1,156 @@
+#pragma once
+// Shared ground of the run stories: a fresh program directory per test, a
+// started shell on the scripted platform, working cases written the way the
+// wizard writes them, and the result files read back line by line.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/dialog_templates.h"
+#include "platform/scripted_platform.h"
+#include "shell/shell.h"
+#include "shell/text_catalogue.h"
+#include "simulation/case_writer.h"
+#include "simulation/simulation_run.h"
+#include "text/text_file.h"
+
+namespace calorvia::simulation::testing {
+
+inline std::filesystem::path pathOf(std::string_view text) {
+    return text::pathFromUtf8(text);
+}
+
+inline void writeFile(const std::filesystem::path& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << content;
+}
+
+inline bool fileExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+inline CaseFileNumber number(double value) {
+    std::ostringstream text;
+    text << value;
+    return {text.str(), value};
+}
+
+inline CaseFileBoundary temperature(double T) {
+    CaseFileBoundary b;
+    b.type = 1;
+    b.T = number(T);
+    return b;
+}
+
+inline CaseFileBoundary flux(double Phi) {
+    CaseFileBoundary b;
+    b.type = 2;
+    b.Phi = number(Phi);
+    return b;
+}
+
+inline CaseFileBoundary convection(double h, double Tinf) {
+    CaseFileBoundary b;
+    b.type = 3;
+    b.h = number(h);
+    b.Tinf = number(Tinf);
+    return b;
+}
+
+// A steady direct case: 1 m, N = 5, K = 1, no source, 100 west, 200 east.
+inline CaseFileContent steadyCase() {
+    CaseFileContent c;
+    c.Lx = number(1.0);
+    c.N = 5;
+    c.K = "1";
+    c.Sc = "0";
+    c.Sp = "0";
+    c.state = 1;
+    c.method = 2;
+    c.west = temperature(100.0);
+    c.east = temperature(200.0);
+    c.u = number(0.0);
+    return c;
+}
+
+// An unsteady direct case: Ti = 20, Rho = Cp = 1, 10 steps of 0.1, node 3,
+// 100 west, insulated east.
+inline CaseFileContent unsteadyCase() {
+    CaseFileContent c = steadyCase();
+    c.state = 2;
+    c.Ti = "20";
+    c.Rho = "1";
+    c.Cp = "1";
+    c.Delt_t = number(0.1);
+    c.Nst = 10;
+    c.No = 3;
+    c.east = flux(0.0);
+    return c;
+}
+
+class RunStoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::random_device seed;
+        directory_ = std::filesystem::temp_directory_path() /
+                     ("calorvia-run-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+        std::filesystem::create_directories(directory_);
+        std::filesystem::current_path(directory_);
+    }
+    void TearDown() override {
+        std::error_code error;
+        std::filesystem::current_path(previous_, error);
+        std::filesystem::remove_all(directory_, error);
+    }
+
+    std::filesystem::path file(std::string_view name) const { return directory_ / pathOf(name); }
+
+    // The shell started in the test's directory, in the language of "idioma".
+    shell::Shell& startShell() {
+        shell_ = std::make_unique<shell::Shell>(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
+        shell_->buildMenus();
+        EXPECT_TRUE(shell_->startUp());
+        return *shell_;
+    }
+
+    void writeCase(const CaseFileContent& content) {
+        ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), content, CaseFileLayout::Working));
+    }
+
+    RunOutcome runOnce(std::unique_ptr<SimulationRun>& run, RunOptions options = {}) {
+        run = std::make_unique<SimulationRun>(platform, *shell_, std::move(options));
+        return run->run();
+    }
+
+    std::vector<std::string> lines(std::string_view name) const {
+        return text::readTextLines(file(name)).value_or(std::vector<std::string>{});
+    }
+
+    std::string say(shell::Text text) const { return std::string(shell_->text(text)); }
+
+    // The scale dialog of a new graph, confirmed as proposed.
+    void expectScale() { platform.expectDialog(platform::scale_dialog::kTemplate).press(1); }
+    void expectInspect(int answer = platform::kAnswerNo) {
+        platform.expectMessageBox(answer, say(shell::Text::InspectFilesQuestion));
+    }
+
+    platform::ScriptedPlatform platform;
+    std::unique_ptr<shell::Shell> shell_;
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path directory_;
+};
+
+}  // namespace calorvia::simulation::testing
