@@ -1,8 +1,9 @@
 # The Debian packages each command needs; sourced by ./test and ./calorvia.
 # build: compiler, build system and test framework; Qt 6 Widgets (with Print
 # Support) for the desktop window, and a font for its text, also offscreen.
+# libcli11-dev: calorvia-batch's option parsing (CLI11, header-only).
 CALORVIA_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev
-                         qt6-base-dev libgl-dev fonts-dejavu-core)
+                         qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev)
 # fuzz: clang with its libFuzzer and sanitizer runtimes.
 CALORVIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench: Google Benchmark.

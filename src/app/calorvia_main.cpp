@@ -60,8 +60,9 @@ bool enterFolder(const std::filesystem::path& folder) {
 // The data folder of an installation beside the program, then the build
 // tree's.
 std::vector<std::filesystem::path> installedDataFolders() {
-    return {pathOf(QCoreApplication::applicationDirPath()) / ".." / "share" / "calorvia",
-            std::filesystem::path(CALORVIA_BUILD_DATA_DIR)};
+    return {
+        calorvia::shell::dataFolderBesideProgram(pathOf(QCoreApplication::applicationDirPath())),
+        std::filesystem::path(CALORVIA_BUILD_DATA_DIR)};
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/scripted_platform.h"
 #include "text/text_file.h"
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -136,6 +137,7 @@ ScriptedPlatform::ScriptEntry ScriptedPlatform::takeScriptEntry(const std::strin
 
 void ScriptedPlatform::record(std::string operation, std::vector<std::int64_t> numbers,
                               std::vector<std::string> texts) {
+    if (!recording_) return;
     calls_.push_back({std::move(operation), std::move(numbers), std::move(texts)});
 }
 
@@ -292,69 +294,83 @@ DrawnColour ScriptedPlatform::currentColour() const {
 }
 
 void ScriptedPlatform::remapPalette(const Palette& palette) {
-    record("remapPalette", std::vector<std::int64_t>(palette.begin(), palette.end()));
+    if (sink_) sink_->remapPalette(palette);
+    if (recording_)
+        record("remapPalette", std::vector<std::int64_t>(palette.begin(), palette.end()));
     palette_ = palette;
 }
 
 void ScriptedPlatform::setColorIndex(int index) {
-    record("setColorIndex", {index});
+    if (recording_) record("setColorIndex", {index});
     if (index < 0 || index >= kPaletteSize) {
         fail("setColorIndex: " + std::to_string(index) + " is not a palette index");
     }
     colourIndex_ = index;
     colourIsIndex_ = true;
+    if (sink_) sink_->setColorIndex(index);
 }
 
 void ScriptedPlatform::setColorRgb(Rgb colour) {
-    record("setColorRgb", {colour});
+    if (sink_) sink_->setColorRgb(colour);
+    if (recording_) record("setColorRgb", {colour});
     colourRgb_ = colour & 0xFFFFFFu;
     colourIsIndex_ = false;
 }
 
 void ScriptedPlatform::setBackgroundRgb(Rgb colour) {
-    record("setBackgroundRgb", {colour});
+    if (sink_) sink_->setBackgroundRgb(colour);
+    if (recording_) record("setBackgroundRgb", {colour});
     background_ = colour & 0xFFFFFFu;
 }
 
 void ScriptedPlatform::clearScreen() {
-    record("clearScreen", {background_});
+    if (sink_) sink_->clearScreen();
+    if (recording_) record("clearScreen", {background_});
 }
 
 void ScriptedPlatform::moveTo(int x, int y) {
-    record("moveTo", {x, y});
+    if (sink_) sink_->moveTo(x, y);
+    if (recording_) record("moveTo", {x, y});
     x_ = x;
     y_ = y;
 }
 
 void ScriptedPlatform::lineTo(int x, int y) {
-    record("lineTo", {x, y});
-    lines_.push_back({x_, y_, x, y, currentColour()});
+    if (sink_) sink_->lineTo(x, y);
+    if (recording_) record("lineTo", {x, y});
+    if (recording_) lines_.push_back({x_, y_, x, y, currentColour()});
     x_ = x;
     y_ = y;
 }
 
 void ScriptedPlatform::drawRectangle(FillMode fill, int x1, int y1, int x2, int y2) {
-    record("drawRectangle", {fill == FillMode::Filled ? 1 : 0, x1, y1, x2, y2});
-    rectangles_.push_back({fill, x1, y1, x2, y2, currentColour()});
+    if (sink_) sink_->drawRectangle(fill, x1, y1, x2, y2);
+    if (recording_) record("drawRectangle", {fill == FillMode::Filled ? 1 : 0, x1, y1, x2, y2});
+    if (recording_) rectangles_.push_back({fill, x1, y1, x2, y2, currentColour()});
 }
 
 void ScriptedPlatform::drawEllipse(FillMode fill, int x1, int y1, int x2, int y2) {
-    record("drawEllipse", {fill == FillMode::Filled ? 1 : 0, x1, y1, x2, y2});
-    ellipses_.push_back({fill, x1, y1, x2, y2, currentColour()});
+    if (sink_) sink_->drawEllipse(fill, x1, y1, x2, y2);
+    if (recording_) record("drawEllipse", {fill == FillMode::Filled ? 1 : 0, x1, y1, x2, y2});
+    if (recording_) ellipses_.push_back({fill, x1, y1, x2, y2, currentColour()});
 }
 
 void ScriptedPlatform::setTextRotation(int tenthsOfDegree) {
-    record("setTextRotation", {tenthsOfDegree});
+    if (sink_) sink_->setTextRotation(tenthsOfDegree);
+    if (recording_) record("setTextRotation", {tenthsOfDegree});
     rotation_ = tenthsOfDegree;
 }
 
 void ScriptedPlatform::outText(std::string_view text) {
-    record("outText", {x_, y_}, {std::string(text)});
-    texts_.push_back({x_, y_, std::string(text), currentColour(), font_, rotation_});
+    if (sink_) sink_->outText(text);
+    if (recording_) record("outText", {x_, y_}, {std::string(text)});
+    if (recording_)
+        texts_.push_back({x_, y_, std::string(text), currentColour(), font_, rotation_});
 }
 
 int ScriptedPlatform::selectFont(std::string_view descriptor) {
-    const bool refused = refuseAllFonts_ || refusedFonts_.contains(descriptor);
+    const bool refused = sink_ ? sink_->selectFont(descriptor) < 0
+                               : refuseAllFonts_ || refusedFonts_.contains(descriptor);
     const int result = refused ? -1 : 1;
     record("selectFont", {result}, {std::string(descriptor)});
     if (!refused) font_ = std::string(descriptor);
@@ -363,7 +379,8 @@ int ScriptedPlatform::selectFont(std::string_view descriptor) {
 
 bool ScriptedPlatform::showBitmap(std::string_view path, int x, int y) {
     std::error_code error;
-    const bool shown = std::filesystem::is_regular_file(text::pathFromUtf8(path), error);
+    const bool shown = sink_ ? sink_->showBitmap(path, x, y)
+                             : std::filesystem::is_regular_file(text::pathFromUtf8(path), error);
     record("showBitmap", {x, y, shown ? 1 : 0}, {std::string(path)});
     return shown;
 }
@@ -521,6 +538,14 @@ int ScriptedPlatform::runDialog(DialogHandle handle) {
     Dialog& dialog = dialogAt(handle, "runDialog");
     const int number = dialog.layout->number;
     if (dialog.running) fail("runDialog: dialog " + std::to_string(number) + " is already running");
+    if (script_.empty() && policy_) {
+        const DialogScript answer = policy_->answerDialog(*this, handle, number);
+        dialog.running = true;
+        const int result = perform(handle, answer);
+        dialogAt(handle, "runDialog").running = false;
+        record("runDialog", {static_cast<int>(handle), number, result});
+        return result;
+    }
     ScriptEntry entry = takeScriptEntry("dialog " + std::to_string(number));
     auto* script = std::get_if<DialogScript>(&entry);
     if (script == nullptr || script->templateNumber() != number) {
@@ -552,6 +577,11 @@ void ScriptedPlatform::releaseDialog(DialogHandle dialog) {
 // ------------------------------------------------- message boxes, file dialogs
 
 int ScriptedPlatform::messageBox(std::string_view text, std::string_view title, int flags) {
+    if (script_.empty() && policy_) {
+        const int answer = policy_->answerMessageBox(text, title, flags);
+        record("messageBox", {flags, answer}, {std::string(text), std::string(title)});
+        return answer;
+    }
     const std::string request = "the message box " + inQuotes(text) + " titled " + inQuotes(title);
     ScriptEntry entry = takeScriptEntry(request);
     auto* answer = std::get_if<MessageAnswer>(&entry);
@@ -575,6 +605,7 @@ int ScriptedPlatform::messageBox(std::string_view text, std::string_view title, 
 
 std::optional<FileChoice> ScriptedPlatform::answerFileDialog(bool save,
                                                              const FileDialogRequest& request) {
+    if (script_.empty() && policy_) return policy_->answerFileDialog(save, request);
     const std::string kind = save ? "a save dialog" : "an open dialog";
     ScriptEntry entry = takeScriptEntry(kind + " titled " + inQuotes(request.title));
     auto* answer = std::get_if<FileAnswer>(&entry);
@@ -606,6 +637,10 @@ void ScriptedPlatform::openDocument(std::string_view document, WindowShow show) 
 void ScriptedPlatform::editTextFile(std::string_view path, bool wait) {
     record("editTextFile", {wait ? 1 : 0}, {std::string(path)});
     if (!wait) return;
+    if (script_.empty() && policy_) {
+        policy_->answerEditor(std::string(path));
+        return;
+    }
     ScriptEntry entry = takeScriptEntry("an editor on " + inQuotes(path));
     auto* answer = std::get_if<EditorAnswer>(&entry);
     if (answer == nullptr) {
@@ -625,11 +660,16 @@ void ScriptedPlatform::beep(int frequencyHz, int durationMs) {
 
 void ScriptedPlatform::pause(int milliseconds) {
     record("pause", {milliseconds});
+    if (realClock_) return;
     clock_ += milliseconds / 1000.0;
 }
 
 double ScriptedPlatform::clockSeconds() {
     record("clockSeconds");
+    if (realClock_) {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
     return clock_;
 }
 

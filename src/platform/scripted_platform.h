@@ -8,6 +8,11 @@
 // Drawing and menu calls need no script: they are recorded, with the drawing
 // colour and font in force, for the test to inspect. File operations act on
 // the real file system; pause only advances the scripted clock.
+//
+// A headless run (calorvia-batch) uses the same platform with three options:
+// an AnswerPolicy answers by rule whatever the script does not foresee;
+// recording can be switched off, so that memory stays flat however long the
+// run draws; and a DrawingSink can receive the drawing, to make a picture.
 
 #include <cstdint>
 #include <deque>
@@ -117,6 +122,42 @@ struct DialogRun {
     int result = 0;
 };
 
+class ScriptedPlatform;
+
+// Answers by rule, for requests the script does not foresee (an empty script).
+class AnswerPolicy {
+public:
+    virtual ~AnswerPolicy() = default;
+    virtual int answerMessageBox(std::string_view text, std::string_view title, int flags) = 0;
+    // What the user does in a run of dialog `templateNumber`; the dialog's
+    // controls, as proposed, can be read through `platform`.
+    virtual DialogScript answerDialog(ScriptedPlatform& platform, DialogHandle dialog,
+                                      int templateNumber) = 0;
+    virtual std::optional<FileChoice> answerFileDialog(bool save,
+                                                       const FileDialogRequest& request) = 0;
+    // An editor the program waits for; returning leaves the file as it is.
+    virtual void answerEditor(const std::string& path) = 0;
+};
+
+// Receives every drawing call, with the same meaning as Platform's.
+class DrawingSink {
+public:
+    virtual ~DrawingSink() = default;
+    virtual void remapPalette(const Palette& palette) = 0;
+    virtual void setColorIndex(int index) = 0;
+    virtual void setColorRgb(Rgb colour) = 0;
+    virtual void setBackgroundRgb(Rgb colour) = 0;
+    virtual void clearScreen() = 0;
+    virtual void moveTo(int x, int y) = 0;
+    virtual void lineTo(int x, int y) = 0;
+    virtual void drawRectangle(FillMode fill, int x1, int y1, int x2, int y2) = 0;
+    virtual void drawEllipse(FillMode fill, int x1, int y1, int x2, int y2) = 0;
+    virtual void setTextRotation(int tenthsOfDegree) = 0;
+    virtual void outText(std::string_view text) = 0;
+    virtual int selectFont(std::string_view descriptor) = 0;
+    virtual bool showBitmap(std::string_view path, int x, int y) = 0;
+};
+
 class ScriptedPlatform final : public Platform {
 public:
     ScriptedPlatform();
@@ -150,6 +191,18 @@ public:
     void refuseFont(std::string descriptor) { refusedFonts_.insert(std::move(descriptor)); }
     void refuseAllFonts() { refuseAllFonts_ = true; }
     void setClock(double seconds) { clock_ = seconds; }
+
+    // ---- headless runs --------------------------------------------------------
+
+    // Consulted whenever the script is empty; nothing (the default) makes an
+    // unforeseen request a ScriptError.
+    void setAnswerPolicy(AnswerPolicy* policy) { policy_ = policy; }
+    // Off: no call, drawing or dialog run is kept (the script still is).
+    void setRecording(bool on) { recording_ = on; }
+    // Drawing goes to `sink` as well; it decides which fonts are accepted.
+    void setDrawingSink(DrawingSink* sink) { sink_ = sink; }
+    // clockSeconds reads the real (monotonic) clock, and pause does not wait.
+    void useRealClock() { realClock_ = true; }
 
     // ---- what was recorded -----------------------------------------------------
 
@@ -316,6 +369,11 @@ private:
 
     std::map<int, Dialog> dialogs_;
     int nextDialog_ = 1;
+
+    AnswerPolicy* policy_ = nullptr;
+    DrawingSink* sink_ = nullptr;
+    bool recording_ = true;
+    bool realClock_ = false;
 };
 
 }  // namespace calorvia::platform

@@ -16,6 +16,7 @@
 #include <QRect>
 #include <functional>
 #include <mutex>
+#include <span>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -45,7 +46,12 @@ public:
     void setBackgroundRgb(platform::Rgb colour);
     void clear();
     void moveTo(int x, int y);
+    // Lines in the canvas pen (aliased, one pixel, both ends) are written
+    // straight into the image with the raster engine's pixels; see canvas.cpp.
     void lineTo(int x, int y);
+    // lineTo to each point in turn: the same pixels as the single calls,
+    // without their per-call locking and set-up.
+    void lineThrough(std::span<const QPoint> points);
     void drawRectangle(platform::FillMode fill, int x1, int y1, int x2, int y2);
     void drawEllipse(platform::FillMode fill, int x1, int y1, int x2, int y2);
     void setTextRotation(int tenthsOfDegree);

@@ -49,6 +49,10 @@ std::optional<std::filesystem::path> DataFolders::shipped(std::string_view relat
     return std::nullopt;
 }
 
+std::filesystem::path dataFolderBesideProgram(const std::filesystem::path& programDirectory) {
+    return programDirectory / ".." / "share" / "calorvia";
+}
+
 std::filesystem::path helpDocumentPath(const std::filesystem::path& requested,
                                        const DataFolders& folders) {
     const std::string name = text::toLowerAscii(text::utf8FromPath(requested.filename()));

@@ -50,6 +50,10 @@ private:
     std::vector<std::filesystem::path> installed_;
 };
 
+// The data folder an installation puts beside the program: share/calorvia
+// next to the bin folder that holds it (`cmake --install` lays both out).
+std::filesystem::path dataFolderBesideProgram(const std::filesystem::path& programDirectory);
+
 // Maps a document the program asks the shell to open onto the file that is
 // really shown: "Help.hlp", "Ajuda.hlp", "Syntax.hlp" and "Sintaxe.hlp"
 // (letter case ignored, in whatever folder they were asked for) become the

@@ -66,6 +66,11 @@ public:
     std::int32_t totalPasses() const { return totalPasses_; }
     double simulatedTime() const { return t_; }
     const std::optional<LoadedCase>& loadedCase() const { return loaded_; }
+    // The scheme of the last run (chosen only when the case has convection),
+    // the time steps it marched and its computing time as shown under the graph.
+    const SchemeState& scheme() const { return scheme_; }
+    std::int32_t stepsMarched() const { return loaded_ ? loaded_->stepsToMarch : 0; }
+    double computingSeconds() const { return endClock_ - startClock_; }
 
 private:
     enum class Flow { Continue, Stop };

@@ -3,12 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLine>
+#include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <cmath>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "graphs/graph_pane.h"
 #include "gui_test_support.h"
+#include "platform_qt/canvas.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
 
@@ -273,6 +281,239 @@ TEST_F(CanvasTest, TheGraphPaneDrawsAKnownSeriesOnItsMappedPixels) {
     // The axes are black where they meet.
     EXPECT_EQ(rgbOf(image, X0 + 100, Y0 + 280), kBlack);
     EXPECT_EQ(rgbOf(image, X0 + 380, Y0 + 281), kBlack);
+}
+
+// Lines are written into the canvas directly, not through QPainter. These
+// tests hold them to the pixels QPainter gives the canvas pen (aliased, one
+// pixel wide, square caps, both ends set), which is what the canvas drew
+// before, and pin a few of those pixels outright.
+
+// What QPainter draws for `lines` in the canvas pen on a grey image.
+QImage paintedByQPainter(QSize size, const std::vector<QLine>& lines) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(QColor::fromRgb(kGrey));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    QPen pen(QColor::fromRgb(kRed));
+    pen.setWidth(1);
+    pen.setCapStyle(Qt::SquareCap);
+    painter.setPen(pen);
+    for (const QLine& line : lines) {
+        painter.drawLine(line);
+        painter.drawPoint(line.p1());
+        painter.drawPoint(line.p2());
+    }
+    return image;
+}
+
+void drawOn(Canvas& canvas, const QLine& line) {
+    canvas.moveTo(line.x1(), line.y1());
+    canvas.lineTo(line.x2(), line.y2());
+}
+
+// Grey, with red lines.
+void prepare(Canvas& canvas) {
+    canvas.setBackgroundRgb(kGrey);
+    canvas.clear();
+    canvas.setColorRgb(kRed);
+}
+
+// Empty when the images agree, else the first pixels that differ.
+std::string differences(const QImage& drawn, const QImage& expected) {
+    if (drawn.size() != expected.size()) return "sizes differ";
+    std::ostringstream out;
+    int count = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            if (rgbOf(drawn, x, y) != rgbOf(expected, x, y) && count++ < 8) {
+                out << " (" << x << "," << y << ")" << (rgbOf(drawn, x, y) == kRed ? "+" : "-");
+            }
+        }
+    }
+    if (count == 0) return {};
+    return std::to_string(count) +
+           " pixels differ, + set only by the canvas, - only by QPainter:" + out.str();
+}
+
+std::string describe(const QLine& line) {
+    std::ostringstream out;
+    out << "(" << line.x1() << "," << line.y1() << ")-(" << line.x2() << "," << line.y2() << ")";
+    return out.str();
+}
+
+std::vector<QPoint> redPixels(const QImage& image) {
+    std::vector<QPoint> pixels;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (rgbOf(image, x, y) == kRed) pixels.emplace_back(x, y);
+        }
+    }
+    return pixels;
+}
+
+constexpr QSize kSmall(16, 12);
+
+// Every direction, both ends, the edges, and lines partly or wholly outside.
+// clang-format off
+const std::vector<QLine>& segmentTable() {
+    static const std::vector<QLine> table{
+        // horizontal and vertical, both ways
+        {2, 3, 9, 3}, {9, 4, 2, 4}, {5, 1, 5, 9}, {6, 9, 6, 1},
+        // both diagonals, both ways
+        {1, 1, 8, 8}, {8, 8, 1, 1}, {8, 1, 1, 8}, {1, 8, 8, 1},
+        // the four shallow octants, then the four steep ones
+        {1, 2, 11, 5}, {11, 5, 1, 2}, {1, 5, 11, 2}, {11, 2, 1, 5},
+        {2, 1, 5, 10}, {5, 10, 2, 1}, {5, 1, 2, 10}, {2, 10, 5, 1},
+        // short ones, where the rounding shows
+        {1, 1, 6, 3}, {0, 0, 1, 0}, {0, 0, 1, 1}, {3, 3, 4, 5}, {3, 3, 5, 4},
+        // zero length, inside and in the corners
+        {7, 7, 7, 7}, {0, 0, 0, 0}, {15, 11, 15, 11},
+        // along the edges and across the whole image
+        {0, 0, 15, 0}, {15, 0, 15, 11}, {0, 11, 15, 0}, {0, 0, 15, 11},
+        // partly outside
+        {-5, 3, 6, 8}, {6, 8, -5, 3}, {10, -4, 3, 20}, {20, 6, -7, 2}, {4, 13, 12, -3},
+        {-1, -1, 16, 12}, {-1, 5, 16, 5}, {7, -1, 7, 12}, {-20, 40, 40, -20},
+        // wholly outside, also just past a corner and along an edge
+        {16, 12, 20, 20}, {-10, -10, -2, -30}, {20, 5, 40, 8}, {-5, 2, 2, -5},
+        {3, 12, 9, 12}, {-3, 0, -3, 11}, {16, 3, 30, 3},
+        // huge coordinates
+        {INT_MIN, 5, INT_MAX, 6}, {INT_MAX, 6, INT_MIN, 5}, {3, INT_MIN, 4, INT_MAX},
+        {0, 0, 1000000000, 1000000003}, {-2000000000, -1999999990, 2000000000, 2000000020},
+        {INT_MAX, INT_MAX, INT_MIN, INT_MIN}, {INT_MAX, 0, INT_MAX, 11},
+        {7, 5, INT_MAX, INT_MAX}, {7, 5, 7, INT_MIN}, {-1000000, 6, 1000000, 5},
+    };
+    return table;
+}
+// clang-format on
+
+TEST(CanvasLines, EachSegmentOfTheTableHasQPaintersPixels) {
+    for (const QLine& line : segmentTable()) {
+        Canvas canvas(kSmall);
+        prepare(canvas);
+        drawOn(canvas, line);
+        EXPECT_EQ(differences(canvas.image(), paintedByQPainter(kSmall, {line})), "")
+            << describe(line);
+    }
+}
+
+TEST(CanvasLines, EverySegmentBetweenNearbyPointsHasQPaintersPixels) {
+    // All pairs of points of a grid reaching three pixels beyond a small
+    // image: every slope up to 15:18, every octant, every way of leaving.
+    const QSize size(10, 8);
+    std::vector<QPoint> points;
+    for (int y = -3; y <= size.height() + 2; ++y) {
+        for (int x = -3; x <= size.width() + 2; ++x) points.emplace_back(x, y);
+    }
+    Canvas canvas(size);
+    prepare(canvas);
+    int failures = 0;
+    for (const QPoint& from : points) {
+        for (const QPoint& to : points) {
+            canvas.clear();
+            const QLine line(from, to);
+            drawOn(canvas, line);
+            const std::string diff = differences(canvas.image(), paintedByQPainter(size, {line}));
+            if (!diff.empty() && failures++ < 10) ADD_FAILURE() << describe(line) << ": " << diff;
+        }
+    }
+    EXPECT_EQ(failures, 0) << "of " << points.size() * points.size() << " segments";
+}
+
+TEST(CanvasLines, LongAndFarSegmentsHaveQPaintersPixels) {
+    // Slopes with long runs and clipping at distances where the rounding of
+    // the clipped ends matters.
+    const QSize size(64, 48);
+    unsigned seed = 2024;
+    auto next = [&seed](int low, int high) {
+        seed = seed * 1103515245u + 12345u;
+        return low + static_cast<int>((seed >> 8) % static_cast<unsigned>(high - low + 1));
+    };
+    Canvas canvas(size);
+    prepare(canvas);
+    int failures = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const int reach = i % 2 == 0 ? 400 : 100000;
+        const QLine line(next(-reach, reach), next(-reach, reach), next(-20, 84), next(-20, 68));
+        canvas.clear();
+        drawOn(canvas, line);
+        const std::string diff = differences(canvas.image(), paintedByQPainter(size, {line}));
+        if (!diff.empty() && failures++ < 10) ADD_FAILURE() << describe(line) << ": " << diff;
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(CanvasLines, AProfileDrawnInOneRunHasQPaintersPixels) {
+    // A profile as the graphs draw it: many points a pixel or less apart,
+    // passing out of the image and back.
+    const QSize size(200, 120);
+    std::vector<QPoint> points;
+    std::vector<QLine> lines;
+    QPoint previous(-4, 60);
+    for (int i = 0; i <= 1000; ++i) {
+        const QPoint point(-4 + i * 208 / 1000, 60 + static_cast<int>(70.0 * std::sin(i / 60.0)));
+        points.push_back(point);
+        lines.emplace_back(previous, point);
+        previous = point;
+    }
+    Canvas canvas(size);
+    prepare(canvas);
+    canvas.moveTo(-4, 60);
+    canvas.lineThrough(points);
+    const QImage expected = paintedByQPainter(size, lines);
+    EXPECT_EQ(differences(canvas.image(), expected), "");
+    EXPECT_GT(redPixels(expected).size(), 200u) << "the profile crosses the image";
+}
+
+TEST(CanvasLines, TheRuleSetsTheseExactPixels) {
+    struct Case {
+        QLine line;
+        std::vector<QPoint> pixels;  // in rows from the top, each from the left
+    };
+    // clang-format off
+    const std::vector<Case> cases{
+        {{1, 1, 6, 3}, {{1, 1}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}}},
+        {{6, 3, 1, 1}, {{1, 1}, {2, 1}, {3, 1}, {4, 2}, {5, 2}, {6, 3}}},
+        {{1, 5, 11, 2},
+         {{8, 2}, {9, 2}, {10, 2}, {11, 2}, {5, 3}, {6, 3}, {7, 3}, {2, 4}, {3, 4}, {4, 4}, {1, 5}}},
+        {{2, 1, 5, 10},
+         {{2, 1}, {2, 2}, {2, 3}, {3, 4}, {3, 5}, {3, 6}, {4, 7}, {4, 8}, {4, 9}, {5, 10}}},
+        {{5, 1, 2, 10},
+         {{5, 1}, {4, 2}, {4, 3}, {4, 4}, {3, 5}, {3, 6}, {3, 7}, {2, 8}, {2, 9}, {2, 10}}},
+        {{8, 1, 1, 8}, {{8, 1}, {7, 2}, {6, 3}, {5, 4}, {4, 5}, {3, 6}, {2, 7}, {1, 8}}},
+        {{3, 3, 4, 5}, {{3, 3}, {3, 4}, {4, 5}}},
+        {{3, 3, 5, 4}, {{3, 3}, {4, 3}, {5, 4}}},
+        {{0, 0, 1, 1}, {{0, 0}, {1, 1}}},
+        {{7, 7, 7, 7}, {{7, 7}}},
+        {{-5, 3, 6, 8}, {{0, 5}, {1, 5}, {2, 6}, {3, 6}, {4, 7}, {5, 7}, {6, 8}}},
+        {{7, 5, 7, INT_MIN}, {{7, 0}, {7, 1}, {7, 2}, {7, 3}, {7, 4}, {7, 5}}},
+        {{-20, 40, 40, -20}, {{15, 5}, {14, 6}, {13, 7}, {12, 8}, {11, 9}, {10, 10}, {9, 11}}},
+        {{-5, 2, 2, -5}, {}},
+        {{16, 12, 20, 20}, {}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        Canvas canvas(kSmall);
+        prepare(canvas);
+        drawOn(canvas, c.line);
+        const std::vector<QPoint> pixels = redPixels(canvas.image());
+        EXPECT_EQ(pixels, c.pixels) << describe(c.line);
+    }
+}
+
+TEST(CanvasLines, LinesKeepToTheImageAndItsRows) {
+    // A line leaving the image on the right sets nothing on the next row's
+    // left edge, which follows it in memory.
+    const QSize size(16, 12);
+    Canvas canvas(size);
+    prepare(canvas);
+    drawOn(canvas, QLine(10, 4, 40, 4));
+    drawOn(canvas, QLine(-30, 8, 5, 8));
+    const QImage image = canvas.image();
+    EXPECT_EQ(rgbOf(image, 15, 4), kRed);
+    EXPECT_EQ(rgbOf(image, 0, 5), kGrey);
+    EXPECT_EQ(rgbOf(image, 0, 8), kRed);
+    EXPECT_EQ(rgbOf(image, 15, 7), kGrey);
+    EXPECT_EQ(redPixels(image).size(), 6u + 6u);
 }
 
 }  // namespace

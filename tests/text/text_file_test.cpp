@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,11 +81,27 @@ TEST_F(TextFileTest, AFolderThatCannotBeWrittenKeepsTheOldFile) {
     EXPECT_EQ(readTextLines(path), std::vector<std::string>{" 1"});
 }
 
+// Permissions do not stop the super-user, which the tests may run as; a
+// folder that cannot exist because a file holds its name stops everyone.
+TEST_F(TextFileTest, AFolderBlockedByAFileIsAFailureThatLeavesEverythingAsItWas) {
+    const auto blocker = directory_ / "results";
+    writeRaw(blocker, "a file of the user\n");
+    EXPECT_FALSE(writeTextFileAtomically(blocker / "idioma", " 2\n"));
+    EXPECT_EQ(readTextLines(blocker), std::vector<std::string>{"a file of the user"});
+    const auto entries = std::distance(std::filesystem::directory_iterator(directory_),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 1);
+}
+
 TEST_F(TextFileTest, ATargetThatIsAFolderIsAFailure) {
     const auto folder = directory_ / "Loaded.txt";
     std::filesystem::create_directories(folder / "inside");
     EXPECT_FALSE(writeTextFileAtomically(folder, "x\n"));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "inside"));
+    // The temporary file the write went through is gone too.
+    const auto entries = std::distance(std::filesystem::directory_iterator(directory_),
+                                       std::filesystem::directory_iterator());
+    EXPECT_EQ(entries, 1);
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Times calorvia-batch end to end, from start-up to the last result file:
+#   bench/run.sh [RUNS]            (default 5 runs per case; the median is shown)
+# Needs bash 5 (EPOCHREALTIME).
+# Builds calorvia-batch with the release preset first, unless CALORVIA_BATCH
+# names a program to time. Peak memory is the largest resident set of the
+# runs, as GNU time reports it (package "time").
+#
+# The cases:
+#   steady-formula-K   N = 1000, K = 40 + 0.02*T, direct method (TABLU/SOLU),
+#                      passes until the middle node settles
+#   transient-10000    N = 1000, 10,000 time steps, direct method, every
+#                      history file written and every profile drawn
+#   transient-10000-png  the same, drawn into the desktop canvas and saved
+#                      as a picture (--png)
+#   gauss-seidel       N = 200, steady, Gauss-Seidel (G_S) to Tol = 1.0E-8
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+runs=${1:-5}
+
+if [ -z "${CALORVIA_BATCH:-}" ]; then
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target calorvia-batch >/dev/null
+    CALORVIA_BATCH=$repo/build/release/src/app/calorvia-batch
+fi
+batch=$(realpath "$CALORVIA_BATCH")
+gnu_time=/usr/bin/time
+if [ ! -x "$gnu_time" ]; then
+    echo "bench/run.sh needs GNU time (apt-get install time)" >&2
+    exit 1
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# Saved case files: Lx, N, K, Sc, Sp, state, method, [Ti, Rho, Cp, Delt_t,
+# Nst, No], west type and value(s), east type and value(s), u.
+printf '0.1\n 1000\n40+0.02*T\n1000000\n0\n 1\n 2\n 3\n25\n20\n 1\n100\n0\n' \
+    > "$work/steady-formula-K.txt"
+printf '0.1\n 1000\n45\n0\n0\n 2\n 2\n20\n7800\n470\n0.1\n 10000\n 500\n 3\n25\n20\n 1\n100\n0\n' \
+    > "$work/transient-10000.txt"
+printf '1\n 200\n10\n1000\n0\n 1\n 1\n 1\n100\n 1\n200\n0\n' > "$work/gauss-seidel.txt"
+
+# run NAME CASE [OPTIONS...]: one timed run in a fresh folder; prints
+# "seconds kilobytes".
+run_once() {
+    local case=$1
+    shift
+    local folder
+    folder=$(mktemp -d "$work/run.XXXXXX")
+    # GNU time gives the peak memory; its clock shows hundredths only, so
+    # the wall time is bash's own microsecond clock around the run.
+    local start=$EPOCHREALTIME
+    (cd "$folder" && "$gnu_time" -f '%M' -o "$folder/.time" \
+        "$batch" "$@" "$case" >"$folder/.out" 2>"$folder/.err") || {
+        echo "calorvia-batch failed on $case:" >&2
+        cat "$folder/.err" >&2
+        exit 1
+    }
+    local end=$EPOCHREALTIME
+    echo "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }') $(cat "$folder/.time")"
+    rm -rf "$folder"
+}
+
+median() {
+    sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+printf '| case | median wall time (s) of %s runs | peak memory (MB) |\n' "$runs"
+printf '|---|---|---|\n'
+measure() {
+    local name=$1
+    shift
+    local times=() peak=0
+    for ((i = 0; i < runs; i++)); do
+        read -r seconds kilobytes < <(run_once "$@")
+        times+=("$seconds")
+        ((kilobytes > peak)) && peak=$kilobytes
+    done
+    printf '| %s | %s | %.1f |\n' "$name" "$(printf '%s\n' "${times[@]}" | median)" \
+        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')"
+}
+measure steady-formula-K "$work/steady-formula-K.txt"
+measure transient-10000 "$work/transient-10000.txt" --steady no
+measure transient-10000-png "$work/transient-10000.txt" --steady no --png profile.png
+measure gauss-seidel "$work/gauss-seidel.txt"

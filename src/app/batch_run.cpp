@@ -1,0 +1,291 @@
+// calorvia-batch's run: the application logic on the ScriptedPlatform,
+// answered by rule.
+
+#include "app/batch_run.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <system_error>
+
+#include "entry/case_commands.h"
+#include "graphs/time_graphs.h"
+#include "platform/dialog_templates.h"
+#include "shell/result_file_names.h"
+#include "shell/settings_files.h"
+#include "shell/shared_state.h"
+#include "shell/shell.h"
+#include "simulation/simulation_case.h"
+#include "simulation/simulation_run.h"
+#include "text/text_file.h"
+
+namespace calorvia::batch {
+namespace {
+
+using platform::DialogHandle;
+using platform::DialogScript;
+using shell::Text;
+
+// The answers of a batch run. Before the wizard's first step, a message with
+// OK only refuses the file itself (it cannot be read as a case). During the
+// wizard, such a message followed by the same step again refuses an entry:
+// that step is closed, which ends the wizard with nothing written. One not
+// followed by a step is a failure to write the case, not a refusal.
+class BatchPolicy final : public platform::AnswerPolicy {
+public:
+    BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
+        : options_(options),
+          caseCopy_(std::move(caseCopy)),
+          copyName_(text::utf8FromPath(caseCopy_)),
+          userName_(text::utf8FromPath(options.casePath)),
+          messages_(messages) {}
+
+    enum class Phase { Entry, Run };
+    void setPhase(Phase phase) { phase_ = phase; }
+    void setLanguage(shell::Language language) { language_ = language; }
+    bool refused() const { return refused_; }
+
+    int answerMessageBox(std::string_view text, std::string_view title, int flags) override {
+        messages_ << title << ": " << asTheUserKnowsIt(text);
+        if (flags != platform::kMessageYesNo) {
+            messages_ << '\n';
+            if (phase_ == Phase::Entry) {
+                if (wizardStarted_) {
+                    refusalPending_ = true;
+                } else {
+                    refused_ = true;
+                }
+            }
+            return platform::kAnswerOk;
+        }
+        const bool steadyQuestion =
+            phase_ == Phase::Run && text == shell::textFor(Text::IncludeSteadyQuestion, language_);
+        const bool yes = steadyQuestion && options_.steady;
+        messages_ << ' ' << (yes ? "Yes" : "No") << '\n';
+        return yes ? platform::kAnswerYes : platform::kAnswerNo;
+    }
+
+    DialogScript answerDialog(platform::ScriptedPlatform&, DialogHandle, int number) override {
+        namespace scheme = platform::scheme_dialog;
+        namespace graph = platform::unsteady_graph_dialog;
+        DialogScript script(number);
+        switch (number) {
+            case platform::general_step::kTemplate:
+            case platform::transient_step::kTemplate:
+            case platform::boundary_step::kWestTemplate:
+            case platform::boundary_step::kEastTemplate:
+                wizardStarted_ = true;
+                if (refusalPending_) {
+                    refused_ = true;
+                    return script.escape();
+                }
+                return script.press(platform::kButtonForward);
+            case scheme::kTemplate:
+                if (options_.scheme == SchemeAnswer::CDS) script.click(scheme::kCdsRadio);
+                if (options_.scheme == SchemeAnswer::Upwind) script.click(scheme::kUpwindRadio);
+                return script.press(platform::kButtonOk);
+            case platform::scale_dialog::kTemplate:
+                return script.press(platform::kButtonOk);
+            case graph::kTemplate:
+                if (options_.graph == GraphAnswer::None) return script.escape();
+                script.click(options_.graph == GraphAnswer::Average ? graph::kAverageRadio
+                                                                    : graph::kNodeRadio);
+                if (options_.experimental) script.click(graph::kExperimentalCheck);
+                return script.press(platform::kButtonOk);
+            default:
+                return script.escape();
+        }
+    }
+
+    std::optional<platform::FileChoice> answerFileDialog(
+        bool save, const platform::FileDialogRequest&) override {
+        // The case is offered once; asked again, the file was refused.
+        if (save || caseOffered_) return std::nullopt;
+        caseOffered_ = true;
+        return platform::FileChoice{text::utf8FromPath(caseCopy_), false};
+    }
+
+    void answerEditor(const std::string&) override {}
+
+private:
+    // A message naming the private copy names the user's file instead.
+    std::string asTheUserKnowsIt(std::string_view text) const {
+        std::string shown(text);
+        for (std::size_t at = shown.find(copyName_); at != std::string::npos;
+             at = shown.find(copyName_, at + userName_.size())) {
+            shown.replace(at, copyName_.size(), userName_);
+        }
+        return shown;
+    }
+
+    const BatchOptions& options_;
+    std::filesystem::path caseCopy_;
+    std::string copyName_;
+    std::string userName_;
+    std::ostream& messages_;
+    Phase phase_ = Phase::Entry;
+    shell::Language language_ = shell::Language::English;
+    bool refused_ = false;
+    bool wizardStarted_ = false;
+    bool refusalPending_ = false;
+    bool caseOffered_ = false;
+};
+
+// A private folder for the copy of the case, removed with its contents.
+class PrivateFolder {
+public:
+    PrivateFolder() {
+        std::error_code error;
+        std::string pattern =
+            (std::filesystem::temp_directory_path(error) / "calorvia-batch-XXXXXX").string();
+        if (error) return;
+        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
+    }
+    ~PrivateFolder() {
+        std::error_code error;
+        if (!path_.empty()) std::filesystem::remove_all(path_, error);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// "idioma" as it was before --lang replaced it, put back at the end.
+class LanguageOverride {
+public:
+    LanguageOverride(const std::filesystem::path& file, shell::Language language) : file_(file) {
+        std::ifstream in(file_, std::ios::binary);
+        if (in) {
+            previous_ = std::string(std::istreambuf_iterator<char>(in), {});
+            existed_ = true;
+        }
+        active_ = shell::writeIntegerSetting(file_, shell::languageCode(language));
+    }
+    ~LanguageOverride() {
+        if (!active_) return;
+        std::error_code error;
+        if (!existed_) {
+            std::filesystem::remove(file_, error);
+            return;
+        }
+        text::writeTextFileAtomically(file_, previous_);
+    }
+    LanguageOverride(const LanguageOverride&) = delete;
+    LanguageOverride& operator=(const LanguageOverride&) = delete;
+    bool active() const { return active_; }
+
+private:
+    std::filesystem::path file_;
+    std::string previous_;
+    bool existed_ = false;
+    bool active_ = false;
+};
+
+const char* schemeName(const simulation::SchemeState& scheme) {
+    if (!scheme.chosen) return "none (no convection)";
+    return scheme.scheme == simulation::ConvectionScheme::CDS ? "CDS" : "Upwind";
+}
+
+}  // namespace
+
+int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& out,
+             std::ostream& messages) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(options.casePath, error)) {
+        messages << "calorvia-batch: cannot read the case file "
+                 << text::utf8FromPath(options.casePath) << '\n';
+        return kExitOther;
+    }
+    const PrivateFolder folder;
+    const std::filesystem::path copy = folder.path() / options.casePath.filename();
+    if (folder.path().empty() || !std::filesystem::copy_file(options.casePath, copy, error) ||
+        error) {
+        messages << "calorvia-batch: cannot make a working copy of "
+                 << text::utf8FromPath(options.casePath) << '\n';
+        return kExitOther;
+    }
+
+    std::optional<LanguageOverride> languageOverride;
+    if (options.language) {
+        languageOverride.emplace(shell::LanguageFileName, *options.language);
+        if (!languageOverride->active()) {
+            messages << "calorvia-batch: cannot write the language setting in this folder\n";
+            return kExitOther;
+        }
+    }
+
+    platform::ScriptedPlatform platform;
+    BatchPolicy policy(options, copy, messages);
+    platform.setAnswerPolicy(&policy);
+    platform.setRecording(false);
+    platform.setDrawingSink(sink);
+    platform.useRealClock();
+    platform.setScreenSize(options.size);
+    platform.setFrameMaximumSize(options.size);
+
+    shell::Shell shell(platform, shell::DataFolders(options.dataFolders));
+    shell.buildMenus();
+    if (!shell.startUp()) return kExitOther;
+    policy.setLanguage(shell.language());
+
+    entry::CaseEntryCommands caseEntry(platform, shell);
+    caseEntry.attachToShell();
+    shell.ABRIR();
+    if (shell.state().RunState.load() != shell::run_state::CaseLoaded) {
+        return policy.refused() ? kExitRefused : kExitOther;
+    }
+
+    policy.setPhase(BatchPolicy::Phase::Run);
+    simulation::RunOptions runOptions;
+    const std::string shownPath = text::utf8FromPath(options.casePath);
+    runOptions.savedCasePath = [shownPath] { return shownPath; };
+    simulation::SimulationRun run(platform, shell, runOptions);
+    simulation::RunOutcome outcome = simulation::RunOutcome::NotStarted;
+    shell.setRunEntry([&] { outcome = run.run(); });
+    shell.beginSimulation();
+    shell.idleStep();
+
+    if (outcome == simulation::RunOutcome::Cancelled) return kExitStopped;
+    if (outcome != simulation::RunOutcome::Finished) return kExitOther;
+
+    // Start-up deleted every result file of the folder, so those there now
+    // are this run's.
+    const shell::Language language = shell.language();
+    for (const shell::ResultFile file : shell::kResultFiles) {
+        const std::string_view name = shell::resultFileName(file, language);
+        if (std::filesystem::is_regular_file(text::pathFromUtf8(name), error)) {
+            out << name << '\n';
+        }
+    }
+    const auto& loaded = run.loadedCase();
+    const bool transient = loaded && loaded->simulationCase.state == simulation::state::Unsteady;
+    out << "Scheme: " << schemeName(run.scheme()) << '\n';
+    if (transient) {
+        out << "Steps: " << run.stepsMarched() << '\n';
+    } else {
+        out << "Passes: " << run.totalPasses() << '\n';
+    }
+    out << "Computing time: " << run.computingSeconds() << " s\n";
+    if (transient && options.experimental && options.graph != GraphAnswer::None) {
+        const auto choice = options.graph == GraphAnswer::Average ? graphs::TimeGraphChoice::Average
+                                                                  : graphs::TimeGraphChoice::Node;
+        const float deviation = graphs::STANDARD_ERROR(choice, shell::languageCode(language));
+        const bool compared =
+            !graphs::readExperimentalData(graphs::ExperimentalFileName).t.empty() &&
+            std::isfinite(deviation) && deviation != graphs::MissingSeriesDeviation;
+        out << "Standard deviation: ";
+        if (compared) {
+            out << deviation << '\n';
+        } else {
+            out << "none (no experimental point compared; is Exp.txt in this folder?)\n";
+        }
+    }
+    return kExitWritten;
+}
+
+}  // namespace calorvia::batch

@@ -1,0 +1,178 @@
+// The stored result files of the example regressions, checked against exact
+// solutions. The regression tests show that the program still writes these
+// files byte for byte; here they are shown to be right, independently of
+// the program: each profile is compared with the closed-form solution of the
+// example's problem within a tolerance its discretisation explains.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <numbers>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Point {
+    double x;  // position or time
+    double T;
+};
+
+// The two-column table after a result file's four heading lines, up to the
+// first line that is not two numbers.
+std::vector<Point> readTable(const std::string& example, const std::string& file) {
+    const std::filesystem::path path =
+        std::filesystem::path(CALORVIA_SOURCE_DIR) / "tests/examples/golden" / example / file;
+    std::ifstream in(path);
+    std::vector<Point> points;
+    std::string line;
+    for (int heading = 0; heading < 4 && std::getline(in, line); ++heading) {
+    }
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        fields.imbue(std::locale::classic());
+        Point p{};
+        std::string rest;
+        if (!(fields >> p.x >> p.T) || (fields >> rest)) break;
+        points.push_back(p);
+    }
+    return points;
+}
+
+// Sum over the odd modes of the slab with one face held and the other
+// insulated: the fraction of an initial step left at (x, t), L = alpha = 1.
+double slabStepFraction(double x, double t) {
+    double sum = 0.0;
+    for (int n = 0; n < 400; ++n) {
+        const double lambda = (2 * n + 1) * std::numbers::pi / 2.0;
+        sum += 4.0 / ((2 * n + 1) * std::numbers::pi) * std::sin(lambda * x) *
+               std::exp(-lambda * lambda * t);
+    }
+    return sum;
+}
+
+struct SteadyExample {
+    const char* name;
+    std::size_t points;  // N + 2: both faces and every node
+    std::function<double(double)> exact;
+    double tolerance;  // kelvin
+};
+
+void PrintTo(const SteadyExample& example, std::ostream* os) {
+    *os << example.name;
+}
+
+class SteadyProfile : public ::testing::TestWithParam<SteadyExample> {};
+
+TEST_P(SteadyProfile, MatchesTheExactSolution) {
+    const SteadyExample& example = GetParam();
+    const auto profile = readTable(example.name, "Steady.txt");
+    ASSERT_EQ(profile.size(), example.points);
+    for (const Point& p : profile) {
+        EXPECT_NEAR(p.T, example.exact(p.x), example.tolerance) << "x = " << p.x;
+    }
+}
+
+// Written values carry seven significant digits at most (single precision),
+// so "exact" means within a few units of the last digit.
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SteadyProfile,
+    ::testing::Values(
+        // Conduction without a source is linear, and exact at the nodes.
+        SteadyExample{"plane-wall", 12, [](double x) { return 100.0 + 100.0 * x; }, 1.0E-4},
+        // Wall and convection in series: q = (200 - 20)/(L/K + 1/h), linear.
+        SteadyExample{"convection-cooled-wall", 12,
+                      [](double x) { return 200.0 - x * 180.0 / 1.1; }, 1.0E-4},
+        // T'' = m^2 (T - 20), m = 5, T(0) = 120, T'(1) = 0. Second order: the
+        // half cell at the held face shifts the nodes by about
+        // m^2 theta0 dx^2 / (8K) = 0.195 K at most (theta0 = 100, dx = 0.025).
+        SteadyExample{
+            "fin-like-wall", 42,
+            [](double x) { return 20.0 + 100.0 * std::cosh(5.0 * (1.0 - x)) / std::cosh(5.0); },
+            0.2},
+        // u dT/dx = T'' with Pe_L = 1; central differences, dx = 0.05.
+        SteadyExample{"convection-diffusion-low-peclet", 22,
+                      [](double x) { return std::expm1(x) / std::expm1(1.0); }, 1.0E-3},
+        // (K(T) T')' = 0 with K = 1 + 0.01 T: the Kirchhoff transform
+        // T + 0.005 T^2 is linear in x, from 0 to 150. Second order in dx = 0.05
+        // through the face conductivities, plus the Picard tolerance.
+        SteadyExample{"temperature-dependent-conductivity", 22,
+                      [](double x) { return 100.0 * (std::sqrt(1.0 + 3.0 * x) - 1.0); }, 0.1},
+        // dT/dt = T'' from 100, the west face held at 0 and the east insulated,
+        // the last profile (t = 0.1, --steady no). Implicit Euler is first order
+        // in time and the sudden step at the face costs most: 0.3 K of 100.
+        SteadyExample{"transient-slab-cooling", 22,
+                      [](double x) { return 100.0 * slabStepFraction(x, 0.1); }, 0.3}),
+    [](const ::testing::TestParamInfo<SteadyExample>& row) {
+        std::string name = row.param.name;
+        std::replace(name.begin(), name.end(), '-', '_');
+        return name;
+    });
+
+// A uniform source with both faces held: the parabola
+// T = 100 + S x (L - x)/(2K), S = 1000, K = 2, L = 0.5. The interior
+// equations are exact for a parabola, and the half cell at each held face
+// lifts every node by exactly S dx^2/(8K); the faces sit on the parabola.
+TEST(UniformGeneration, NodesSitAboveTheParabolaBySdx2Over8K) {
+    const auto profile = readTable("uniform-generation", "Steady.txt");
+    ASSERT_EQ(profile.size(), 22u);
+    const double dx = 0.5 / 20.0;
+    const double lift = 1000.0 * dx * dx / (8.0 * 2.0);
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        const Point& p = profile[i];
+        const double parabola = 100.0 + 1000.0 * p.x * (0.5 - p.x) / (2.0 * 2.0);
+        const bool face = i == 0 || i + 1 == profile.size();
+        EXPECT_NEAR(p.T, parabola + (face ? 0.0 : lift), 1.0E-4) << "x = " << p.x;
+    }
+}
+
+// Pe_L = 100, cell Peclet 5: upwinding smears the boundary layer (its
+// thickness 0.01 is a fifth of a cell), so the profile is checked for what
+// upwinding guarantees, bounded and monotone, and for staying within 0.25
+// of the exact profile.
+TEST(HighPeclet, UpwindProfileIsBoundedMonotoneAndNearTheExactOne) {
+    const auto profile = readTable("convection-diffusion-high-peclet", "Steady.txt");
+    ASSERT_EQ(profile.size(), 22u);
+    double previous = -1.0;
+    for (const Point& p : profile) {
+        const double exact =
+            (std::exp(100.0 * (p.x - 1.0)) - std::exp(-100.0)) / (1.0 - std::exp(-100.0));
+        EXPECT_GE(p.T, 0.0);
+        EXPECT_LE(p.T, 1.0);
+        EXPECT_GE(p.T, previous) << "x = " << p.x;
+        EXPECT_NEAR(p.T, exact, 0.25) << "x = " << p.x;
+        previous = p.T;
+    }
+}
+
+// The heated slab of the experimental-data example: from 20, the west face
+// at 100, the east insulated; the history of node 5 (x = 0.225) against the
+// series, 0.001 per step. Within 1 K of the 80 K rise: the first steps after
+// the sudden change at the face carry implicit Euler's largest error.
+TEST(ExperimentalDataExample, NodeHistoryFollowsTheSeries) {
+    const auto history = readTable("experimental-data", "Unsteady.txt");
+    ASSERT_EQ(history.size(), 201u);
+    EXPECT_NEAR(history.front().T, 20.0, 1.0E-4);
+    for (std::size_t k = 1; k < history.size(); ++k) {
+        const Point& p = history[k];
+        EXPECT_NEAR(p.x, 0.001 * static_cast<double>(k), 1.0E-6);
+        EXPECT_NEAR(p.T, 100.0 - 80.0 * slabStepFraction(0.225, p.x), 1.0) << "t = " << p.x;
+    }
+}
+
+// The cooling slab's node 10 (x = 0.475) through time, against the series.
+TEST(TransientSlabCooling, NodeHistoryFollowsTheSeries) {
+    const auto history = readTable("transient-slab-cooling", "Unsteady.txt");
+    ASSERT_EQ(history.size(), 101u);
+    for (std::size_t k = 1; k < history.size(); ++k) {
+        const Point& p = history[k];
+        EXPECT_NEAR(p.T, 100.0 * slabStepFraction(0.475, p.x), 0.3) << "t = " << p.x;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// ScriptedPlatform's options for headless runs: answers by policy when the
+// script is empty, no records when recording is off, drawing handed to a
+// sink, and the real clock.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/dialog_templates.h"
+#include "platform/scripted_platform.h"
+
+namespace calorvia::platform {
+namespace {
+
+class CountingPolicy final : public AnswerPolicy {
+public:
+    int answerMessageBox(std::string_view text, std::string_view title, int flags) override {
+        asked.push_back(std::string(title) + ": " + std::string(text));
+        return flags == kMessageYesNo ? kAnswerNo : kAnswerOk;
+    }
+    DialogScript answerDialog(ScriptedPlatform& platform, DialogHandle dialog,
+                              int number) override {
+        proposed = platform.controlText(dialog, scale_dialog::kTminEdit);
+        DialogScript script(number);
+        script.type(scale_dialog::kTminEdit, "-5");
+        return script.press(kButtonOk);
+    }
+    std::optional<FileChoice> answerFileDialog(bool save, const FileDialogRequest&) override {
+        if (save) return std::nullopt;
+        return FileChoice{"case.txt", false};
+    }
+    void answerEditor(const std::string& path) override { edited.push_back(path); }
+
+    std::vector<std::string> asked;
+    std::string proposed;
+    std::vector<std::string> edited;
+};
+
+class CountingSink final : public DrawingSink {
+public:
+    void remapPalette(const Palette&) override { ++calls; }
+    void setColorIndex(int) override { ++calls; }
+    void setColorRgb(Rgb) override { ++calls; }
+    void setBackgroundRgb(Rgb) override { ++calls; }
+    void clearScreen() override { ++calls; }
+    void moveTo(int, int) override { ++calls; }
+    void lineTo(int x, int y) override { lineEnds.push_back({x, y}); }
+    void drawRectangle(FillMode, int, int, int, int) override { ++calls; }
+    void drawEllipse(FillMode, int, int, int, int) override { ++calls; }
+    void setTextRotation(int) override { ++calls; }
+    void outText(std::string_view text) override { texts.emplace_back(text); }
+    int selectFont(std::string_view descriptor) override {
+        return descriptor == "t'Arial'h16" ? 1 : -1;
+    }
+    bool showBitmap(std::string_view, int, int) override { return true; }
+
+    int calls = 0;
+    std::vector<PixelSize> lineEnds;
+    std::vector<std::string> texts;
+};
+
+TEST(HeadlessOptions, ThePolicyAnswersOnlyWhatTheScriptDoesNotForesee) {
+    ScriptedPlatform platform;
+    CountingPolicy policy;
+    platform.setAnswerPolicy(&policy);
+    platform.expectMessageBox(kAnswerYes, "first");
+    EXPECT_EQ(platform.messageBox("first", "T", kMessageYesNo), kAnswerYes);
+    EXPECT_TRUE(policy.asked.empty());
+    EXPECT_EQ(platform.messageBox("second", "T", kMessageYesNo), kAnswerNo);
+    EXPECT_EQ(platform.messageBox("third", "T", kMessageOk), kAnswerOk);
+    EXPECT_EQ(policy.asked, (std::vector<std::string>{"T: second", "T: third"}));
+
+    EXPECT_EQ(platform.openFileDialog({})->path, "case.txt");
+    EXPECT_FALSE(platform.saveFileDialog({}).has_value());
+    platform.editTextFile("notes.txt", true);
+    EXPECT_EQ(policy.edited, (std::vector<std::string>{"notes.txt"}));
+}
+
+TEST(HeadlessOptions, APolicyDialogSeesTheProposalAndActsOnTheControls) {
+    ScriptedPlatform platform;
+    CountingPolicy policy;
+    platform.setAnswerPolicy(&policy);
+    const DialogHandle dialog = platform.createDialog(scale_dialog::kTemplate);
+    platform.setControlText(dialog, scale_dialog::kTminEdit, "0");
+    EXPECT_EQ(platform.runDialog(dialog), kButtonOk);
+    EXPECT_EQ(policy.proposed, "0");
+    EXPECT_EQ(platform.controlText(dialog, scale_dialog::kTminEdit), "-5");
+}
+
+TEST(HeadlessOptions, WithoutAPolicyAnEmptyScriptStillFails) {
+    ScriptedPlatform platform;
+    EXPECT_THROW(platform.messageBox("x", "T", kMessageOk), ScriptError);
+}
+
+TEST(HeadlessOptions, RecordingOffKeepsNothingHoweverMuchIsDrawn) {
+    ScriptedPlatform platform;
+    platform.setRecording(false);
+    CountingPolicy policy;
+    platform.setAnswerPolicy(&policy);
+    for (int i = 0; i < 10000; ++i) {
+        platform.moveTo(i, 0);
+        platform.lineTo(i, 10);
+        platform.drawRectangle(FillMode::Filled, 0, 0, i, i);
+        platform.outText("profile");
+    }
+    platform.messageBox("m", "T", kMessageOk);
+    const DialogHandle dialog = platform.createDialog(scale_dialog::kTemplate);
+    platform.runDialog(dialog);
+    EXPECT_TRUE(platform.calls().empty());
+    EXPECT_TRUE(platform.lines().empty());
+    EXPECT_TRUE(platform.rectangles().empty());
+    EXPECT_TRUE(platform.texts().empty());
+    EXPECT_TRUE(platform.dialogRuns().empty());
+}
+
+TEST(HeadlessOptions, TheSinkGetsTheDrawingAndDecidesTheFonts) {
+    ScriptedPlatform platform;
+    CountingSink sink;
+    platform.setDrawingSink(&sink);
+    platform.moveTo(1, 2);
+    platform.lineTo(3, 4);
+    platform.outText("T");
+    EXPECT_EQ(sink.lineEnds, (std::vector<PixelSize>{{3, 4}}));
+    EXPECT_EQ(sink.texts, (std::vector<std::string>{"T"}));
+    EXPECT_EQ(platform.selectFont("t'Arial'h16"), 1);
+    EXPECT_EQ(platform.selectFont("t'Courier'h16"), -1);
+    EXPECT_TRUE(platform.showBitmap("/no/such/picture.bmp", 0, 0));
+    // Recording is independent of the sink.
+    EXPECT_EQ(platform.lines().size(), 1u);
+}
+
+TEST(HeadlessOptions, TheRealClockMovesAndPauseDoesNotAdvanceIt) {
+    ScriptedPlatform platform;
+    platform.useRealClock();
+    const double before = platform.clockSeconds();
+    platform.pause(60000);
+    const double after = platform.clockSeconds();
+    EXPECT_GE(after, before);
+    EXPECT_LT(after - before, 30.0);  // the minute was not waited for, nor counted
+}
+
+}  // namespace
+}  // namespace calorvia::platform

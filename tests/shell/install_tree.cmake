@@ -1,0 +1,11 @@
+# Installs the build tree BUILD into PREFIX, replacing whatever an earlier
+# run left there, so that the install test sees exactly one installation.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(
+  COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+  RESULT_VARIABLE status
+  OUTPUT_VARIABLE output
+  ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed (${status}):\n${output}")
+endif()
