@@ -3,7 +3,5 @@
 # src/shell with the build tree's data folder); the desktop entry goes where
 # desktop menus look for it. bin/ and share/ are fixed names, not
 # GNUInstallDirs, because the programs find their data by that relative path.
-if(TARGET calorvia-batch)
-  install(TARGETS calorvia-batch RUNTIME DESTINATION bin)
-endif()
+install(TARGETS calorvia calorvia-batch RUNTIME DESTINATION bin)
 install(FILES ${PROJECT_SOURCE_DIR}/data/calorvia.desktop DESTINATION share/applications)

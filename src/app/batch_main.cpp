@@ -25,6 +25,7 @@
 
 #include "app/batch_run.h"
 #include "platform_qt/canvas_drawing_sink.h"
+#include "shell/data_folders.h"
 #include "text/text_file.h"
 
 namespace {
@@ -48,11 +49,13 @@ std::optional<platform::PixelSize> readSize(const std::string& text) {
 }
 
 // The data folder of an installation beside the program, then the build tree's.
+// The program's folder comes from the system, not from Qt, which is started
+// only for a picture.
 std::vector<std::filesystem::path> installedDataFolders() {
     std::error_code error;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
     std::vector<std::filesystem::path> folders;
-    if (!error) folders.push_back(program.parent_path() / ".." / "share" / "calorvia");
+    if (!error) folders.push_back(shell::dataFolderBesideProgram(program.parent_path()));
     folders.emplace_back(CALORVIA_BUILD_DATA_DIR);
     return folders;
 }

@@ -3,12 +3,14 @@
 
 #include "app/batch_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "entry/case_commands.h"
 #include "graphs/time_graphs.h"
@@ -28,11 +30,13 @@ using platform::DialogHandle;
 using platform::DialogScript;
 using shell::Text;
 
-// The answers of a batch run. Before the wizard's first step, a message with
-// OK only refuses the file itself (it cannot be read as a case). During the
-// wizard, such a message followed by the same step again refuses an entry:
-// that step is closed, which ends the wizard with nothing written. One not
-// followed by a step is a failure to write the case, not a refusal.
+// The answers of a batch run. At start-up, a message with OK is a warning the
+// desktop program also shows and goes on from (a settings file that cannot be
+// written, say): it refuses nothing. From File > Open to the wizard's first
+// step, such a message refuses the file itself (it cannot be read as a case).
+// During the wizard, such a message followed by the same step again refuses
+// an entry: that step is closed, which ends the wizard with nothing written.
+// One not followed by a step is a failure to write the case, not a refusal.
 class BatchPolicy final : public platform::AnswerPolicy {
 public:
     BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
@@ -42,7 +46,7 @@ public:
           userName_(text::utf8FromPath(options.casePath)),
           messages_(messages) {}
 
-    enum class Phase { Entry, Run };
+    enum class Phase { StartUp, Entry, Run };
     void setPhase(Phase phase) { phase_ = phase; }
     void setLanguage(shell::Language language) { language_ = language; }
     bool refused() const { return refused_; }
@@ -125,7 +129,7 @@ private:
     std::string copyName_;
     std::string userName_;
     std::ostream& messages_;
-    Phase phase_ = Phase::Entry;
+    Phase phase_ = Phase::StartUp;
     shell::Language language_ = shell::Language::English;
     bool refused_ = false;
     bool wizardStarted_ = false;
@@ -235,6 +239,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
 
     entry::CaseEntryCommands caseEntry(platform, shell);
     caseEntry.attachToShell();
+    policy.setPhase(BatchPolicy::Phase::Entry);
     shell.ABRIR();
     if (shell.state().RunState.load() != shell::run_state::CaseLoaded) {
         return policy.refused() ? kExitRefused : kExitOther;
@@ -254,11 +259,14 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     if (outcome != simulation::RunOutcome::Finished) return kExitOther;
 
     // Start-up deleted every result file of the folder, so those there now
-    // are this run's.
+    // are this run's, except any the run failed to write (an older file could
+    // not be deleted, or a new one was left short).
     const shell::Language language = shell.language();
+    const std::vector<std::string>& unwritten = run.unwrittenFiles();
     for (const shell::ResultFile file : shell::kResultFiles) {
         const std::string_view name = shell::resultFileName(file, language);
-        if (std::filesystem::is_regular_file(text::pathFromUtf8(name), error)) {
+        if (std::find(unwritten.begin(), unwritten.end(), name) == unwritten.end() &&
+            std::filesystem::is_regular_file(text::pathFromUtf8(name), error)) {
             out << name << '\n';
         }
     }
@@ -282,10 +290,13 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         if (compared) {
             out << deviation << '\n';
         } else {
-            out << "none (no experimental point compared; is Exp.txt in this folder?)\n";
+            // What the time graph shows in place of the deviation.
+            out << shell::textFor(Text::NoExperimentalPoints, language) << '\n';
         }
     }
-    return kExitWritten;
+    // The run went on past a file it could not write (the message is on
+    // standard error), but its results were not all written.
+    return unwritten.empty() ? kExitWritten : kExitOther;
 }
 
 }  // namespace calorvia::batch

@@ -28,7 +28,6 @@ const char* kindName(ControlKind kind) {
     return "control";
 }
 
-
 std::string inQuotes(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -677,8 +676,12 @@ double ScriptedPlatform::clockSeconds() {
 
 void ScriptedPlatform::deleteFile(std::string_view path) {
     record("deleteFile", {}, {std::string(path)});
+    // Only files are deleted: a folder that happens to bear a result file's
+    // name is the user's, even when it is empty.
+    const auto target = text::pathFromUtf8(path);
     std::error_code error;
-    std::filesystem::remove(text::pathFromUtf8(path), error);
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, error))) return;
+    std::filesystem::remove(target, error);
 }
 
 bool ScriptedPlatform::renameFile(std::string_view from, std::string_view to) {

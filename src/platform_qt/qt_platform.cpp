@@ -376,8 +376,12 @@ double QtPlatform::clockSeconds() {
 // ------------------------------------------------------------------- files
 
 void QtPlatform::deleteFile(std::string_view path) {
+    // Only files are deleted: a folder that happens to bear a result file's
+    // name is the user's, even when it is empty.
+    const auto target = pathOf(path);
     std::error_code ignored;
-    std::filesystem::remove(pathOf(path), ignored);
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, ignored))) return;
+    std::filesystem::remove(target, ignored);
 }
 
 bool QtPlatform::renameFile(std::string_view from, std::string_view to) {

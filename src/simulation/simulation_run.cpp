@@ -564,8 +564,12 @@ int SimulationRun::tell(std::string_view text, int flags) {
 // A result file that cannot be written is said once per run; the run goes on
 // and ends normally with the files it could write.
 void SimulationRun::reportWriteFailure(const std::string& fileName) {
-    if (writeFailureReported_) return;
-    writeFailureReported_ = true;
+    const bool firstFailure = unwrittenFiles_.empty();
+    if (std::find(unwrittenFiles_.begin(), unwrittenFiles_.end(), fileName) ==
+        unwrittenFiles_.end()) {
+        unwrittenFiles_.push_back(fileName);
+    }
+    if (!firstFailure) return;
     tell(shell::withValue(say(Text::FileWriteFailed), fileName), platform::kMessageOk);
 }
 

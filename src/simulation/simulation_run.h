@@ -28,6 +28,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "graphs/graph_pane.h"
 #include "interpreter/interpreter.h"
@@ -71,6 +72,9 @@ public:
     const SchemeState& scheme() const { return scheme_; }
     std::int32_t stepsMarched() const { return loaded_ ? loaded_->stepsToMarch : 0; }
     double computingSeconds() const { return endClock_ - startClock_; }
+    // The result files this run could not write (only the first is told to
+    // the user): a run that has any did not leave all its results.
+    const std::vector<std::string>& unwrittenFiles() const { return unwrittenFiles_; }
 
 private:
     enum class Flow { Continue, Stop };
@@ -134,7 +138,7 @@ private:
     bool steadyAppended_ = false;
     bool linearisationApplied_ = false;
     bool cancelDuringEvaluation_ = false;
-    bool writeFailureReported_ = false;
+    std::vector<std::string> unwrittenFiles_;
     double Tol_ = 1.0E-08;
     double startClock_ = 0.0;
     double endClock_ = 0.0;

@@ -1,15 +1,17 @@
 # Runs calorvia-batch once in a fresh folder and checks what it did.
 #   cmake -DBATCH=... -DCASE=... -DWORK=... [-DOPTIONS=a|b] [-DCOPY=f1|f2]
 #         [-DSTATUS=0] [-DSTDERR=regex] [-DSTDOUT=regex] [-DGOLDEN=dir]
-#         [-DFILES=n1|n2] [-DABSENT=n1|n2] [-DPNG=name] [-DSVG=name]
-#         [-DBLOCK=name] [-DKEEP=name] -P run_batch.cmake
-# BLOCK puts a non-empty folder where the run wants to write a file; KEEP
-# names a copied file that must come out of the run unchanged.
+#         [-DFILES=n1|n2] [-DABSENT=n1|n2] [-DUNLISTED=n1|n2] [-DPNG=name] [-DSVG=name]
+#         [-DBLOCK=n1|n2] [-DEMPTY=n1|n2] [-DKEEP=name] -P run_batch.cmake
+# BLOCK puts a non-empty folder where the run wants to write each file; KEEP
+# names a copied file that must come out of the run unchanged. EMPTY puts an
+# empty folder of each name there, which the run must leave in place. UNLISTED names
+# files standard output must not list as written.
 # Lists are given with "|" so that they pass through add_test unchanged.
 # The case file must come out of the run byte for byte as it went in.
 cmake_minimum_required(VERSION 3.25)
 
-foreach(list OPTIONS COPY FILES ABSENT)
+foreach(list OPTIONS COPY FILES ABSENT UNLISTED BLOCK EMPTY)
   string(REPLACE "|" ";" ${list} "${${list}}")
 endforeach()
 if(NOT DEFINED STATUS)
@@ -28,9 +30,12 @@ endif()
 if(DEFINED KEEP)
   file(SHA256 "${WORK}/${KEEP}" kept_before)
 endif()
-if(DEFINED BLOCK)
-  file(WRITE "${WORK}/${BLOCK}/keep" "")
-endif()
+foreach(blocked IN LISTS BLOCK)
+  file(WRITE "${WORK}/${blocked}/keep" "")
+endforeach()
+foreach(folder IN LISTS EMPTY)
+  file(MAKE_DIRECTORY "${WORK}/${folder}")
+endforeach()
 
 execute_process(COMMAND "${BATCH}" ${OPTIONS} "${CASE}"
                 WORKING_DIRECTORY "${WORK}"
@@ -73,6 +78,16 @@ endforeach()
 foreach(name IN LISTS ABSENT)
   if(EXISTS "${WORK}/${name}")
     message(FATAL_ERROR "the run wrote ${name}, which it should not\n${report}")
+  endif()
+endforeach()
+foreach(folder IN LISTS EMPTY)
+  if(NOT IS_DIRECTORY "${WORK}/${folder}")
+    message(FATAL_ERROR "the run removed the empty folder ${folder}\n${report}")
+  endif()
+endforeach()
+foreach(name IN LISTS UNLISTED)
+  if(out MATCHES "(^|\n)${name}\n")
+    message(FATAL_ERROR "standard output lists ${name}, which was not written\n${report}")
   endif()
 endforeach()
 

@@ -351,6 +351,12 @@ TEST_F(ScriptedPlatformTest, DeletingAMissingFileIsNoError) {
     EXPECT_NO_THROW(platform_.deleteFile(file("Loaded.txt")));
 }
 
+TEST_F(ScriptedPlatformTest, DeletingLeavesAnEmptyFolderOfThatNameAlone) {
+    std::filesystem::create_directory(directory_ / "Steady.txt");
+    EXPECT_NO_THROW(platform_.deleteFile(file("Steady.txt")));
+    EXPECT_TRUE(std::filesystem::is_directory(directory_ / "Steady.txt"));
+}
+
 TEST_F(ScriptedPlatformTest, RenamingNeverReplacesAFile) {
     write("Steady.txt", "english");
     write("Data.txt", "data");

@@ -202,6 +202,9 @@ TEST_F(ShellTest, FilesAreDeletedAndRenamedWithoutReplacingAny) {
     platform.deleteFile("Steady.txt");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Steady.txt"));
     platform.deleteFile("Steady.txt");  // a missing file is no error
+    std::filesystem::create_directory(folder.path() / "Data.txt");
+    platform.deleteFile("Data.txt");  // a folder, even empty, is not a file
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Data.txt"));
 
     EXPECT_TRUE(platform.renameFile("West.txt", "Oeste.txt"));
     EXPECT_EQ(readFile(folder.path() / "Oeste.txt"), "west");
