@@ -57,21 +57,9 @@ void CaseEntryCommands::NOVO() {
 
 void CaseEntryCommands::ABRIR() {
     WizardContext context = makeContext();
-    auto& runState = shell_.state().RunState;
-    bool panelCleared = false;
-    if (runState.load() == shell::run_state::Finished) {
-        if (!askToClose(context, Text::CloseSimulationQuestion)) return;
-        shell_.LIMPA();
-        deleteWorkingCase();
-        runState.store(shell::run_state::Idle);
-    }
-    if (runState.load() == shell::run_state::CaseLoaded) {
-        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return;
-        context.panel.fillGrey();
-        deleteWorkingCase();
-        runState.store(shell::run_state::Idle);
-        panelCleared = true;
-    }
+    const std::optional<bool> closed = closeWhatIsOnScreen(context, Text::CloseSimulationQuestion);
+    if (!closed) return;
+    const bool panelCleared = *closed;
     entry_.blank();
 
     platform_.setCurrentDirectory(utf8(startDirectory() / kOpenStartFolder));

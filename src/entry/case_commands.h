@@ -63,6 +63,11 @@ private:
     // told to the student.
     WriteOutcome writeBothFiles(WizardContext& context, const std::filesystem::path& target);
     bool askToClose(WizardContext& context, shell::Text question);
+    // Asks to close a finished run or a loaded case, whichever is on screen,
+    // and closes it. Nothing when the user keeps it; otherwise whether the
+    // panel of a loaded case was cleared.
+    std::optional<bool> closeWhatIsOnScreen(WizardContext& context,
+                                            shell::Text finishedRunQuestion);
     void changeToStartDirectory();
     void deleteWorkingCase();
     std::filesystem::path startDirectory() const { return shell_.programDirectory(); }

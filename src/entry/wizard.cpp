@@ -332,21 +332,29 @@ bool CaseEntryCommands::askToClose(WizardContext& context, Text question) {
            platform::kAnswerYes;
 }
 
-void CaseEntryCommands::LEITURAS() {
-    WizardContext context = makeContext();
+std::optional<bool> CaseEntryCommands::closeWhatIsOnScreen(WizardContext& context,
+                                                           Text finishedRunQuestion) {
     auto& runState = shell_.state().RunState;
+    bool panelCleared = false;
     if (runState.load() == shell::run_state::Finished) {
-        if (!askToClose(context, Text::WizardCloseSimulationQuestion)) return;
+        if (!askToClose(context, finishedRunQuestion)) return std::nullopt;
         shell_.LIMPA();
         deleteWorkingCase();
         runState.store(shell::run_state::Idle);
     }
     if (runState.load() == shell::run_state::CaseLoaded) {
-        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return;
+        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return std::nullopt;
         context.panel.fillGrey();
         deleteWorkingCase();
         runState.store(shell::run_state::Idle);
+        panelCleared = true;
     }
+    return panelCleared;
+}
+
+void CaseEntryCommands::LEITURAS() {
+    WizardContext context = makeContext();
+    if (!closeWhatIsOnScreen(context, Text::WizardCloseSimulationQuestion)) return;
     if (mode_ == WizardMode::New) entry_.blank();
 
     Stage stage = Stage::General;
