@@ -178,7 +178,9 @@ TEST_F(CanvasTest, TextStartsAtTheCurrentPointAndLeavesItThere) {
     const QImage once = platform.canvasImage();
     const QRect box = inkedBox(once);
     ASSERT_FALSE(box.isEmpty());
-    EXPECT_GE(box.left(), 100);
+    // Anti-aliasing may put a faint pixel of the first glyph one pixel to
+    // the left of the current point, depending on the face fontconfig picks.
+    EXPECT_GE(box.left(), 99);
     EXPECT_LE(box.left(), 104);
     EXPECT_GE(box.top(), 100);
     EXPECT_LE(box.bottom(), 100 + 24) << "one line of 16-pixel text";
