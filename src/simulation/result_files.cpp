@@ -56,6 +56,11 @@ std::optional<double> faceTemperature(const BoundaryCondition& boundary, double 
     }
 }
 
+double faceConductivity(double KP, double KE) {
+    if (KP == KE) return KE;
+    return KP * 2.0 * KE / (KP + KE);
+}
+
 std::vector<double> faceFluxes(const FinalProfile& profile) {
     const SimulationCase& c = profile.simulationCase;
     const std::int32_t N = c.N;
@@ -66,7 +71,9 @@ std::vector<double> faceFluxes(const FinalProfile& profile) {
     const double Tw = faceTemperature(c.west, T[1], K[1], dx).value_or(T[1]);
     const double Te = faceTemperature(c.east, T[N], K[N], dx).value_or(T[N]);
     flux[0] = -2.0 * K[1] * (T[1] - Tw) / dx;
-    for (std::int32_t j = 1; j < N; ++j) flux[j] = -K[j + 1] * (T[j + 1] - T[j]) / dx;
+    for (std::int32_t j = 1; j < N; ++j) {
+        flux[j] = -faceConductivity(K[j], K[j + 1]) * (T[j + 1] - T[j]) / dx;
+    }
     flux[N] = -2.0 * K[N] * (Te - T[N]) / dx;
     return flux;
 }
@@ -178,12 +185,10 @@ std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool tit
     std::vector<std::string> lines{titleLine(titled, Text::FluxPositionTitle, language), blankLine,
                                    listText(textFor(Text::FluxPositionColumns, language)),
                                    blankLine};
-    const float dx = single(c.Lx / c.N);
-    float position = 0.0f;
+    const std::vector<float> faces = accumulatedFaces(c.Lx, c.N);
     for (std::size_t face = 0; face < flux.size(); ++face) {
-        lines.push_back(text::fixedReal(position, 12, 5) + "    " +
+        lines.push_back(text::fixedReal(faces[face], 12, 5) + "    " +
                         text::fixedReal(single(flux[face]), 14, 7));
-        position = single(static_cast<double>(position) + static_cast<double>(dx));
     }
     return lines;
 }

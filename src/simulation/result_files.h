@@ -8,8 +8,12 @@
 //     type 3   Tb = (Tinf + 2·K(P)·T(P)/(h·dx)) / (1 + 2·K(P)/(h·dx))
 // and the fluxes, positive towards the east, are
 //     west face        q = -2·K(1)·(T(1) - Tw)/dx
-//     face j | j+1     q = -K(j+1)·(T(j+1) - T(j))/dx
+//     face j | j+1     q = -K_f·(T(j+1) - T(j))/dx,
+//                      K_f = 2·K(j)·K(j+1)/(K(j) + K(j+1))
 //     east face        q = -2·K(N)·(Te - T(N))/dx
+// K_f is the harmonic mean the assembly's face conductance D = K_f/dx uses,
+// so the fluxes of every volume balance its source as the solved system does;
+// where both neighbours have the same K it is that K itself.
 //
 // The builders return the lines of a file (without line ends); the writers put
 // them on disk and say whether that worked, so that the run can tell the user
@@ -41,6 +45,10 @@ struct FinalProfile {
 // nothing for any other type.
 std::optional<double> faceTemperature(const BoundaryCondition& boundary, double TP, double KP,
                                       double dx);
+
+// The conductivity of the face between volumes with K(P) and K(E): their
+// harmonic mean, or the common value when they are equal.
+double faceConductivity(double KP, double KE);
 
 // Face fluxes 0..N: element 0 the west face, element j the face between
 // volumes j and j+1, element N the east face. A boundary whose type has no

@@ -9,6 +9,8 @@
 
 namespace calorvia::simulation {
 
+// The assembly needs a west, an interior and an east volume.
+inline constexpr std::int32_t MinControlVolumes = 3;
 inline constexpr std::int32_t MaxControlVolumes = 1000;
 inline constexpr std::size_t PropertyTextWidth = 256;
 inline constexpr std::size_t EntryTextWidth = 50;
@@ -87,5 +89,9 @@ struct LoadedCase {
 // Centres of the N volumes accumulated in single precision:
 // x1 = dx/2, x(i+1) = x(i) + dx, each sum rounded to single precision.
 std::vector<float> accumulatedCentres(double Lx, std::int32_t N);
+
+// The N + 1 faces accumulated the same way: 0, then + dx each, the full
+// precision dx added into the single-precision running total.
+std::vector<float> accumulatedFaces(double Lx, std::int32_t N);
 
 }  // namespace calorvia::simulation

@@ -114,6 +114,15 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+// Without a source the same heat crosses every face: with K = 1 + 0.01 T the
+// exact flux is -(150 - 0)/L in Kirchhoff terms, -150 W/m² for L = 1, and
+// the discrete system conserves it face by face.
+TEST(TemperatureDependentConductivity, EveryFaceCarriesTheSameFlux) {
+    const auto faces = readTable("temperature-dependent-conductivity", "Flux_x_Position.txt");
+    ASSERT_EQ(faces.size(), 21u);
+    for (const Point& face : faces) EXPECT_NEAR(face.T, -150.0, 1.0E-4) << "x = " << face.x;
+}
+
 // A uniform source with both faces held: the parabola
 // T = 100 + S x (L - x)/(2K), S = 1000, K = 2, L = 0.5. The interior
 // equations are exact for a parabola, and the half cell at each held face

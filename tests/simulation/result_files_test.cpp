@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "simulation/assembly.h"
+#include "simulation/direct_solver.h"
 #include "simulation/result_files.h"
 
 namespace calorvia::simulation {
@@ -107,6 +110,82 @@ TEST(Fluxes, ThreeVolumesGiveThreeVolumeRowsAndFourFaceRows) {
     ASSERT_EQ(faces.size(), 4u + 4u);
     EXPECT_EQ(faces[4], "     0.00000      -200.0000000");
     EXPECT_EQ(faces[7].substr(0, 12), "     0.30000");
+}
+
+// The files' fluxes are those of the solved system: for every volume of a
+// steady case, flux out of the east face minus flux into the west face is
+// the source dx·(Sc′ + Sp′·T), to round-off, whatever K does from volume to
+// volume. Solved here for K varying fourfold, every pair of boundary types.
+TEST(Fluxes, EveryVolumeOfASolvedSteadySystemBalancesItsSource) {
+    const BoundaryCondition westEnds[] = {
+        {1, 300.0, 0.0, 0.0, 0.0}, {2, 0.0, 1500.0, 0.0, 0.0}, {3, 0.0, 0.0, 25.0, 20.0}};
+    const BoundaryCondition eastEnds[] = {
+        {1, 80.0, 0.0, 0.0, 0.0}, {2, 0.0, -1500.0, 0.0, 0.0}, {3, 0.0, 0.0, 40.0, 90.0}};
+    for (const bool withSource : {false, true}) {
+        for (const BoundaryCondition& west : westEnds) {
+            for (const BoundaryCondition& east : eastEnds) {
+                if (west.type == 2 && east.type == 2) continue;  // no steady solution
+                SimulationCase c = threeVolumes();
+                c.N = 7;
+                c.Lx = 0.7;
+                c.Delt_t = 1.0;  // as a steady run has it
+                c.west = west;
+                c.east = east;
+                const ControlVolumeGrid grid(c.Lx, c.N);
+                VolumeProperties properties(c.N);
+                for (std::int32_t i = 1; i <= c.N; ++i) {
+                    properties.K[i] = 10.0 + 30.0 * std::sin(0.9 * i) * std::sin(0.9 * i);
+                    properties.ScPrime[i] = withSource ? 4000.0 + 100.0 * i : 0.0;
+                    properties.Sp[i] = withSource ? -20.0 : 0.0;
+                }
+                TemperatureLevels levels(c.N);
+                DiscreteSystem system(c.N);
+                assembleSystem(c, 0.0, grid, properties, levels, ConvectionScheme::CDS, system);
+                bool warned = false;
+                ASSERT_EQ(TABLU(system, warned), FactorisationOutcome::Factorised);
+                SOLU(system);
+                const NodeArray& T = system.b;
+                const std::vector<double> q = faceFluxes({c, T, properties.K});
+                const std::string label = "west " + std::to_string(west.type) + ", east " +
+                                          std::to_string(east.type) +
+                                          (withSource ? ", source" : "");
+                double largest = 0.0;
+                for (const double each : q) largest = std::max(largest, std::fabs(each));
+                for (std::int32_t i = 1; i <= c.N; ++i) {
+                    const auto at = static_cast<std::size_t>(i);
+                    const double source =
+                        grid.dx * (properties.ScPrime[i] + properties.Sp[i] * T[i]);
+                    EXPECT_NEAR(q[at] - q[at - 1], source, 1e-10 * largest)
+                        << label << ", volume " << i;
+                }
+                if (!withSource) {
+                    for (const double each : q) EXPECT_NEAR(each, q[0], 1e-10 * largest) << label;
+                }
+            }
+        }
+    }
+}
+
+// Face positions accumulate the full-precision dx into a single-precision
+// total, as the centres of the profile file do. For Lx = 1000, N = 7 the
+// seven sums of 142.857142857... end at 999.99994 (one single-precision step
+// below 1000); rounding dx to single precision first drifted to 1000.00012.
+TEST(Fluxes, FacePositionsAccumulateLikeTheCentres) {
+    SimulationCase c = threeVolumes();
+    c.Lx = 1000.0;
+    c.N = 7;
+    const NodeArray T = nodes({1, 2, 3, 4, 5, 6, 7});
+    const NodeArray K = nodes({1, 1, 1, 1, 1, 1, 1});
+    const auto faces = fluxPositionLines({c, T, K}, true, Language::English);
+    ASSERT_EQ(faces.size(), 4u + 8u);
+    EXPECT_EQ(faces.back().substr(0, 12), "   999.99994");
+    const std::vector<float> centres = accumulatedCentres(c.Lx, c.N);
+    const std::vector<float> positions = accumulatedFaces(c.Lx, c.N);
+    ASSERT_EQ(positions.size(), 8u);
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        EXPECT_LT(positions[i], centres[i]);
+        EXPECT_GT(positions[i + 1], centres[i]);
+    }
 }
 
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
