@@ -29,7 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (result.ok()) {
         const auto& loaded = *result.loaded;
         const auto N = loaded.simulationCase.N;
-        if (N < 1 || N > calorvia::simulation::MaxControlVolumes) __builtin_trap();
+        if (N < calorvia::simulation::MinControlVolumes ||
+            N > calorvia::simulation::MaxControlVolumes) {
+            __builtin_trap();
+        }
         if (loaded.initialTemperature.size() != static_cast<std::size_t>(N)) __builtin_trap();
     }
     return 0;

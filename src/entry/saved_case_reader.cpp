@@ -138,7 +138,13 @@ float provisionalVelocity(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-SavedCaseReading readSavedCase(const std::vector<std::string>& lines) {
+SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
+    // Blank lines after the last value are no part of the case, as for the
+    // working case: the velocity is on the last line that holds something.
+    const std::vector<std::string> lines(
+        fileLines.begin(),
+        fileLines.begin() +
+            static_cast<std::ptrdiff_t>(text::countWithoutTrailingBlankLines(fileLines)));
     SavedCaseReading reading;
     const bool positive = provisionalVelocity(lines) > 0.0f;
     Pass pass = readInLayout(lines, positive);

@@ -28,7 +28,7 @@ using interpreter::PropertyVariable;
 using platform::DialogHandle;
 using shell::Text;
 
-constexpr std::int32_t kMinVolumes = 3;
+constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
 constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
 
 // A refused entry: its message, and the title of the box (one message has a

@@ -48,11 +48,9 @@ private:
 // present, so it is looked at before anything else is read. Trailing blank
 // lines (an editor may add one) are not the last line of the case.
 double provisionalVelocity(const std::vector<std::string>& lines) {
-    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
-        if (text::textLength(*line) == 0) continue;
-        return text::readReal(*line).value_or(0.0);
-    }
-    return 0.0;
+    const std::size_t count = text::countWithoutTrailingBlankLines(lines);
+    if (count == 0) return 0.0;
+    return text::readReal(lines[count - 1]).value_or(0.0);
 }
 
 // Normalises, classifies and checks one property text; false when a constant
@@ -150,8 +148,9 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
     if (!Lx) return corrupted;
     c.Lx = *Lx;
     const std::optional<std::int32_t> N = reader.integer();
-    // Every per-volume array holds at most 1000 volumes.
-    if (!N || *N < 1 || *N > MaxControlVolumes) return corrupted;
+    // Every per-volume array holds at most 1000 volumes, and the assembly
+    // needs at least three; the wizard never writes anything else.
+    if (!N || *N < MinControlVolumes || *N > MaxControlVolumes) return corrupted;
     c.N = *N;
 
     for (PropertyExpression* property : {&c.K, &c.Sc, &c.Sp}) {

@@ -2,8 +2,11 @@
 
 #include <atomic>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 #include <unistd.h>
+
+#include "text/fixed_text.h"
 
 namespace calorvia::text {
 
@@ -14,6 +17,22 @@ std::filesystem::path pathFromUtf8(std::string_view text) {
 std::string utf8FromPath(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
+}
+
+std::size_t countWithoutTrailingBlankLines(const std::vector<std::string>& lines) {
+    std::size_t count = lines.size();
+    while (count > 0 && textLength(lines[count - 1]) == 0) --count;
+    return count;
+}
+
+std::optional<std::string> readTextFile(const std::filesystem::path& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return std::nullopt;
+    return content;
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {

@@ -68,6 +68,44 @@ TEST(SavedCaseReaderTest, AMissingVelocityLineAfterAPositiveBoundaryValueIsRecog
     EXPECT_EQ(reading.entry.Ti, "");
 }
 
+// A steady case with a velocity carries the transient block; blank lines an
+// editor left after the velocity must not hide it.
+TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
+    const std::vector<std::string> saved{fitToWidth("1", 50),
+                                         " 10",
+                                         "1",
+                                         "0",
+                                         "0",
+                                         " 1",
+                                         " 2",
+                                         "300",
+                                         "1000",
+                                         "4180",
+                                         fitToWidth("1", 50),
+                                         " 1",
+                                         " 5",
+                                         " 1",
+                                         fitToWidth("20", 50),
+                                         " 1",
+                                         fitToWidth("80", 50),
+                                         fitToWidth("0.5", 50)};
+    const auto plain = readSavedCase(saved);
+    ASSERT_TRUE(plain.ok());
+    for (const std::vector<std::string>& tail :
+         {std::vector<std::string>{""}, {"", "   ", ""}, {fitToWidth("", 50)}}) {
+        std::vector<std::string> lines = saved;
+        lines.insert(lines.end(), tail.begin(), tail.end());
+        const auto reading = readSavedCase(lines);
+        ASSERT_TRUE(reading.ok()) << tail.size() << " blank lines";
+        EXPECT_EQ(shownText(reading.entry.u), "0.5");
+        EXPECT_EQ(reading.entry.Ti, "300");
+        EXPECT_EQ(reading.entry.west.type, 1);
+        EXPECT_EQ(shownText(reading.entry.west.T), "20");
+        EXPECT_EQ(shownText(reading.entry.east.T), "80");
+        EXPECT_EQ(reading.entry.NstValue, 1);
+    }
+}
+
 TEST(SavedCaseReaderTest, AnyStateButSteadyChoosesUnsteady) {
     std::vector<std::string> lines{" 1", " 10", "1",  "0",  "0",  " 7",
                                    " 1", " 1",  " 1", " 1", " 0", " 0"};

@@ -234,7 +234,7 @@ TEST(CaseLoader, CorruptedFilesAreRecognised) {
         {2, "2x"},   {2, "(T+1"},  {2, "sin T"},  {2, "T2"},    {2, "2^-1"},  {3, "erro"},
         {4, ""},     {5, "x"},     {6, ""},       {7, "x*2)"},  {7, "y"},     {8, "a"},
         {10, "0.1s"}, {11, "1"},   {11, "40.5"},  {12, "0"},    {12, "11"},   {13, "one"},
-        {14, ""},    {15, "3.0"},  {17, "thirty"},
+        {14, ""},    {15, "3.0"},  {17, "thirty"}, {1, "1"},    {1, "2"},
     };
     for (const Case& k : cases) {
         Lines lines = unsteadyCase();
