@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -37,6 +35,13 @@ using shell::Text;
 // During the wizard, such a message followed by the same step again refuses
 // an entry: that step is closed, which ends the wizard with nothing written.
 // One not followed by a step is a failure to write the case, not a refusal.
+// Thrown out of the run when answering again could only loop: a dialog came
+// back exactly as it was answered, twice in a row.
+struct RepeatedRefusal {
+    std::string dialog;  // its caption
+    std::string answer;  // the texts of its fields, as answered
+};
+
 class BatchPolicy final : public platform::AnswerPolicy {
 public:
     BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
@@ -71,9 +76,11 @@ public:
         return yes ? platform::kAnswerYes : platform::kAnswerNo;
     }
 
-    DialogScript answerDialog(platform::ScriptedPlatform&, DialogHandle, int number) override {
+    DialogScript answerDialog(platform::ScriptedPlatform& platform, DialogHandle handle,
+                              int number) override {
         namespace scheme = platform::scheme_dialog;
         namespace graph = platform::unsteady_graph_dialog;
+        noteRefusals(platform, handle, number);
         DialogScript script(number);
         switch (number) {
             case platform::general_step::kTemplate:
@@ -114,6 +121,37 @@ public:
     void answerEditor(const std::string&) override {}
 
 private:
+    // What the dialog shows (its fields and buttons) goes to the refusal
+    // watch, which stops the run at the second refusal in a row.
+    void noteRefusals(platform::ScriptedPlatform& platform, DialogHandle handle, int number) {
+        const platform::DialogTemplate* layout = platform::findDialogTemplate(number);
+        if (layout == nullptr) return;
+        std::string shown = std::to_string(number);
+        std::string fields;
+        std::string caption(layout->title);
+        for (const platform::ControlTemplate& control : layout->controls) {
+            switch (control.kind) {
+                case platform::ControlKind::GroupBox:
+                    if (caption == layout->title)
+                        caption = platform.controlText(handle, control.number);
+                    break;
+                case platform::ControlKind::Edit: {
+                    const std::string text = platform.controlText(handle, control.number);
+                    shown += '\n' + text;
+                    fields += (fields.empty() ? "\"" : ", \"") + text + '"';
+                    break;
+                }
+                case platform::ControlKind::RadioButton:
+                case platform::ControlKind::CheckBox:
+                    shown += platform.controlState(handle, control.number) ? '1' : '0';
+                    break;
+                default:
+                    break;
+            }
+        }
+        if (refusals_.refusedTwice(shown)) throw RepeatedRefusal{caption, fields};
+    }
+
     // A message naming the private copy names the user's file instead.
     std::string asTheUserKnowsIt(std::string_view text) const {
         std::string shown(text);
@@ -135,6 +173,7 @@ private:
     bool wizardStarted_ = false;
     bool refusalPending_ = false;
     bool caseOffered_ = false;
+    RefusalWatch refusals_;
 };
 
 // A private folder for the copy of the case, removed with its contents.
@@ -163,9 +202,8 @@ private:
 class LanguageOverride {
 public:
     LanguageOverride(const std::filesystem::path& file, shell::Language language) : file_(file) {
-        std::ifstream in(file_, std::ios::binary);
-        if (in) {
-            previous_ = std::string(std::istreambuf_iterator<char>(in), {});
+        if (auto content = text::readTextFile(file_)) {
+            previous_ = std::move(*content);
             existed_ = true;
         }
         active_ = shell::writeIntegerSetting(file_, shell::languageCode(language));
@@ -189,6 +227,19 @@ private:
     bool existed_ = false;
     bool active_ = false;
 };
+
+}  // namespace
+
+bool RefusalWatch::refusedTwice(const std::string& shown) {
+    if (shown != lastShown_) {
+        lastShown_ = shown;
+        refusals_ = 0;
+        return false;
+    }
+    return ++refusals_ >= 2;
+}
+
+namespace {
 
 const char* schemeName(const simulation::SchemeState& scheme) {
     if (!scheme.chosen) return "none (no convection)";
@@ -253,10 +304,27 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     simulation::RunOutcome outcome = simulation::RunOutcome::NotStarted;
     shell.setRunEntry([&] { outcome = run.run(); });
     shell.beginSimulation();
-    shell.idleStep();
+    try {
+        shell.idleStep();
+    } catch (const RepeatedRefusal& refusal) {
+        messages << "calorvia-batch: the dialog \"" << refusal.dialog
+                 << "\" refused the same answer (" << refusal.answer
+                 << ") twice in a row; the run is stopped\n";
+        return kExitStopped;
+    }
 
     if (outcome == simulation::RunOutcome::Cancelled) return kExitStopped;
     if (outcome != simulation::RunOutcome::Finished) return kExitOther;
+    // A run that diverged ends like any other, but its files hold no result:
+    // they write every temperature in single precision, where it is then
+    // infinite or not a number.
+    const simulation::NodeArray& T = run.temperatures();
+    if (!std::all_of(T.begin() + 1, T.end(),
+                     [](double value) { return std::isfinite(static_cast<float>(value)); })) {
+        messages << "calorvia-batch: the run ended with temperatures that are not finite numbers "
+                    "(it diverged); no result file is reported\n";
+        return kExitStopped;
+    }
 
     // Start-up deleted every result file of the folder, so those there now
     // are this run's, except any the run failed to write (an older file could

@@ -11,6 +11,8 @@
 //    every other question (range, initial estimate, open the files) gets No;
 //  - scale dialogs accept the proposed range; the time-graph dialog gets the
 //    chosen graph and, on request, the experimental data.
+// A dialog that refuses the same answer twice in a row stops the run (exit
+// 3), and so does a run whose final temperatures are not all finite.
 // Every message box goes to `messages` as "TITLE: TEXT", a question followed
 // by the answer given. No drawing call is kept: a picture, when wanted, is
 // drawn by a DrawingSink as the calls come.
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "platform/scripted_platform.h"
@@ -39,6 +42,21 @@ struct BatchOptions {
     platform::PixelSize size{1024, 768};
     // Where the pictures and help documents are installed.
     std::vector<std::filesystem::path> dataFolders;
+};
+
+// The answers of a batch run are a function of what a dialog shows, so a
+// dialog that comes back showing exactly what it showed when it was last
+// answered refused that answer. A second refusal in a row means answering
+// again could only loop: the batch then stops the run.
+class RefusalWatch {
+public:
+    // Takes what the dialog about to be answered shows; true when this is
+    // the second refusal in a row.
+    bool refusedTwice(const std::string& shown);
+
+private:
+    std::string lastShown_;
+    int refusals_ = 0;
 };
 
 // Exit statuses of calorvia-batch.

@@ -48,6 +48,7 @@ bool isReadableFile(const std::filesystem::path& path) {
 void CaseEntryCommands::attachToShell() {
     shell_.setNewCaseEntry([this] { NOVO(); });
     shell_.setOpenCaseEntry([this] { ABRIR(); });
+    shell_.setSavedCaseSource([this] { return currentCasePath_; });
 }
 
 void CaseEntryCommands::NOVO() {

@@ -30,7 +30,8 @@ public:
     CaseEntryCommands(const CaseEntryCommands&) = delete;
     CaseEntryCommands& operator=(const CaseEntryCommands&) = delete;
 
-    // Makes File > New and File > Open run NOVO and ABRIR.
+    // Makes File > New and File > Open run NOVO and ABRIR, and tells the
+    // shell which saved case is in use.
     void attachToShell();
 
     void NOVO();

@@ -116,9 +116,22 @@ void GraphPane::GRAF_2D(std::int32_t n, std::span<const float> x, std::span<cons
 
 // The range of a new graph: proposed from the series, confirmed by the user.
 void GraphPane::defineScale(std::span<const float> y, const GraphBoundaries& boundaries) {
-    const auto [lowest, highest] = std::minmax_element(y.begin(), y.end());
-    ymin = *lowest;
-    ymax = *highest;
+    // Only finite values say anything about the range: a run that diverged
+    // must still get a range it can draw in (and a batch an answer the
+    // dialog accepts). With none finite the usual 300..400 is proposed.
+    float lowest = std::numeric_limits<float>::infinity();
+    float highest = -std::numeric_limits<float>::infinity();
+    for (const float value : y) {
+        if (!std::isfinite(value)) continue;
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+    }
+    if (lowest > highest) {
+        lowest = kHighestLowerLimit;
+        highest = kLowestUpperLimit;
+    }
+    ymin = lowest;
+    ymax = highest;
     if (graphMode == kProfileGraph) readLanguage();
 
     // The proposal widens the series range to the ambient temperature of

@@ -24,6 +24,18 @@ int selectFirstFont(Platform& platform, std::span<const std::string_view> descri
     return -1;
 }
 
+namespace {
+thread_local double userWait = 0.0;
+}  // namespace
+
+double userWaitSeconds() {
+    return userWait;
+}
+
+void addUserWaitSeconds(double seconds) {
+    userWait += seconds;
+}
+
 void requestTutorial(Platform& platform) {
     platform.openDocument(kTutorialDocument, WindowShow::Minimized);
 }

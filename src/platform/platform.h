@@ -239,6 +239,10 @@ public:
     // Nothing when the user cancels.
     virtual std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) = 0;
+    // A dialog that chooses an existing folder (the user may create one in
+    // it), starting in `initialFolder`. Nothing when the user cancels.
+    virtual std::optional<std::string> chooseFolder(std::string_view title,
+                                                    std::string_view initialFolder) = 0;
 
     // --- shell ----------------------------------------------------------------
 
@@ -278,6 +282,15 @@ public:
 // Tries the descriptors in order, each only when the one before was refused,
 // and returns the index of the accepted one, or -1 when every one was refused.
 int selectFirstFont(Platform& platform, std::span<const std::string_view> descriptors);
+
+// The seconds the calling thread has spent blocked in modal calls, waiting
+// for the user: message boxes, dialogs, file dialogs, a waited-for editor.
+// Implementations add each such wait on the thread that made the call, so a
+// dialog a menu command opens on the window thread never counts against a
+// computation running on the main thread. A computation's own time is the
+// platform's clock less this.
+double userWaitSeconds();
+void addUserWaitSeconds(double seconds);
 
 // After every message box and after closing several dialogs the program
 // asks the shell for this document, minimised. None is installed, so the

@@ -98,6 +98,10 @@ void ScriptedPlatform::expectSaveFile(std::optional<std::string> path, bool read
     script_.emplace_back(FileAnswer{true, std::move(path), readOnly});
 }
 
+void ScriptedPlatform::expectFolder(std::optional<std::string> path) {
+    script_.emplace_back(FolderAnswer{std::move(path)});
+}
+
 void ScriptedPlatform::expectEditor(std::function<void(const std::string& path)> edit) {
     script_.emplace_back(EditorAnswer{std::move(edit)});
 }
@@ -115,6 +119,8 @@ void ScriptedPlatform::verifyScriptDone() const {
                 out << "dialog " << entry.templateNumber();
             } else if constexpr (std::is_same_v<Entry, FileAnswer>) {
                 out << (entry.save ? "a save dialog" : "an open dialog");
+            } else if constexpr (std::is_same_v<Entry, FolderAnswer>) {
+                out << "a folder dialog";
             } else {
                 out << "an editor window";
             }
@@ -533,7 +539,14 @@ int ScriptedPlatform::perform(DialogHandle handle, const DialogScript& script) {
     fail(dialogName + ": the script ended with the dialog still open");
 }
 
+void ScriptedPlatform::userResponds() {
+    if (realClock_ || userResponseSeconds_ <= 0.0) return;
+    clock_ += userResponseSeconds_;
+    addUserWaitSeconds(userResponseSeconds_);
+}
+
 int ScriptedPlatform::runDialog(DialogHandle handle) {
+    userResponds();
     Dialog& dialog = dialogAt(handle, "runDialog");
     const int number = dialog.layout->number;
     if (dialog.running) fail("runDialog: dialog " + std::to_string(number) + " is already running");
@@ -576,6 +589,7 @@ void ScriptedPlatform::releaseDialog(DialogHandle dialog) {
 // ------------------------------------------------- message boxes, file dialogs
 
 int ScriptedPlatform::messageBox(std::string_view text, std::string_view title, int flags) {
+    userResponds();
     if (script_.empty() && policy_) {
         const int answer = policy_->answerMessageBox(text, title, flags);
         record("messageBox", {flags, answer}, {std::string(text), std::string(title)});
@@ -604,6 +618,7 @@ int ScriptedPlatform::messageBox(std::string_view text, std::string_view title, 
 
 std::optional<FileChoice> ScriptedPlatform::answerFileDialog(bool save,
                                                              const FileDialogRequest& request) {
+    userResponds();
     if (script_.empty() && policy_) return policy_->answerFileDialog(save, request);
     const std::string kind = save ? "a save dialog" : "an open dialog";
     ScriptEntry entry = takeScriptEntry(kind + " titled " + inQuotes(request.title));
@@ -627,6 +642,25 @@ std::optional<FileChoice> ScriptedPlatform::saveFileDialog(const FileDialogReque
     return answerFileDialog(true, request);
 }
 
+std::optional<std::string> ScriptedPlatform::chooseFolder(std::string_view title,
+                                                          std::string_view initialFolder) {
+    userResponds();
+    std::optional<std::string> chosen;
+    if (script_.empty() && policy_) {
+        chosen = policy_->answerFolderDialog(title);
+    } else {
+        ScriptEntry entry = takeScriptEntry("a folder dialog titled " + inQuotes(title));
+        auto* answer = std::get_if<FolderAnswer>(&entry);
+        if (answer == nullptr) {
+            fail("the program showed a folder dialog, but the script expected another request");
+        }
+        chosen = answer->path;
+    }
+    record("chooseFolder", {chosen ? 1 : 0},
+           {std::string(title), std::string(initialFolder), chosen.value_or("")});
+    return chosen;
+}
+
 // -------------------------------------------------------------------- shell
 
 void ScriptedPlatform::openDocument(std::string_view document, WindowShow show) {
@@ -636,6 +670,7 @@ void ScriptedPlatform::openDocument(std::string_view document, WindowShow show) 
 void ScriptedPlatform::editTextFile(std::string_view path, bool wait) {
     record("editTextFile", {wait ? 1 : 0}, {std::string(path)});
     if (!wait) return;
+    userResponds();
     if (script_.empty() && policy_) {
         policy_->answerEditor(std::string(path));
         return;

@@ -137,6 +137,10 @@ public:
                                                        const FileDialogRequest& request) = 0;
     // An editor the program waits for; returning leaves the file as it is.
     virtual void answerEditor(const std::string& path) = 0;
+    // The folder dialog; by default cancelled.
+    virtual std::optional<std::string> answerFolderDialog(std::string_view /*title*/) {
+        return std::nullopt;
+    }
 };
 
 // Receives every drawing call, with the same meaning as Platform's.
@@ -175,6 +179,8 @@ public:
     // The next modal request is an open or save dialog; nothing cancels it.
     void expectOpenFile(std::optional<std::string> path, bool readOnly = false);
     void expectSaveFile(std::optional<std::string> path, bool readOnly = false);
+    // The folder dialog answered with `path`, or cancelled.
+    void expectFolder(std::optional<std::string> path);
     // The next modal request is an editor the program waits for; `edit` acts
     // for the user on the file (it may rewrite it) before the window closes.
     void expectEditor(std::function<void(const std::string& path)> edit = {});
@@ -191,6 +197,10 @@ public:
     void refuseFont(std::string descriptor) { refusedFonts_.insert(std::move(descriptor)); }
     void refuseAllFonts() { refuseAllFonts_ = true; }
     void setClock(double seconds) { clock_ = seconds; }
+    // Every modal call (message box, dialog, file dialog, waited-for editor)
+    // keeps the user this long: the scripted clock moves on and the time
+    // counts as waiting for the user.
+    void setUserResponseSeconds(double seconds) { userResponseSeconds_ = seconds; }
 
     // ---- headless runs --------------------------------------------------------
 
@@ -289,6 +299,8 @@ public:
 
     void deleteFile(std::string_view path) override;
     bool renameFile(std::string_view from, std::string_view to) override;
+    std::optional<std::string> chooseFolder(std::string_view title,
+                                            std::string_view initialFolder) override;
     std::optional<std::string> currentDirectory() override;
     bool setCurrentDirectory(std::string_view path) override;
 
@@ -306,7 +318,11 @@ private:
     struct EditorAnswer {
         std::function<void(const std::string&)> edit;
     };
-    using ScriptEntry = std::variant<MessageAnswer, DialogScript, FileAnswer, EditorAnswer>;
+    struct FolderAnswer {
+        std::optional<std::string> path;
+    };
+    using ScriptEntry =
+        std::variant<MessageAnswer, DialogScript, FileAnswer, EditorAnswer, FolderAnswer>;
 
     struct Control {
         const ControlTemplate* layout;
@@ -330,6 +346,8 @@ private:
     [[noreturn]] void fail(const std::string& what) const;
     ScriptEntry takeScriptEntry(const std::string& request);
     std::optional<FileChoice> answerFileDialog(bool save, const FileDialogRequest& request);
+    // The scripted user takes userResponseSeconds_ to answer a modal call.
+    void userResponds();
     Dialog& dialogAt(DialogHandle handle, const char* operation);
     Control& controlAt(DialogHandle handle, int control, const char* operation);
     std::map<int, ControlSnapshot> snapshot(const Dialog& dialog) const;
@@ -362,6 +380,7 @@ private:
     std::set<std::string, std::less<>> refusedFonts_;
     bool refuseAllFonts_ = false;
     double clock_ = 1000.0;
+    double userResponseSeconds_ = 0.0;
 
     std::map<int, std::vector<MenuItem>> menus_;
     std::string aboutText_;

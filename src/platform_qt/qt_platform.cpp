@@ -22,6 +22,7 @@
 #include "platform_qt/main_window.h"
 #include "platform_qt/template_dialog.h"
 #include "platform_qt/text_editor_window.h"
+#include "platform_qt/user_wait_timer.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -312,6 +313,8 @@ void QtPlatform::editTextFile(std::string_view path, bool wait) {
     const std::filesystem::path absolute = std::filesystem::absolute(pathOf(path), error);
     if (error) return;
     const QString file = QString::fromStdString(absolute.string());
+    std::optional<UserWaitTimer> waiting;
+    if (wait) waiting.emplace();
     // A configured editor that cannot be started leaves the built-in one.
     if (runExternalEditor(file, wait)) return;
     onGui([&] { runBuiltInEditor(file, wait); });

@@ -104,6 +104,8 @@ public:
         const platform::FileDialogRequest& request) override;
     std::optional<platform::FileChoice> saveFileDialog(
         const platform::FileDialogRequest& request) override;
+    std::optional<std::string> chooseFolder(std::string_view title,
+                                            std::string_view initialFolder) override;
 
     // --- shell
     void openDocument(std::string_view document, platform::WindowShow show) override;

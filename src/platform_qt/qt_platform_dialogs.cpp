@@ -11,6 +11,7 @@
 #include "platform_qt/message_box_style.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
+#include "platform_qt/user_wait_timer.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -145,6 +146,7 @@ void QtPlatform::setControlRoutine(platform::DialogHandle dialog, int control,
 }
 
 int QtPlatform::runDialog(platform::DialogHandle dialog) {
+    const UserWaitTimer waiting;
     int pressed = platform::kButtonCancel;
     onGui([&] {
         if (auto* found = findDialog(dialog)) pressed = found->run();
@@ -172,6 +174,7 @@ void QtPlatform::releaseDialog(platform::DialogHandle dialog) {
 // ------------------------------------------------------------ message boxes
 
 int QtPlatform::messageBox(std::string_view text, std::string_view title, int flags) {
+    const UserWaitTimer waiting;
     const MessageBoxStyle style = messageBoxStyle(flags);
     // What a box answers when it can no longer be shown.
     int answer = style.escapeAnswer != 0 ? style.escapeAnswer : style.defaultAnswer;
@@ -211,6 +214,7 @@ std::optional<platform::FileChoice> QtPlatform::saveFileDialog(
 
 std::optional<platform::FileChoice> QtPlatform::fileDialog(
     const platform::FileDialogRequest& request, bool save) {
+    const UserWaitTimer waiting;
     std::optional<platform::FileChoice> choice;
     onGui([&] {
         // Qt's own dialog, the same on every desktop.
@@ -249,6 +253,24 @@ std::optional<platform::FileChoice> QtPlatform::fileDialog(
         }
     });
     return choice;
+}
+
+std::optional<std::string> QtPlatform::chooseFolder(std::string_view title,
+                                                    std::string_view initialFolder) {
+    const UserWaitTimer waiting;
+    std::optional<std::string> chosen;
+    onGui([&] {
+        QFileDialog dialog(window_.get(), fromView(title),
+                           QDir(fromView(initialFolder)).absolutePath());
+        dialog.setObjectName(QStringLiteral("calorviaFolderDialog"));
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        const QByteArray path = dialog.selectedFiles().front().toUtf8();
+        chosen = std::string(path.constData(), static_cast<std::size_t>(path.size()));
+    });
+    return chosen;
 }
 
 }  // namespace calorvia::platform_qt

@@ -2,16 +2,20 @@
 // thread runs a simulation; they reach the run only through SharedState.
 
 #include <array>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "shell/home_screen.h"
-#include "text/text_file.h"
+#include "shell/result_file_names.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
+#include "text/text_file.h"
 
 namespace calorvia::shell {
 namespace {
-
 
 constexpr std::array<std::string_view, 5> kWaitFonts{
     "t'Arial'h30",  "t'times new roman'h30",   "t'courier new'h30",
@@ -61,12 +65,74 @@ void Shell::LIMPA() {
 }
 
 void Shell::SAIR() {
+    if (resultsPresent() &&
+        tell(text(Text::KeepResultsQuestion), platform::kMessageYesNo) == platform::kAnswerYes &&
+        !copyResults()) {
+        return;
+    }
     platform_.setCurrentDirectory(text::utf8FromPath(programDirectory_));
     deleteFiles(false);
     platform_.closeApplication();
 }
 
 // ------------------------------------------------------------- result files
+
+// Every finished run writes these four; a cancelled one writes none.
+bool Shell::resultsPresent() const {
+    std::error_code error;
+    for (const ResultFile file :
+         {ResultFile::Steady, ResultFile::Data, ResultFile::Flux, ResultFile::FluxPosition}) {
+        if (std::filesystem::is_regular_file(programFile(resultFileName(file, language())),
+                                             error)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Asks for a folder and copies there every result file of the program
+// folder and the saved case in use, each through a temporary file, so an
+// earlier copy of the same name is replaced whole or not at all. The folder,
+// or nothing when the user cancelled or a copy failed (said why).
+std::optional<std::filesystem::path> Shell::copyResults() {
+    const auto chosen =
+        platform_.chooseFolder(text(Text::SaveResultsTitle), text::utf8FromPath(programDirectory_));
+    if (!chosen) return std::nullopt;
+    const std::filesystem::path folder = text::pathFromUtf8(*chosen);
+    std::error_code error;
+    if (std::filesystem::equivalent(folder, programDirectory_, error)) {
+        tell(text(Text::ResultsAlreadyInFolder));
+        return std::nullopt;
+    }
+    std::vector<std::filesystem::path> sources;
+    for (const ResultFile file : kResultFiles) {
+        const std::filesystem::path source = programFile(resultFileName(file, language()));
+        if (std::filesystem::is_regular_file(source, error)) sources.push_back(source);
+    }
+    if (savedCase_) {
+        const std::filesystem::path saved = savedCase_();
+        if (!saved.empty() && std::filesystem::is_regular_file(saved, error)) {
+            sources.push_back(saved);
+        }
+    }
+    for (const std::filesystem::path& source : sources) {
+        const std::filesystem::path target = folder / source.filename();
+        const auto content = text::readTextFile(source);
+        if (!content || !text::writeTextFileAtomically(target, *content)) {
+            tell(withValue(
+                withValue(text(Text::ResultsCopyFailed), text::utf8FromPath(source.filename())),
+                *chosen));
+            return std::nullopt;
+        }
+    }
+    return folder;
+}
+
+void Shell::saveResultsAs() {
+    if (const auto folder = copyResults()) {
+        tell(withValue(text(Text::ResultsCopied), text::utf8FromPath(*folder)));
+    }
+}
 
 // The editor opens the file of the current language in the program
 // directory, without waiting; a missing file is the editor's concern.

@@ -57,6 +57,8 @@ constexpr std::array kMenuTable{
     separator(menu::Results, 18),
     entry(menu::Results, item::PrintScreen, T::MenuPrintScreen, C::IMPRIMIR),
     separator(menu::Results, 20),
+    entry(menu::Results, item::SaveResultsAs, T::MenuSaveResultsAs, C::SaveResultsAs),
+    separator(menu::Results, 22),
 
     title(menu::Preferences, T::MenuPreferences),
     entry(menu::Preferences, item::GraphColour, T::MenuGraphColour, C::COR),

@@ -41,6 +41,7 @@ inline constexpr int WestBoundary = 13;
 inline constexpr int EastBoundary = 15;
 inline constexpr int SteadyState = 17;
 inline constexpr int PrintScreen = 19;
+inline constexpr int SaveResultsAs = 21;
 // Preferences
 inline constexpr int GraphColour = 1;
 inline constexpr int Idioma = 3;
@@ -70,6 +71,7 @@ enum class MenuCommand {
     SHOW6,
     SHOW7,
     IMPRIMIR,
+    SaveResultsAs,
     COR,
     LANGUAGE,
     TOLERANCE,

@@ -90,6 +90,8 @@ platform::Command Shell::commandFor(MenuCommand command) {
             return [this] { SHOW7(); };
         case MenuCommand::IMPRIMIR:
             return [this] { IMPRIMIR(); };
+        case MenuCommand::SaveResultsAs:
+            return [this] { saveResultsAs(); };
         case MenuCommand::COR:
             return [this] { COR(); };
         case MenuCommand::LANGUAGE:

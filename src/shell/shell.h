@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ public:
     // File > New (NOVO) and File > Open (ABRIR), run on the window thread.
     void setNewCaseEntry(EntryPoint entry) { newCase_ = std::move(entry); }
     void setOpenCaseEntry(EntryPoint entry) { openCase_ = std::move(entry); }
+    // The saved case in use (an empty path when there is none), which a copy
+    // of the results takes along.
+    void setSavedCaseSource(std::function<std::filesystem::path()> source) {
+        savedCase_ = std::move(source);
+    }
 
     // ---- start-up and the idle loop (main thread) -----------------------------
 
@@ -75,7 +81,13 @@ public:
     void ABRIR();
     void beginSimulation();
     void LIMPA();
+    // Exit. When the results of a run are in the program folder it first
+    // offers to keep a copy, since leaving deletes them; a copy cancelled or
+    // failed keeps the program open with nothing deleted.
     void SAIR();
+    // Results > Save Results As: the result files of the program folder and
+    // the saved case copied into a folder the user chooses.
+    void saveResultsAs();
     void SHOW1();
     void SHOW2();
     void SHOW3();
@@ -152,6 +164,8 @@ private:
     void handOverToShell(const std::function<void()>& handOver);
     void writeSetting(std::string_view fileName, std::int32_t value);
     void renameResultFiles(Language from, Language to);
+    bool resultsPresent() const;
+    std::optional<std::filesystem::path> copyResults();
 
     platform::Platform& platform_;
     DataFolders folders_;
@@ -165,6 +179,7 @@ private:
     EntryPoint run_;
     EntryPoint newCase_;
     EntryPoint openCase_;
+    std::function<std::filesystem::path()> savedCase_;
 };
 
 }  // namespace calorvia::shell

@@ -575,6 +575,25 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::EastFluxLine, "Em x = L:  Fi = {}", "In x = L:  Phi = {}"},
     Bilingual{T::EastConvectionLine, "Em x = L:  h = {}", "In x = L:  h = {}"},
     Bilingual{T::ConvectionTinfPart, "   Tinf = {}", "   Tinf = {}"},
+
+    // ---- keeping the results
+    Bilingual{T::MenuSaveResultsAs, "Salvar &Resultados Como…", "Save Results &As…"},
+    Bilingual{T::SaveResultsTitle, "Salvar Resultados Como", "Save Results As"},
+    Bilingual{T::KeepResultsQuestion,
+              "Os arquivos de resultados desta pasta serão apagados ao sair. "
+              "Quer guardar uma cópia deles em outra pasta?",
+              "The result files in this folder are deleted when you leave. "
+              "Do you want to keep a copy of them in another folder?"},
+    Bilingual{T::ResultsAlreadyInFolder,
+              "Os arquivos de resultados já estão nesta pasta, que é esvaziada ao sair. "
+              "Escolha outra pasta.",
+              "The result files are already in this folder, which is emptied when you leave. "
+              "Choose another folder."},
+    Bilingual{T::ResultsCopyFailed,
+              "Não foi possível gravar \"{}\" na pasta \"{}\". Nada foi apagado.",
+              "\"{}\" could not be written in the folder \"{}\". Nothing was deleted."},
+    Bilingual{T::ResultsCopied, "Os arquivos de resultados foram copiados para a pasta \"{}\".",
+              "The result files were copied to the folder \"{}\"."},
 };
 
 constexpr bool tableFollowsEnumeration() {

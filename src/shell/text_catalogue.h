@@ -355,6 +355,14 @@ enum class Text : std::int32_t {
     EastConvectionLine,
     ConvectionTinfPart,
 
+    // ---- keeping the results: Results > Save Results As, and Exit
+    MenuSaveResultsAs,
+    SaveResultsTitle,
+    KeepResultsQuestion,
+    ResultsAlreadyInFolder,
+    ResultsCopyFailed,  // the first {} is the file, the second the folder
+    ResultsCopied,      // {} is the folder
+
     Count  // not a text: the number of texts
 };
 

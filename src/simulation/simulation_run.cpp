@@ -288,7 +288,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
                                     static_cast<graphs::SchemeButton>(preselected), line));
     };
     if (chooseScheme(c.u, properties_, grid_.dx, dialog, scheme_)) {
-        startClock_ = platform_.clockSeconds();
+        startClock_ = computingClock();
         textAt(400 + X0_, 30,
                say(scheme_.scheme == ConvectionScheme::CDS ? Text::CdsLabel : Text::UpwindLabel));
     }
@@ -338,14 +338,19 @@ SimulationRun::Flow SimulationRun::make_pass() {
 }
 
 // Once per run: a node below -273 or above 10000 (the last such node decides
-// which) brings the question whether to cancel.
+// which; a NaN counts as above) brings the question whether to cancel.
 SimulationRun::Flow SimulationRun::check_range() {
     auto& given = shell_.state().rangeWarningGiven;
     if (given.load() == 0) {
         enum class Verdict { None, Low, High } verdict = Verdict::None;
         for (std::int32_t i = 1; i <= grid_.N; ++i) {
-            if (levels_.T[i] < LowestPlausible) verdict = Verdict::Low;
-            if (levels_.T[i] > HighestPlausible) verdict = Verdict::High;
+            // A NaN fails every comparison; asked the other way round it is
+            // out of range.
+            if (levels_.T[i] < LowestPlausible) {
+                verdict = Verdict::Low;
+            } else if (!(levels_.T[i] <= HighestPlausible)) {
+                verdict = Verdict::High;
+            }
         }
         if (verdict != Verdict::None) {
             const Text question =
@@ -376,7 +381,7 @@ bool SimulationRun::steady_iteration_done() {
 // solve (f = 0) from its last field, drawn in colour 9.
 SimulationRun::Flow SimulationRun::finish_marching() {
     const SimulationCase& c = loaded_->simulationCase;
-    endClock_ = platform_.clockSeconds();
+    endClock_ = computingClock();
     const bool prescribed =
         c.west.type == boundary::Temperature || c.east.type == boundary::Temperature;
     if (stateInForce_ == state::Unsteady && prescribed) {
@@ -389,7 +394,7 @@ SimulationRun::Flow SimulationRun::finish_marching() {
             f_ = 0.0;
             colour_ = SteadyAppendColour;
             if (march() == Flow::Stop) return Flow::Stop;
-            endClock_ = platform_.clockSeconds();
+            endClock_ = computingClock();
         }
     }
     histories_.close();
@@ -571,6 +576,12 @@ void SimulationRun::reportWriteFailure(const std::string& fileName) {
     }
     if (!firstFailure) return;
     tell(shell::withValue(say(Text::FileWriteFailed), fileName), platform::kMessageOk);
+}
+
+// The run's clock stands still while a message box or dialog of the run
+// waits for the user: the computing time measures computing.
+double SimulationRun::computingClock() const {
+    return platform_.clockSeconds() - platform::userWaitSeconds();
 }
 
 bool SimulationRun::cancelRequested() const {

@@ -104,6 +104,7 @@ private:
     int tell(std::string_view text, int flags);
     void reportWriteFailure(const std::string& fileName);
 
+    double computingClock() const;
     bool cancelRequested() const;
     std::string_view say(shell::Text text) const;
     std::filesystem::path resultPath(shell::ResultFile file) const;

@@ -113,14 +113,9 @@ TEST(SummaryPanelTest, TheTransientSummaryShowsValuesOrPlaceholders) {
 TEST(SummaryPanelTest, BoundaryLinesFollowTheType) {
     ScriptedPlatform platform;
     SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
-    BoundaryEntry west;
-    west.type = 2;
-    west.Phi = "-3";
-    west.T = "99";  // another group's text: kept, never shown
-    BoundaryEntry east;
-    east.type = 3;
-    east.h = "{}";
-    east.Tinf = "20";
+    // T is another group's text: kept, never shown.
+    const BoundaryEntry west{.T = "99", .Phi = "-3", .h = {}, .Tinf = {}, .type = 2};
+    const BoundaryEntry east{.T = {}, .Phi = {}, .h = "{}", .Tinf = "20", .type = 3};
     panel.drawWest(west);
     panel.drawEast(east);
     const DrawnText* westLine = findText(platform, "Em x = 0.0:  Fi = -3");

@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
@@ -112,6 +113,32 @@ INSTANTIATE_TEST_SUITE_P(
         ProposalCase{"TinfInsideChangesNothing", 20.0f, 80.0f, {3, 50.0, 3, 60.0}, 20.0, 400.0},
         ProposalCase{"OnlyConvectionWidens", 20.0f, 80.0f, {2, -40.0, 1, 900.0}, 20.0, 400.0}),
     [](const auto& each) { return std::string(each.param.name); });
+
+// A diverged run draws NaN or infinite temperatures: the proposal comes from
+// the finite values alone, and is always a pair of numbers the dialog takes.
+TEST_F(GraphPaneTest, NonFiniteValuesNeverEnterTheProposal) {
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
+    constexpr float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        std::vector<float> y;
+        double proposedMin, proposedMax;
+    } cases[] = {
+        {{nan, 50.0f, inf}, 50.0, 400.0},      {{-inf, 20.0f, 80.0f}, 20.0, 400.0},
+        {{nan, 350.0f, 450.0f}, 300.0, 450.0}, {{nan, nan, nan}, 300.0, 400.0},
+        {{inf, -inf, inf}, 300.0, 400.0},
+    };
+    std::size_t run = 0;
+    for (const auto& c : cases) {
+        GraphPane pane(platform_, languageFile());
+        confirm();
+        plot(pane, {0.0f, 0.5f, 1.0f}, c.y);
+        EXPECT_EQ(proposal(run), std::make_pair(c.proposedMin, c.proposedMax)) << "case " << run;
+        EXPECT_EQ(pane.ymin, static_cast<float>(c.proposedMin));
+        EXPECT_EQ(pane.ymax, static_cast<float>(c.proposedMax));
+        ++run;
+    }
+    EXPECT_TRUE(platform_.callsNamed("messageBox").empty()) << "every proposal was accepted";
+}
 
 TEST_F(GraphPaneTest, ConfirmingEqualLimitsDrawsTheAxesFromOneBelow) {
     GraphPane pane(platform_, languageFile());

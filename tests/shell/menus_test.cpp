@@ -53,6 +53,8 @@ const std::vector<Item> kMenuBar{
     {3, 18, nullptr, nullptr},
     {3, 19, "Pr&int Screen", "&Imprimir Tela"},
     {3, 20, nullptr, nullptr},
+    {3, 21, "Save Results &As…", "Salvar &Resultados Como…"},
+    {3, 22, nullptr, nullptr},
     {4, 0, "&Preferences", "&Preferências"},
     {4, 1, "&Color of the Graphs", "&Cor dos Gráficos"},
     {4, 2, nullptr, nullptr},
@@ -306,13 +308,129 @@ TEST_F(ProgramDirectoryTest, ExitDeletesTheWorkingCaseAndTheFifteenResultFiles) 
     writeFile(file("idioma"), " 2\n");
 
     std::filesystem::current_path(std::filesystem::temp_directory_path());
+    platform.expectMessageBox(platform::kAnswerNo,
+                              std::string(shell->text(Text::KeepResultsQuestion)), "Attention",
+                              platform::kMessageYesNo);
     platform.chooseMenuItem(1, 5);
+    platform.verifyScriptDone();
     for (const auto& name : deleted) EXPECT_FALSE(fileExists(file(name))) << name;
     EXPECT_TRUE(fileExists(file("Média.txt")));
     EXPECT_TRUE(fileExists(file("idioma")));
     EXPECT_TRUE(platform.closeRequested());
     EXPECT_EQ(std::filesystem::canonical(std::filesystem::current_path()),
               std::filesystem::canonical(directory()));
+}
+
+// Leaving deletes the results, so Exit offers to keep a copy first; the
+// same copy is Results > Save Results As. Whatever goes wrong, nothing is
+// deleted and the program stays.
+class KeepResultsTest : public ProgramDirectoryTest {
+protected:
+    void SetUp() override {
+        ProgramDirectoryTest::SetUp();
+        elsewhere_ = directory() / "elsewhere";
+        std::filesystem::create_directories(elsewhere_);
+        shell_ = startedShell();
+        for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt", "Unsteady.txt"}) {
+            writeFile(file(name), std::string(name) + " of this run\n");
+        }
+        writeFile(file("my-case.txt"), "1\n 10\n");
+        shell_->setSavedCaseSource([this] { return file("my-case.txt"); });
+    }
+    std::string say(Text text) const { return std::string(shell_->text(text)); }
+    void expectQuestion(int answer) {
+        platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), "Attention",
+                                  platform::kMessageYesNo);
+    }
+    bool everythingStillHere() const {
+        for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt", "Unsteady.txt"}) {
+            if (readFile(file(name)) != std::string(name) + " of this run\n") return false;
+        }
+        return true;
+    }
+
+    std::filesystem::path elsewhere_;
+    std::unique_ptr<Shell> shell_;
+};
+
+TEST_F(KeepResultsTest, ExitCopiesTheResultsAndTheSavedCaseThenLeaves) {
+    expectQuestion(platform::kAnswerYes);
+    platform.expectFolder(utf8(elsewhere_));
+    platform.chooseMenuItem(1, 5);
+    platform.verifyScriptDone();
+    for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt", "Unsteady.txt"}) {
+        EXPECT_EQ(readFile(elsewhere_ / name), std::string(name) + " of this run\n") << name;
+        EXPECT_FALSE(fileExists(file(name))) << name;
+    }
+    EXPECT_EQ(readFile(elsewhere_ / "my-case.txt"), "1\n 10\n");
+    EXPECT_FALSE(fileExists(elsewhere_ / "West.txt")) << "only the files that exist";
+    EXPECT_TRUE(platform.closeRequested());
+}
+
+TEST_F(KeepResultsTest, ExitStaysWithEverythingWhenTheCopyIsNotMade) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> folder;  // the folder dialog's answer
+        std::optional<Text> message;        // what the user is told
+    };
+    const Case cases[] = {
+        {"cancelled", std::nullopt, std::nullopt},
+        {"the program folder itself", utf8(directory()), Text::ResultsAlreadyInFolder},
+        {"a folder that does not exist", utf8(directory() / "gone" / "deeper"),
+         Text::ResultsCopyFailed},
+    };
+    for (const Case& c : cases) {
+        expectQuestion(platform::kAnswerYes);
+        platform.expectFolder(c.folder);
+        if (c.message) {
+            platform.expectMessageBox(platform::kAnswerOk);
+        }
+        platform.clearRecords();
+        platform.chooseMenuItem(1, 5);
+        platform.verifyScriptDone();
+        EXPECT_FALSE(platform.closeRequested()) << c.name;
+        EXPECT_TRUE(everythingStillHere()) << c.name;
+        const auto boxes = platform.callsNamed("messageBox");
+        ASSERT_EQ(boxes.size(), c.message ? 2u : 1u) << c.name;
+        if (c.message == Text::ResultsCopyFailed) {
+            EXPECT_EQ(boxes.back().texts[0], "\"Data.txt\" could not be written in the folder \"" +
+                                                 *c.folder + "\". Nothing was deleted.");
+        } else if (c.message) {
+            EXPECT_EQ(boxes.back().texts[0], say(*c.message));
+        }
+    }
+}
+
+TEST_F(KeepResultsTest, ExitWithoutResultsAsksNothing) {
+    for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt"}) {
+        std::filesystem::remove(file(name));
+    }
+    platform.chooseMenuItem(1, 5);
+    EXPECT_TRUE(platform.callsNamed("messageBox").empty());
+    EXPECT_TRUE(platform.closeRequested());
+}
+
+TEST_F(KeepResultsTest, SaveResultsAsCopiesInTheUsersLanguageAndStays) {
+    writeFile(file("idioma"), " 1\n");
+    platform::ScriptedPlatform local;
+    Shell portuguese(local, DataFolders({buildDataFolder()}));
+    portuguese.buildMenus();
+    ASSERT_TRUE(portuguese.startUp());
+    writeFile(file("Permanente.txt"), "perfil\n");
+    local.expectFolder(utf8(elsewhere_));
+    local.expectMessageBox(
+        platform::kAnswerOk,
+        "Os arquivos de resultados foram copiados para a pasta \"" + utf8(elsewhere_) + "\".",
+        "Atenção", platform::kMessageOk);
+    portuguese.showRunFinished();
+    local.chooseMenuItem(3, 21);
+    local.verifyScriptDone();
+    EXPECT_EQ(readFile(elsewhere_ / pathOf("Permanente.txt")), "perfil\n");
+    EXPECT_TRUE(fileExists(file("Permanente.txt")));
+    EXPECT_FALSE(local.closeRequested());
+    const auto folders = local.callsNamed("chooseFolder");
+    ASSERT_EQ(folders.size(), 1u);
+    EXPECT_EQ(folders[0].texts[0], "Salvar Resultados Como");
 }
 
 // ------------------------------------------------------------- information

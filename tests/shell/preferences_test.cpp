@@ -303,8 +303,8 @@ TEST_F(ProgramDirectoryTest, ChoosingTheCurrentLanguageStillRewritesTheMenus) {
     platform.clearRecords();
     platform.expectDialog(language::kTemplate).press(platform::kButtonOk);
     platform.chooseMenuItem(4, 3);
-    // Every item that has a text: 5 titles and 23 entries.
-    EXPECT_EQ(platform.callsNamed("setMenuItemText").size(), 28u);
+    // Every item that has a text: 5 titles and 24 entries.
+    EXPECT_EQ(platform.callsNamed("setMenuItemText").size(), 29u);
     EXPECT_EQ(platform.callsNamed("renameFile").size(), 8u);
     EXPECT_EQ(platform.callsNamed("setAboutText").size(), 1u);
     EXPECT_EQ(readIntegerSetting(file("idioma")), 2);

@@ -113,7 +113,9 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
         Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
         Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
         Text::EastTemperatureLine, Text::EastFluxLine, Text::EastConvectionLine,
-        Text::ConvectionTinfPart};
+        Text::ConvectionTinfPart,
+        // keeping the results
+        Text::ResultsCopyFailed, Text::ResultsCopied};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         const bool marked = textFor(id, Language::English).find("{}") != std::string_view::npos;

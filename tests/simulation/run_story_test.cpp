@@ -435,6 +435,51 @@ TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
 }
 
+// K = 0 everywhere makes every face conductance 0/0: the temperatures are
+// NaN, which must count as out of range rather than pass both comparisons.
+TEST_F(RunStoryTest, NotANumberIsOutOfRange) {
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.K = "0";
+    writeCase(c);
+    platform.expectMessageBox(kAnswerYes, say(Text::RangeHighQuestion), {},
+                              platform::kMessageYesNo);
+    std::unique_ptr<SimulationRun> run;
+    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    platform.verifyScriptDone();
+    EXPECT_TRUE(std::isnan(run->temperatures()[3]));
+    EXPECT_FALSE(fileExists(file("Steady.txt")));
+}
+
+// The computing time is what the machine spent, not what the student took
+// to answer: here every message box and dialog keeps the user 20 s, and
+// the scripted clock moves only then.
+TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
+    startShell();
+    platform.setUserResponseSeconds(20.0);
+    CaseFileContent steady = steadyCase();
+    steady.K = "1+0.01*T";  // the iteration notice comes inside the timed passes
+    CaseFileContent transient = unsteadyCase();
+    transient.Nst = 3;  // the steady-state question comes between the end readings
+    for (const CaseFileContent& c : {steady, transient}) {
+        writeCase(c);
+        if (c.state == 1) {
+            platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice));
+            expectScale();
+        } else {
+            expectScale();
+            platform.expectMessageBox(kAnswerYes, say(Text::IncludeSteadyQuestion));
+            platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
+            expectScale();
+        }
+        expectInspect();
+        std::unique_ptr<SimulationRun> run;
+        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+        platform.verifyScriptDone();
+        EXPECT_NEAR(run->computingSeconds(), 0.0, 1e-9) << "state " << c.state;
+    }
+}
+
 // ----------------------------------------------- numeric errors and cancel
 
 TEST_F(RunStoryTest, SquareRootOfANegativeTemperatureStopsTheRunThroughTheHook) {
