@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
@@ -83,6 +84,10 @@ std::filesystem::path workFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "calorvia-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(workFolder(), ignored);
+        });
         return std::filesystem::path(pattern);
     }();
     return folder;
@@ -104,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     platform.setRecording(false);
     platform.setDrawingSink(&budget);
 
-    shell::Shell shell(platform, shell::DataFolders({}));
+    shell::Shell shell(platform, shell::DataFolders(std::vector<std::filesystem::path>{}));
     shell.buildMenus();
     if (!shell.startUp()) return 0;
     state = &shell.state();
