@@ -1,7 +1,6 @@
 #include "interpreter/interpreter.h"
 
 #include <algorithm>
-#include <array>
 #include <cstddef>
 #include <limits>
 #include <optional>
@@ -17,11 +16,6 @@ constexpr std::size_t TokenWidth = 255;
 constexpr std::size_t VariableNameWidth = 10;
 
 constexpr std::string_view OperatorCharacters = "+-*/^()";
-
-// Function names in code order: name i has code FirstFunction + i.
-constexpr std::array<std::string_view, 21> FunctionNames{
-    "sin",  "cos", "tan",   "asin", "acos",  "atan", "sinh", "cosh", "tanh", "sind", "cosd",
-    "tand", "log", "log10", "nint", "anint", "aint", "exp",  "sqrt", "abs",  "floor"};
 
 bool isOperator(char c) {
     return OperatorCharacters.find(c) != std::string_view::npos;
@@ -161,13 +155,11 @@ private:
 
     // FUNCTIONS = function-name BRACKETS | BRACKETS
     void functions() {
-        for (std::size_t i = 0; i < FunctionNames.size(); ++i) {
-            if (lookAheadIs(FunctionNames[i])) {
-                advance();
-                brackets();
-                if (!failed_) emit(code::FirstFunction + static_cast<std::int32_t>(i));
-                return;
-            }
+        if (const std::optional<std::int32_t> function = code::ofFunction(lookAhead())) {
+            advance();
+            brackets();
+            if (!failed_) emit(*function);
+            return;
         }
         brackets();
     }
@@ -330,7 +322,8 @@ double Interpreter::EVALUATE(std::span<const double> values) {
                     stack[height++] =
                         values[static_cast<std::size_t>(instruction - code::FirstVariable)];
                 } else {
-                    stack[height - 1] = applyFunction(instruction, stack[height - 1], hook_);
+                    const auto row = static_cast<std::size_t>(instruction - code::FirstFunction);
+                    stack[height - 1] = applyFunction(row, stack[height - 1], hook_);
                 }
                 break;
         }

@@ -3,13 +3,16 @@
 // code list with its constants; EVALUATE runs that code for one set of
 // variable values with no allocation; DESTROYFUNC releases it.
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "interpreter/function_table.h"
 #include "interpreter/math_functions.h"
 
 namespace calorvia::interpreter {
@@ -32,9 +35,17 @@ inline constexpr std::int32_t Subtract = 4;
 inline constexpr std::int32_t Multiply = 5;
 inline constexpr std::int32_t Divide = 6;
 inline constexpr std::int32_t Power = 7;
-inline constexpr std::int32_t FirstFunction = 8;   // "sin"
-inline constexpr std::int32_t LastFunction = 28;   // "floor"
-inline constexpr std::int32_t FirstVariable = 29;  // 28 + k pushes variable k
+inline constexpr std::int32_t FirstFunction = 8;  // row i of FormulaFunctions is FirstFunction + i
+// FirstVariable + k - 1 pushes variable k: the variables follow the last function.
+inline constexpr std::int32_t FirstVariable =
+    FirstFunction + static_cast<std::int32_t>(FormulaFunctions.size());
+
+// The code of a function name, if it is one.
+constexpr std::optional<std::int32_t> ofFunction(std::string_view name) {
+    const std::optional<std::size_t> row = findFunction(name);
+    if (!row) return std::nullopt;
+    return FirstFunction + static_cast<std::int32_t>(*row);
+}
 }  // namespace code
 
 class Interpreter {

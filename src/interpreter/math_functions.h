@@ -4,8 +4,10 @@
 // application shows it and requests a cancel); the computation goes on with
 // the library's substitute value.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace calorvia::interpreter {
@@ -23,8 +25,30 @@ enum class MathErrorKind : std::int32_t {
 // "pow", ...) and the kind of failure.
 using MathErrorHook = std::function<void(std::string_view functionName, MathErrorKind kind)>;
 
-// Applies function code 8..28 (sin ... floor) to the argument.
-double applyFunction(std::int32_t code, double argument, const MathErrorHook& hook);
+// The value of one call (the library's substitute after a failure) and the
+// failure found, if any.
+struct FunctionOutcome {
+    double value;
+    std::optional<MathErrorKind> failure = std::nullopt;
+};
+
+// When a result counts as an underflow, for a call without another failure.
+enum class Underflow : std::uint8_t {
+    Never,            // the result is a whole number or exact
+    Subnormal,        // a finite subnormal result
+    ZeroOrSubnormal,  // a result 0 or subnormal from a finite argument
+};
+
+// One function of the formula language; the rows are in function_table.h.
+struct FormulaFunction {
+    std::string_view name;  // as written in a formula, and as reported
+    FunctionOutcome (*apply)(double argument);
+    Underflow underflow;
+};
+
+// Applies the function of row `row` of FormulaFunctions; at most one failure
+// is reported, under its name, and the value is returned whatever the hook does.
+double applyFunction(std::size_t row, double argument, const MathErrorHook& hook);
 
 // Code 7: base raised to the exponent.
 double power(double base, double exponent, const MathErrorHook& hook);

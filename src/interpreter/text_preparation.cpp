@@ -1,9 +1,9 @@
 #include "interpreter/text_preparation.h"
 
-#include <array>
 #include <cstddef>
 #include <string_view>
 
+#include "interpreter/function_table.h"
 #include "text/fixed_text.h"
 
 // Positions below are 1-based, as in the definitions of the three operations:
@@ -28,79 +28,19 @@ char lowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-// What may follow a function name for the name to count as used correctly.
-enum class Follower {
-    OpeningOnly,   // "("
-    OpeningOrDh,   // "(", "d" or "h": sin, cos, tan also begin sind, sinh, ...
-    OpeningOrTen,  // "(" or "10": log also begins log10
-};
-
-struct FunctionName {
-    std::string_view name;
-    Follower follower;
-};
-
-constexpr std::array<FunctionName, 3> FiveLetterNames{{
-    {"log10", Follower::OpeningOnly},
-    {"anint", Follower::OpeningOnly},
-    {"floor", Follower::OpeningOnly},
-}};
-
-constexpr std::array<FunctionName, 12> FourLetterNames{{
-    {"asin", Follower::OpeningOnly},
-    {"acos", Follower::OpeningOnly},
-    {"atan", Follower::OpeningOnly},
-    {"sinh", Follower::OpeningOnly},
-    {"cosh", Follower::OpeningOnly},
-    {"tanh", Follower::OpeningOnly},
-    {"sind", Follower::OpeningOnly},
-    {"cosd", Follower::OpeningOnly},
-    {"tand", Follower::OpeningOnly},
-    {"nint", Follower::OpeningOnly},
-    {"aint", Follower::OpeningOnly},
-    {"sqrt", Follower::OpeningOnly},
-}};
-
-constexpr std::array<FunctionName, 6> ThreeLetterNames{{
-    {"sin", Follower::OpeningOrDh},
-    {"cos", Follower::OpeningOrDh},
-    {"tan", Follower::OpeningOrDh},
-    {"log", Follower::OpeningOrTen},
-    {"exp", Follower::OpeningOnly},
-    {"abs", Follower::OpeningOnly},
-}};
-
-// The follow check at j: blanks are skipped; the name is misused when the
-// text ends there (j >= L) or an unaccepted character follows.
+// The follow check of a function name ending before position j: blanks are
+// skipped; the name is misused when the text ends there (j >= L) or when
+// neither "(" nor the rest of a longer function name follows (sin: "d" of
+// sind, "h" of sinh; log: "10" of log10).
 bool followIsAccepted(const std::string& text, std::size_t j, std::size_t length,
-                      Follower follower) {
+                      std::string_view name) {
     while (j <= text.size() && charAt(text, j) == ' ') ++j;
     if (j >= length) return false;
-    const char c = charAt(text, j);
-    if (c == '(') return true;
-    switch (follower) {
-        case Follower::OpeningOnly:
-            return false;
-        case Follower::OpeningOrDh:
-            return c == 'd' || c == 'h';
-        case Follower::OpeningOrTen:
-            return startsAt(text, j, "10");
-    }
-    return false;
-}
-
-// True when some name of the list, found at any position 1..L-(n-1), fails
-// its follow check.
-template <std::size_t Count>
-bool misusesName(const std::string& text, std::size_t length,
-                 const std::array<FunctionName, Count>& names, std::size_t nameLength) {
-    if (length < nameLength) return false;
-    for (std::size_t i = 1; i + nameLength - 1 <= length; ++i) {
-        for (const FunctionName& entry : names) {
-            if (startsAt(text, i, entry.name) &&
-                !followIsAccepted(text, i + nameLength, length, entry.follower)) {
-                return true;
-            }
+    if (charAt(text, j) == '(') return true;
+    for (const FormulaFunction& longer : FormulaFunctions) {
+        if (longer.name.size() > name.size() && longer.name.starts_with(name) &&
+            startsAt(text, j, longer.name.substr(name.size()))) {
+            return true;
         }
     }
     return false;
@@ -158,10 +98,16 @@ void IDENTIFICA(std::string& text) {
     const std::size_t length = text::textLength(text);
     for (std::size_t i = 0; i < length; ++i) text[i] = lowerAscii(text[i]);
 
-    if (misusesName(text, length, FiveLetterNames, 5) ||
-        misusesName(text, length, FourLetterNames, 4) ||
-        misusesName(text, length, ThreeLetterNames, 3)) {
-        text = "erro";
+    // Every name at every position 1..L, also inside longer words: the "sin"
+    // of "asin(" passes because "(" follows it.
+    for (std::size_t i = 1; i <= length; ++i) {
+        for (const FormulaFunction& function : FormulaFunctions) {
+            if (startsAt(text, i, function.name) &&
+                !followIsAccepted(text, i + function.name.size(), length, function.name)) {
+                text = "erro";
+                return;
+            }
+        }
     }
 }
 

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "interpreter/function_table.h"
 #include "interpreter/property_text.h"
 
 namespace calorvia::interpreter {
@@ -15,6 +19,33 @@ namespace {
 using Codes = std::vector<std::int32_t>;
 using Constants = std::vector<double>;
 using Names = std::vector<std::string>;
+
+// Codes 1 to 7 are fixed: a constant, the sign change and + - * / ^. The
+// functions and the variables are named.
+constexpr std::int32_t X = code::FirstVariable;  // variable 1; variable k is X + k - 1
+std::int32_t fn(std::string_view name) {
+    return code::ofFunction(name).value();
+}
+
+Codes codesOf(const Interpreter& interpreter) {
+    return {interpreter.codes().begin(), interpreter.codes().end()};
+}
+Constants constantsOf(const Interpreter& interpreter) {
+    return {interpreter.constants().begin(), interpreter.constants().end()};
+}
+
+// The functions keep the codes 8, 9, ... in the documented order; a new
+// function is appended, and the variables follow the last one.
+TEST(InitTest, KeepsTheDocumentedFunctionCodes) {
+    const std::vector<std::string_view> documented{
+        "sin",  "cos", "tan",   "asin", "acos",  "atan", "sinh", "cosh", "tanh", "sind", "cosd",
+        "tand", "log", "log10", "nint", "anint", "aint", "exp",  "sqrt", "abs",  "floor"};
+    ASSERT_GE(FormulaFunctions.size(), documented.size());
+    for (std::size_t i = 0; i < documented.size(); ++i) {
+        EXPECT_EQ(code::ofFunction(documented[i]), 8 + static_cast<std::int32_t>(i))
+            << documented[i];
+    }
+}
 
 struct Compilation {
     std::string formula;
@@ -25,36 +56,35 @@ struct Compilation {
 
 TEST(InitTest, CompilesToPostfixCodesAndConstants) {
     const std::vector<Compilation> table{
-        {"2*z+1", {"z"}, {1, 29, 5, 1, 3}, {2, 1}},
-        {"-z^2", {"z"}, {29, 1, 7, 2}, {2}},
+        {"2*z+1", {"z"}, {1, X, 5, 1, 3}, {2, 1}},
+        {"-z^2", {"z"}, {X, 1, 7, 2}, {2}},
         {"2^(-1)", {"z"}, {1, 1, 2, 7}, {2, 1}},
-        {"1+0.01*z^2", {"z"}, {1, 1, 29, 1, 7, 5, 3}, {1, 0.01, 2}},
-        {"x-x-x", {"x"}, {29, 29, 4, 29, 4}, {}},
-        {"x-(x-x)", {"x"}, {29, 29, 29, 4, 4}, {}},
-        {"x/x*x", {"x"}, {29, 29, 6, 29, 5}, {}},
+        {"1+0.01*z^2", {"z"}, {1, 1, X, 1, 7, 5, 3}, {1, 0.01, 2}},
+        {"x-x-x", {"x"}, {X, X, 4, X, 4}, {}},
+        {"x-(x-x)", {"x"}, {X, X, X, 4, 4}, {}},
+        {"x/x*x", {"x"}, {X, X, 6, X, 5}, {}},
         {"2--3", {"x"}, {1, 1, 2, 4}, {2, 3}},
         {"2*-3", {"x"}, {1, 1, 2, 5}, {2, 3}},
-        {"+x", {"x"}, {29}, {}},
-        {"((x))", {"x"}, {29}, {}},
-        {"exp(x)^sqrt(x)", {"x"}, {29, 25, 29, 26, 7}, {}},
-        {"sin(cos(x))*floor(x)", {"x"}, {29, 9, 8, 29, 28, 5}, {}},
-        {"a*b-c", {"a", "b", "c"}, {29, 30, 5, 31, 4}, {}},
-        {"1.5E-3*X", {"x"}, {1, 29, 5}, {1.5e-3}},
-        {"1 000 * x", {"x"}, {1, 29, 5}, {1000}},  // every blank is removed
-        {"S IN(x)", {"x"}, {29, 8}, {}},
-        {"2 ** x", {"x"}, {1, 29, 7}, {2}},
-        {"z", {"z         "}, {29}, {}},  // names are blank-padded to 10
-        {"temperatur", {"temperature"}, {29}, {}},
-        {"x" + std::string(300, ' ') + "+1", {"x"}, {29}, {}},  // cut at 256 first
+        {"+x", {"x"}, {X}, {}},
+        {"((x))", {"x"}, {X}, {}},
+        {"exp(x)^sqrt(x)", {"x"}, {X, fn("exp"), X, fn("sqrt"), 7}, {}},
+        {"sin(cos(x))*floor(x)", {"x"}, {X, fn("cos"), fn("sin"), X, fn("floor"), 5}, {}},
+        {"a*b-c", {"a", "b", "c"}, {X, X + 1, 5, X + 2, 4}, {}},
+        {"1.5E-3*X", {"x"}, {1, X, 5}, {1.5e-3}},
+        {"1 000 * x", {"x"}, {1, X, 5}, {1000}},  // every blank is removed
+        {"S IN(x)", {"x"}, {X, fn("sin")}, {}},
+        {"2 ** x", {"x"}, {1, X, 7}, {2}},
+        {"z", {"z         "}, {X}, {}},  // names are blank-padded to 10
+        {"temperatur", {"temperature"}, {X}, {}},
+        {"x" + std::string(300, ' ') + "+1", {"x"}, {X}, {}},  // cut at 256 first
     };
     for (const Compilation& row : table) {
         SCOPED_TRACE("formula \"" + row.formula + "\"");
         Interpreter interpreter;
         ScopedFormula release(interpreter);
         EXPECT_EQ(interpreter.INIT(row.formula, row.variables), StatusOk);
-        EXPECT_EQ(Codes(interpreter.codes().begin(), interpreter.codes().end()), row.codes);
-        EXPECT_EQ(Constants(interpreter.constants().begin(), interpreter.constants().end()),
-                  row.constants);
+        EXPECT_EQ(codesOf(interpreter), row.codes);
+        EXPECT_EQ(constantsOf(interpreter), row.constants);
     }
 }
 
@@ -182,10 +212,8 @@ TEST(EvaluateTest, EvaluatesPreparedPropertyTexts) {
     };
     Interpreter interpreter;
     ASSERT_EQ(interpreter.INIT(prepare("2*t+1"), {"z"}), StatusOk);
-    EXPECT_EQ(Codes(interpreter.codes().begin(), interpreter.codes().end()),
-              (Codes{1, 29, 5, 1, 3}));
-    EXPECT_EQ(Constants(interpreter.constants().begin(), interpreter.constants().end()),
-              (Constants{2, 1}));
+    EXPECT_EQ(codesOf(interpreter), (Codes{1, X, 5, 1, 3}));
+    EXPECT_EQ(constantsOf(interpreter), (Constants{2, 1}));
     EXPECT_EQ(interpreter.EVALUATE(std::vector{300.0}), 601.0);
     interpreter.DESTROYFUNC();
 
@@ -207,16 +235,16 @@ TEST(EvaluateTest, LeavesTheCompiledFormulaUntouchedOverManyCalls) {
     Interpreter interpreter;
     ScopedFormula release(interpreter);
     ASSERT_EQ(interpreter.INIT("2*x+sqrt(x)-x^2/4", {"x"}), StatusOk);
-    const Codes codes(interpreter.codes().begin(), interpreter.codes().end());
-    const Constants constants(interpreter.constants().begin(), interpreter.constants().end());
+    const Codes codes = codesOf(interpreter);
+    const Constants constants = constantsOf(interpreter);
     const auto* codeStorage = interpreter.codes().data();
     for (int i = 0; i < 5000; ++i) {
         const double x = 0.25 * i;
         ASSERT_EQ(interpreter.EVALUATE(std::vector{x}), 2 * x + std::sqrt(x) - x * x / 4);
     }
     EXPECT_EQ(interpreter.codes().data(), codeStorage);
-    EXPECT_EQ(Codes(interpreter.codes().begin(), interpreter.codes().end()), codes);
-    EXPECT_EQ(Constants(interpreter.constants().begin(), interpreter.constants().end()), constants);
+    EXPECT_EQ(codesOf(interpreter), codes);
+    EXPECT_EQ(constantsOf(interpreter), constants);
 }
 
 TEST(LifecycleTest, ReleasingDropsTheFormulaAndResetsTheStatus) {
