@@ -56,10 +56,10 @@ SimulationCase steelSlab() {
     c.Sc = constant(1.0E6);
     c.Sp = constant(0.0);
     c.Delt_t = 1.0;
-    c.west.type = boundary::Convection;
+    c.west.type = BoundaryType::Convection;
     c.west.h = 25.0;
     c.west.Tinf = 20.0;
-    c.east.type = boundary::Temperature;
+    c.east.type = BoundaryType::Temperature;
     c.east.T = 100.0;
     return c;
 }

@@ -339,7 +339,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         }
     }
     const auto& loaded = run.loadedCase();
-    const bool transient = loaded && loaded->simulationCase.state == simulation::state::Unsteady;
+    const bool transient = loaded && loaded->simulationCase.state == simulation::CaseState::Unsteady;
     out << "Scheme: " << schemeName(run.scheme()) << '\n';
     if (transient) {
         out << "Steps: " << run.stepsMarched() << '\n';

@@ -32,14 +32,17 @@ void printProperty(const char* name, const simulation::PropertyExpression& p) {
 void printBoundary(const char* side, const simulation::BoundaryCondition& b) {
     std::cout << "  " << side << ": ";
     switch (b.type) {
-        case simulation::boundary::Temperature: std::cout << "temperature T = " << b.T; break;
-        case simulation::boundary::Flux: std::cout << "flux Phi = " << b.Phi; break;
-        case simulation::boundary::Convection:
-            std::cout << "convection h = " << b.h << ", Tinf = " << b.Tinf;
-            break;
-        default: std::cout << "unknown type " << b.type; break;
+        case simulation::BoundaryType::Temperature:
+            std::cout << "temperature T = " << b.T << '\n';
+            return;
+        case simulation::BoundaryType::Flux:
+            std::cout << "flux Phi = " << b.Phi << '\n';
+            return;
+        case simulation::BoundaryType::Convection:
+            std::cout << "convection h = " << b.h << ", Tinf = " << b.Tinf << '\n';
+            return;
     }
-    std::cout << '\n';
+    std::cout << "unknown type " << simulation::fileNumber(b.type) << '\n';
 }
 
 void printCase(const simulation::LoadedCase& loaded) {
@@ -48,9 +51,12 @@ void printCase(const simulation::LoadedCase& loaded) {
     printProperty("K", c.K);
     printProperty("Sc", c.Sc);
     printProperty("Sp", c.Sp);
-    std::cout << "  state = " << c.state << (c.state == 1 ? " (steady)" : " (unsteady)") << '\n'
-              << "  method = " << c.method << (c.method == 1 ? " (Gauss-Sidel)" : " (Tab. LU)")
-              << '\n';
+    const bool steady = c.state == simulation::CaseState::Steady;
+    const bool gaussSidel = c.method == simulation::SolutionMethod::GaussSeidel;
+    std::cout << "  state = " << simulation::fileNumber(c.state)
+              << (steady ? " (steady)" : " (unsteady)") << '\n'
+              << "  method = " << simulation::fileNumber(c.method)
+              << (gaussSidel ? " (Gauss-Sidel)" : " (Tab. LU)") << '\n';
     if (c.hasTransientBlock()) {
         printProperty("Ti", c.Ti);
         printProperty("Rho", c.Rho);

@@ -97,14 +97,14 @@ std::optional<Text> validate(BoundaryEntry& boundary, const SideTexts& texts) {
     if (!tBlank) {
         const auto T = prepareAndRead(boundary.T);
         if (!T) return texts.tUnreadable;
-        boundary.type = 1;
+        boundary.type = simulation::BoundaryType::Temperature;
         boundary.TValue = *T;
         return std::nullopt;
     }
     if (!phiBlank) {
         const auto Phi = prepareAndRead(boundary.Phi);
         if (!Phi) return texts.phiUnreadable;
-        boundary.type = 2;
+        boundary.type = simulation::BoundaryType::Flux;
         boundary.PhiValue = *Phi;
         return std::nullopt;
     }
@@ -114,7 +114,7 @@ std::optional<Text> validate(BoundaryEntry& boundary, const SideTexts& texts) {
     if (!(*h > 0.0)) return Text::ConvectiveCoefficientNotPositive;
     const auto Tinf = prepareAndRead(boundary.Tinf);
     if (!Tinf) return texts.tinfUnreadable;
-    boundary.type = 3;
+    boundary.type = simulation::BoundaryType::Convection;
     boundary.hValue = *h;
     boundary.TinfValue = *Tinf;
     return std::nullopt;

@@ -20,15 +20,19 @@ enum class WizardMode : std::int32_t { New = 1, Edit = 2 };
 inline constexpr std::size_t NumberEntryWidth = 50;
 inline constexpr std::size_t PropertyEntryWidth = 256;
 
+// "Not chosen yet": a boundary type before its step was accepted, a state
+// before the student picked one.
+inline constexpr simulation::BoundaryType NoBoundaryType{};
+inline constexpr simulation::CaseState NoStateChosen{};
+
 // One boundary: the four texts of its dialog, the type inferred from them
-// (1 temperature, 2 flux, 3 convection; 0 before the step was accepted) and
-// the values of that type.
+// (NoBoundaryType before the step was accepted) and the values of that type.
 struct BoundaryEntry {
     std::string T;
     std::string Phi;
     std::string h;
     std::string Tinf;
-    std::int32_t type = 0;
+    simulation::BoundaryType type = NoBoundaryType;
     double TValue = 0.0;
     double PhiValue = 0.0;
     double hValue = 0.0;
@@ -61,15 +65,17 @@ struct CaseEntry {
     double LxValue = 0.0;
     std::int32_t NValue = 0;
     double uValue = 0.0;
-    std::int32_t state = 0;   // 0 none chosen, 1 steady, 2 unsteady
-    std::int32_t method = 0;  // 1 Gauss-Sidel, 2 tab. LU
+    simulation::CaseState state = NoStateChosen;
+    simulation::SolutionMethod method{};
     double Delt_tValue = 0.0;
     std::int32_t NstValue = 0;
     std::int32_t NoValue = 0;
 
     // A steady case without velocity has no transient data: step 2 is
     // skipped and the case files hold no transient block.
-    bool hasTransientData() const { return state == 2 || uValue > 0.0; }
+    bool hasTransientData() const {
+        return state == simulation::CaseState::Unsteady || uValue > 0.0;
+    }
 
     // The twenty texts blank, the three choices cleared, no state.
     void blank();

@@ -35,28 +35,26 @@ private:
 bool readBoundary(LineCursor& in, BoundaryEntry& boundary) {
     const auto type = in.integer();
     if (!type) return false;
-    boundary.type = *type;
+    boundary.type = simulation::fromFileNumber<simulation::BoundaryType>(*type);
     std::optional<std::string> first;
     std::optional<std::string> second;
-    switch (*type) {
-        case 1:
+    switch (boundary.type) {
+        case simulation::BoundaryType::Temperature:
             if (!(first = in.text(NumberEntryWidth))) return false;
             boundary.T = *first;
-            break;
-        case 2:
+            return true;
+        case simulation::BoundaryType::Flux:
             if (!(first = in.text(NumberEntryWidth))) return false;
             boundary.Phi = *first;
-            break;
-        case 3:
+            return true;
+        case simulation::BoundaryType::Convection:
             if (!(first = in.text(NumberEntryWidth))) return false;
             if (!(second = in.text(NumberEntryWidth))) return false;
             boundary.h = *first;
             boundary.Tinf = *second;
-            break;
-        default:
-            break;  // an unknown type has no value lines
+            return true;
     }
-    return true;
+    return true;  // an unknown type has no value lines
 }
 
 struct Pass {
@@ -86,7 +84,9 @@ Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocit
     e.Sc = *Sc;
     e.Sp = *Sp;
 
-    const bool transient = *state == 2 || provisionalVelocityPositive;
+    const auto caseState = simulation::fromFileNumber<simulation::CaseState>(*state);
+    const bool transient =
+        caseState == simulation::CaseState::Unsteady || provisionalVelocityPositive;
     std::optional<std::int32_t> Nst;
     std::optional<std::int32_t> No;
     if (transient) {
@@ -112,11 +112,11 @@ Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocit
     // The entries the file holds as integers become texts again.
     e.N = std::to_string(*N);
     e.NValue = *N;
-    e.state = *state;
-    e.method = *method;
-    e.steadyChosen = *state == 1;
-    e.unsteadyChosen = *state != 1;
-    e.gaussSidelChosen = *method == 1;
+    e.state = caseState;
+    e.method = simulation::fromFileNumber<simulation::SolutionMethod>(*method);
+    e.steadyChosen = caseState == simulation::CaseState::Steady;
+    e.unsteadyChosen = !e.steadyChosen;
+    e.gaussSidelChosen = e.method == simulation::SolutionMethod::GaussSeidel;
     if (transient) {
         e.Nst = std::to_string(*Nst);
         e.No = std::to_string(*No);
@@ -155,7 +155,8 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
     // velocity line, when no transient block is assumed.
     if (positive && !(pass.ok && pass.consumedEverything && pass.velocityLinePresent)) {
         Pass steady = readInLayout(lines, false);
-        if (steady.ok && steady.entry.state == 1 && !steady.velocityLinePresent) {
+        if (steady.ok && steady.entry.state == simulation::CaseState::Steady &&
+            !steady.velocityLinePresent) {
             pass = std::move(steady);
         }
     }

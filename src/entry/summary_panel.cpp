@@ -92,8 +92,10 @@ void SummaryPanel::drawGeneral(const CaseEntry& e) {
     line(kLeftColumn, kRows[2], shell::withValue(text(Text::SummaryK), trimmed(e.K)));
     line(kLeftColumn, kRows[3], shell::withValue(text(Text::SummarySc), trimmed(e.Sc)));
     line(kLeftColumn, kRows[4], shell::withValue(text(Text::SummarySp), trimmed(e.Sp)));
-    line(kLeftColumn, kRows[5], text(e.state == 2 ? Text::SummaryUnsteady : Text::SummarySteady));
-    const bool gaussSidel = e.method == 1;
+    line(kLeftColumn, kRows[5],
+         text(e.state == simulation::CaseState::Unsteady ? Text::SummaryUnsteady
+                                                         : Text::SummarySteady));
+    const bool gaussSidel = e.method == simulation::SolutionMethod::GaussSeidel;
     line(kLeftColumn, kRows[6],
          text(gaussSidel ? Text::SummaryGaussSidelVelocity : Text::SummaryTabLuVelocity));
     line(gaussSidel ? kVelocityAfterGaussSidel : kVelocityAfterTabLu, kRows[6], trimmed(e.u));
@@ -120,20 +122,19 @@ void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature,
     beginText();
     std::string shown;
     switch (b.type) {
-        case 1:
+        case simulation::BoundaryType::Temperature:
             shown = shell::withValue(text(temperature), trimmed(b.T));
             break;
-        case 2:
+        case simulation::BoundaryType::Flux:
             shown = shell::withValue(text(flux), trimmed(b.Phi));
             break;
-        case 3:
+        case simulation::BoundaryType::Convection:
             // Two parts, so that a "{}" typed into h cannot take Tinf's place.
             shown = shell::withValue(text(convection), trimmed(b.h)) +
                     shell::withValue(text(Text::ConvectionTinfPart), trimmed(b.Tinf));
             break;
-        default:
-            return;
     }
+    if (shown.empty()) return;  // no type chosen: no line
     line(x, kBoundaryRow, shown);
 }
 

@@ -110,7 +110,7 @@ Check checkGeneral(CaseEntry& e) {
     if (*u < 0.0) return Refusal{Text::UNegative};
     e.uValue = *u;
 
-    if (e.state == 0) return Refusal{Text::StateMissing};
+    if (e.state == NoStateChosen) return Refusal{Text::StateMissing};
     return std::nullopt;
 }
 
@@ -142,7 +142,7 @@ Check checkTransient(CaseEntry& e) {
     if (isBlankEntry(e.Nst)) return Refusal{Text::NstBlank};
     const auto Nst = text::readInteger(e.Nst);
     if (!Nst) return Refusal{Text::NstUnreadable};
-    if (*Nst < 2 && e.state == 2) return Refusal{Text::NstTooFew};
+    if (*Nst < 2 && e.state == simulation::CaseState::Unsteady) return Refusal{Text::NstTooFew};
     e.NstValue = *Nst;
 
     if (isBlankEntry(e.No)) return Refusal{Text::NoBlank};
@@ -235,9 +235,10 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
         e.gaussSidelChosen = platform_.controlState(dialog, g::kGaussSidelCheck);
         platform_.releaseDialog(dialog);
 
-        if (e.steadyChosen) e.state = simulation::state::Steady;
-        if (e.unsteadyChosen) e.state = simulation::state::Unsteady;
-        e.method = e.gaussSidelChosen ? simulation::method::GaussSeidel : simulation::method::TabLU;
+        if (e.steadyChosen) e.state = simulation::CaseState::Steady;
+        if (e.unsteadyChosen) e.state = simulation::CaseState::Unsteady;
+        e.method = e.gaussSidelChosen ? simulation::SolutionMethod::GaussSeidel
+                                      : simulation::SolutionMethod::TabLU;
         if (const Check refused = checkGeneral(e)) {
             context.tell(refused->message, refused->title);
             continue;
@@ -308,17 +309,16 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
 // marched in time. Either warning may send the student back to step 1.
 bool CaseEntryCommands::wantsToModify(WizardContext& context) {
     const CaseEntry& e = entry_;
-    const bool steady = e.state == simulation::state::Steady;
-    if (steady && e.west.type == simulation::boundary::Flux &&
-        e.east.type == simulation::boundary::Flux) {
+    using simulation::BoundaryType;
+    const bool steady = e.state == simulation::CaseState::Steady;
+    if (steady && e.west.type == BoundaryType::Flux && e.east.type == BoundaryType::Flux) {
         if (context.tell(Text::FluxFluxWarning, Text::AttentionTitle, platform::kMessageYesNo) ==
             platform::kAnswerYes) {
             return true;
         }
     }
     if (e.uValue > 0.0 && steady &&
-        !(e.west.type == simulation::boundary::Temperature &&
-          e.east.type == simulation::boundary::Temperature)) {
+        !(e.west.type == BoundaryType::Temperature && e.east.type == BoundaryType::Temperature)) {
         if (context.tell(Text::ConvectiveProblemWarning, Text::ConvectiveProblemTitle,
                          platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;

@@ -139,13 +139,13 @@ void GraphPane::defineScale(std::span<const float> y, const GraphBoundaries& bou
     // confirms are taken as they are.
     float proposedMin = ymin;
     float proposedMax = ymax;
-    const auto include = [&](std::int32_t type, double Tinf) {
-        if (type != 3) return;
-        if (Tinf < proposedMin) proposedMin = static_cast<float>(Tinf);
-        if (Tinf > proposedMax) proposedMax = static_cast<float>(Tinf);
+    const auto include = [&](std::optional<double> Tinf) {
+        if (!Tinf) return;
+        if (*Tinf < proposedMin) proposedMin = static_cast<float>(*Tinf);
+        if (*Tinf > proposedMax) proposedMax = static_cast<float>(*Tinf);
     };
-    include(boundaries.westType, boundaries.westTinf);
-    include(boundaries.eastType, boundaries.eastTinf);
+    include(boundaries.westTinf);
+    include(boundaries.eastTinf);
     if (proposedMax < kLowestUpperLimit) proposedMax = kLowestUpperLimit;
     if (proposedMin > kHighestLowerLimit) proposedMin = kHighestLowerLimit;
 

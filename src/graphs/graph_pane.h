@@ -17,6 +17,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -24,13 +25,11 @@
 
 namespace calorvia::graphs {
 
-// The boundary condition types of the case and, for a convective boundary
-// (type 3), its ambient temperature, which the proposed range must include.
+// The ambient temperature Tinf of each boundary that has one (a convective
+// boundary), which the proposed range must include.
 struct GraphBoundaries {
-    std::int32_t westType = 0;
-    double westTinf = 0.0;
-    std::int32_t eastType = 0;
-    double eastTinf = 0.0;
+    std::optional<double> westTinf;
+    std::optional<double> eastTinf;
 };
 
 inline constexpr std::int32_t kLinePlot = 0;

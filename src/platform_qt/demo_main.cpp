@@ -132,7 +132,7 @@ void drawDemo(Platform& platform, const std::string& languageFile) {
 
     const bool wide = size.width > 800;
     graphs::GraphPane pane(platform, languageFile);
-    graphs::GraphBoundaries boundaries{1, 0.0, 1, 0.0};
+    graphs::GraphBoundaries boundaries;
     const std::string profileTitle = "Profile (Tab. LU)";
     const int profileX0 = wide ? 10 : -10, profileY0 = wide ? 250 : 150;
 

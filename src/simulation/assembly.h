@@ -11,13 +11,8 @@
 //                   F = ((Rho(i)+Rho(i+1))/2)·((Cp(i)+Cp(i+1))/2)·u,
 //                   T_face = (T(i) + T(i+1))/2 for CDS, T(i) for Upwind
 //                   (flow from west to east);
-//   boundary faces  through the half volume, D_W = 2·K(1)/dx, D_E = 2·K(N)/dx,
-//                   and for convection the film in series,
-//                   H = 1/(1/h + dx/(2·K)); the convective flux F_W, F_E uses
-//                   the boundary volume's own Rho, Cp; it is carried at the
-//                   prescribed temperature, or at the estimate Tb of the last
-//                   step for flux and convection boundaries (Upwind carries
-//                   the east outflow at T(N)).
+//   boundary faces  through the half volume, each condition by its own rule
+//                   (boundary_condition.h).
 // With u exactly 0 every F is 0 (pure diffusion).
 //
 // The coefficients are written term by term in a fixed order, so that the
@@ -34,7 +29,7 @@ namespace calorvia::simulation {
 // Rewrites every band entry and all of b for N >= 2 volumes. Uses u, Delt_t
 // and both boundary conditions of the case, the factor f, the properties of
 // this pass (Sp holding Sp′), T° and the boundary estimates Tb_W, Tb_E. A
-// boundary of a type other than 1, 2, 3 leaves its row unwritten.
+// boundary of an unknown type leaves its row unwritten.
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
                     ConvectionScheme scheme, DiscreteSystem& system);

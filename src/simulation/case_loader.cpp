@@ -108,27 +108,25 @@ bool readBoundary(CaseFileReader& reader, BoundaryCondition& boundary) {
     const std::optional<std::int32_t> type = reader.integer();
     if (!type) return false;
     boundary = BoundaryCondition{};
-    boundary.type = *type;
+    boundary.type = fromFileNumber<BoundaryType>(*type);
     std::optional<double> value;
     switch (boundary.type) {
-        case boundary::Temperature:
+        case BoundaryType::Temperature:
             if (!(value = reader.number())) return false;
             boundary.T = *value;
-            break;
-        case boundary::Flux:
+            return true;
+        case BoundaryType::Flux:
             if (!(value = reader.number())) return false;
             boundary.Phi = *value;
-            break;
-        case boundary::Convection:
+            return true;
+        case BoundaryType::Convection:
             if (!(value = reader.number())) return false;
             boundary.h = *value;
             if (!(value = reader.number())) return false;
             boundary.Tinf = *value;
-            break;
-        default:
-            // An unknown type has no value lines; its values stay 0.0.
-            break;
+            return true;
     }
+    // An unknown type has no value lines; its values stay 0.0.
     return true;
 }
 
@@ -162,13 +160,13 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
 
     const std::optional<std::int32_t> state = reader.integer();
     if (!state) return corrupted;
-    c.state = *state;
+    c.state = fromFileNumber<CaseState>(*state);
     loaded.stateInForce = c.state;
     const std::optional<std::int32_t> method = reader.integer();
     if (!method) return corrupted;
-    c.method = *method;
+    c.method = fromFileNumber<SolutionMethod>(*method);
 
-    if (c.state == state::Unsteady || velocityOnLastLine > 0.0) {
+    if (c.state == CaseState::Unsteady || velocityOnLastLine > 0.0) {
         const std::optional<std::string> Ti = reader.textLine();
         if (!Ti || !readProperty(*Ti, PropertyVariable::Position, c.Ti)) return corrupted;
         switch (fillInitialTemperature(c, context, loaded.initialTemperature)) {
@@ -189,13 +187,13 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
         c.Delt_t = *Delt_t;
         c.Nst = *Nst;
         c.No = *No;
-        if (c.state == state::Unsteady && c.Nst < 2) return corrupted;
+        if (c.state == CaseState::Unsteady && c.Nst < 2) return corrupted;
         // The followed volume indexes the temperature field.
         if (c.No < 1 || c.No > c.N) return corrupted;
         loaded.transientSwitch = 1.0f;
         loaded.outerIterationLimit = 0;
         loaded.stepsToMarch = c.Nst;
-        if (c.state == state::Steady) applySteadyNormalisation(loaded);
+        if (c.state == CaseState::Steady) applySteadyNormalisation(loaded);
     } else {
         c.Rho = PropertyExpression{};
         c.Cp = PropertyExpression{};

@@ -32,16 +32,20 @@ public:
     void integer(std::int32_t value) { lines_.push_back(leadingBlank(std::to_string(value))); }
     void property(const std::string& typed) { lines_.emplace_back(text::trimRight(typed)); }
 
+    // An unknown type has no value lines.
     void boundary(const CaseFileBoundary& b) {
-        integer(b.type);
+        integer(fileNumber(b.type));
         switch (b.type) {
-            case boundary::Temperature: number(b.T); break;
-            case boundary::Flux: number(b.Phi); break;
-            case boundary::Convection:
+            case BoundaryType::Temperature:
+                number(b.T);
+                break;
+            case BoundaryType::Flux:
+                number(b.Phi);
+                break;
+            case BoundaryType::Convection:
                 number(b.h);
                 number(b.Tinf);
                 break;
-            default: break;
         }
     }
 
@@ -61,9 +65,9 @@ std::vector<std::string> caseFileLines(const CaseFileContent& content, CaseFileL
     out.property(content.K);
     out.property(content.Sc);
     out.property(content.Sp);
-    out.integer(content.state);
-    out.integer(content.method);
-    if (content.state == state::Unsteady || content.u.value > 0.0) {
+    out.integer(fileNumber(content.state));
+    out.integer(fileNumber(content.method));
+    if (content.state == CaseState::Unsteady || content.u.value > 0.0) {
         out.property(content.Ti);
         out.property(content.Rho);
         out.property(content.Cp);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "simulation/simulation_case.h"
+
 namespace calorvia::simulation {
 
 enum class CaseFileLayout { Working, Saved };
@@ -19,7 +21,7 @@ struct CaseFileNumber {
 };
 
 struct CaseFileBoundary {
-    std::int32_t type = 0;
+    BoundaryType type{};
     CaseFileNumber T;
     CaseFileNumber Phi;
     CaseFileNumber h;
@@ -34,8 +36,8 @@ struct CaseFileContent {
     std::string K;
     std::string Sc;
     std::string Sp;
-    std::int32_t state = 0;
-    std::int32_t method = 0;
+    CaseState state{};
+    SolutionMethod method{};
     std::string Ti;
     std::string Rho;
     std::string Cp;

@@ -7,7 +7,7 @@ add_library(calorvia_numerics STATIC
   ${CMAKE_CURRENT_LIST_DIR}/scheme_choice.cpp
   ${CMAKE_CURRENT_LIST_DIR}/discrete_system.cpp
   ${CMAKE_CURRENT_LIST_DIR}/assembly.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/boundary_temperatures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/boundary_condition.cpp
   ${CMAKE_CURRENT_LIST_DIR}/direct_solver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gauss_seidel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tolerance_file.cpp)

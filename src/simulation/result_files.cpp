@@ -41,21 +41,6 @@ std::string temperatureText(const PropertyExpression& property) {
 
 }  // namespace
 
-std::optional<double> faceTemperature(const BoundaryCondition& boundary, double TP, double KP,
-                                      double dx) {
-    switch (boundary.type) {
-        case boundary::Temperature:
-            return boundary.T;
-        case boundary::Flux:
-            return TP + boundary.Phi * dx / (2.0 * KP);
-        case boundary::Convection:
-            return (boundary.Tinf + 2.0 * KP * TP / (boundary.h * dx)) /
-                   (1.0 + 2.0 * KP / (boundary.h * dx));
-        default:
-            return std::nullopt;
-    }
-}
-
 double faceConductivity(double KP, double KE) {
     if (KP == KE) return KE;
     return KP * 2.0 * KE / (KP + KE);
@@ -68,13 +53,11 @@ std::vector<double> faceFluxes(const FinalProfile& profile) {
     const NodeArray& T = profile.T;
     const NodeArray& K = profile.K;
     std::vector<double> flux(static_cast<std::size_t>(N) + 1, 0.0);
-    const double Tw = faceTemperature(c.west, T[1], K[1], dx).value_or(T[1]);
-    const double Te = faceTemperature(c.east, T[N], K[N], dx).value_or(T[N]);
-    flux[0] = -2.0 * K[1] * (T[1] - Tw) / dx;
+    flux[0] = westFaceFlux(c.west, T[1], K[1], dx);
     for (std::int32_t j = 1; j < N; ++j) {
         flux[j] = -faceConductivity(K[j], K[j + 1]) * (T[j + 1] - T[j]) / dx;
     }
-    flux[N] = -2.0 * K[N] * (Te - T[N]) / dx;
+    flux[static_cast<std::size_t>(N)] = eastFaceFlux(c.east, T[N], K[N], dx);
     return flux;
 }
 
@@ -124,9 +107,9 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
         blankLine,
         property(temperatureText(c.Sp), Text::InspectionSp),
         blankLine,
-        integer(c.state, Text::InspectionState),
+        integer(fileNumber(c.state), Text::InspectionState),
         blankLine,
-        integer(c.method, Text::InspectionMethod),
+        integer(fileNumber(c.method), Text::InspectionMethod),
         blankLine,
     };
     if (c.hasTransientBlock()) {
@@ -149,27 +132,25 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     auto boundaryLines = [&](const BoundaryCondition& b, Text temperature, Text flux,
                              Text convective, Text tinf) {
         switch (b.type) {
-            case boundary::Temperature:
+            case BoundaryType::Temperature:
                 lines.push_back(real(b.T, temperature));
                 break;
-            case boundary::Flux:
+            case BoundaryType::Flux:
                 lines.push_back(real(b.Phi, flux));
                 break;
-            case boundary::Convection:
+            case BoundaryType::Convection:
                 lines.push_back(real(b.h, convective));
                 lines.push_back(blankLine);
                 lines.push_back(real(b.Tinf, tinf));
                 break;
-            default:
-                break;
         }
     };
-    lines.push_back(integer(c.west.type, Text::InspectionBoundaryType));
+    lines.push_back(integer(fileNumber(c.west.type), Text::InspectionBoundaryType));
     lines.push_back(blankLine);
     boundaryLines(c.west, Text::InspectionWestTemperature, Text::InspectionWestFlux,
                   Text::InspectionWestConvective, Text::InspectionWestTinf);
     lines.push_back(blankLine);
-    lines.push_back(integer(c.east.type, Text::InspectionBoundaryType));
+    lines.push_back(integer(fileNumber(c.east.type), Text::InspectionBoundaryType));
     lines.push_back("");
     boundaryLines(c.east, Text::InspectionEastTemperature, Text::InspectionEastFlux,
                   Text::InspectionEastConvective, Text::InspectionEastTinf);

@@ -2,11 +2,8 @@
 // The plain-text result files of a run, in the language of the run.
 //
 // Every value written is first rounded to single precision. The face
-// temperatures come from the half volume next to each boundary face:
-//     type 1   Tb = T prescribed
-//     type 2   Tb = T(P) + Phi·dx/(2·K(P))
-//     type 3   Tb = (Tinf + 2·K(P)·T(P)/(h·dx)) / (1 + 2·K(P)/(h·dx))
-// and the fluxes, positive towards the east, are
+// temperatures are those of boundary_condition.h, and the fluxes, positive
+// towards the east, are
 //     west face        q = -2·K(1)·(T(1) - Tw)/dx
 //     face j | j+1     q = -K_f·(T(j+1) - T(j))/dx,
 //                      K_f = 2·K(j)·K(j+1)/(K(j) + K(j+1))
@@ -40,11 +37,6 @@ struct FinalProfile {
     const NodeArray& T;  // 1..N
     const NodeArray& K;  // conductivity of the last pass, 1..N
 };
-
-// The face temperature of a boundary of type 1, 2 or 3 next to volume P;
-// nothing for any other type.
-std::optional<double> faceTemperature(const BoundaryCondition& boundary, double TP, double KP,
-                                      double dx);
 
 // The conductivity of the face between volumes with K(P) and K(E): their
 // harmonic mean, or the common value when they are equal.

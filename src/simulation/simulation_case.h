@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "simulation/boundary_condition.h"
+
 namespace calorvia::simulation {
 
 // The assembly needs a west, an interior and an east volume.
@@ -18,32 +20,24 @@ inline constexpr std::size_t EntryTextWidth = 50;
 // The working case file, in the program's start directory.
 inline constexpr std::string_view WorkingCaseFileName = "Loaded.txt";
 
-namespace state {
-inline constexpr std::int32_t Steady = 1;
-inline constexpr std::int32_t Unsteady = 2;
-}  // namespace state
-
-namespace method {
-inline constexpr std::int32_t GaussSeidel = 1;  // shown as "Gauss-Sidel"
-inline constexpr std::int32_t TabLU = 2;        // shown as "Tab. LU"
-}  // namespace method
-
-namespace boundary {
-inline constexpr std::int32_t Temperature = 1;
-inline constexpr std::int32_t Flux = 2;
-inline constexpr std::int32_t Convection = 3;
-}  // namespace boundary
-
-// Values that do not belong to the type are 0.0. Flux is positive into the
-// slab at either end.
-struct BoundaryCondition {
-    std::int32_t type = 0;
-    double T = 0.0;
-    double Phi = 0.0;
-    double h = 0.0;
-    double Tinf = 0.0;
-    friend bool operator==(const BoundaryCondition&, const BoundaryCondition&) = default;
+// The kind of run and the solution method. The numbers are those of the
+// case files; a hand-made file may hold another number, which is kept as it
+// is (a state other than 1 runs as unsteady where the files say so).
+enum class CaseState : std::int32_t { Steady = 1, Unsteady = 2 };
+enum class SolutionMethod : std::int32_t {
+    GaussSeidel = 1,  // shown as "Gauss-Sidel"
+    TabLU = 2,        // shown as "Tab. LU"
 };
+
+// The number a case file holds for a code, and the code a number stands for.
+template <typename Code>
+constexpr std::int32_t fileNumber(Code code) {
+    return static_cast<std::int32_t>(code);
+}
+template <typename Code>
+constexpr Code fromFileNumber(std::int32_t number) {
+    return static_cast<Code>(number);
+}
 
 // A property or source entry: a constant, or a formula of T ("z") or of x.
 struct PropertyExpression {
@@ -59,8 +53,8 @@ struct SimulationCase {
     PropertyExpression K;
     PropertyExpression Sc;
     PropertyExpression Sp;
-    std::int32_t state = 0;   // 1 steady, 2 unsteady
-    std::int32_t method = 0;  // 1 Gauss-Seidel, 2 Tab. LU
+    CaseState state{};
+    SolutionMethod method{};
     PropertyExpression Ti;
     PropertyExpression Rho;
     PropertyExpression Cp;
@@ -72,7 +66,7 @@ struct SimulationCase {
     double u = 0.0;
 
     // Whether the case files hold the transient block (Ti ... No).
-    bool hasTransientBlock() const { return state == state::Unsteady || u > 0.0; }
+    bool hasTransientBlock() const { return state == CaseState::Unsteady || u > 0.0; }
     friend bool operator==(const SimulationCase&, const SimulationCase&) = default;
 };
 
@@ -82,7 +76,7 @@ struct LoadedCase {
     std::vector<double> initialTemperature;  // volume i at index i-1
     float transientSwitch = 0.0f;            // 1.0 unsteady, 0.0 steady
     std::int32_t stepsToMarch = 1;           // Nst, or 1 for a steady run
-    std::int32_t stateInForce = 0;           // copy of state; the run may change it
+    CaseState stateInForce{};                // copy of state; the run may change it
     std::int32_t outerIterationLimit = 0;    // steady passes allowed: 0 or 1000
 };
 

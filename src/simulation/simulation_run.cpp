@@ -8,7 +8,7 @@
 #include "shell/menus.h"
 #include "shell/result_file_names.h"
 #include "simulation/assembly.h"
-#include "simulation/boundary_temperatures.h"
+#include "simulation/boundary_condition.h"
 #include "simulation/case_loader.h"
 #include "simulation/direct_solver.h"
 #include "simulation/gauss_seidel.h"
@@ -97,9 +97,9 @@ void SimulationRun::build_initial_field() {
     const std::int32_t N = c.N;
     stateInForce_ = loaded_->stateInForce;
     std::vector<double> field(static_cast<std::size_t>(N));
-    if (stateInForce_ == state::Steady) {
-        const double Tw = c.west.type == boundary::Temperature ? c.west.T : 0.0;
-        const double Te = c.east.type == boundary::Temperature ? c.east.T : 0.0;
+    if (stateInForce_ == CaseState::Steady) {
+        const double Tw = prescribedOr(c.west, 0.0);
+        const double Te = prescribedOr(c.east, 0.0);
         const double D = Te - Tw;
         for (std::int32_t i = 2; i <= N - 1; ++i) {
             field[static_cast<std::size_t>(i - 1)] = Tw + i * D / N;
@@ -111,7 +111,7 @@ void SimulationRun::build_initial_field() {
     }
     levels_ = TemperatureLevels(N);
     levels_.start(field);
-    if (c.method == method::GaussSeidel) {
+    if (c.method == SolutionMethod::GaussSeidel) {
         editInitialEstimate(
             platform_, language_, shell_.programDirectory(),
             [this](std::string_view text, int flags) { return tell(text, flags); }, N, levels_.T);
@@ -130,7 +130,7 @@ void SimulationRun::set_up() {
 
     shell_.showRunStarted();
     shell_.state().RunState.store(shell::run_state::Idle);
-    steadyAvailable_ = c.state == state::Steady;
+    steadyAvailable_ = c.state == CaseState::Steady;
 
     grid_ = ControlVolumeGrid(c.Lx, N);
     system_ = DiscreteSystem(N);
@@ -157,15 +157,15 @@ void SimulationRun::set_up() {
     caseName_ = options_.savedCasePath ? caseNameOf(options_.savedCasePath()) : std::string();
     textAt(350 + X0_, 10, caseName_);
 
-    if (c.method == method::GaussSeidel) {
+    if (c.method == SolutionMethod::GaussSeidel) {
         statusBox(330, 208, 435, 231);
         textAt(337, 211, say(Text::GaussSidelLabel));
     }
 
-    if (stateInForce_ == state::Unsteady) {
+    if (stateInForce_ == CaseState::Unsteady) {
         const std::vector<double>& Ti = loaded_->initialTemperature;
-        const double westEnd = c.west.type == boundary::Temperature ? c.west.T : Ti.front();
-        const double eastEnd = c.east.type == boundary::Temperature ? c.east.T : Ti.back();
+        const double westEnd = prescribedOr(c.west, Ti.front());
+        const double eastEnd = prescribedOr(c.east, Ti.back());
         drawProfile(levels_.T, westEnd, eastEnd);
     }
 
@@ -175,8 +175,8 @@ void SimulationRun::set_up() {
     }
     if (withRows) {
         const std::vector<double>& Ti = loaded_->initialTemperature;
-        const double westEnd = c.west.type == boundary::Temperature ? c.west.T : Ti.front();
-        const double eastEnd = c.east.type == boundary::Temperature ? c.east.T : Ti.back();
+        const double westEnd = prescribedOr(c.west, Ti.front());
+        const double eastEnd = prescribedOr(c.east, Ti.back());
         double mean = 0.0;
         for (const double value : Ti) mean += value;
         mean /= N;
@@ -193,7 +193,7 @@ void SimulationRun::set_up() {
         if (!written) reportWriteFailure(histories_.failedFile());
     }
 
-    if (stateInForce_ == state::Unsteady) {
+    if (stateInForce_ == CaseState::Unsteady) {
         statusBox(2, 30, 88, 53);
         textAt(3, 33, counterText(stepsToMarch_));
         statusBox(2, 58, 88, 81);
@@ -253,7 +253,7 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         written &= histories_.append(HistoryFiles::East, t_, ends.east);
         if (!written) reportWriteFailure(histories_.failedFile());
     }
-    if (stateInForce_ == state::Unsteady) {
+    if (stateInForce_ == CaseState::Unsteady) {
         fillBox(2, 2, 88, 25, StatusYellow);
         textAt(5, 5, counterText(step_));
     }
@@ -294,7 +294,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
     }
     assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_);
 
-    if (c.method == method::GaussSeidel) {
+    if (c.method == SolutionMethod::GaussSeidel) {
         GaussSeidelHooks hooks;
         hooks.cancelRequested = [this] { return cancelRequested(); };
         hooks.progress = [this](std::int32_t sweeps) {
@@ -325,7 +325,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
     if (cancelRequested()) return cancel();
     if (check_range() == Flow::Stop) return Flow::Stop;
 
-    if (c.state == state::Steady) {
+    if (c.state == CaseState::Steady) {
         fillBox(20, 2, 103, 25, StatusYellow);
         textAt(23, 5, counterText(pass_));
         if (shell_.state().iterationNoticeGiven.load() == 0 &&
@@ -368,7 +368,7 @@ SimulationRun::Flow SimulationRun::check_range() {
 // The exit test of the pass loop: a transient step, the pass limit or a
 // linear problem ends it at once; otherwise |T°(m) - T(m)| <= Tol, m = N/2.
 bool SimulationRun::steady_iteration_done() {
-    if (stateInForce_ != state::Steady) return true;
+    if (stateInForce_ != CaseState::Steady) return true;
     if (pass_ >= outerIterationLimit_) return true;
     if (!anyTemperatureFormula() && !linearisationApplied_) return true;
     const std::int32_t m = grid_.N / 2;
@@ -383,14 +383,14 @@ SimulationRun::Flow SimulationRun::finish_marching() {
     const SimulationCase& c = loaded_->simulationCase;
     endClock_ = computingClock();
     const bool prescribed =
-        c.west.type == boundary::Temperature || c.east.type == boundary::Temperature;
-    if (stateInForce_ == state::Unsteady && prescribed) {
+        c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
+    if (stateInForce_ == CaseState::Unsteady && prescribed) {
         if (tell(say(Text::IncludeSteadyQuestion), platform::kMessageYesNo) ==
             platform::kAnswerYes) {
             steadyAvailable_ = true;
             steadyAppended_ = true;
             stepsToMarch_ = 1;
-            stateInForce_ = state::Steady;
+            stateInForce_ = CaseState::Steady;
             f_ = 0.0;
             colour_ = SteadyAppendColour;
             if (march() == Flow::Stop) return Flow::Stop;
@@ -408,8 +408,8 @@ SimulationRun::Flow SimulationRun::finish_marching() {
 void SimulationRun::output_results() {
     const SimulationCase& c = loaded_->simulationCase;
     const bool prescribed =
-        c.west.type == boundary::Temperature || c.east.type == boundary::Temperature;
-    const bool titled = steadyAvailable_ && !(c.state == state::Unsteady && !prescribed);
+        c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
+    const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
     const FinalProfile profile{c, levels_.T, properties_.K};
     const std::string steadyName(shell::resultFileName(ResultFile::Steady, language_));
     if (!writeResultFile(resultPath(ResultFile::Steady),
@@ -429,14 +429,14 @@ void SimulationRun::output_results() {
                std::string(text::trimRight(text::ListLine().real(elapsed).str())) +
                std::string(say(Text::ElapsedTimeSeconds)));
 
-    if (c.state == state::Unsteady) {
+    if (c.state == CaseState::Unsteady) {
         graphs::TimeGraphInputs inputs;
         inputs.language = shell::languageCode(language_);
         inputs.No = c.No;
         inputs.Nst = c.Nst;
         inputs.colour = static_cast<std::int16_t>(shell_.graphColour());
         inputs.screenWidth = shell_.graphicsSize().width;
-        inputs.boundaries = {c.west.type, c.west.Tinf, c.east.type, c.east.Tinf};
+        inputs.boundaries = {ambientTemperature(c.west), ambientTemperature(c.east)};
         inputs.folder = shell_.programDirectory();
         graphs::drawTimeGraph(platform_, pane_, inputs);
     }
@@ -468,7 +468,7 @@ void SimulationRun::write_result_files(bool titled) {
 // editor, in the order of the Results menu's files.
 void SimulationRun::offer_result_files() {
     const SimulationCase& c = loaded_->simulationCase;
-    if (c.method == method::GaussSeidel) eraseBox(330, 208, 435, 231);
+    if (c.method == SolutionMethod::GaussSeidel) eraseBox(330, 208, 435, 231);
     platform_.beep(100, 100);
     if (tell(say(Text::InspectFilesQuestion), platform::kMessageYesNo) != platform::kAnswerYes) {
         return;
@@ -496,7 +496,7 @@ void SimulationRun::offer_result_files() {
 // The status boxes erased and the menus of a finished run: RunState 2.
 void SimulationRun::finish() {
     const SimulationCase& c = loaded_->simulationCase;
-    if (c.state == state::Unsteady) {
+    if (c.state == CaseState::Unsteady) {
         eraseBox(2, 2, 88, 25);
         eraseBox(2, 30, 88, 53);
         eraseBox(2, 58, 88, 81);
@@ -535,9 +535,9 @@ void SimulationRun::drawProfile(const NodeArray& interior, double westEnd, doubl
         y[static_cast<std::size_t>(i)] = static_cast<float>(interior[i]);
     y.back() = static_cast<float>(eastEnd);
     const Text title =
-        c.method == method::GaussSeidel ? Text::ProfileGaussSidelTitle : Text::ProfileTabLuTitle;
+        c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle : Text::ProfileTabLuTitle;
     pane_.GRAF_2D(c.N + 1, x, y, colour_, X0_, Y0_, "X", "T", say(title),
-                  {c.west.type, c.west.Tinf, c.east.type, c.east.Tinf}, graphs::kLinePlot);
+                  {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
 }
 
 void SimulationRun::statusBox(int x1, int y1, int x2, int y2) {

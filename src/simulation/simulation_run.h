@@ -130,7 +130,7 @@ private:
     double t_ = 0.0;
     double f_ = 0.0;
     std::int32_t stepsToMarch_ = 1;
-    std::int32_t stateInForce_ = 0;
+    CaseState stateInForce_{};
     std::int32_t outerIterationLimit_ = 0;
     std::int32_t step_ = 0;
     std::int32_t pass_ = 0;

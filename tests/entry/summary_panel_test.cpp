@@ -24,8 +24,8 @@ CaseEntry sampleCase() {
     e.Sp = "0";
     e.u = "0.25";
     e.uValue = 0.25;
-    e.state = 2;
-    e.method = 1;
+    e.state = simulation::CaseState::Unsteady;
+    e.method = simulation::SolutionMethod::GaussSeidel;
     e.Ti = "20";
     e.Rho = "1000";
     e.Cp = "4.18";
@@ -74,8 +74,8 @@ TEST(SummaryPanelTest, WithTabLuTheVelocityStartsFurtherRight) {
     ScriptedPlatform platform;
     SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
     CaseEntry e = sampleCase();
-    e.method = 2;
-    e.state = 1;
+    e.method = simulation::SolutionMethod::TabLU;
+    e.state = simulation::CaseState::Steady;
     panel.drawGeneral(e);
     ASSERT_NE(findText(platform, "Use tab. LU    u = "), nullptr);
     EXPECT_EQ(findText(platform, "0.25")->x, 302);
@@ -92,7 +92,7 @@ TEST(SummaryPanelTest, TheTransientSummaryShowsValuesOrPlaceholders) {
     EXPECT_EQ(findText(platform, "Nst = 100 <= Number of steps in the time")->x, 396);
 
     CaseEntry steady = sampleCase();
-    steady.state = 1;
+    steady.state = simulation::CaseState::Steady;
     steady.uValue = 0.0;
     ScriptedPlatform portuguese;
     SummaryPanel(portuguese, {2, 2}, Language::Portuguese).drawTransient(steady);
@@ -114,8 +114,8 @@ TEST(SummaryPanelTest, BoundaryLinesFollowTheType) {
     ScriptedPlatform platform;
     SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
     // T is another group's text: kept, never shown.
-    const BoundaryEntry west{.T = "99", .Phi = "-3", .h = {}, .Tinf = {}, .type = 2};
-    const BoundaryEntry east{.T = {}, .Phi = {}, .h = "{}", .Tinf = "20", .type = 3};
+    const BoundaryEntry west{.T = "99", .Phi = "-3", .h = {}, .Tinf = {}, .type = simulation::BoundaryType::Flux};
+    const BoundaryEntry east{.T = {}, .Phi = {}, .h = "{}", .Tinf = "20", .type = simulation::BoundaryType::Convection};
     panel.drawWest(west);
     panel.drawEast(east);
     const DrawnText* westLine = findText(platform, "Em x = 0.0:  Fi = -3");

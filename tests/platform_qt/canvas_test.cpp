@@ -268,7 +268,7 @@ TEST_F(CanvasTest, TheGraphPaneDrawsAKnownSeriesOnItsMappedPixels) {
         ok->click();
     });
     pane.GRAF_2D(static_cast<std::int32_t>(x.size() - 1), x, y, 12, X0, Y0, "X", "T",
-                 "Profile (Tab. LU)", {1, 0.0, 1, 0.0}, graphs::kLinePlot);
+                 "Profile (Tab. LU)", {}, graphs::kLinePlot);
     EXPECT_TRUE(answer->acted());
     ASSERT_EQ(pane.scaleDefined, 1);
     EXPECT_EQ(pane.ymin, 300.0f);

@@ -22,9 +22,9 @@
 namespace calorvia::simulation {
 namespace {
 
-constexpr std::int32_t Temperature = boundary::Temperature;
-constexpr std::int32_t Flux = boundary::Flux;
-constexpr std::int32_t Convection = boundary::Convection;
+constexpr BoundaryType Temperature = BoundaryType::Temperature;
+constexpr BoundaryType Flux = BoundaryType::Flux;
+constexpr BoundaryType Convection = BoundaryType::Convection;
 
 // Everything the assembly reads, for one case.
 struct AssemblyCase {
@@ -41,7 +41,7 @@ struct AssemblyCase {
     }
 };
 
-BoundaryCondition condition(std::int32_t type, double T, double Phi, double h, double Tinf) {
+BoundaryCondition condition(BoundaryType type, double T, double Phi, double h, double Tinf) {
     BoundaryCondition c;
     c.type = type;
     if (type == Temperature) c.T = T;
@@ -64,7 +64,7 @@ BoundaryCondition condition(std::int32_t type, double T, double Phi, double h, d
 //   Sc′ = (1, 2, 3), Sp′ = (-0.5, -1, -2), T° = (10, 20, 30)
 //   T_W = 100, Phi_W = 7, h_W = 1 (H_W = 1/(1 + 1/2) = 2/3), Tinf_W = 50, Tb_W = 60
 //   T_E = 200, Phi_E = 9, h_E = 12 (H_E = 1/(1/12 + 1/6) = 4), Tinf_E = 40, Tb_E = 70
-AssemblyCase threeVolumes(double u, std::int32_t westType, std::int32_t eastType) {
+AssemblyCase threeVolumes(double u, BoundaryType westType, BoundaryType eastType) {
     AssemblyCase s;
     s.grid = ControlVolumeGrid(3.0, 3);
     s.simulationCase.N = 3;
@@ -138,8 +138,8 @@ struct TableRow {
     std::string name;
     std::int32_t N;
     Branch branch;
-    std::int32_t westType;
-    std::int32_t eastType;
+    BoundaryType westType;
+    BoundaryType eastType;
     std::vector<Entry> expected;
 };
 
@@ -425,21 +425,21 @@ struct BalanceRow {
     Branch branch;
     double u;
     double f;
-    std::int32_t westType;
-    std::int32_t eastType;
+    BoundaryType westType;
+    BoundaryType eastType;
 };
 
 void PrintTo(const BalanceRow& row, std::ostream* os) {
     *os << branchName(row.branch) << " N=" << row.N << " u=" << row.u << " f=" << row.f << " west "
-        << row.westType << " east " << row.eastType;
+        << fileNumber(row.westType) << " east " << fileNumber(row.eastType);
 }
 
 class Conservation : public ::testing::TestWithParam<BalanceRow> {};
 
 TEST_P(Conservation, EveryRowIsTheBalanceOfItsVolume) {
     const BalanceRow row = GetParam();
-    std::mt19937_64 random(
-        static_cast<std::uint64_t>(row.N * 100 + row.westType * 10 + row.eastType));
+    std::mt19937_64 random(static_cast<std::uint64_t>(row.N * 100 + fileNumber(row.westType) * 10 +
+                                                      fileNumber(row.eastType)));
     std::uniform_real_distribution<double> positive(0.5, 3.0);
     std::uniform_real_distribution<double> any(-10.0, 10.0);
     const std::int32_t N = row.N;
@@ -542,8 +542,8 @@ TEST_P(Conservation, EveryRowIsTheBalanceOfItsVolume) {
 std::vector<BalanceRow> balanceRows() {
     std::vector<BalanceRow> rows;
     for (std::int32_t N : {2, 3, 5, 9}) {
-        for (std::int32_t westType : {Temperature, Flux, Convection}) {
-            for (std::int32_t eastType : {Temperature, Flux, Convection}) {
+        for (BoundaryType westType : {Temperature, Flux, Convection}) {
+            for (BoundaryType eastType : {Temperature, Flux, Convection}) {
                 rows.push_back({N, Branch::PureDiffusion, 0.0, 1.0, westType, eastType});
                 rows.push_back({N, Branch::CDS, 0.7, 1.0, westType, eastType});
                 rows.push_back({N, Branch::Upwind, 0.7, 0.0, westType, eastType});
@@ -558,8 +558,8 @@ INSTANTIATE_TEST_SUITE_P(AllBranches, Conservation, ::testing::ValuesIn(balanceR
                          [](const ::testing::TestParamInfo<BalanceRow>& row) {
                              return branchName(row.param.branch) + "_N" +
                                     std::to_string(row.param.N) + "_W" +
-                                    std::to_string(row.param.westType) + "_E" +
-                                    std::to_string(row.param.eastType) +
+                                    std::to_string(fileNumber(row.param.westType)) + "_E" +
+                                    std::to_string(fileNumber(row.param.eastType)) +
                                     (row.param.u < 0.0 ? "_negativeU" : "") +
                                     (row.param.f == 0.0 ? "_steady" : "");
                          });

@@ -44,8 +44,8 @@ TEST(CaseLoader, SteadyCaseWithoutVelocityHasNoTransientBlock) {
     EXPECT_EQ(c.N, 5);
     EXPECT_EQ(c.K.constant, 10.0);
     EXPECT_FALSE(c.K.isFormula);
-    EXPECT_EQ(c.state, 1);
-    EXPECT_EQ(c.method, 2);
+    EXPECT_EQ(c.state, CaseState::Steady);
+    EXPECT_EQ(c.method, SolutionMethod::TabLU);
     EXPECT_EQ(c.Rho, PropertyExpression{});
     EXPECT_EQ(c.Cp, PropertyExpression{});
     EXPECT_EQ(c.Delt_t, 1.0);
@@ -54,8 +54,8 @@ TEST(CaseLoader, SteadyCaseWithoutVelocityHasNoTransientBlock) {
     EXPECT_EQ(l.transientSwitch, 0.0f);
     EXPECT_EQ(l.initialTemperature, std::vector<double>(5, 1.0));
     EXPECT_EQ(l.outerIterationLimit, 0);
-    EXPECT_EQ(c.west, (BoundaryCondition{1, 100.0, 0.0, 0.0, 0.0}));
-    EXPECT_EQ(c.east, (BoundaryCondition{1, 200.0, 0.0, 0.0, 0.0}));
+    EXPECT_EQ(c.west, (BoundaryCondition{BoundaryType::Temperature, 100.0, 0.0, 0.0, 0.0}));
+    EXPECT_EQ(c.east, (BoundaryCondition{BoundaryType::Temperature, 200.0, 0.0, 0.0, 0.0}));
     EXPECT_EQ(c.u, 0.0);
 }
 
@@ -78,9 +78,9 @@ TEST(CaseLoader, UnsteadyCaseReadsEveryField) {
     EXPECT_EQ(l.stepsToMarch, 40);
     EXPECT_EQ(l.transientSwitch, 1.0f);
     EXPECT_EQ(l.outerIterationLimit, 0);
-    EXPECT_EQ(l.stateInForce, 2);
-    EXPECT_EQ(c.west, (BoundaryCondition{2, 0.0, 150.0, 0.0, 0.0}));
-    EXPECT_EQ(c.east, (BoundaryCondition{3, 0.0, 0.0, 25.0, 30.0}));
+    EXPECT_EQ(l.stateInForce, CaseState::Unsteady);
+    EXPECT_EQ(c.west, (BoundaryCondition{BoundaryType::Flux, 0.0, 150.0, 0.0, 0.0}));
+    EXPECT_EQ(c.east, (BoundaryCondition{BoundaryType::Convection, 0.0, 0.0, 25.0, 30.0}));
 }
 
 TEST(CaseLoader, FormulaInitialTemperatureUsesSinglePrecisionAccumulatedCentres) {
@@ -206,11 +206,11 @@ TEST(CaseLoader, BoundaryTypesConsumeTheirValueLines) {
         BoundaryCondition east;
     };
     const Case cases[] = {
-        {{" 1", " 10", " 2", " -5"}, {1, 10, 0, 0, 0}, {2, 0, -5, 0, 0}},
-        {{" 3", " 12", " 20", " 1", " 0"}, {3, 0, 0, 12, 20}, {1, 0, 0, 0, 0}},
-        {{" 3", " 1", " 2", " 3", " 4", " 5"}, {3, 0, 0, 1, 2}, {3, 0, 0, 4, 5}},
+        {{" 1", " 10", " 2", " -5"}, {BoundaryType::Temperature, 10, 0, 0, 0}, {BoundaryType::Flux, 0, -5, 0, 0}},
+        {{" 3", " 12", " 20", " 1", " 0"}, {BoundaryType::Convection, 0, 0, 12, 20}, {BoundaryType::Temperature, 0, 0, 0, 0}},
+        {{" 3", " 1", " 2", " 3", " 4", " 5"}, {BoundaryType::Convection, 0, 0, 1, 2}, {BoundaryType::Convection, 0, 0, 4, 5}},
         // An unknown type reads no value line and keeps zeros.
-        {{" 4", " 2", " 7"}, {4, 0, 0, 0, 0}, {2, 0, 7, 0, 0}},
+        {{" 4", " 2", " 7"}, {fromFileNumber<BoundaryType>(4), 0, 0, 0, 0}, {BoundaryType::Flux, 0, 7, 0, 0}},
     };
     for (const Case& k : cases) {
         const Lines steady = steadyCase();

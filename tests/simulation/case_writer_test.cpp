@@ -17,16 +17,16 @@ CaseFileContent unsteadyContent() {
     c.K = "0.5+0.01*T   ";
     c.Sc = "1000";
     c.Sp = "-2";
-    c.state = 2;
-    c.method = 1;
+    c.state = CaseState::Unsteady;
+    c.method = SolutionMethod::GaussSeidel;
     c.Ti = "20*x";
     c.Rho = "8000";
     c.Cp = "500";
     c.Delt_t = {"0.1", 0.1};
     c.Nst = 40;
     c.No = 3;
-    c.west = {2, {}, {"150", 150.0}, {}, {}};
-    c.east = {3, {}, {}, {"25", 25.0}, {"1e-3", 1e-3}};
+    c.west = {BoundaryType::Flux, {}, {"150", 150.0}, {}, {}};
+    c.east = {BoundaryType::Convection, {}, {}, {"25", 25.0}, {"1e-3", 1e-3}};
     c.u = {"0", 0.0};
     return c;
 }
@@ -54,19 +54,21 @@ TEST(CaseWriter, SavedLayoutKeepsEntryTextsFiftyCharactersWide) {
 
 TEST(CaseWriter, TransientBlockFollowsStateAndVelocity) {
     struct Case {
-        std::int32_t state;
+        CaseState state;
         double u;
         std::size_t lines;
     };
     // 19 lines with the block; 13 without it.
-    for (const Case& k : {Case{2, 0.0, 19}, Case{1, 0.5, 19}, Case{1, 0.0, 13},
-                          Case{1, -1.0, 13}, Case{2, -1.0, 19}}) {
+    constexpr CaseState Steady = CaseState::Steady;
+    constexpr CaseState Unsteady = CaseState::Unsteady;
+    for (const Case& k : {Case{Unsteady, 0.0, 19}, Case{Steady, 0.5, 19}, Case{Steady, 0.0, 13},
+                          Case{Steady, -1.0, 13}, Case{Unsteady, -1.0, 19}}) {
         CaseFileContent content = unsteadyContent();
         content.state = k.state;
         content.u = {"", k.u};
         for (CaseFileLayout layout : {CaseFileLayout::Working, CaseFileLayout::Saved}) {
             const std::vector<std::string> lines = caseFileLines(content, layout);
-            EXPECT_EQ(lines.size(), k.lines) << "state " << k.state << " u " << k.u;
+            EXPECT_EQ(lines.size(), k.lines) << "state " << fileNumber(k.state) << " u " << k.u;
             EXPECT_EQ(lines[7] == "20*x", k.lines == 19);
         }
     }
@@ -74,13 +76,13 @@ TEST(CaseWriter, TransientBlockFollowsStateAndVelocity) {
 
 TEST(CaseWriter, SmallestAndLargestFiles) {
     CaseFileContent smallest = unsteadyContent();
-    smallest.state = 1;
-    smallest.west = {1, {"1", 1.0}, {}, {}, {}};
-    smallest.east = {2, {}, {"1", 1.0}, {}, {}};
+    smallest.state = CaseState::Steady;
+    smallest.west = {BoundaryType::Temperature, {"1", 1.0}, {}, {}, {}};
+    smallest.east = {BoundaryType::Flux, {}, {"1", 1.0}, {}, {}};
     // Seven general lines, a type and one value at each end, the velocity.
     EXPECT_EQ(caseFileLines(smallest, CaseFileLayout::Working).size(), 12u);
     CaseFileContent largest = unsteadyContent();
-    largest.west = {3, {}, {}, {"1", 1.0}, {"2", 2.0}};
+    largest.west = {BoundaryType::Convection, {}, {}, {"1", 1.0}, {"2", 2.0}};
     // Plus the six-line transient block and two convection values at each end.
     EXPECT_EQ(caseFileLines(largest, CaseFileLayout::Working).size(), 20u);
 }
@@ -99,8 +101,8 @@ TEST(CaseWriter, WorkingFileReadsBackToTheSameValues) {
     EXPECT_EQ(c.N, 10);
     EXPECT_EQ(c.Nst, 40);
     EXPECT_EQ(c.No, 3);
-    EXPECT_EQ(c.west, (BoundaryCondition{2, 0, 150, 0, 0}));
-    EXPECT_EQ(c.east, (BoundaryCondition{3, 0, 0, 25, 1e-3}));
+    EXPECT_EQ(c.west, (BoundaryCondition{BoundaryType::Flux, 0, 150, 0, 0}));
+    EXPECT_EQ(c.east, (BoundaryCondition{BoundaryType::Convection, 0, 0, 25, 1e-3}));
 }
 
 TEST(CaseWriter, WritesThroughATemporaryFileAndReportsFailure) {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "interpreter/interpreter.h"
-#include "simulation/boundary_temperatures.h"
+#include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/property_evaluation.h"
 #include "simulation/scheme_choice.h"
@@ -365,7 +365,7 @@ TEST(BoundaryTemperatures, APrescribedTemperatureIsDrawnButNotStored) {
     levels.TbW = -1.0;
     levels.TbE = -2.0;
     BoundaryCondition west;
-    west.type = boundary::Temperature;
+    west.type = BoundaryType::Temperature;
     west.T = 5.0;
     BoundaryCondition east = west;
     east.T = 45.0;
@@ -382,13 +382,13 @@ TEST(BoundaryTemperatures, APrescribedTemperatureIsDrawnButNotStored) {
 TEST(BoundaryTemperatures, CarryTheBoundaryFluxThroughTheHalfVolume) {
     const ControlVolumeGrid grid(2.0, 4);  // dx = 0.5
     const NodeArray K{0.0, 3.0, 1.0, 1.0, 0.25};
-    for (std::int32_t type : {boundary::Flux, boundary::Convection}) {
+    for (BoundaryType type : {BoundaryType::Flux, BoundaryType::Convection}) {
         TemperatureLevels levels(4);
         levels.T = {0, 80, 60, 40, 20};
         BoundaryCondition west;
         west.type = type;
         BoundaryCondition east = west;
-        if (type == boundary::Flux) {
+        if (type == BoundaryType::Flux) {
             west.Phi = 120.0;
             east.Phi = -7.0;
         } else {
@@ -402,7 +402,7 @@ TEST(BoundaryTemperatures, CarryTheBoundaryFluxThroughTheHalfVolume) {
         EXPECT_EQ(ends.east, levels.TbE);
         const double westConduction = 2.0 * K[1] / grid.dx * (levels.TbW - levels.T[1]);
         const double eastConduction = 2.0 * K[4] / grid.dx * (levels.TbE - levels.T[4]);
-        if (type == boundary::Flux) {
+        if (type == BoundaryType::Flux) {
             EXPECT_NEAR(westConduction, west.Phi, 1.0E-12);
             EXPECT_NEAR(eastConduction, east.Phi, 1.0E-12);
         } else {

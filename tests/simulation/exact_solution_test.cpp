@@ -15,7 +15,7 @@
 
 #include "interpreter/interpreter.h"
 #include "simulation/assembly.h"
-#include "simulation/boundary_temperatures.h"
+#include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
@@ -37,21 +37,21 @@ PropertyExpression constant(double value) {
 
 BoundaryCondition temperature(double T) {
     BoundaryCondition c;
-    c.type = boundary::Temperature;
+    c.type = BoundaryType::Temperature;
     c.T = T;
     return c;
 }
 
 BoundaryCondition flux(double Phi) {
     BoundaryCondition c;
-    c.type = boundary::Flux;
+    c.type = BoundaryType::Flux;
     c.Phi = Phi;
     return c;
 }
 
 BoundaryCondition convection(double h, double Tinf) {
     BoundaryCondition c;
-    c.type = boundary::Convection;
+    c.type = BoundaryType::Convection;
     c.h = h;
     c.Tinf = Tinf;
     return c;
@@ -155,9 +155,9 @@ TEST_P(LinearProfile, IsReproducedAtTheNodesAndAtBothFaces) {
             double a, b, rhs;
         };  // a·T0 + b·B = rhs
         switch (c.type) {
-            case boundary::Temperature:
+            case BoundaryType::Temperature:
                 return Row{1.0, x, c.T};
-            case boundary::Flux:
+            case BoundaryType::Flux:
                 return Row{0.0, -inward * K, c.Phi};
             default:
                 return Row{c.h, c.h * x - inward * K, c.h * c.Tinf};

@@ -23,10 +23,10 @@ SimulationCase threeVolumes() {
     c.K = {"2", false, 2.0};
     c.Sc = {"0", false, 0.0};
     c.Sp = {"0", false, 0.0};
-    c.state = 1;
-    c.method = 2;
-    c.west = {1, 10.0, 0.0, 0.0, 0.0};
-    c.east = {1, 40.0, 0.0, 0.0, 0.0};
+    c.state = CaseState::Steady;
+    c.method = SolutionMethod::TabLU;
+    c.west = {BoundaryType::Temperature, 10.0, 0.0, 0.0, 0.0};
+    c.east = {BoundaryType::Temperature, 40.0, 0.0, 0.0, 0.0};
     return c;
 }
 
@@ -49,16 +49,28 @@ TEST_P(FaceTemperatureTest, FollowsTheHalfVolumeBalance) {
     EXPECT_NEAR(*value, GetParam().expected, 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Types, FaceTemperatureTest,
-                         ::testing::Values(FaceCase{"prescribed", {1, 75.0, 0.0, 0.0, 0.0}, 75.0},
-                                           // 50 + 40·0.1/4 = 51
-                                           FaceCase{"flux", {2, 0.0, 40.0, 0.0, 0.0}, 51.0},
-                                           // (20 + 4·50/(10·0.1)) / (1 + 4/(10·0.1)) = 220/5 = 44
-                                           FaceCase{"convection", {3, 0.0, 0.0, 10.0, 20.0}, 44.0}),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Types, FaceTemperatureTest,
+    ::testing::Values(
+        FaceCase{"prescribed", {BoundaryType::Temperature, 75.0, 0.0, 0.0, 0.0}, 75.0},
+        // 50 + 40·0.1/4 = 51
+        FaceCase{"flux", {BoundaryType::Flux, 0.0, 40.0, 0.0, 0.0}, 51.0},
+        // (20 + 4·50/(10·0.1)) / (1 + 4/(10·0.1)) = 220/5 = 44
+        FaceCase{"convection", {BoundaryType::Convection, 0.0, 0.0, 10.0, 20.0}, 44.0}),
+    [](const auto& param) { return std::string(param.param.name); });
 
 TEST(FaceTemperature, AnUnknownTypeHasNoFace) {
-    EXPECT_FALSE(faceTemperature({7, 1.0, 1.0, 1.0, 1.0}, 50.0, 2.0, 0.1).has_value());
+    const BoundaryCondition unknown{fromFileNumber<BoundaryType>(7), 1.0, 1.0, 1.0, 1.0};
+    EXPECT_FALSE(faceTemperature(unknown, 50.0, 2.0, 0.1).has_value());
+    EXPECT_EQ(westFaceFlux(unknown, 50.0, 2.0, 0.1), 0.0) << "no face, no flux";
+}
+
+// Only a convective face has an ambient temperature, which a graph's range
+// must include; the values of another type's unused fields never count.
+TEST(FaceTemperature, OnlyConvectionHasAnAmbientTemperature) {
+    EXPECT_EQ(ambientTemperature({BoundaryType::Convection, 0.0, 0.0, 5.0, -40.0}), -40.0);
+    EXPECT_FALSE(ambientTemperature({BoundaryType::Flux, 0.0, 2.0, 0.0, -40.0}).has_value());
+    EXPECT_FALSE(ambientTemperature({BoundaryType::Temperature, 900.0, 0.0, 0.0, 900.0}));
 }
 
 TEST(SteadyProfile, RowsAreThirtyCharactersFromFaceToFace) {
@@ -85,7 +97,7 @@ TEST(SteadyProfile, ValuesAreRoundedToSinglePrecisionFirst) {
 
 TEST(SteadyProfile, ABoundaryOfUnknownTypeHasNoRowAndTheWarningReplacesTheTitle) {
     SimulationCase c = threeVolumes();
-    c.east.type = 0;
+    c.east.type = fromFileNumber<BoundaryType>(0);
     const auto lines =
         steadyProfileLines({c, nodes({1, 2, 3}), nodes({2, 2, 2})}, false, Language::Portuguese);
     EXPECT_EQ(lines.size(), 4u + 4u);
@@ -117,14 +129,18 @@ TEST(Fluxes, ThreeVolumesGiveThreeVolumeRowsAndFourFaceRows) {
 // the source dx·(Sc′ + Sp′·T), to round-off, whatever K does from volume to
 // volume. Solved here for K varying fourfold, every pair of boundary types.
 TEST(Fluxes, EveryVolumeOfASolvedSteadySystemBalancesItsSource) {
-    const BoundaryCondition westEnds[] = {
-        {1, 300.0, 0.0, 0.0, 0.0}, {2, 0.0, 1500.0, 0.0, 0.0}, {3, 0.0, 0.0, 25.0, 20.0}};
-    const BoundaryCondition eastEnds[] = {
-        {1, 80.0, 0.0, 0.0, 0.0}, {2, 0.0, -1500.0, 0.0, 0.0}, {3, 0.0, 0.0, 40.0, 90.0}};
+    const BoundaryCondition westEnds[] = {{BoundaryType::Temperature, 300.0, 0.0, 0.0, 0.0},
+                                          {BoundaryType::Flux, 0.0, 1500.0, 0.0, 0.0},
+                                          {BoundaryType::Convection, 0.0, 0.0, 25.0, 20.0}};
+    const BoundaryCondition eastEnds[] = {{BoundaryType::Temperature, 80.0, 0.0, 0.0, 0.0},
+                                          {BoundaryType::Flux, 0.0, -1500.0, 0.0, 0.0},
+                                          {BoundaryType::Convection, 0.0, 0.0, 40.0, 90.0}};
     for (const bool withSource : {false, true}) {
         for (const BoundaryCondition& west : westEnds) {
             for (const BoundaryCondition& east : eastEnds) {
-                if (west.type == 2 && east.type == 2) continue;  // no steady solution
+                if (west.type == BoundaryType::Flux && east.type == BoundaryType::Flux) {
+                    continue;  // no steady solution
+                }
                 SimulationCase c = threeVolumes();
                 c.N = 7;
                 c.Lx = 0.7;
@@ -146,8 +162,8 @@ TEST(Fluxes, EveryVolumeOfASolvedSteadySystemBalancesItsSource) {
                 SOLU(system);
                 const NodeArray& T = system.b;
                 const std::vector<double> q = faceFluxes({c, T, properties.K});
-                const std::string label = "west " + std::to_string(west.type) + ", east " +
-                                          std::to_string(east.type) +
+                const std::string label = "west " + std::to_string(fileNumber(west.type)) +
+                                          ", east " + std::to_string(fileNumber(east.type)) +
                                           (withSource ? ", source" : "");
                 double largest = 0.0;
                 for (const double each : q) largest = std::max(largest, std::fabs(each));
@@ -190,14 +206,14 @@ TEST(Fluxes, FacePositionsAccumulateLikeTheCentres) {
 
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
     SimulationCase c = threeVolumes();
-    c.state = 2;
+    c.state = CaseState::Unsteady;
     c.Ti = {"20+5*x", true, 0.0};
     c.Rho = {"1000", false, 1000.0};
     c.Cp = {"4+0.1*z", true, 0.0};
     c.Delt_t = 0.5;
     c.Nst = 20;
     c.No = 2;
-    c.east = {3, 0.0, 0.0, 10.0, 25.0};
+    c.east = {BoundaryType::Convection, 0.0, 0.0, 10.0, 25.0};
     const auto lines = inspectionCopyLines(c, "slab", Language::English);
     ASSERT_EQ(lines.size(), 17u + 12u + 11u);
     EXPECT_EQ(lines[0], " Name: slab");

@@ -71,7 +71,7 @@ private:
     QTimer timer_;
 };
 
-CaseFileContent conductionCase(std::int32_t N, std::int32_t state, std::int32_t Nst) {
+CaseFileContent conductionCase(std::int32_t N, CaseState state, std::int32_t Nst) {
     CaseFileContent c;
     c.Lx = {"1", 1.0};
     c.N = N;
@@ -79,16 +79,16 @@ CaseFileContent conductionCase(std::int32_t N, std::int32_t state, std::int32_t 
     c.Sc = "0";
     c.Sp = "0";
     c.state = state;
-    c.method = 2;
+    c.method = SolutionMethod::TabLU;
     c.Ti = "20";
     c.Rho = "1";
     c.Cp = "1";
     c.Delt_t = {"0.001", 0.001};
     c.Nst = Nst;
     c.No = 1;
-    c.west.type = 1;
+    c.west.type = BoundaryType::Temperature;
     c.west.T = {"100", 100.0};
-    c.east.type = 1;
+    c.east.type = BoundaryType::Temperature;
     c.east.T = {"200", 200.0};
     c.u = {"0", 0.0};
     return c;
@@ -146,7 +146,7 @@ private:
 TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
     startProgram();  // start-up removes an earlier working case
     ASSERT_TRUE(
-        writeCaseFile(file("Loaded.txt"), conductionCase(10, 1, 1), CaseFileLayout::Working));
+        writeCaseFile(file("Loaded.txt"), conductionCase(10, CaseState::Steady, 1), CaseFileLayout::Working));
     User user;
     platform_.mainWindow().menuItem(2, 1)->trigger();
     ASSERT_TRUE(serveUntil([this] {
@@ -183,7 +183,7 @@ TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
 
 TEST_F(RunOnQtTest, CancelDuringALongRunReturnsToTheHomeScreenWithinASecond) {
     startProgram();
-    ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), conductionCase(1000, 2, 200000),
+    ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), conductionCase(1000, CaseState::Unsteady, 200000),
                               CaseFileLayout::Working));
     User user;
     platform_.mainWindow().menuItem(2, 1)->trigger();

@@ -463,7 +463,7 @@ TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
     transient.Nst = 3;  // the steady-state question comes between the end readings
     for (const CaseFileContent& c : {steady, transient}) {
         writeCase(c);
-        if (c.state == 1) {
+        if (c.state == CaseState::Steady) {
             platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice));
             expectScale();
         } else {
@@ -476,7 +476,7 @@ TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
         std::unique_ptr<SimulationRun> run;
         ASSERT_EQ(runOnce(run), RunOutcome::Finished);
         platform.verifyScriptDone();
-        EXPECT_NEAR(run->computingSeconds(), 0.0, 1e-9) << "state " << c.state;
+        EXPECT_NEAR(run->computingSeconds(), 0.0, 1e-9) << "state " << fileNumber(c.state);
     }
 }
 
@@ -560,7 +560,7 @@ TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
 TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution) {
     startShell();
     CaseFileContent c = steadyCase();
-    c.method = 1;
+    c.method = SolutionMethod::GaussSeidel;
     writeCase(c);
     platform.expectMessageBox(kAnswerYes, say(Text::EstimateOffer));
     std::vector<std::string> offered;

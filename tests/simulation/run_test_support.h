@@ -47,21 +47,21 @@ inline CaseFileNumber number(double value) {
 
 inline CaseFileBoundary temperature(double T) {
     CaseFileBoundary b;
-    b.type = 1;
+    b.type = BoundaryType::Temperature;
     b.T = number(T);
     return b;
 }
 
 inline CaseFileBoundary flux(double Phi) {
     CaseFileBoundary b;
-    b.type = 2;
+    b.type = BoundaryType::Flux;
     b.Phi = number(Phi);
     return b;
 }
 
 inline CaseFileBoundary convection(double h, double Tinf) {
     CaseFileBoundary b;
-    b.type = 3;
+    b.type = BoundaryType::Convection;
     b.h = number(h);
     b.Tinf = number(Tinf);
     return b;
@@ -75,8 +75,8 @@ inline CaseFileContent steadyCase() {
     c.K = "1";
     c.Sc = "0";
     c.Sp = "0";
-    c.state = 1;
-    c.method = 2;
+    c.state = CaseState::Steady;
+    c.method = SolutionMethod::TabLU;
     c.west = temperature(100.0);
     c.east = temperature(200.0);
     c.u = number(0.0);
@@ -87,7 +87,7 @@ inline CaseFileContent steadyCase() {
 // 100 west, insulated east.
 inline CaseFileContent unsteadyCase() {
     CaseFileContent c = steadyCase();
-    c.state = 2;
+    c.state = CaseState::Unsteady;
     c.Ti = "20";
     c.Rho = "1";
     c.Cp = "1";

@@ -1,0 +1,168 @@
+#include "simulation/boundary_condition.h"
+
+namespace calorvia::simulation {
+namespace {
+
+// D_b: the half volume between node P and its face.
+double halfVolumeConductance(const BoundaryNodeTerms& n) {
+    return n.K * 2.0 / n.dx;
+}
+
+// H_b: the convective film h in series with that half volume.
+double filmConductance(const BoundaryNodeTerms& n, double h) {
+    return 1.0 / (1.0 / h + n.dx / (n.K * 2.0));
+}
+
+}  // namespace
+
+std::optional<double> faceTemperature(const BoundaryCondition& condition, double TP, double KP,
+                                      double dx) {
+    switch (condition.type) {
+        case BoundaryType::Temperature:
+            return condition.T;
+        case BoundaryType::Flux:
+            return condition.Phi * dx / (KP * 2.0) + TP;
+        case BoundaryType::Convection:
+            return (KP * 2.0 * TP / (condition.h * dx) + condition.Tinf) /
+                   (KP * 2.0 / (condition.h * dx) + 1.0);
+    }
+    return std::nullopt;
+}
+
+// West node (i = 1), A(1,2) already written; G = F_{3/2} (0 in pure
+// diffusion) is the convective outflow through the interior face:
+//   temperature  A(1,1) = D_W - A(1,2) + C_1 - dx·Sp′(1) + G
+//                b(1) = F_W·T_W + dx·Sc′(1) + D_W·T_W + C_1·T°(1)
+//   flux         A(1,1) = C_1 - A(1,2) - dx·Sp′(1) + G
+//                b(1) = dx·Sc′(1) + Phi_W + C_1·T°(1) + F_W·Tb_W
+//   convection   A(1,1) = H_W - A(1,2) + C_1 - dx·Sp′(1) + G
+//                b(1) = F_W·Tb_W + H_W·Tinf_W + dx·Sc′(1) + C_1·T°(1)
+// The terms are added in this order for every run, so that each entry rounds
+// the same way.
+std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
+    const double G = n.Fface;
+    switch (condition.type) {
+        case BoundaryType::Temperature: {
+            const double DW = halfVolumeConductance(n);
+            return BoundaryRow{DW - n.neighbour + n.C - n.dxSp + G,
+                               n.F * condition.T + n.dxSc + DW * condition.T + n.C * n.Told};
+        }
+        case BoundaryType::Flux:
+            return BoundaryRow{n.C - n.neighbour - n.dxSp + G,
+                               n.dxSc + condition.Phi + n.C * n.Told + n.F * n.Tb};
+        case BoundaryType::Convection: {
+            const double HW = filmConductance(n, condition.h);
+            return BoundaryRow{HW - n.neighbour + n.C - n.dxSp + G,
+                               n.F * n.Tb + HW * condition.Tinf + n.dxSc + n.C * n.Told};
+        }
+    }
+    return std::nullopt;
+}
+
+// East node (i = N), A(N,N-1) already written; D_n, F_n are D_{N-1/2},
+// F_{N-1/2}. CDS carries the outflow at the face temperature (T_E, or the
+// estimate Tb_E), Upwind at T(N), which puts F_E on the diagonal.
+//   temperature  pure  A(N,N) = D_E - A(N,N-1) + C_N - dx·Sp′(N)
+//                      b(N) = dx·Sc′(N) + D_E·T_E + C_N·T°(N)
+//                CDS   A(N,N) = C_N + D_E + D_n - dx·Sp′(N) - F_n/2
+//                      b(N) = dx·Sc′(N) + D_E·T_E + C_N·T°(N) - F_E·T_E
+//                Upw.  A(N,N) = F_E + C_N + D_E + D_n - dx·Sp′(N)
+//                      b(N) = dx·Sc′(N) + D_E·T_E + C_N·T°(N)
+//   flux         pure  A(N,N) = C_N - A(N,N-1) - dx·Sp′(N)
+//                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N)
+//                CDS   A(N,N) = C_N + D_n - dx·Sp′(N) - F_n/2
+//                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N) - F_E·Tb_E
+//                Upw.  A(N,N) = F_E + C_N + D_n - dx·Sp′(N)
+//                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N)
+//   convection   pure  A(N,N) = H_E - A(N,N-1) + C_N - dx·Sp′(N)
+//                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
+//                CDS   A(N,N) = C_N + H_E + D_n - dx·Sp′(N) - F_n/2
+//                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N) - F_E·Tb_E
+//                Upw.  A(N,N) = F_E + C_N + H_E + D_n - dx·Sp′(N)
+//                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
+std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
+    const double Dn = n.Dface;
+    const double Fn = n.Fface;
+    switch (condition.type) {
+        case BoundaryType::Temperature: {
+            const double DE = halfVolumeConductance(n);
+            const double b = n.dxSc + DE * condition.T + n.C * n.Told;
+            switch (n.treatment) {
+                case FaceTreatment::PureDiffusion:
+                    return BoundaryRow{DE - n.neighbour + n.C - n.dxSp, b};
+                case FaceTreatment::CDS:
+                    return BoundaryRow{n.C + DE + Dn - n.dxSp - Fn / 2.0, b - n.F * condition.T};
+                case FaceTreatment::Upwind:
+                    return BoundaryRow{n.F + n.C + DE + Dn - n.dxSp, b};
+            }
+            break;
+        }
+        case BoundaryType::Flux: {
+            const double b = n.dxSc + condition.Phi + n.C * n.Told;
+            switch (n.treatment) {
+                case FaceTreatment::PureDiffusion:
+                    return BoundaryRow{n.C - n.neighbour - n.dxSp, b};
+                case FaceTreatment::CDS:
+                    return BoundaryRow{n.C + Dn - n.dxSp - Fn / 2.0, b - n.F * n.Tb};
+                case FaceTreatment::Upwind:
+                    return BoundaryRow{n.F + n.C + Dn - n.dxSp, b};
+            }
+            break;
+        }
+        case BoundaryType::Convection: {
+            const double HE = filmConductance(n, condition.h);
+            const double b = HE * condition.Tinf + n.dxSc + n.C * n.Told;
+            switch (n.treatment) {
+                case FaceTreatment::PureDiffusion:
+                    return BoundaryRow{HE - n.neighbour + n.C - n.dxSp, b};
+                case FaceTreatment::CDS:
+                    return BoundaryRow{n.C + HE + Dn - n.dxSp - Fn / 2.0, b - n.F * n.Tb};
+                case FaceTreatment::Upwind:
+                    return BoundaryRow{n.F + n.C + HE + Dn - n.dxSp, b};
+            }
+            break;
+        }
+    }
+    return std::nullopt;
+}
+
+double westFaceFlux(const BoundaryCondition& condition, double T1, double K1, double dx) {
+    const double Tw = faceTemperature(condition, T1, K1, dx).value_or(T1);
+    return -2.0 * K1 * (T1 - Tw) / dx;
+}
+
+double eastFaceFlux(const BoundaryCondition& condition, double TN, double KN, double dx) {
+    const double Te = faceTemperature(condition, TN, KN, dx).value_or(TN);
+    return -2.0 * KN * (Te - TN) / dx;
+}
+
+double prescribedOr(const BoundaryCondition& condition, double nodeValue) {
+    return condition.type == BoundaryType::Temperature ? condition.T : nodeValue;
+}
+
+std::optional<double> ambientTemperature(const BoundaryCondition& condition) {
+    if (condition.type != BoundaryType::Convection) return std::nullopt;
+    return condition.Tinf;
+}
+
+namespace {
+
+double updateEstimate(const BoundaryCondition& condition, double TP, double KP, double dx,
+                      double& estimate) {
+    const std::optional<double> face = faceTemperature(condition, TP, KP, dx);
+    if (!face) return estimate;
+    if (condition.type != BoundaryType::Temperature) estimate = *face;
+    return *face;
+}
+
+}  // namespace
+
+ProfileEnds updateBoundaryTemperatures(const ControlVolumeGrid& grid, const NodeArray& K,
+                                       const BoundaryCondition& west, const BoundaryCondition& east,
+                                       TemperatureLevels& levels) {
+    const auto N = static_cast<std::size_t>(grid.N);
+    return {updateEstimate(west, levels.T[1], K[1], grid.dx, levels.TbW),
+            updateEstimate(east, levels.T[N], K[N], grid.dx, levels.TbE)};
+}
+
+}  // namespace calorvia::simulation
