@@ -292,7 +292,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     caseEntry.attachToShell();
     policy.setPhase(BatchPolicy::Phase::Entry);
     shell.ABRIR();
-    if (shell.state().RunState.load() != shell::run_state::CaseLoaded) {
+    if (shell.state().runState() != shell::RunState::CaseLoaded) {
         return policy.refused() ? kExitRefused : kExitOther;
     }
 

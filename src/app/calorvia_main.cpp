@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     const int status = QApplication::exec();
     // A run still going stops at its next check; the idle loop then sees the
     // window gone.
-    shell.state().RunState.store(calorvia::shell::run_state::CancelRequested);
+    shell.state().requestCancel();
     // With the window gone every dialog answers at once; should some loop
     // still keep the main thread busy, leaving must not hang the desktop.
     for (int waited = 0; !finished && waited < 100; ++waited) {

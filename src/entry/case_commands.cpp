@@ -76,7 +76,7 @@ void CaseEntryCommands::ABRIR() {
 
     SavedCaseReading reading = readSavedCaseFile(currentCasePath_);
     if (!reading.ok()) {
-        // Nothing is loaded: the wizard does not start and RunState stays 0.
+        // Nothing is loaded: the wizard does not start and RunState stays Idle.
         context.tellText(
             shell::withValue(context.text(Text::SavedCaseUnreadable), utf8(currentCasePath_)));
         if (panelCleared) LIMPA2();
@@ -134,7 +134,7 @@ std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
 }
 
 void CaseEntryCommands::LIMPA2() {
-    shell_.state().RunState.store(shell::run_state::Idle);
+    shell_.state().backToIdle();
     shell::drawGeometryPictures(platform_, shell::layoutOrigin(shell_.graphicsSize()),
                                 shell_.dataFolders());
 }

@@ -11,7 +11,7 @@
 //    file and of the working case file "Loaded.txt").
 //
 // Everything here runs on the window thread; the run learns of a written
-// case only through RunState (3) and the working case file.
+// case only through RunState (CaseLoaded) and the working case file.
 
 #include <filesystem>
 #include <optional>

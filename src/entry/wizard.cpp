@@ -334,19 +334,19 @@ bool CaseEntryCommands::askToClose(WizardContext& context, Text question) {
 
 std::optional<bool> CaseEntryCommands::closeWhatIsOnScreen(WizardContext& context,
                                                            Text finishedRunQuestion) {
-    auto& runState = shell_.state().RunState;
+    shell::SharedState& state = shell_.state();
     bool panelCleared = false;
-    if (runState.load() == shell::run_state::Finished) {
+    if (state.runState() == shell::RunState::Finished) {
         if (!askToClose(context, finishedRunQuestion)) return std::nullopt;
         shell_.LIMPA();
         deleteWorkingCase();
-        runState.store(shell::run_state::Idle);
+        state.backToIdle();
     }
-    if (runState.load() == shell::run_state::CaseLoaded) {
+    if (state.runState() == shell::RunState::CaseLoaded) {
         if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return std::nullopt;
         context.panel.fillGrey();
         deleteWorkingCase();
-        runState.store(shell::run_state::Idle);
+        state.backToIdle();
         panelCleared = true;
     }
     return panelCleared;
@@ -426,7 +426,7 @@ void CaseEntryCommands::writeCase(WizardContext& context) {
         if (outcome == WriteOutcome::WorkingFileFailed) return;  // RunState stays as it was
         choose = true;  // the saved file failed: offer another place
     }
-    shell_.state().RunState.store(shell::run_state::CaseLoaded);
+    shell_.state().caseLoaded();
 }
 
 CaseEntryCommands::WriteOutcome CaseEntryCommands::writeBothFiles(

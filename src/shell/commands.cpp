@@ -36,14 +36,14 @@ void Shell::ABRIR() {
 }
 
 void Shell::beginSimulation() {
-    state_.RunRequest.store(1);
+    state_.requestRun();
 }
 
 // Item 2.1 while a run is in progress (cancel) or its results are on screen
 // (clear). The cancel branch only asks: the run stops at its next check.
 void Shell::LIMPA() {
-    const std::int32_t runState = state_.RunState.load();
-    if (runState != run_state::Finished && runState != run_state::CaseLoaded) {
+    const RunState runState = state_.runState();
+    if (runState != RunState::Finished && runState != RunState::CaseLoaded) {
         platform_.beep(kBeepHz, kBeepMs);
         platform::selectFirstFont(platform_, kWaitFonts);
         platform_.setColorRgb(platform::rgb(0, 0, 0));
@@ -52,15 +52,13 @@ void Shell::LIMPA() {
         platform_.setColorRgb(platform::rgb(208, 208, 208));
         platform_.moveTo(51, 91);
         platform_.outText(text(Text::PleaseWait));
-        state_.RunState.store(run_state::CancelRequested);
+        state_.requestCancel();
         return;
     }
     clearToHomeScreen();
     setSimulationItem(SimulationFace::Begin);
     platform_.setMenuItemEnabled(menu::Results, item::Title, false);
-    state_.RunState.store(run_state::Idle);
-    state_.RunRequest.store(0);
-    state_.clearRunFlags();
+    state_.reset();
     platform_.deleteFile(text::utf8FromPath(programFile(simulation::WorkingCaseFileName)));
 }
 

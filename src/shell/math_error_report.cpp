@@ -45,7 +45,7 @@ std::string mathErrorMessage(std::string_view functionName, std::int32_t kind, L
 std::int16_t Shell::MATHERRQQ(std::string_view functionName, std::int32_t kind) {
     constexpr std::int16_t substituteStands = 1;
     tell(mathErrorMessage(functionName, kind, language()), platform::kMessageOk);
-    state_.RunState.store(run_state::CancelRequested);
+    state_.requestCancel();
     return substituteStands;
 }
 

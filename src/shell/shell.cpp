@@ -121,7 +121,7 @@ void Shell::retitleMenus() {
         if (!entry.text) continue;
         Text title = *entry.text;
         if (entry.command == MenuCommand::SimulationCommand) {
-            title = simulationFaceText(state_.RunState.load() == run_state::Finished
+            title = simulationFaceText(state_.runState() == RunState::Finished
                                            ? SimulationFace::Clear
                                            : SimulationFace::Begin);
         }
@@ -154,7 +154,7 @@ void Shell::showRunFinished() {
     platform_.setMenuItemEnabled(menu::Preferences, item::Title, true);
     platform_.setMenuItemEnabled(menu::File, item::New, true);
     platform_.setMenuItemEnabled(menu::File, item::Open, true);
-    state_.RunState.store(run_state::Finished);
+    state_.runFinished();
 }
 
 void Shell::showRunCancelled() {
@@ -225,9 +225,7 @@ bool Shell::startUp() {
     }
     platform_.pause(50);
 
-    state_.RunRequest.store(0);
-    state_.RunState.store(run_state::Idle);
-    state_.clearRunFlags();
+    state_.reset();
     for (int m = 1; m <= menu::Count; ++m) platform_.setMenuItemEnabled(m, item::Title, false);
 
     platform_.setAboutText(aboutText());
@@ -258,9 +256,9 @@ bool Shell::startUp() {
 
 bool Shell::idleStep() {
     platform_.pause(100);
-    if (state_.RunRequest.load() != 1) return false;
+    if (!state_.runRequested()) return false;
     if (run_) run_();
-    state_.RunRequest.store(0);
+    state_.clearRunRequest();
     return true;
 }
 

@@ -124,7 +124,7 @@ public:
     // Preferences menu are greyed.
     void showRunStarted();
     // A run ended normally: item 2.1 becomes Clear Screen; the Results and
-    // Preferences menus, New and Open are enabled; RunState becomes 2.
+    // Preferences menus, New and Open are enabled; RunState becomes Finished.
     void showRunFinished();
     // A run was cancelled or stopped by an error: item 2.1 becomes Begin
     // Simulation again; New, Open and the Preferences menu are enabled.

@@ -129,7 +129,7 @@ void SimulationRun::set_up() {
     const std::int32_t N = c.N;
 
     shell_.showRunStarted();
-    shell_.state().RunState.store(shell::run_state::Idle);
+    shell_.state().runStarted();
     steadyAvailable_ = c.state == CaseState::Steady;
 
     grid_ = ControlVolumeGrid(c.Lx, N);
@@ -315,9 +315,9 @@ SimulationRun::Flow SimulationRun::make_pass() {
         hooks.zeroPivotWarning = [this] {
             tell(say(Text::ZeroPivotWarning), platform::kMessageOk);
         };
-        bool warningGiven = shell_.state().zeroPivotWarningGiven.load() != 0;
+        bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
         const FactorisationOutcome factorised = TABLU(system_, warningGiven, hooks);
-        shell_.state().zeroPivotWarningGiven.store(warningGiven ? 1 : 0);
+        shell_.state().zeroPivotWarningGiven.store(warningGiven);
         if (factorised == FactorisationOutcome::Cancelled) return cancel();
         SOLU(system_);
         for (std::int32_t i = 1; i <= c.N; ++i) levels_.T[i] = system_.b[i];
@@ -328,10 +328,10 @@ SimulationRun::Flow SimulationRun::make_pass() {
     if (c.state == CaseState::Steady) {
         fillBox(20, 2, 103, 25, StatusYellow);
         textAt(23, 5, counterText(pass_));
-        if (shell_.state().iterationNoticeGiven.load() == 0 &&
+        if (!shell_.state().iterationNoticeGiven.load() &&
             (anyTemperatureFormula() || linearisationApplied_)) {
             tell(say(Text::IterationNotice), platform::kMessageOk);
-            shell_.state().iterationNoticeGiven.store(1);
+            shell_.state().iterationNoticeGiven.store(true);
         }
     }
     return Flow::Continue;
@@ -341,7 +341,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
 // which; a NaN counts as above) brings the question whether to cancel.
 SimulationRun::Flow SimulationRun::check_range() {
     auto& given = shell_.state().rangeWarningGiven;
-    if (given.load() == 0) {
+    if (!given.load()) {
         enum class Verdict { None, Low, High } verdict = Verdict::None;
         for (std::int32_t i = 1; i <= grid_.N; ++i) {
             // A NaN fails every comparison; asked the other way round it is
@@ -356,9 +356,9 @@ SimulationRun::Flow SimulationRun::check_range() {
             const Text question =
                 verdict == Verdict::Low ? Text::RangeLowQuestion : Text::RangeHighQuestion;
             if (tell(say(question), platform::kMessageYesNo) == platform::kAnswerYes) {
-                shell_.state().RunState.store(shell::run_state::CancelRequested);
+                shell_.state().requestCancel();
             }
-            given.store(1);
+            given.store(true);
         }
     }
     if (cancelRequested()) return cancel();
@@ -493,7 +493,7 @@ void SimulationRun::offer_result_files() {
     open(ResultFile::Steady);
 }
 
-// The status boxes erased and the menus of a finished run: RunState 2.
+// The status boxes erased and the menus of a finished run: RunState Finished.
 void SimulationRun::finish() {
     const SimulationCase& c = loaded_->simulationCase;
     if (c.state == CaseState::Unsteady) {
@@ -505,7 +505,6 @@ void SimulationRun::finish() {
         eraseBox(20, 30, 103, 53);
         eraseBox(2, 58, 121, 81);
     }
-    shell_.state().clearRunFlags();
     shell_.showRunFinished();
 }
 
@@ -517,8 +516,7 @@ SimulationRun::Flow SimulationRun::cancel() {
     shell_.clearToHomeScreen();
     shell_.showRunCancelled();
     histories_.close();
-    shell_.state().RunState.store(shell::run_state::Idle);
-    shell_.state().clearRunFlags();
+    shell_.state().runCancelled();
     platform_.deleteFile(text::utf8FromPath(shell_.programFile(WorkingCaseFileName)));
     if (cancelDuringEvaluation_) interpreter_.DESTROYFUNC();
     return Flow::Stop;
@@ -585,7 +583,7 @@ double SimulationRun::computingClock() const {
 }
 
 bool SimulationRun::cancelRequested() const {
-    return shell_.state().RunState.load() == shell::run_state::CancelRequested;
+    return shell_.state().cancelRequested();
 }
 
 std::string_view SimulationRun::say(Text text) const {

@@ -19,7 +19,7 @@
 //   output_results       result files, time graph, offer to open the files
 // and cancel, which any check point may call.
 //
-// The run looks at the cancel request (RunState = 1) at the start of every
+// The run looks at the cancel request (RunState CancelRequested) at the start of every
 // pass, after every formula evaluation at a node, inside both solvers, after
 // the solve and after the range check.
 

@@ -19,7 +19,7 @@ TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
     platform.expectSaveFile(dataFile("wall.txt").string());
     chooseNew();
     platform.verifyScriptDone();
-    ASSERT_EQ(runState(), 3);
+    ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
 
     // Begin Simulation: the graph's scale as proposed, no look at the files.
     platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
@@ -38,7 +38,7 @@ TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
     }
     EXPECT_TRUE(fileExists(file("Steady.txt")));
     EXPECT_TRUE(fileExists(file("Flux.txt")));
-    EXPECT_EQ(runState(), 2);
+    EXPECT_EQ(runState(), shell::RunState::Finished);
 }
 
 }  // namespace

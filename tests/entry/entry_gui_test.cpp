@@ -208,7 +208,7 @@ TEST(CaseEntryOnQt, AStudentTypesAWholeNewCaseSavesItRunsItAndClearsTheScreen) {
     ASSERT_EQ(started.load(), 1);
     window.menuItem(1, 1)->trigger();  // File > New
     EXPECT_TRUE(student.done());
-    EXPECT_EQ(shell.state().RunState.load(), 3);
+    EXPECT_EQ(shell.state().runState(), shell::RunState::CaseLoaded);
     const auto saved = text::readTextLines(folder.path() / "Data" / "wall.txt");
     ASSERT_TRUE(saved.has_value());
     EXPECT_EQ(saved->size(), 12u);
@@ -227,13 +227,13 @@ TEST(CaseEntryOnQt, AStudentTypesAWholeNewCaseSavesItRunsItAndClearsTheScreen) {
                      [](TemplateDialog& d) { press(d, platform::kButtonOk); });
     student.onMessage([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     window.menuItem(2, 1)->trigger();
-    EXPECT_TRUE(processEventsUntil([&] { return shell.state().RunState.load() == 2; }, 30s));
+    EXPECT_TRUE(processEventsUntil([&] { return shell.state().runState() == shell::RunState::Finished; }, 30s));
     EXPECT_TRUE(student.done());
     EXPECT_TRUE(std::filesystem::exists(folder.path() / "Steady.txt"));
 
     // Clear Screen.
     window.menuItem(2, 1)->trigger();
-    EXPECT_EQ(shell.state().RunState.load(), 0);
+    EXPECT_EQ(shell.state().runState(), shell::RunState::Idle);
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Loaded.txt"));
 
     stop = true;

@@ -104,7 +104,7 @@ protected:
     void scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
                           const BoundaryEntries& eastEntries);
 
-    std::int32_t runState() { return shell->state().RunState.load(); }
+    shell::RunState runState() { return shell->state().runState(); }
     shell::LayoutOrigin origin() const { return shell::layoutOrigin(shell->graphicsSize()); }
     // Texts still on the screen: drawn, and not covered since by a filled
     // rectangle or a cleared screen. Positions relative to the layout origin.

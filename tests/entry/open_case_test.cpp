@@ -51,7 +51,7 @@ TEST_F(OpenCaseTest, OpenFillsTheWizardAndOkRewritesBothFiles) {
     EXPECT_EQ(readFile(file("Loaded.txt")),
               lines({" 2", " 20", "1", "0", "0", " 1", " 1", "0", "1", "1", " 0.5", " 1", " 10",
                      " 1", " 0", " 1", " 1", " 0.5"}));
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_EQ(commands->mode(), WizardMode::Edit);
 }
 
@@ -74,7 +74,7 @@ TEST_F(OpenCaseTest, WhenTheOpenedFilesFolderIsGoneAnotherPlaceIsOffered) {
     platform.verifyScriptDone();
     EXPECT_EQ(readFile(dataFile("rescued.txt")), convectiveCase());
     EXPECT_EQ(commands->currentCasePath(), dataFile("rescued.txt"));
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
 TEST_F(OpenCaseTest, ChangesTypedInTheWizardReachTheOpenedFile) {
@@ -116,7 +116,7 @@ TEST_F(OpenCaseTest, TheOpenDialogIsTheOneOfTheSettingsTable) {
     EXPECT_EQ(opens[0].texts.at(3), "txt");
     // The start directory is current again afterwards.
     EXPECT_EQ(std::filesystem::current_path(), directory());
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
 }
 
 TEST_F(OpenCaseTest, AMissingFileIsReportedAndTheDialogComesBack) {
@@ -139,7 +139,7 @@ class BrokenSavedFiles : public EntryTest, public ::testing::WithParamInterface<
 TEST_P(BrokenSavedFiles, AreReportedAndTheWizardDoesNotStart) {
     writeFile(dataFile("broken.txt"), GetParam().content);
     writeFile(file("Loaded.txt"), "the loaded case\n");
-    shell->state().RunState.store(3);
+    shell->state().caseLoaded();
     expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
     platform.expectOpenFile(dataFile("broken.txt").string());
     expectWarning("The file \"" + dataFile("broken.txt").string() +
@@ -147,7 +147,7 @@ TEST_P(BrokenSavedFiles, AreReportedAndTheWizardDoesNotStart) {
                   "text where a whole number belongs. Nothing was loaded.");
     chooseOpen();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_EQ(readFile(dataFile("broken.txt")), GetParam().content) << "left as it was";
 }
@@ -163,21 +163,21 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"boundary type missing", lines({" 1", " 10", "1", "0", "0", " 1", " 2"})}));
 
 TEST_F(OpenCaseTest, DecliningToCloseAFinishedRunChangesNothing) {
-    shell->state().RunState.store(2);
+    shell->state().runFinished();
     expectQuestion(kAnswerNo, "The current simulation will be ended. To continue the operation?");
     chooseOpen();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 2);
+    EXPECT_EQ(runState(), shell::RunState::Finished);
 }
 
 TEST_F(OpenCaseTest, CancellingAfterClosingALoadedCaseRedrawsTheGeometryPanel) {
     writeFile(file("Loaded.txt"), "the loaded case\n");
-    shell->state().RunState.store(3);
+    shell->state().caseLoaded();
     expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
     platform.expectOpenFile(std::nullopt);
     chooseOpen();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_EQ(platform.callsNamed("showBitmap").size(), 3u);
 }

@@ -41,7 +41,7 @@ TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
     EXPECT_EQ(first.atStart.at(g::kStepTitle).text,
               "Step 1 - Settings: steady and unsteady states");
     // Cancel writes nothing.
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
 }
 
@@ -434,7 +434,7 @@ TEST_F(WizardTest, SteadyFluxAtBothEndsWarnsOnceAndNoWritesTheCase) {
     chooseNew();
     platform.verifyScriptDone();
     EXPECT_TRUE(fileExists(dataFile("flux.txt")));
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
 TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
@@ -451,7 +451,7 @@ TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
     chooseNew();
     platform.verifyScriptDone();
     EXPECT_EQ(runsOf(g::kTemplate).at(1).atStart.at(g::kUEdit).text, "0.5");
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
 }
 
 TEST_F(WizardTest, UnsteadyFluxAtBothEndsIsNotWarnedAbout) {
@@ -488,7 +488,7 @@ TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
     platform.verifyScriptDone();
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_TRUE(std::filesystem::is_empty(directory() / "Data"));
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     // The geometry panel is back.
     EXPECT_EQ(platform.callsNamed("showBitmap").size(), 3u);
     EXPECT_FALSE(shows("Lx = 1 <= W-E distance"));
@@ -520,7 +520,7 @@ TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
     platform.expectSaveFile(dataFile("slab.txt").string());
     chooseNew();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 
     EXPECT_EQ(readFile(dataFile("slab.txt")),
               lines({fitToWidth("0.5", 50), " 5", "2*t", "-5", "0", " 2", " 1", "20+x", "1000",
@@ -595,7 +595,7 @@ TEST_F(WizardTest, AFolderThatCannotBeWrittenIsReportedAndAnotherPlaceOffered) {
     chooseNew();
     platform.verifyScriptDone();
     EXPECT_TRUE(fileExists(dataFile("case.txt")));
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
 TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
@@ -610,36 +610,36 @@ TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
     platform.verifyScriptDone();
     EXPECT_TRUE(fileExists(dataFile("case.txt")));
     EXPECT_TRUE(std::filesystem::is_directory(file("Loaded.txt")));
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
 }
 
 // ---- starting over a loaded case or a finished run --------------------------------------
 
 TEST_F(WizardTest, ALoadedCaseIsClosedOnlyWhenTheStudentAgrees) {
     writeFile(file("Loaded.txt"), "loaded\n");
-    shell->state().RunState.store(3);
+    shell->state().caseLoaded();
     expectQuestion(kAnswerNo, "The loaded data will be closed. To continue the operation?");
     chooseNew();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 3);
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_TRUE(fileExists(file("Loaded.txt")));
 
     expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
     chooseNew();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
 }
 
 TEST_F(WizardTest, AFinishedRunIsClosedWithTheWizardsOwnQuestion) {
     writeFile(file("Loaded.txt"), "loaded\n");
-    shell->state().RunState.store(2);
+    shell->state().runFinished();
     expectQuestion(kAnswerYes, "The current simulation will be closed. To continue the operation?");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
     chooseNew();
     platform.verifyScriptDone();
-    EXPECT_EQ(runState(), 0);
+    EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
 }
 

@@ -78,7 +78,7 @@ TEST_P(MathErrorHookTest, AFailingFormulaIsReportedAndRequestsACancel) {
         engine.EVALUATE(values);
         engine.DESTROYFUNC();
 
-        EXPECT_EQ(shell.state().RunState.load(), run_state::CancelRequested);
+        EXPECT_EQ(shell.state().runState(), RunState::CancelRequested);
         const auto documents = local.callsNamed("openDocument");
         ASSERT_EQ(documents.size(), 1u);
         EXPECT_EQ(documents[0].toString(), "openDocument(1, \"Tutorial_inexistente.pdf\")");
@@ -103,17 +103,17 @@ TEST_F(ProgramDirectoryTest, TheHookReturnsOneAndTheNextRunStartsNormally) {
     auto shell = startedShell();
     platform.expectMessageBox(platform::kAnswerOk);
     EXPECT_EQ(shell->MATHERRQQ("pow", 1), 1);
-    EXPECT_EQ(shell->state().RunState.load(), run_state::CancelRequested);
+    EXPECT_EQ(shell->state().runState(), RunState::CancelRequested);
 
     // The run resets RunState at its start; a later run is not stopped.
-    std::vector<std::int32_t> seen;
+    std::vector<RunState> seen;
     shell->setRunEntry([&] {
-        shell->state().RunState.store(run_state::Idle);
-        seen.push_back(shell->state().RunState.load());
+        shell->state().runStarted();
+        seen.push_back(shell->state().runState());
     });
     platform.chooseMenuItem(2, 1);
     EXPECT_TRUE(shell->idleStep());
-    EXPECT_EQ(seen, std::vector<std::int32_t>{run_state::Idle});
+    EXPECT_EQ(seen, std::vector<RunState>{RunState::Idle});
     platform.verifyScriptDone();
 }
 

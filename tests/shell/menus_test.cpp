@@ -126,7 +126,7 @@ TEST_F(ProgramDirectoryTest, ARunThatEndsNormallyLeavesClearScreenAndTheResultsM
     EXPECT_TRUE(shell->idleStep());
 
     EXPECT_EQ(platform.menuItemText(2, 1), "&Clear Screen");
-    EXPECT_EQ(shell->state().RunState.load(), run_state::Finished);
+    EXPECT_EQ(shell->state().runState(), RunState::Finished);
     for (int menu : {1, 2, 3, 4, 5}) EXPECT_TRUE(platform.menuItemEnabled(menu, 0)) << menu;
     EXPECT_TRUE(platform.menuItemEnabled(1, 1));
     EXPECT_TRUE(platform.menuItemEnabled(1, 3));
@@ -137,8 +137,8 @@ TEST_F(ProgramDirectoryTest, ARunThatEndsNormallyLeavesClearScreenAndTheResultsM
     EXPECT_EQ(platform.menuItemText(2, 1), "&Begin Simulation");
     EXPECT_FALSE(platform.menuItemEnabled(3, 0));
     EXPECT_TRUE(platform.menuItemEnabled(4, 0));
-    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
-    EXPECT_EQ(shell->state().RunRequest.load(), 0);
+    EXPECT_EQ(shell->state().runState(), RunState::Idle);
+    EXPECT_FALSE(shell->state().runRequested());
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     const auto clears = platform.callsNamed("clearScreen");
     ASSERT_EQ(clears.size(), 1u);
@@ -148,7 +148,7 @@ TEST_F(ProgramDirectoryTest, ARunThatEndsNormallyLeavesClearScreenAndTheResultsM
 
     // And Begin Simulation is the begin command again.
     platform.chooseMenuItem(2, 1);
-    EXPECT_EQ(shell->state().RunRequest.load(), 1);
+    EXPECT_TRUE(shell->state().runRequested());
 }
 
 TEST_F(ProgramDirectoryTest, CancelSimulationAsksTheRunToStopAndBeginComesBack) {
@@ -156,12 +156,12 @@ TEST_F(ProgramDirectoryTest, CancelSimulationAsksTheRunToStopAndBeginComesBack) 
     int runs = 0;
     shell->setRunEntry([&] {
         ++runs;
-        shell->state().RunState.store(run_state::Idle);
+        shell->state().runStarted();
         shell->showRunStarted();
         // The user chooses Cancel Simulation while the run goes on.
         platform.clearRecords();
         platform.chooseMenuItem(2, 1);
-        EXPECT_EQ(shell->state().RunState.load(), run_state::CancelRequested);
+        EXPECT_EQ(shell->state().runState(), RunState::CancelRequested);
         ASSERT_EQ(platform.texts().size(), 2u);
         EXPECT_EQ(platform.texts()[0].text, "Please wait...");
         EXPECT_EQ(std::make_pair(platform.texts()[0].x, platform.texts()[0].y),
@@ -173,7 +173,7 @@ TEST_F(ProgramDirectoryTest, CancelSimulationAsksTheRunToStopAndBeginComesBack) 
         EXPECT_EQ(platform.texts()[1].colour.rgb, platform::rgb(208, 208, 208));
         EXPECT_EQ(platform.callsNamed("beep").at(0).toString(), "beep(100, 100)");
         // The run notices the request at its next check and stops.
-        shell->state().RunState.store(run_state::Idle);
+        shell->state().backToIdle();
         shell->showRunCancelled();
     });
     platform.chooseMenuItem(2, 1);
@@ -196,10 +196,10 @@ TEST_F(ProgramDirectoryTest, CancelSimulationAsksTheRunToStopAndBeginComesBack) 
 TEST_F(ProgramDirectoryTest, WithACaseLoadedLimpaClosesItInsteadOfCancelling) {
     auto shell = startedShell();
     writeFile(file("Loaded.txt"), "case\n");
-    shell->state().RunState.store(run_state::CaseLoaded);
+    shell->state().caseLoaded();
     platform.clearRecords();
     shell->LIMPA();
-    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
+    EXPECT_EQ(shell->state().runState(), RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_TRUE(platform.callsNamed("beep").empty());
     EXPECT_EQ(platform.callsNamed("remapPalette").size(), 1u);

@@ -264,7 +264,7 @@ TEST_F(ProgramDirectoryTest, SwitchingToPortugueseAfterARunRenamesTheResultsAndK
               pathOf("Dados.txt"));
     platform.chooseMenuItem(2, 1);
     EXPECT_EQ(platform.menuItemText(2, 1), "&Iniciar Simulação");
-    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
+    EXPECT_EQ(shell->state().runState(), RunState::Idle);
 }
 
 TEST_F(ProgramDirectoryTest, SwitchingBackToEnglishRenamesTheOtherWay) {

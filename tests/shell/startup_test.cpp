@@ -38,8 +38,8 @@ TEST_F(ProgramDirectoryTest, FirstStartComesUpInEnglishAndWritesTheDefaults) {
     EXPECT_EQ(shell->saveDialogTitle(), "Save Data File");
     EXPECT_EQ(std::filesystem::canonical(shell->programDirectory()),
               std::filesystem::canonical(directory()));
-    EXPECT_EQ(shell->state().RunRequest.load(), 0);
-    EXPECT_EQ(shell->state().RunState.load(), run_state::Idle);
+    EXPECT_FALSE(shell->state().runRequested());
+    EXPECT_EQ(shell->state().runState(), RunState::Idle);
     platform.verifyScriptDone();
 }
 
@@ -439,18 +439,18 @@ TEST_F(ProgramDirectoryTest, TheIdleLoopPausesAndWaitsWithoutARequest) {
 
 TEST_F(ProgramDirectoryTest, BeginSimulationRunsOneSimulationAndTheRequestIsResetAfterIt) {
     auto shell = startedShell();
-    std::vector<std::int32_t> requestDuringRun;
-    shell->setRunEntry([&] { requestDuringRun.push_back(shell->state().RunRequest.load()); });
+    std::vector<bool> requestDuringRun;
+    shell->setRunEntry([&] { requestDuringRun.push_back(shell->state().runRequested()); });
 
     platform.chooseMenuItem(2, 1);
-    EXPECT_EQ(shell->state().RunRequest.load(), 1);
+    EXPECT_TRUE(shell->state().runRequested());
     EXPECT_TRUE(requestDuringRun.empty());  // the command does not run it
 
     platform.clearRecords();
     int rounds = 0;
     shell->idleLoop([&] { return rounds++ < 3; });
-    EXPECT_EQ(requestDuringRun, std::vector<std::int32_t>{1});
-    EXPECT_EQ(shell->state().RunRequest.load(), 0);
+    EXPECT_EQ(requestDuringRun, std::vector<bool>{true});
+    EXPECT_FALSE(shell->state().runRequested());
     EXPECT_EQ(platform.callsNamed("pause").size(), 3u);
 }
 
@@ -458,7 +458,7 @@ TEST_F(ProgramDirectoryTest, WithoutARunEntryTheRequestIsSimplyTaken) {
     auto shell = startedShell();
     platform.chooseMenuItem(2, 1);
     EXPECT_TRUE(shell->idleStep());
-    EXPECT_EQ(shell->state().RunRequest.load(), 0);
+    EXPECT_FALSE(shell->state().runRequested());
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ int main(int argc, char** argv) {
 
     const int status = QApplication::exec();
     stop = true;
-    shell.state().RunState.store(shell::run_state::CancelRequested);
+    shell.state().requestCancel();
     mainThread.join();
     return status;
 }

@@ -150,8 +150,8 @@ TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
     User user;
     platform_.mainWindow().menuItem(2, 1)->trigger();
     ASSERT_TRUE(serveUntil([this] {
-        return shell_->state().RunState.load() == shell::run_state::Finished;
-    })) << shell_->state().RunRequest.load()
+        return shell_->state().runState() == shell::RunState::Finished;
+    })) << shell_->state().runRequested()
         << " " << user.questions.size() << " " << user.dialogs.size() << " "
         << simulationItem().toStdString() << " "
         << (user.questions.empty() ? "" : user.questions[0]);
@@ -205,14 +205,14 @@ TEST_F(RunOnQtTest, CancelDuringALongRunReturnsToTheHomeScreenWithinASecond) {
     ASSERT_TRUE(serveUntil(
         [this] {
             return simulationItem() == QStringLiteral("&Begin Simulation") &&
-                   shell_->state().RunState.load() == shell::run_state::Idle &&
+                   shell_->state().runState() == shell::RunState::Idle &&
                    !std::filesystem::exists(file("Loaded.txt"));
         },
         5000));
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(std::filesystem::exists(file("Loaded.txt")));
     EXPECT_FALSE(std::filesystem::exists(file("Steady.txt")));
-    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+    EXPECT_EQ(shell_->state().runState(), shell::RunState::Idle);
     EXPECT_TRUE(user.questions.empty());
     // The home screen's grey background is back.
     const shell::LayoutOrigin o = shell::layoutOrigin(shell_->graphicsSize());

@@ -74,7 +74,7 @@ TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Clear Screen");
     EXPECT_TRUE(platform.menuItemEnabled(shell::menu::Results, 0));
     EXPECT_TRUE(platform.menuItemEnabled(shell::menu::File, shell::item::New));
-    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Finished);
+    EXPECT_EQ(shell_->state().runState(), shell::RunState::Finished);
     EXPECT_TRUE(fileExists(file("Loaded.txt")));
 }
 
@@ -501,7 +501,7 @@ TEST_F(RunStoryTest, SquareRootOfANegativeTemperatureStopsTheRunThroughTheHook) 
     EXPECT_FALSE(fileExists(file("Steady.txt")));
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
     EXPECT_TRUE(platform.menuItemEnabled(shell::menu::Preferences, 0));
-    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+    EXPECT_EQ(shell_->state().runState(), shell::RunState::Idle);
 
     // The next run starts normally.
     writeCase(steadyCase());
@@ -525,7 +525,7 @@ TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
     EXPECT_EQ(run->totalPasses(), 1);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
-    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Idle);
+    EXPECT_EQ(shell_->state().runState(), shell::RunState::Idle);
     // The home screen's grey was the last background cleared to.
     const auto backgrounds = platform.callsNamed("setBackgroundRgb");
     ASSERT_FALSE(backgrounds.empty());
@@ -550,8 +550,8 @@ TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
     platform.chooseMenuItem(shell::menu::Simulation, 1);
     EXPECT_TRUE(shell.idleStep());
     platform.verifyScriptDone();
-    EXPECT_EQ(shell.state().RunRequest.load(), 0);
-    EXPECT_EQ(shell.state().RunState.load(), shell::run_state::Finished);
+    EXPECT_FALSE(shell.state().runRequested());
+    EXPECT_EQ(shell.state().runState(), shell::RunState::Finished);
     EXPECT_EQ(lines("Steady.txt").size(), 11u);
 }
 
@@ -658,7 +658,7 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
     std::unique_ptr<SimulationRun> run;
     EXPECT_EQ(runOnce(run), RunOutcome::Finished);
     platform.verifyScriptDone();
-    EXPECT_EQ(shell_->state().RunState.load(), shell::run_state::Finished);
+    EXPECT_EQ(shell_->state().runState(), shell::RunState::Finished);
     EXPECT_EQ(lines("Flux.txt").size(), 5u + 5u);  // the other files are written
 }
 
