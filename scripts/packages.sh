@@ -8,3 +8,8 @@ CALORVIA_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev
 CALORVIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench: Google Benchmark.
 CALORVIA_BENCH_PACKAGES=(libbenchmark-dev)
+# package: the build writes each program's manual page from its --help with
+# help2man; for the Debian package (cmake --build --target package, and its
+# test) CPack picks the executables out with file, and dpkg-dev's
+# dpkg-shlibdeps finds the libraries the package must depend on.
+CALORVIA_BUILD_PACKAGES+=(help2man file dpkg-dev)

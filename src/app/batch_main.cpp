@@ -1,6 +1,7 @@
 // calorvia-batch: the program without a window.
 //
 //   calorvia-batch [options] CASE
+//   calorvia-batch --help | --version
 //
 // Runs the saved case CASE in the current directory, which is the program
 // directory of the run ("Loaded.txt", "tolera" and the result files live
@@ -76,7 +77,17 @@ int usageError(const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app("Runs a saved Calorvia case without a window.", "calorvia-batch");
+    CLI::App app("Runs a saved Calorvia case without a window: the case is loaded and run as "
+                 "the desktop program's File > Open and Simulation > Begin Simulation would, "
+                 "every question answered by rule, and the result files are written to the "
+                 "current directory.",
+                 "calorvia-batch");
+    app.set_help_flag("-h,--help", "print this help and exit");
+    app.set_version_flag("--version", "calorvia-batch " CALORVIA_VERSION,
+                         "print the version and exit");
+    app.footer(
+        "Exit status: 0 the results were written, 2 the case was refused, 3 the run stopped, "
+        "1 anything else.");
     std::string casePath;
     std::string language;
     std::string scheme = "auto";
@@ -107,6 +118,9 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::cout << app.help();
+        return batch::kExitWritten;
+    } catch (const CLI::CallForVersion& version) {
+        std::cout << version.what() << '\n';
         return batch::kExitWritten;
     } catch (const CLI::ParseError& error) {
         return usageError(error.what());

@@ -1,6 +1,7 @@
 // calorvia: the desktop program.
 //
 //   calorvia [FOLDER]
+//   calorvia --help | --version
 //
 // The program keeps its settings, working case and result files in the folder
 // it runs in: FOLDER (created when missing), or the current folder. Qt's GUI
@@ -15,8 +16,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <thread>
@@ -33,6 +36,43 @@ namespace {
 
 using calorvia::shell::DataFolders;
 using calorvia::shell::Shell;
+
+constexpr const char* kUsage = "usage: calorvia [FOLDER]";
+
+// What --help prints; help2man makes the manual page from it, so it keeps
+// the layout that tool reads (a "Usage:" line, an "Options:" section).
+constexpr const char* kHelp =
+    "Usage: calorvia [FOLDER]\n"
+    "  or:  calorvia --help | --version\n"
+    "Opens the Calorvia window, for learning one-dimensional heat conduction and\n"
+    "diffusion-convection by the finite volume method.\n"
+    "\n"
+    "The program keeps its settings (idioma, cor, tolera), the working case and the\n"
+    "result files in the folder it runs in: FOLDER, created when missing, or else\n"
+    "the current folder. It needs a display (DISPLAY or WAYLAND_DISPLAY); without\n"
+    "one, calorvia-batch runs a saved case.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     print this help and exit\n"
+    "      --version  print the version and exit\n"
+    "\n"
+    "Qt's own options, such as -platform NAME, are accepted as well.\n";
+
+// --help and --version are answered before Qt starts, so that they work
+// without a display. The exit status when one was given.
+std::optional<int> answerInformationOption(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::fputs(kHelp, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::puts("calorvia " CALORVIA_VERSION);
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
 
 bool hasDisplay() {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -68,6 +108,7 @@ std::vector<std::filesystem::path> installedDataFolders() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = answerInformationOption(argc, argv)) return *status;
     if (!hasDisplay()) {
         std::fputs(
             "calorvia: there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set), so the "
@@ -79,8 +120,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Calorvia"));
 
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 2) {
-        std::fputs("usage: calorvia [FOLDER]\n", stderr);
+    // Qt has taken its own options out; any other is not the program's.
+    if (arguments.size() > 2 || (arguments.size() == 2 && arguments[1].startsWith(u'-'))) {
+        std::fprintf(stderr, "%s\n(--help says more)\n", kUsage);
         return 2;
     }
     if (arguments.size() == 2 && !enterFolder(pathOf(arguments[1]))) return 2;

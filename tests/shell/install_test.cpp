@@ -1,10 +1,13 @@
 // The installation as `cmake --install` lays it out (the test fixture installs
 // the build into a tree of its own first): both programs in bin/, the
 // pictures, help documents and README where the installed program looks for
-// them, and a desktop entry that starts it.
+// them, a desktop entry that starts it, and the manual pages. The same tests
+// look at the Debian package unpacked when CALORVIA_INSTALL_PREFIX names that
+// tree instead, and run its programs.
 
 #include <gtest/gtest.h>
 
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -12,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -27,7 +31,14 @@
 namespace calorvia::shell {
 namespace {
 
-const std::filesystem::path kPrefix = CALORVIA_INSTALL_PREFIX;
+// The installed tree: the fixture's, unless the environment names another.
+std::filesystem::path installPrefix() {
+    const QByteArray named = qgetenv("CALORVIA_INSTALL_PREFIX");
+    if (named.isEmpty()) return CALORVIA_INSTALL_PREFIX;
+    return named.toStdString();
+}
+
+const std::filesystem::path kPrefix = installPrefix();
 
 std::optional<std::string> contentOf(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -55,6 +66,40 @@ bool isExecutableFile(const std::filesystem::path& path) {
            (status.permissions() & std::filesystem::perms::owner_exec) !=
                std::filesystem::perms::none;
 }
+
+struct Finished {
+    bool finished = false;
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs an installed program to its end, in `folder` when one is given.
+Finished runInstalled(const std::string& program, const QStringList& arguments,
+                      const QProcessEnvironment& environment,
+                      const std::filesystem::path& folder = {}) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    if (!folder.empty()) process.setWorkingDirectory(QString::fromStdString(folder.string()));
+    process.start(QString::fromStdString((kPrefix / "bin" / program).string()), arguments);
+    Finished result;
+    result.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    result.exitCode = process.exitCode();
+    result.out = process.readAllStandardOutput().toStdString();
+    result.err = process.readAllStandardError().toStdString();
+    return result;
+}
+
+// An environment with no display of any kind.
+QProcessEnvironment withoutDisplay() {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(QString::fromLatin1(name));
+    }
+    return environment;
+}
+
+constexpr const char* kPrograms[] = {"calorvia", "calorvia-batch"};
 
 // The folders the installed program searches, as it computes them from its
 // own place; an empty program directory, so that only shipped files count.
@@ -131,6 +176,78 @@ TEST(InstalledDesktopEntry, StartsTheInstalledProgram) {
     EXPECT_TRUE(has("Terminal=false"));
     EXPECT_TRUE(isExecutableFile(kPrefix / "bin" / "calorvia"));
 }
+
+// --version and --help need no display, so that they work on a terminal and
+// for help2man at build time.
+TEST(InstalledPrograms, EachPrintsTheProjectVersionAndItsHelpWithoutADisplay) {
+    for (const std::string program : kPrograms) {
+        SCOPED_TRACE(program);
+        const Finished version = runInstalled(program, {QStringLiteral("--version")}, withoutDisplay());
+        ASSERT_TRUE(version.finished);
+        EXPECT_EQ(version.exitCode, 0) << version.err;
+        EXPECT_EQ(version.out, program + " " CALORVIA_VERSION "\n");
+        const Finished help = runInstalled(program, {QStringLiteral("--help")}, withoutDisplay());
+        ASSERT_TRUE(help.finished);
+        EXPECT_EQ(help.exitCode, 0) << help.err;
+        EXPECT_NE(help.out.find("Usage: " + program), std::string::npos) << help.out;
+        EXPECT_NE(help.out.find("--version"), std::string::npos) << help.out;
+    }
+}
+
+// Each program's manual page, gzipped where man looks for it, made from that
+// program's own --help and --version.
+TEST(InstalledManualPages, EachProgramHasOneWithItsVersionAndOptions) {
+    for (const std::string program : kPrograms) {
+        SCOPED_TRACE(program);
+        const std::filesystem::path page = kPrefix / "share/man/man1" / (program + ".1.gz");
+        ASSERT_TRUE(std::filesystem::is_regular_file(page)) << page;
+        QProcess gunzip;
+        gunzip.start(QStringLiteral("gzip"), {QStringLiteral("-dc"), QString::fromStdString(page.string())});
+        ASSERT_TRUE(gunzip.waitForFinished(10000));
+        ASSERT_EQ(gunzip.exitCode(), 0);
+        const std::string text = gunzip.readAllStandardOutput().toStdString();
+        std::string title = program;
+        std::transform(title.begin(), title.end(), title.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+        // .TH CALORVIA "1" "<month year>" "calorvia <version>" "User Commands"
+        const auto header = text.find(".TH " + title + " \"1\"");
+        ASSERT_NE(header, std::string::npos) << text;
+        const std::string headerLine = text.substr(header, text.find('\n', header) - header);
+        EXPECT_NE(headerLine.find("\"" + program + " " CALORVIA_VERSION "\""), std::string::npos)
+            << headerLine;
+        EXPECT_NE(text.find("\\-\\-version"), std::string::npos);
+    }
+}
+
+#ifdef CALORVIA_HAS_BATCH
+// The installed batch program runs an example in a folder of its own and
+// writes the same result files, to the bit, as the build it came from.
+TEST(InstalledPrograms, TheBatchProgramRunsAnExampleInAFreshFolder) {
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    const std::filesystem::path folder = std::filesystem::path(parent.path().toStdString()) / "run";
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::filesystem::path source = CALORVIA_SOURCE_DIR;
+    const Finished run = runInstalled(
+        "calorvia-batch",
+        {QString::fromStdString((source / "examples/plane-wall.txt").string())},
+        withoutDisplay(), folder);
+    ASSERT_TRUE(run.finished);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::filesystem::path golden = source / "tests/examples/golden/plane-wall";
+    int compared = 0;
+    for (const auto& stored : std::filesystem::directory_iterator(golden)) {
+        const std::string name = stored.path().filename().string();
+        SCOPED_TRACE(name);
+        EXPECT_NE(run.out.find(name), std::string::npos) << run.out;
+        const auto written = contentOf(folder / name);
+        ASSERT_TRUE(written.has_value());
+        EXPECT_EQ(*written, contentOf(stored.path()));
+        ++compared;
+    }
+    EXPECT_GT(compared, 0);
+}
+#endif
 
 // The installed program starts on its own (no build tree needed to link or
 // run it) and makes a new folder its program directory.

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QImage>
@@ -185,6 +186,23 @@ TEST(DesktopProgramTest, WithoutADisplayItSaysSoAndEnds) {
     EXPECT_NE(program.exitCode(), 0);
     EXPECT_TRUE(program.readAllStandardError().contains("no display"));
     EXPECT_FALSE(QFileInfo::exists(folder.path() + QStringLiteral("/idioma")));
+}
+
+// Qt takes its own options; any other option is refused rather than taken
+// for the name of a folder to work in.
+TEST(DesktopProgramTest, AnOptionItDoesNotKnowIsRefusedAndMakesNoFolder) {
+    QTemporaryDir parent;
+    ASSERT_TRUE(parent.isValid());
+    QProcess program;
+    program.setProcessEnvironment(offscreen());
+    program.setWorkingDirectory(parent.path());
+    program.start(QStringLiteral(CALORVIA_PROGRAM),
+                  {QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                   QStringLiteral("--frobnicate")});
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("usage: calorvia [FOLDER]"));
+    EXPECT_TRUE(QDir(parent.path()).isEmpty());
 }
 
 TEST(DesktopProgramTest, AFolderThatCannotBeMadeIsReported) {
