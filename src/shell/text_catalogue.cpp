@@ -82,6 +82,7 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::PleaseWait, "Espere por favor...", "Please wait..."},
     Bilingual{T::HelpDocument, "Ajuda.hlp", "Help.hlp"},
     Bilingual{T::SyntaxDocument, "Sintaxe.hlp", "Syntax.hlp"},
+    Bilingual{T::WindowHelpDocument, "Janela.hlp", "Window.hlp"},
 
     // ---- preference dialogs
     Bilingual{T::ToleranceGroup, "Tolerância para Gauss-Sidel", "Tolerance for Gauss-Sidel"},
@@ -575,6 +576,19 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::EastFluxLine, "Em x = L:  Fi = {}", "In x = L:  Phi = {}"},
     Bilingual{T::EastConvectionLine, "Em x = L:  h = {}", "In x = L:  h = {}"},
     Bilingual{T::ConvectionTinfPart, "   Tinf = {}", "   Tinf = {}"},
+
+    // ---- the desktop's own windows
+    Bilingual{T::AboutBoxTitle, "Sobre o Calorvia", "About Calorvia"},
+    Bilingual{T::EditorFileMenu, "&Arquivo", "&File"},
+    Bilingual{T::EditorSave, "&Salvar", "&Save"},
+    Bilingual{T::EditorClose, "&Fechar", "&Close"},
+    Bilingual{T::EditorSaveFailed, "Não foi possível salvar o arquivo \"{}\": {}",
+              "The file \"{}\" could not be saved: {}"},
+    Bilingual{T::EditorSaveChanges, "Salvar as alterações em \"{}\"?",
+              "Save the changes to \"{}\"?"},
+    Bilingual{T::HelpBack, "&Voltar", "&Back"},
+    Bilingual{T::HelpForward, "&Avançar", "&Forward"},
+    Bilingual{T::HelpWindowTitle, "Ajuda do Calorvia", "Calorvia Help"},
 };
 
 constexpr bool tableFollowsEnumeration() {

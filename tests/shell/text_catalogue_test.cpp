@@ -113,7 +113,9 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
         Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
         Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
         Text::EastTemperatureLine, Text::EastFluxLine, Text::EastConvectionLine,
-        Text::ConvectionTinfPart};
+        Text::ConvectionTinfPart,
+        // the desktop's text editor
+        Text::EditorSaveFailed, Text::EditorSaveChanges};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         const bool marked = textFor(id, Language::English).find("{}") != std::string_view::npos;
