@@ -10,7 +10,8 @@
 //  - the steady-state question after a transient run gets the chosen answer;
 //    every other question (range, initial estimate, open the files) gets No;
 //  - scale dialogs accept the proposed range; the time-graph dialog gets the
-//    chosen graph and, on request, the experimental data.
+//    chosen graph and, on request, the experimental data; with no graph
+//    chosen the run draws no time graph at all.
 // Every message box goes to `messages` as "TITLE: TEXT", a question followed
 // by the answer given. No drawing call is kept: a picture, when wanted, is
 // drawn by a DrawingSink as the calls come.
