@@ -17,7 +17,6 @@ namespace {
 
 using platform::kAnswerNo;
 using shell::Text;
-namespace graph = platform::unsteady_graph_dialog;
 
 constexpr platform::Rgb LightCyan = platform::rgb(0, 240, 255);
 constexpr platform::Rgb White = platform::rgb(255, 255, 255);
@@ -81,8 +80,7 @@ protected:
         expectScale();
         if (c.state == 2) {
             platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
-            platform.expectDialog(graph::kTemplate).press(1);
-            expectScale();
+            expectTimeGraph();
         }
         expectInspect();
         std::unique_ptr<SimulationRun> run;
