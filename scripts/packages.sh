@@ -2,8 +2,12 @@
 # build: compiler, build system and test framework; Qt 6 Widgets (with Print
 # Support) for the desktop window, and a font for its text, also offscreen.
 # libcli11-dev: calorvia-batch's option parsing (CLI11, header-only).
+# qt6-translations-l10n: Qt's own texts in Portuguese (qtbase_pt_BR.qm), so that
+# in Portuguese the standard buttons say "Sim"/"Não" and the file dialogs
+# "Procurar em", like the rest of the program; the GUI tests check it.
 CALORVIA_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev
-                         qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev)
+                         qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev
+                         qt6-translations-l10n)
 # fuzz: clang with its libFuzzer and sanitizer runtimes.
 CALORVIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench: Google Benchmark.

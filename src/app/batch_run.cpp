@@ -241,8 +241,9 @@ bool RefusalWatch::refusedTwice(const std::string& shown) {
 
 namespace {
 
-const char* schemeName(const simulation::SchemeState& scheme) {
-    if (!scheme.chosen) return "none (no convection)";
+// A case without velocity has no convection term, so no scheme to name.
+const char* schemeName(const simulation::SchemeState& scheme, double u) {
+    if (!scheme.chosen || u <= 0.0) return "none";
     return scheme.scheme == simulation::ConvectionScheme::CDS ? "CDS" : "Upwind";
 }
 
@@ -300,6 +301,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     simulation::RunOptions runOptions;
     const std::string shownPath = text::utf8FromPath(options.casePath);
     runOptions.savedCasePath = [shownPath] { return shownPath; };
+    runOptions.timeGraph = options.graph != GraphAnswer::None;
     simulation::SimulationRun run(platform, shell, runOptions);
     simulation::RunOutcome outcome = simulation::RunOutcome::NotStarted;
     shell.setRunEntry([&] { outcome = run.run(); });
@@ -340,7 +342,8 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     }
     const auto& loaded = run.loadedCase();
     const bool transient = loaded && loaded->simulationCase.state == simulation::CaseState::Unsteady;
-    out << "Scheme: " << schemeName(run.scheme()) << '\n';
+    out << "Scheme: " << schemeName(run.scheme(), loaded ? loaded->simulationCase.u : 0.0)
+        << '\n';
     if (transient) {
         out << "Steps: " << run.stepsMarched() << '\n';
     } else {

@@ -10,7 +10,8 @@
 //  - the steady-state question after a transient run gets the chosen answer;
 //    every other question (range, initial estimate, open the files) gets No;
 //  - scale dialogs accept the proposed range; the time-graph dialog gets the
-//    chosen graph and, on request, the experimental data.
+//    chosen graph and, on request, the experimental data; with no graph
+//    chosen the run draws no time graph at all.
 // A dialog that refuses the same answer twice in a row stops the run (exit
 // 3), and so does a run whose final temperatures are not all finite.
 // Every message box goes to `messages` as "TITLE: TEXT", a question followed

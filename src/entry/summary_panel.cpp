@@ -49,6 +49,10 @@ void SummaryPanel::engravedLine(int x1, int y1, int x2, int y2, bool vertical) {
     platform_.lineTo(origin_.x + x2 + dx, origin_.y + y2 + dy);
 }
 
+platform::PixelBox SummaryPanel::area() const {
+    return {origin_.x + 10, origin_.y + 10, origin_.x + 755, origin_.y + 280};
+}
+
 void SummaryPanel::fillGrey() {
     fill(14, 14, 751, 276);
 }

@@ -28,6 +28,10 @@ public:
     SummaryPanel(platform::Platform& platform, shell::LayoutOrigin origin, shell::Language language)
         : platform_(platform), origin_(origin), language_(language) {}
 
+    // The panel with its bevelled frame, in pixels of the graphics area: what
+    // the wizard's dialogs leave in sight.
+    platform::PixelBox area() const;
+
     // The whole panel grey, with its engraved dividing lines.
     void clearWhole();
     // Only the panel's face grey, without dividing lines: a closed case.

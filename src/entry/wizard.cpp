@@ -352,10 +352,30 @@ std::optional<bool> CaseEntryCommands::closeWhatIsOnScreen(WizardContext& contex
     return panelCleared;
 }
 
+namespace {
+
+// While the wizard runs, its dialogs leave the summary panel in sight, so the
+// student sees what the earlier steps accepted.
+class PanelInSight {
+public:
+    PanelInSight(platform::Platform& platform, platform::PixelBox panel) : platform_(platform) {
+        platform_.keepClearOfDialogs(panel);
+    }
+    ~PanelInSight() { platform_.keepClearOfDialogs(std::nullopt); }
+    PanelInSight(const PanelInSight&) = delete;
+    PanelInSight& operator=(const PanelInSight&) = delete;
+
+private:
+    platform::Platform& platform_;
+};
+
+}  // namespace
+
 void CaseEntryCommands::LEITURAS() {
     WizardContext context = makeContext();
     if (!closeWhatIsOnScreen(context, Text::WizardCloseSimulationQuestion)) return;
     if (mode_ == WizardMode::New) entry_.blank();
+    const PanelInSight panelInSight(platform_, context.panel.area());
 
     Stage stage = Stage::General;
     while (true) {

@@ -256,7 +256,8 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     if (points.t.empty() || std::isnan(deviation)) {
         line += shell::textFor(Text::NoExperimentalPoints, inputs.language);
     } else {
-        line += text::trim(text::generalFloat(deviation));
+        // The free form keeps its leading blanks; only trailing ones go.
+        line += text::trimRight(text::ListLine().real(deviation).str());
     }
     platform.setColorIndex(0);
     platform.moveTo(X0 + 100, Y0 + 322);

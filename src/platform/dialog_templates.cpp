@@ -20,8 +20,9 @@ constexpr int kButtonHeight = 14;
 constexpr ControlTemplate group(int number, DialogRect rect, std::string_view caption) {
     return {number, ControlKind::GroupBox, rect, caption};
 }
-constexpr ControlTemplate label(int number, int x, int y, int width, std::string_view caption) {
-    return {number, ControlKind::Label, {x, y, width, kLabelHeight}, caption};
+constexpr ControlTemplate label(int number, int x, int y, int width, std::string_view caption,
+                                int height = kLabelHeight) {
+    return {number, ControlKind::Label, {x, y, width, height}, caption};
 }
 constexpr ControlTemplate edit(int number, int x, int y, int width) {
     return {number, ControlKind::Edit, {x, y, width, kEditHeight}, {}};
@@ -172,7 +173,7 @@ constexpr std::array kToleranceDialog{
 namespace s = scheme_dialog;
 constexpr std::array kSchemeDialog{
     group(s::kGroup, {7, 3, 173, 85}, "Diffusion-Convection Problem"),
-    label(s::kPecletLine, 45, 20, 123, {}),
+    label(s::kPecletLine, 45, 20, 123, {}, 9),
     radio(s::kCdsRadio, {71, 37, 65, 8}, "CDS", 1),
     radio(s::kUpwindRadio, {71, 49, 46, 8}, "Upwind", 1),
     button(kButtonOk, 68, 67, "&OK", true),

@@ -36,6 +36,36 @@ void addUserWaitSeconds(double seconds) {
     userWait += seconds;
 }
 
+namespace {
+
+// The text without its last character (a whole UTF-8 sequence).
+std::string_view withoutLastCharacter(std::string_view text) {
+    std::size_t end = text.size();
+    if (end == 0) return text;
+    --end;
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0u) == 0x80u) --end;
+    return text.substr(0, end);
+}
+
+}  // namespace
+
+void outTextFitted(Platform& platform, int x, int y, PixelSize limit, std::string_view text,
+                   std::span<const std::string> descriptors) {
+    const PixelSize room{limit.width - x, limit.height - y};
+    for (const std::string& descriptor : descriptors) {
+        if (platform.selectFont(descriptor) < 0) continue;
+        const PixelSize extent = platform.textExtent(text);
+        if (extent.width <= room.width && extent.height <= room.height) break;
+    }
+    // Too wide in every font (or none was accepted): the text loses its end.
+    std::string_view shown = text;
+    while (!shown.empty() && platform.textExtent(shown).width > room.width) {
+        shown = withoutLastCharacter(shown);
+    }
+    platform.moveTo(x, y);
+    platform.outText(shown);
+}
+
 void requestTutorial(Platform& platform) {
     platform.openDocument(kTutorialDocument, WindowShow::Minimized);
 }

@@ -7,9 +7,12 @@
 // ScriptedPlatform, which answers from a script and records every call.
 //
 // Vocabulary. Coordinates are pixels of the graphics area, origin at the top
-// left, y growing downwards. Colours are either palette indices 0..15 or RGB
-// values written 0xRRGGBB (0xFFF000 is red 255, green 240, blue 0); rgb()
-// builds one from its three components. Dialogs are built from the numbered
+// left, y growing downwards. Colours are either palette indices 0..15 or Rgb
+// values, held 0xRRGGBB and built from their components by rgb(r, g, b).
+// A colour the program's documents write in hexadecimal (0xFFF000) is a
+// COLORREF of the window system they come from, byte order 0x00BBGGRR, and
+// reaches the seam through colorref(): 0xFFF000 is red 0, green 240, blue
+// 255, a light cyan, not yellow. Dialogs are built from the numbered
 // templates of dialog_templates.h and addressed by control numbers; the
 // button that closes a dialog is reported by its number (1 OK, 2 Cancel).
 // Message boxes take the flags 48 (exclamation icon, OK) and 4 (Yes and No)
@@ -57,6 +60,10 @@ constexpr std::uint32_t greenOf(Rgb colour) {
 constexpr std::uint32_t blueOf(Rgb colour) {
     return colour & 0xFFu;
 }
+// A COLORREF, 0x00BBGGRR, as an Rgb: colorref(0xFFF000) is rgb(0, 240, 255).
+constexpr Rgb colorref(std::uint32_t bbggrr) {
+    return rgb(bbggrr & 0xFFu, (bbggrr >> 8) & 0xFFu, (bbggrr >> 16) & 0xFFu);
+}
 
 inline constexpr int kPaletteSize = 16;
 using Palette = std::array<Rgb, kPaletteSize>;
@@ -79,6 +86,20 @@ inline constexpr int kMessageYesNo = 4;  // Yes and No, no icon
 inline constexpr int kAnswerOk = 1;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
+
+// A rectangle of the graphics area, both corners included, as drawRectangle
+// takes it.
+struct PixelBox {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    friend bool operator==(const PixelBox&, const PixelBox&) = default;
+};
+
+// The interface languages, numbered as in the settings file "idioma".
+inline constexpr std::int32_t kLanguagePortuguese = 1;
+inline constexpr std::int32_t kLanguageEnglish = 2;
 
 // Buttons that close a dialog.
 inline constexpr int kButtonOk = 1;
@@ -168,6 +189,11 @@ public:
     virtual void showPlatformHelp() = 0;
     virtual void setAboutText(std::string_view text) = 0;
     virtual void showAbout() = 0;
+    // The language of the platform's own texts: the standard buttons of
+    // message boxes and dialogs, the file dialogs, the editor's and the help
+    // window's menus and buttons, the About box's title. kLanguagePortuguese
+    // or kLanguageEnglish (any other code is English). English until set.
+    virtual void setInterfaceLanguage(std::int32_t languageCode) = 0;
     // Ends the application once the current command has returned.
     virtual void closeApplication() = 0;
 
@@ -195,6 +221,10 @@ public:
     // Text in the current font and colour, its top left corner at the current
     // point. The current point does not move.
     virtual void outText(std::string_view text) = 0;
+    // How far to the right of and below the current point outText would draw
+    // `text` in the current font, in pixels (horizontal text): the columns x
+    // to x + width - 1 and the rows y to y + height - 1 hold all of it.
+    virtual PixelSize textExtent(std::string_view text) = 0;
     // Selects a font by descriptor: t'FACE' then h HEIGHT in pixels, optional
     // w WIDTH, optional i for italic, e.g. "t'Arial'h16" or
     // "t'Arial'h45w30i". Returns a value >= 0 when the font is in use, -1
@@ -229,6 +259,10 @@ public:
     // and states for reading afterwards.
     virtual int runDialog(DialogHandle dialog) = 0;
     virtual void releaseDialog(DialogHandle dialog) = 0;
+    // Dialogs run from now on are placed so that `area` of the graphics area
+    // stays in sight, as far as the screen allows (the case entry keeps its
+    // summary panel in sight this way). Nothing: the platform's own placement.
+    virtual void keepClearOfDialogs(std::optional<PixelBox> area) = 0;
 
     // --- message boxes and file dialogs --------------------------------------
 
@@ -291,6 +325,15 @@ int selectFirstFont(Platform& platform, std::span<const std::string_view> descri
 // platform's clock less this.
 double userWaitSeconds();
 void addUserWaitSeconds(double seconds);
+
+// Draws `text` at (x, y) in the largest font of `descriptors` (tried in
+// order, largest first) whose text stays left of column `limit.width` and
+// above row `limit.height`, the first it must not reach (a box's border).
+// When no accepted font fits, the text is drawn in the last accepted one, its
+// end cut until it is narrow enough. The font in force afterwards is the one
+// used.
+void outTextFitted(Platform& platform, int x, int y, PixelSize limit, std::string_view text,
+                   std::span<const std::string> descriptors);
 
 // After every message box and after closing several dialogs the program
 // asks the shell for this document, minimised. None is installed, so the

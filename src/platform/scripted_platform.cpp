@@ -1,4 +1,5 @@
 #include "platform/scripted_platform.h"
+#include "platform/font_descriptor.h"
 #include "text/text_file.h"
 
 #include <chrono>
@@ -286,6 +287,11 @@ void ScriptedPlatform::showAbout() {
     record("showAbout", {}, {aboutText_});
 }
 
+void ScriptedPlatform::setInterfaceLanguage(std::int32_t languageCode) {
+    record("setInterfaceLanguage", {languageCode});
+    interfaceLanguage_ = languageCode;
+}
+
 void ScriptedPlatform::closeApplication() {
     record("closeApplication");
     closeRequested_ = true;
@@ -373,12 +379,29 @@ void ScriptedPlatform::outText(std::string_view text) {
         texts_.push_back({x_, y_, std::string(text), currentColour(), font_, rotation_});
 }
 
+PixelSize ScriptedPlatform::textExtent(std::string_view text) {
+    std::optional<PixelSize> extent = sink_ ? sink_->textExtent(text) : std::nullopt;
+    if (!extent) {
+        std::int64_t characters = 0;
+        for (const char byte : text) {
+            if ((static_cast<unsigned char>(byte) & 0xC0u) != 0x80u) ++characters;
+        }
+        extent = PixelSize{static_cast<int>(characters * ((fontHeight_ + 1) / 2)),
+                           text.empty() ? 0 : fontHeight_};
+    }
+    record("textExtent", {extent->width, extent->height}, {std::string(text)});
+    return *extent;
+}
+
 int ScriptedPlatform::selectFont(std::string_view descriptor) {
     const bool refused = sink_ ? sink_->selectFont(descriptor) < 0
                                : refuseAllFonts_ || refusedFonts_.contains(descriptor);
     const int result = refused ? -1 : 1;
     record("selectFont", {result}, {std::string(descriptor)});
-    if (!refused) font_ = std::string(descriptor);
+    if (!refused) {
+        font_ = std::string(descriptor);
+        if (const auto parsed = parseFontDescriptor(descriptor)) fontHeight_ = parsed->height;
+    }
     return result;
 }
 
@@ -568,6 +591,7 @@ int ScriptedPlatform::runDialog(DialogHandle handle) {
     DialogRun run;
     run.templateNumber = number;
     run.atStart = snapshot(dialog);
+    run.keptClear = keptClear_;
     dialog.running = true;
     if (script->inspect_) script->inspect_(handle);
     const int result = perform(handle, *script);
@@ -584,6 +608,15 @@ void ScriptedPlatform::releaseDialog(DialogHandle dialog) {
     record("releaseDialog", {static_cast<int>(dialog)});
     if (dialogAt(dialog, "releaseDialog").running) fail("releaseDialog: the dialog is running");
     dialogs_.erase(static_cast<int>(dialog));
+}
+
+void ScriptedPlatform::keepClearOfDialogs(std::optional<PixelBox> area) {
+    if (area) {
+        record("keepClearOfDialogs", {area->x1, area->y1, area->x2, area->y2});
+    } else {
+        record("keepClearOfDialogs");
+    }
+    keptClear_ = area;
 }
 
 // ------------------------------------------------- message boxes, file dialogs

@@ -13,6 +13,10 @@
 // an AnswerPolicy answers by rule whatever the script does not foresee;
 // recording can be switched off, so that memory stays flat however long the
 // run draws; and a DrawingSink can receive the drawing, to make a picture.
+//
+// Text is measured by a model, since no font is drawn: a font of height h
+// pixels gives every character (h + 1) / 2 pixels and a line h pixels, 16 in
+// the default font. A DrawingSink, which has real fonts, measures instead.
 
 #include <cstdint>
 #include <deque>
@@ -114,12 +118,13 @@ struct ControlSnapshot {
 };
 
 // One modal run of a dialog: its controls when it started and when it ended,
-// and the button that closed it.
+// the button that closed it, and the area it had to keep in sight.
 struct DialogRun {
     int templateNumber = 0;
     std::map<int, ControlSnapshot> atStart;
     std::map<int, ControlSnapshot> atEnd;
     int result = 0;
+    std::optional<PixelBox> keptClear;
 };
 
 class ScriptedPlatform;
@@ -160,6 +165,9 @@ public:
     virtual void outText(std::string_view text) = 0;
     virtual int selectFont(std::string_view descriptor) = 0;
     virtual bool showBitmap(std::string_view path, int x, int y) = 0;
+    // The extent of `text` in the sink's current font; nothing when the sink
+    // does not measure (the platform's model answers then).
+    virtual std::optional<PixelSize> textExtent(std::string_view /*text*/) { return {}; }
 };
 
 class ScriptedPlatform final : public Platform {
@@ -238,6 +246,8 @@ public:
     void chooseMenuItem(int menu, int item);
 
     const std::string& aboutText() const { return aboutText_; }
+    std::int32_t interfaceLanguage() const { return interfaceLanguage_; }
+    const std::optional<PixelBox>& keptClearOfDialogs() const { return keptClear_; }
     bool closeRequested() const { return closeRequested_; }
 
     // ---- Platform -------------------------------------------------------------------
@@ -260,6 +270,7 @@ public:
     void showPlatformHelp() override;
     void setAboutText(std::string_view text) override;
     void showAbout() override;
+    void setInterfaceLanguage(std::int32_t languageCode) override;
     void closeApplication() override;
 
     void remapPalette(const Palette& palette) override;
@@ -273,6 +284,7 @@ public:
     void drawEllipse(FillMode fill, int x1, int y1, int x2, int y2) override;
     void setTextRotation(int tenthsOfDegree) override;
     void outText(std::string_view text) override;
+    PixelSize textExtent(std::string_view text) override;
     int selectFont(std::string_view descriptor) override;
     bool showBitmap(std::string_view path, int x, int y) override;
 
@@ -285,6 +297,7 @@ public:
     void setControlRoutine(DialogHandle dialog, int control, Command routine) override;
     int runDialog(DialogHandle dialog) override;
     void releaseDialog(DialogHandle dialog) override;
+    void keepClearOfDialogs(std::optional<PixelBox> area) override;
 
     int messageBox(std::string_view text, std::string_view title, int flags) override;
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
@@ -377,6 +390,7 @@ private:
     int y_ = 0;
     int rotation_ = 0;
     std::string font_;
+    int fontHeight_ = 16;
     std::set<std::string, std::less<>> refusedFonts_;
     bool refuseAllFonts_ = false;
     double clock_ = 1000.0;
@@ -384,6 +398,8 @@ private:
 
     std::map<int, std::vector<MenuItem>> menus_;
     std::string aboutText_;
+    std::int32_t interfaceLanguage_ = kLanguageEnglish;
+    std::optional<PixelBox> keptClear_;
     bool closeRequested_ = false;
 
     std::map<int, Dialog> dialogs_;

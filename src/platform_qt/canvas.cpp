@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform_qt/font_descriptor.h"
+#include "platform/font_descriptor.h"
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
@@ -438,8 +438,26 @@ void Canvas::outText(std::string_view text) {
     changed();
 }
 
+platform::PixelSize Canvas::textExtent(std::string_view text) const {
+    if (text.empty()) return {0, 0};
+    QFont font;
+    {
+        std::lock_guard lock(mutex_);
+        font = font_;
+    }
+    const QFontMetricsF metrics(font);
+    const QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    // The pen advances by the advance width, but a glyph's ink may reach
+    // beyond it; anti-aliasing tints one more pixel. Text hangs from the
+    // current point by the font's ascent, down to its glyphs' lowest ink.
+    const QRectF glyphs = metrics.boundingRect(shown);
+    const double right = std::max(metrics.horizontalAdvance(shown), glyphs.right());
+    const double bottom = metrics.ascent() + std::max(glyphs.bottom(), metrics.descent());
+    return {static_cast<int>(std::ceil(right)) + 1, static_cast<int>(std::ceil(bottom)) + 1};
+}
+
 int Canvas::selectFont(std::string_view descriptor) {
-    const auto wanted = parseFontDescriptor(descriptor);
+    const auto wanted = platform::parseFontDescriptor(descriptor);
     if (!wanted) return -1;
     QFont font(QString::fromStdString(wanted->face));
     font.setPixelSize(wanted->height);

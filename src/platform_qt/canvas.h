@@ -56,6 +56,9 @@ public:
     void drawEllipse(platform::FillMode fill, int x1, int y1, int x2, int y2);
     void setTextRotation(int tenthsOfDegree);
     void outText(std::string_view text);
+    // How far right of and below the current point outText draws `text`
+    // (horizontal), its ink and the anti-aliased edge included.
+    platform::PixelSize textExtent(std::string_view text) const;
     // -1 when the descriptor is unreadable or no face can be had.
     int selectFont(std::string_view descriptor);
     void drawPicture(const QImage& picture, int x, int y);

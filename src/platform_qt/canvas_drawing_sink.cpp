@@ -59,6 +59,10 @@ void CanvasDrawingSink::outText(std::string_view text) {
     flushLines();
     canvas_.outText(text);
 }
+std::optional<platform::PixelSize> CanvasDrawingSink::textExtent(std::string_view text) {
+    return canvas_.textExtent(text);
+}
+
 int CanvasDrawingSink::selectFont(std::string_view descriptor) {
     flushLines();
     return canvas_.selectFont(descriptor);

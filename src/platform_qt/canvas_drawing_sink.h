@@ -32,6 +32,7 @@ public:
     void setTextRotation(int tenthsOfDegree) override;
     void outText(std::string_view text) override;
     int selectFont(std::string_view descriptor) override;
+    std::optional<platform::PixelSize> textExtent(std::string_view text) override;
     bool showBitmap(std::string_view path, int x, int y) override;
 
     // The graphics area as drawn so far.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -18,7 +19,10 @@
 
 #include "platform_qt/canvas.h"
 #include "platform_qt/canvas_widget.h"
+#include "platform_qt/dialog_placement.h"
 #include "platform_qt/gui_caller.h"
+#include "platform_qt/help_window.h"
+#include "platform_qt/interface_language.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/template_dialog.h"
 #include "platform_qt/text_editor_window.h"
@@ -44,6 +48,24 @@ QScreen* screenOf(const QWidget& widget) {
     return screen ? screen : QGuiApplication::primaryScreen();
 }
 
+}  // namespace
+
+QRect QtPlatform::availableScreenArea() const {
+    return screenOf(*window_)->availableGeometry();
+}
+
+// The window system's frame around `window`: its own once it is shown,
+// else the main window's, which new windows get alike.
+QMargins QtPlatform::frameMarginsOf(const QWidget& window) const {
+    const QWidget& measured = window.isVisible() ? window : *window_;
+    const QRect outer = measured.frameGeometry();
+    const QRect inner = measured.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+namespace {
+
 // Until the window is configured the canvas has the screen's size, so that
 // early drawing is not lost.
 QSize screenSize() {
@@ -57,6 +79,7 @@ QtPlatform::QtPlatform()
     : canvas_(std::make_unique<Canvas>(screenSize())),
       window_(std::make_unique<MainWindow>(*canvas_)),
       gui_(std::make_unique<GuiCaller>(window_.get())),
+      language_(std::make_unique<InterfaceLanguage>()),
       documentMapper_([](const std::filesystem::path& path) { return path; }),
       urlOpener_([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     canvas_->setChangeHandler([this] { scheduleRepaint(); });
@@ -70,6 +93,7 @@ QtPlatform::~QtPlatform() {
     gui_->close();
     canvas_->setChangeHandler({});
     dialogs_.clear();
+    helpWindow_.reset();
 }
 
 bool QtPlatform::onGui(const std::function<void()>& work) {
@@ -202,8 +226,37 @@ std::optional<QRect> QtPlatform::graphicsSelection() const {
     return region;
 }
 
+// The help on the window itself: menus, keys, dialogs, the scale dialog,
+// selecting and copying the graph, in the language in force.
 void QtPlatform::showPlatformHelp() {
-    onGui([&] { QMessageBox::aboutQt(window_.get()); });
+    std::string name;
+    onGui([&] { name = shell::textFor(shell::Text::WindowHelpDocument, interfaceLanguage()); });
+    openDocument(name, platform::WindowShow::Normal);
+}
+
+void QtPlatform::setInterfaceLanguage(std::int32_t languageCode) {
+    onGui([&] { language_->switchTo(shell::languageFromCode(languageCode)); });
+}
+
+HelpWindow* QtPlatform::helpWindow() {
+    HelpWindow* window = nullptr;
+    gui_->call([&] { window = helpWindow_.get(); });
+    return window;
+}
+
+void QtPlatform::showHelp(const QString& path) {
+    if (!helpWindow_) {
+        helpWindow_ = std::make_unique<HelpWindow>([this](const QUrl& url) { urlOpener_(url); });
+        // Beside the main window's right half, as large as the screen allows.
+        const QRect available = availableScreenArea();
+        helpWindow_->resize(std::min(760, available.width() * 9 / 10),
+                            std::min(700, available.height() * 9 / 10));
+        const QSize frame = helpWindow_->size();
+        helpWindow_->move(spotCentredOn(
+            frame, QPoint(available.right() - frame.width() / 2, available.center().y()),
+            available));
+    }
+    helpWindow_->showDocument(QUrl::fromLocalFile(path));
 }
 
 void QtPlatform::setAboutText(std::string_view text) {
@@ -211,10 +264,7 @@ void QtPlatform::setAboutText(std::string_view text) {
 }
 
 void QtPlatform::showAbout() {
-    onGui([&] {
-        const QString name = QGuiApplication::applicationDisplayName();
-        QMessageBox::about(window_.get(), QObject::tr("About %1").arg(name), aboutText_);
-    });
+    onGui([&] { QMessageBox::about(window_.get(), uiText(shell::Text::AboutBoxTitle), aboutText_); });
 }
 
 void QtPlatform::closeApplication() {
@@ -264,6 +314,9 @@ void QtPlatform::setTextRotation(int tenthsOfDegree) {
 void QtPlatform::outText(std::string_view text) {
     canvas_->outText(text);
 }
+platform::PixelSize QtPlatform::textExtent(std::string_view text) {
+    return canvas_->textExtent(text);
+}
 int QtPlatform::selectFont(std::string_view descriptor) {
     return canvas_->selectFont(descriptor);
 }
@@ -300,12 +353,24 @@ void QtPlatform::openDocument(std::string_view document, platform::WindowShow /*
         const std::filesystem::path found = documentMapper_(requested);
         std::error_code missing;
         if (found.empty() || !std::filesystem::is_regular_file(found, missing)) return;
-        urlOpener_(QUrl::fromLocalFile(QString::fromStdString(found.string())));
+        const QString file = QString::fromStdString(found.string());
+        if (HelpWindow::shows(file)) {
+            showHelp(file);
+        } else {
+            urlOpener_(QUrl::fromLocalFile(file));
+        }
     });
 }
 
 void QtPlatform::openAddress(std::string_view address) {
-    onGui([&] { urlOpener_(QUrl(fromView(address), QUrl::TolerantMode)); });
+    onGui([&] {
+        const QUrl url(fromView(address), QUrl::TolerantMode);
+        if (url.isLocalFile() && HelpWindow::shows(url.toLocalFile())) {
+            if (QFileInfo(url.toLocalFile()).isFile()) showHelp(url.toLocalFile());
+            return;
+        }
+        urlOpener_(url);
+    });
 }
 
 void QtPlatform::editTextFile(std::string_view path, bool wait) {
@@ -322,6 +387,7 @@ void QtPlatform::editTextFile(std::string_view path, bool wait) {
 
 void QtPlatform::runBuiltInEditor(const QString& path, bool wait) {
     auto* editor = new TextEditorWindow(path, window_.get());
+    placeEditor(*editor);
     if (!wait) {
         editor->show();
         return;
@@ -331,6 +397,27 @@ void QtPlatform::runBuiltInEditor(const QString& path, bool wait) {
     QObject::connect(editor, &QObject::destroyed, &loop, &QEventLoop::quit);
     editor->show();
     loop.exec();
+}
+
+// Editors opened together are cascaded: each one a step lower and to the
+// right of the one before, the rows and columns of the cascade starting again
+// where the next would leave the screen, so that eight windows at once on a
+// small screen still show every title bar. None is larger than the screen
+// allows.
+void QtPlatform::placeEditor(QWidget& editor) {
+    constexpr int kCascadeStep = 28;
+    const QRect available = availableScreenArea();
+    const QMargins frame = frameMarginsOf(*window_);
+    editor.resize(std::min(800, available.width() * 7 / 10 - frame.left() - frame.right()),
+                  std::min(600, available.height() * 7 / 10 - frame.top() - frame.bottom()));
+    const QSize outer = editor.size().grownBy(frame);
+    if (!lastEditor_ || !lastEditor_->isVisible()) cascaded_ = 0;
+    const int across = std::max(1, (available.width() - kCascadeStep - outer.width()) / kCascadeStep + 1);
+    const int down = std::max(1, (available.height() - kCascadeStep - outer.height()) / kCascadeStep + 1);
+    const QPoint first = available.topLeft() + QPoint(kCascadeStep, kCascadeStep);
+    editor.move(first + kCascadeStep * QPoint(cascaded_ % across, cascaded_ % down));
+    ++cascaded_;
+    lastEditor_ = &editor;
 }
 
 bool QtPlatform::runExternalEditor(const QString& path, bool wait) {

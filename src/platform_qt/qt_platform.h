@@ -17,6 +17,8 @@
 // dialog with nothing. Join the worker before destroying the platform.
 
 #include <QImage>
+#include <QMargins>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <atomic>
@@ -38,6 +40,8 @@ namespace calorvia::platform_qt {
 
 class Canvas;
 class GuiCaller;
+class HelpWindow;
+class InterfaceLanguage;
 class MainWindow;
 class TemplateDialog;
 
@@ -69,6 +73,7 @@ public:
     void showPlatformHelp() override;
     void setAboutText(std::string_view text) override;
     void showAbout() override;
+    void setInterfaceLanguage(std::int32_t languageCode) override;
     void closeApplication() override;
 
     // --- graphics
@@ -83,6 +88,7 @@ public:
     void drawEllipse(platform::FillMode fill, int x1, int y1, int x2, int y2) override;
     void setTextRotation(int tenthsOfDegree) override;
     void outText(std::string_view text) override;
+    platform::PixelSize textExtent(std::string_view text) override;
     int selectFont(std::string_view descriptor) override;
     bool showBitmap(std::string_view path, int x, int y) override;
 
@@ -97,6 +103,7 @@ public:
                            platform::Command routine) override;
     int runDialog(platform::DialogHandle dialog) override;
     void releaseDialog(platform::DialogHandle dialog) override;
+    void keepClearOfDialogs(std::optional<platform::PixelBox> area) override;
 
     // --- message boxes and file dialogs
     int messageBox(std::string_view text, std::string_view title, int flags) override;
@@ -127,13 +134,16 @@ public:
     // program names them ("Help.hlp", "Syntax.hlp"); the desktop program
     // maps those names onto the documents it ships. The mapper gets the
     // requested name made absolute in the current directory; the document
-    // opens when the mapped file exists. The default maps every name to
-    // itself.
+    // opens when the mapped file exists: in the help window when that shows
+    // its kind (HTML, Markdown, plain text), else through the desktop. The
+    // platform's own help (Windows Help) is the document "Window.hlp", or
+    // "Janela.hlp" in Portuguese. The default maps every name to itself.
     using DocumentMapper = std::function<std::filesystem::path(const std::filesystem::path&)>;
     void setDocumentMapper(DocumentMapper mapper);
 
     // Hands an address or a document to the desktop; QDesktopServices by
-    // default. Runs on the GUI thread.
+    // default. Runs on the GUI thread. An address of a local file that the
+    // help window shows (the README) opens there instead.
     using UrlOpener = std::function<void(const QUrl&)>;
     void setUrlOpener(UrlOpener opener);
 
@@ -166,6 +176,11 @@ public:
     std::optional<QRect> graphicsSelection() const;
     // The font the next text will use, as Qt resolved it.
     QString currentFontFamily() const;
+    // The help window, once something was shown in it; else nullptr.
+    HelpWindow* helpWindow();
+    // Where the area kept clear of dialogs is on the screen (global pixels),
+    // the part of it the window shows; nothing when none is kept clear.
+    std::optional<QRect> areaKeptClear();
 
 private:
     // Runs `work` on the GUI thread; false when the GUI has closed.
@@ -175,6 +190,15 @@ private:
     std::optional<platform::FileChoice> fileDialog(const platform::FileDialogRequest& request,
                                                    bool save);
     int runMessageBox(const QString& text, const QString& title, int flags);
+    // Places a template dialog before it runs, and a new editor (GUI thread).
+    void placeDialog(TemplateDialog& dialog);
+    void placeEditor(QWidget& editor);
+    QMargins frameMarginsOf(const QWidget& window) const;
+    // The screen's area for windows (without panels and docks).
+    QRect availableScreenArea() const;
+    std::optional<QRect> globalAreaKeptClear() const;
+    // Shows a local file in the help window (GUI thread).
+    void showHelp(const QString& path);
     void runBuiltInEditor(const QString& path, bool wait);
     bool runExternalEditor(const QString& path, bool wait);
 
@@ -188,6 +212,11 @@ private:
     std::map<int, std::unique_ptr<TemplateDialog>> dialogs_;
     int nextDialog_ = 1;
     QString aboutText_;
+    std::unique_ptr<InterfaceLanguage> language_;
+    std::unique_ptr<HelpWindow> helpWindow_;
+    std::optional<platform::PixelBox> keptClear_;
+    QPointer<QWidget> lastEditor_;
+    int cascaded_ = 0;  // editors placed since none was open
     DocumentMapper documentMapper_;
     UrlOpener urlOpener_;
     std::vector<std::string> externalEditor_;

@@ -5,8 +5,13 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 
 #include "platform/dialog_templates.h"
+#include "platform_qt/canvas_widget.h"
+#include "platform_qt/dialog_placement.h"
+#include "platform_qt/gui_caller.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/message_box_style.h"
 #include "platform_qt/qt_platform.h"
@@ -149,9 +154,67 @@ int QtPlatform::runDialog(platform::DialogHandle dialog) {
     const UserWaitTimer waiting;
     int pressed = platform::kButtonCancel;
     onGui([&] {
-        if (auto* found = findDialog(dialog)) pressed = found->run();
+        auto* found = findDialog(dialog);
+        if (!found) return;
+        placeDialog(*found);
+        pressed = found->run();
     });
     return pressed;
+}
+
+void QtPlatform::keepClearOfDialogs(std::optional<platform::PixelBox> area) {
+    onGui([&] { keptClear_ = area; });
+}
+
+std::optional<QRect> QtPlatform::areaKeptClear() {
+    std::optional<QRect> area;
+    gui_->call([&] { area = globalAreaKeptClear(); });
+    return area;
+}
+
+// The area of the graphics area kept clear, as far as the window shows it,
+// in global pixels.
+std::optional<QRect> QtPlatform::globalAreaKeptClear() const {
+    if (!keptClear_ || !window_->isVisible()) return std::nullopt;
+    const CanvasWidget& canvas = window_->canvasWidget();
+    const QRect inCanvas(QPoint(keptClear_->x1, keptClear_->y1),
+                         QPoint(keptClear_->x2, keptClear_->y2));
+    QRect global(canvas.mapToGlobal(inCanvas.topLeft()), inCanvas.size());
+    if (const QWidget* viewport = canvas.parentWidget()) {
+        global &= QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    }
+    if (global.isEmpty()) return std::nullopt;
+    return global;
+}
+
+// A dialog keeps the area in sight when one is kept clear: where no side has
+// room for it in its own font, it is laid out smaller, down to a size still
+// easy to read, before it gives up and covers part of the area. Either way it
+// stays on the screen.
+void QtPlatform::placeDialog(TemplateDialog& dialog) {
+    constexpr double kSmallestPoints = 6.0;
+    constexpr double kPointStep = 0.5;
+    const QRect available = availableScreenArea();
+    const QMargins frame = frameMarginsOf(dialog);
+    const auto outer = [&] { return dialog.size().grownBy(frame); };
+    dialog.setPointSize(dialog.naturalPointSize());
+    if (const std::optional<QRect> clear = globalAreaKeptClear()) {
+        for (double points = dialog.naturalPointSize(); points >= kSmallestPoints;
+             points -= kPointStep) {
+            dialog.setPointSize(points);
+            if (const auto spot = spotClearOf(outer(), *clear, available)) {
+                dialog.move(*spot);
+                return;
+            }
+        }
+        // No room anywhere: full size, just below the area, on the screen.
+        dialog.setPointSize(dialog.naturalPointSize());
+        dialog.move(spotCentredOn(
+            outer(), QPoint(clear->center().x(), clear->bottom() + outer().height() / 2),
+            available));
+        return;
+    }
+    dialog.move(spotCentredOn(outer(), window_->frameGeometry().center(), available));
 }
 
 void QtPlatform::releaseDialog(platform::DialogHandle dialog) {

@@ -60,27 +60,54 @@ TemplateDialog::TemplateDialog(const platform::DialogTemplate& layout, QWidget* 
     // The title bar offers only closing, like the templates' dialogs.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    setWindowModality(Qt::WindowModal);
 
     QFont font(fromView(layout.fontFace));
     font.setPointSize(layout.fontPointSize);
     setFont(font);
-    const QFontMetrics metrics(font);
+    build();
+    layOut();
+}
+
+double TemplateDialog::naturalPointSize() const {
+    return layout_.fontPointSize;
+}
+
+double TemplateDialog::pointSize() const {
+    return font().pointSizeF();
+}
+
+void TemplateDialog::setPointSize(double points) {
+    if (points == pointSize()) return;
+    QFont smaller = font();
+    smaller.setPointSizeF(points);
+    setFont(smaller);
+    layOut();
+}
+
+// Dialog units become pixels through the metrics of the font in use.
+void TemplateDialog::layOut() {
+    const QFontMetrics metrics(font());
     base_ = dialogBaseUnits(metrics.horizontalAdvance(QString::fromLatin1(kBaseUnitAlphabet)),
                             metrics.height());
-    setFixedSize(horizontalUnitsToPixels(layout.width, base_),
-                 verticalUnitsToPixels(layout.height, base_));
-    build();
+    setFixedSize(horizontalUnitsToPixels(layout_.width, base_),
+                 verticalUnitsToPixels(layout_.height, base_));
+    for (const auto& [number, entry] : controls_) {
+        const PixelRect place = dialogRectToPixels(entry.layout->rect, base_);
+        entry.widget->setGeometry(place.x, place.y, place.width, place.height);
+        if (auto* label = qobject_cast<QLabel*>(entry.widget)) {
+            setLabelText(*label, label->property(kProgramText).toString());
+        }
+    }
 }
 
 void TemplateDialog::build() {
     QWidget* firstFocus = nullptr;
     for (const auto& controlLayout : layout_.controls) {
         QWidget* widget = createWidget(controlLayout);
-        const PixelRect place = dialogRectToPixels(controlLayout.rect, base_);
-        widget->setGeometry(place.x, place.y, place.width, place.height);
         widget->setEnabled(controlLayout.enabled);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            setLabelText(*label, fromView(controlLayout.caption));
+            label->setProperty(kProgramText, fromView(controlLayout.caption));
         }
         controls_[controlLayout.number] = {&controlLayout, widget,
                                            std::make_shared<platform::Command>()};

@@ -20,6 +20,11 @@
 // Routines attached to controls run on user action only: an edit field's
 // when the user changes its text, an option's when the user clicks it, a
 // push button's instead of closing the dialog.
+//
+// A dialog is modal to the main window only (window-modal): the program's
+// help window, which has no parent, stays usable beside it. Where the screen
+// is short of room the dialog can be laid out again in a smaller font; its
+// controls keep their texts and states.
 
 #include <QDialog>
 #include <map>
@@ -39,6 +44,12 @@ public:
 
     int templateNumber() const { return layout_.number; }
     DialogBaseUnits baseUnits() const { return base_; }
+
+    // The template's font size, and the size the dialog is laid out in now.
+    double naturalPointSize() const;
+    double pointSize() const;
+    // Lays the dialog out again in the template's face at `points`.
+    void setPointSize(double points);
 
     // The widget of control `number`, or nullptr.
     QWidget* control(int number) const;
@@ -63,6 +74,7 @@ private:
         std::shared_ptr<platform::Command> routine;
     };
     void build();
+    void layOut();
     QWidget* createWidget(const platform::ControlTemplate& layout);
     void runRoutine(int number);
     void pushed(int number);

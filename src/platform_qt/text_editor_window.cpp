@@ -10,7 +10,11 @@
 #include <QPlainTextEdit>
 #include <QSaveFile>
 
+#include "platform_qt/interface_language.h"
+
 namespace calorvia::platform_qt {
+
+using shell::Text;
 
 TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), path_(path), editor_(new QPlainTextEdit(this)) {
@@ -22,13 +26,15 @@ TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
     setCentralWidget(editor_);
 
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    QAction* saveAction = file->addAction(tr("&Save"), this, [this] { save(); });
-    saveAction->setObjectName(QStringLiteral("calorviaEditorSave"));
-    saveAction->setShortcut(QKeySequence::Save);
-    QAction* closeAction = file->addAction(tr("&Close"), this, [this] { close(); });
-    closeAction->setObjectName(QStringLiteral("calorviaEditorClose"));
-    closeAction->setShortcut(QKeySequence::Close);
+    fileMenu_ = menuBar()->addMenu(QString());
+    fileMenu_->setObjectName(QStringLiteral("calorviaEditorFileMenu"));
+    saveAction_ = fileMenu_->addAction(QString(), this, [this] { save(); });
+    saveAction_->setObjectName(QStringLiteral("calorviaEditorSave"));
+    saveAction_->setShortcut(QKeySequence::Save);
+    closeAction_ = fileMenu_->addAction(QString(), this, [this] { close(); });
+    closeAction_->setObjectName(QStringLiteral("calorviaEditorClose"));
+    closeAction_->setShortcut(QKeySequence::Close);
+    retranslate();
 
     load();
     connect(editor_->document(), &QTextDocument::modificationChanged, this,
@@ -59,15 +65,27 @@ bool TextEditorWindow::save() {
             return true;
         }
     }
-    QMessageBox::warning(this, windowTitle(),
-                         tr("%1 could not be saved: %2").arg(path_, file.errorString()));
+    QMessageBox::warning(
+        this, windowTitle(),
+        uiText(Text::EditorSaveFailed, path_).replace(QStringLiteral("{}"), file.errorString()));
     return false;
+}
+
+void TextEditorWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+void TextEditorWindow::retranslate() {
+    fileMenu_->setTitle(uiText(Text::EditorFileMenu));
+    saveAction_->setText(uiText(Text::EditorSave));
+    closeAction_->setText(uiText(Text::EditorClose));
 }
 
 void TextEditorWindow::closeEvent(QCloseEvent* event) {
     if (editor_->document()->isModified()) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(), tr("Save the changes to %1?").arg(QFileInfo(path_).fileName()),
+            this, windowTitle(), uiText(Text::EditorSaveChanges, QFileInfo(path_).fileName()),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
             event->ignore();

@@ -5,10 +5,13 @@
 // through a temporary file in the same folder, so a failed save never leaves
 // half a file. A missing file opens empty under its name and is created by
 // the first save. Closing with unsaved changes asks whether to keep them.
+// Its menu speaks the program's language and follows it when it changes.
 
 #include <QMainWindow>
 #include <QString>
 
+class QAction;
+class QMenu;
 class QPlainTextEdit;
 
 namespace calorvia::platform_qt {
@@ -26,13 +29,18 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void load();
     void showTitle();
+    void retranslate();
 
     QString path_;
     QPlainTextEdit* editor_;
+    QMenu* fileMenu_;
+    QAction* saveAction_;
+    QAction* closeAction_;
 };
 
 }  // namespace calorvia::platform_qt

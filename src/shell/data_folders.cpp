@@ -18,11 +18,13 @@ bool isFile(const std::filesystem::path& path) {
 }
 
 // The old help names and the documents that stand for them.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kHelpDocuments{{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 6> kHelpDocuments{{
     {"help.hlp", "Help.html"},
     {"ajuda.hlp", "Ajuda.html"},
     {"syntax.hlp", "Syntax.html"},
     {"sintaxe.hlp", "Sintaxe.html"},
+    {"window.hlp", "Window.html"},
+    {"janela.hlp", "Janela.html"},
 }};
 
 }  // namespace

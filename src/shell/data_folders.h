@@ -55,9 +55,10 @@ private:
 std::filesystem::path dataFolderBesideProgram(const std::filesystem::path& programDirectory);
 
 // Maps a document the program asks the shell to open onto the file that is
-// really shown: "Help.hlp", "Ajuda.hlp", "Syntax.hlp" and "Sintaxe.hlp"
-// (letter case ignored, in whatever folder they were asked for) become the
-// HTML documents "help/Help.html" and so on of the installed data folders.
+// really shown: "Help.hlp", "Ajuda.hlp", "Syntax.hlp" and "Sintaxe.hlp", and
+// the help on the window itself, "Window.hlp" and "Janela.hlp" (letter case
+// ignored, in whatever folder they were asked for) become the HTML documents
+// "help/Help.html" and so on of the installed data folders.
 // Every other document, and a help document no folder has, is returned
 // unchanged (a missing document then opens nothing).
 std::filesystem::path helpDocumentPath(const std::filesystem::path& requested,

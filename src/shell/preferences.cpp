@@ -130,6 +130,7 @@ void Shell::LANGUAGE() {
 
     language_.store(languageCode(chosen));
     writeSetting(LanguageFileName, languageCode(chosen));
+    platform_.setInterfaceLanguage(languageCode(chosen));
     retitleMenus();
     platform_.setAboutText(aboutText());
     setDialogTitles();

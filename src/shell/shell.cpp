@@ -194,6 +194,7 @@ bool Shell::startUp() {
         language_.store(languageCode(DefaultLanguage));
         writeSetting(LanguageFileName, languageCode(DefaultLanguage));
     }
+    platform_.setInterfaceLanguage(language_.load());
 
     graphicsSize_ =
         platform_.configureGraphicsWindow(textFor(Text::GraphicsWindowTitle, language()));

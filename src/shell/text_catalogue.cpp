@@ -82,6 +82,7 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::PleaseWait, "Espere por favor...", "Please wait..."},
     Bilingual{T::HelpDocument, "Ajuda.hlp", "Help.hlp"},
     Bilingual{T::SyntaxDocument, "Sintaxe.hlp", "Syntax.hlp"},
+    Bilingual{T::WindowHelpDocument, "Janela.hlp", "Window.hlp"},
 
     // ---- preference dialogs
     Bilingual{T::ToleranceGroup, "Tolerância para Gauss-Sidel", "Tolerance for Gauss-Sidel"},
@@ -594,6 +595,19 @@ constexpr Bilingual kTexts[]{
               "\"{}\" could not be written in the folder \"{}\". Nothing was deleted."},
     Bilingual{T::ResultsCopied, "Os arquivos de resultados foram copiados para a pasta \"{}\".",
               "The result files were copied to the folder \"{}\"."},
+
+    // ---- the desktop's own windows
+    Bilingual{T::AboutBoxTitle, "Sobre o Calorvia", "About Calorvia"},
+    Bilingual{T::EditorFileMenu, "&Arquivo", "&File"},
+    Bilingual{T::EditorSave, "&Salvar", "&Save"},
+    Bilingual{T::EditorClose, "&Fechar", "&Close"},
+    Bilingual{T::EditorSaveFailed, "Não foi possível salvar o arquivo \"{}\": {}",
+              "The file \"{}\" could not be saved: {}"},
+    Bilingual{T::EditorSaveChanges, "Salvar as alterações em \"{}\"?",
+              "Save the changes to \"{}\"?"},
+    Bilingual{T::HelpBack, "&Voltar", "&Back"},
+    Bilingual{T::HelpForward, "&Avançar", "&Forward"},
+    Bilingual{T::HelpWindowTitle, "Ajuda do Calorvia", "Calorvia Help"},
 };
 
 constexpr bool tableFollowsEnumeration() {

@@ -78,6 +78,7 @@ enum class Text : std::int32_t {
     PleaseWait,
     HelpDocument,
     SyntaxDocument,
+    WindowHelpDocument,
 
     // ---- preference dialogs
     ToleranceGroup,
@@ -362,6 +363,17 @@ enum class Text : std::int32_t {
     ResultsAlreadyInFolder,
     ResultsCopyFailed,  // the first {} is the file, the second the folder
     ResultsCopied,      // {} is the folder
+
+    // ---- the desktop's own windows: About box, text editor, help window
+    AboutBoxTitle,
+    EditorFileMenu,
+    EditorSave,
+    EditorClose,
+    EditorSaveFailed,   // {} the file, then {} the reason
+    EditorSaveChanges,  // {} is the file
+    HelpBack,
+    HelpForward,
+    HelpWindowTitle,
 
     Count  // not a text: the number of texts
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "graphs/scheme_dialog.h"
+#include "platform/font_descriptor.h"
 #include "graphs/time_graphs.h"
 #include "shell/menus.h"
 #include "shell/result_file_names.h"
@@ -25,8 +26,10 @@ namespace {
 using shell::ResultFile;
 using shell::Text;
 
-constexpr platform::Rgb StatusYellow = platform::rgb(255, 240, 0);
-constexpr platform::Rgb White = platform::rgb(255, 255, 255);
+// The status boxes' light cyan and the graph area's white, as the run's
+// documents write them (COLORREF 0x00BBGGRR).
+constexpr platform::Rgb StatusCyan = platform::colorref(0xFFF000);
+constexpr platform::Rgb White = platform::colorref(0xFFFFFF);
 constexpr std::int16_t SteadyAppendColour = 9;
 constexpr double LowestPlausible = -273.0;
 constexpr double HighestPlausible = 10000.0;
@@ -34,6 +37,31 @@ constexpr double HighestPlausible = 10000.0;
 // An integer as a status box shows it: free form, blanks removed.
 std::string counterText(std::int64_t value) {
     return std::string(text::trim(text::generalInteger(value)));
+}
+
+// The Gauss-Seidel sweep count keeps the leading blanks of its free form
+// and loses only the trailing ones.
+std::string sweepCountText(std::int64_t sweeps) {
+    return std::string(text::trimRight(text::ListLine().integer(sweeps).str()));
+}
+
+// The fonts a status box tries for its text: the run's faces at their own
+// heights, then a pixel smaller each time down to 10 pixels, so that a text
+// keeps inside its box in whatever face the system substitutes.
+const std::vector<std::string>& statusBoxFonts() {
+    static const std::vector<std::string> fonts = [] {
+        constexpr int SmallestHeight = 10;
+        std::vector<std::string> list;
+        for (const std::string_view descriptor : graphs::GraphPane::fontList()) {
+            const auto font = platform::parseFontDescriptor(descriptor);
+            if (!font) continue;
+            for (int height = font->height; height >= SmallestHeight; --height) {
+                list.push_back("t'" + font->face + "'h" + std::to_string(height));
+            }
+        }
+        return list;
+    }();
+    return fonts;
 }
 
 }  // namespace
@@ -159,7 +187,7 @@ void SimulationRun::set_up() {
 
     if (c.method == SolutionMethod::GaussSeidel) {
         statusBox(330, 208, 435, 231);
-        textAt(337, 211, say(Text::GaussSidelLabel));
+        boxText(337, 211, {330, 208, 435, 231}, say(Text::GaussSidelLabel));
     }
 
     if (stateInForce_ == CaseState::Unsteady) {
@@ -195,14 +223,14 @@ void SimulationRun::set_up() {
 
     if (stateInForce_ == CaseState::Unsteady) {
         statusBox(2, 30, 88, 53);
-        textAt(3, 33, counterText(stepsToMarch_));
+        boxText(3, 33, {2, 30, 88, 53}, counterText(stepsToMarch_));
         statusBox(2, 58, 88, 81);
-        textAt(4, 61, say(Text::StepsTimeLabel));
+        boxText(4, 61, {2, 58, 88, 81}, say(Text::StepsTimeLabel));
     } else {
         statusBox(20, 30, 103, 53);
-        textAt(25, 33, say(Text::WaitLabel));
+        boxText(25, 33, {20, 30, 103, 53}, say(Text::WaitLabel));
         statusBox(2, 58, 121, 81);
-        textAt(7, 61, say(Text::SteadyStateLabel));
+        boxText(7, 61, {2, 58, 121, 81}, say(Text::SteadyStateLabel));
         if (anyTemperatureFormula()) outerIterationLimit_ = 1000;
     }
 
@@ -254,8 +282,8 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         if (!written) reportWriteFailure(histories_.failedFile());
     }
     if (stateInForce_ == CaseState::Unsteady) {
-        fillBox(2, 2, 88, 25, StatusYellow);
-        textAt(5, 5, counterText(step_));
+        fillBox(2, 2, 88, 25, StatusCyan);
+        boxText(5, 5, {2, 2, 88, 25}, counterText(step_));
     }
     return Flow::Continue;
 }
@@ -298,8 +326,8 @@ SimulationRun::Flow SimulationRun::make_pass() {
         GaussSeidelHooks hooks;
         hooks.cancelRequested = [this] { return cancelRequested(); };
         hooks.progress = [this](std::int32_t sweeps) {
-            fillBox(330, 180, 435, 203, StatusYellow);
-            textAt(333, 183, counterText(sweeps));
+            fillBox(330, 180, 435, 203, StatusCyan);
+            boxText(333, 183, {330, 180, 435, 203}, sweepCountText(sweeps));
         };
         hooks.eraseProgress = [this] { eraseBox(330, 180, 435, 203); };
         hooks.sweepLimitWarning = [this] {
@@ -326,8 +354,8 @@ SimulationRun::Flow SimulationRun::make_pass() {
     if (check_range() == Flow::Stop) return Flow::Stop;
 
     if (c.state == CaseState::Steady) {
-        fillBox(20, 2, 103, 25, StatusYellow);
-        textAt(23, 5, counterText(pass_));
+        fillBox(20, 2, 103, 25, StatusCyan);
+        boxText(23, 5, {20, 2, 103, 25}, counterText(pass_));
         if (!shell_.state().iterationNoticeGiven.load() &&
             (anyTemperatureFormula() || linearisationApplied_)) {
             tell(say(Text::IterationNotice), platform::kMessageOk);
@@ -429,7 +457,7 @@ void SimulationRun::output_results() {
                std::string(text::trimRight(text::ListLine().real(elapsed).str())) +
                std::string(say(Text::ElapsedTimeSeconds)));
 
-    if (c.state == CaseState::Unsteady) {
+    if (c.state == CaseState::Unsteady && options_.timeGraph) {
         graphs::TimeGraphInputs inputs;
         inputs.language = shell::languageCode(language_);
         inputs.No = c.No;
@@ -539,7 +567,7 @@ void SimulationRun::drawProfile(const NodeArray& interior, double westEnd, doubl
 }
 
 void SimulationRun::statusBox(int x1, int y1, int x2, int y2) {
-    platform_.setColorRgb(StatusYellow);
+    platform_.setColorRgb(StatusCyan);
     platform_.drawRectangle(platform::FillMode::Filled, x1, y1, x2, y2);
     platform_.setColorIndex(0);
     platform_.drawRectangle(platform::FillMode::Border, x1, y1, x2, y2);
@@ -558,6 +586,15 @@ void SimulationRun::textAt(int x, int y, std::string_view text) {
     platform_.setColorIndex(0);
     platform_.moveTo(x, y);
     platform_.outText(text);
+}
+
+// A status box's text stops short of the box's right and bottom borders, so
+// that erasing the box leaves nothing behind; the run's font comes back
+// afterwards.
+void SimulationRun::boxText(int x, int y, platform::PixelBox box, std::string_view text) {
+    platform_.setColorIndex(0);
+    platform::outTextFitted(platform_, x, y, {box.x2, box.y2}, text, statusBoxFonts());
+    platform::selectFirstFont(platform_, graphs::GraphPane::fontList());
 }
 
 int SimulationRun::tell(std::string_view text, int flags) {

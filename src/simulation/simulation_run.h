@@ -53,6 +53,9 @@ struct RunOptions {
     // The path of the saved case in use, whose name heads the graph and the
     // inspection copy; nothing known gives no name.
     std::function<std::string()> savedCasePath;
+    // The temperature-versus-time graph after a transient run; calorvia-batch
+    // --graph none leaves it out.
+    bool timeGraph = true;
 };
 
 class SimulationRun {
@@ -96,11 +99,12 @@ private:
 
     // Drawing and messages.
     void drawProfile(const NodeArray& interior, double westEnd, double eastEnd);
-    // A box of the status area: filled yellow and bordered in black.
+    // A box of the status area: filled light cyan and bordered in black.
     void statusBox(int x1, int y1, int x2, int y2);
     void fillBox(int x1, int y1, int x2, int y2, platform::Rgb colour);
     void eraseBox(int x1, int y1, int x2, int y2);
     void textAt(int x, int y, std::string_view text);
+    void boxText(int x, int y, platform::PixelBox box, std::string_view text);
     int tell(std::string_view text, int flags);
     void reportWriteFailure(const std::string& fileName);
 

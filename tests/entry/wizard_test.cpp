@@ -267,6 +267,41 @@ TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAn
     EXPECT_EQ(runsOf(b::kWestTemplate).at(1).atStart.at(b::kTEdit).text, "100");
 }
 
+// Every step's dialog is told to leave the summary panel in sight: the
+// whole grey face the wizard fills, with its frame; once the wizard is over,
+// dialogs go where the platform puts them again.
+TEST_F(WizardTest, EveryStepLeavesTheSummaryPanelInSight) {
+    GeneralEntries entries;
+    entries.state = 2;
+    general(entries).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    west(temperature("100")).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    const shell::LayoutOrigin o = origin();
+    std::optional<platform::PixelBox> panelFace;
+    for (const auto& r : platform.rectangles()) {
+        if (r.fill == platform::FillMode::Filled && r.colour.rgb == shell::PanelGrey &&
+            r.x1 == o.x + 14 && r.y1 == o.y + 14) {
+            panelFace = platform::PixelBox{r.x1, r.y1, r.x2, r.y2};
+        }
+    }
+    ASSERT_TRUE(panelFace.has_value());
+    ASSERT_EQ(platform.dialogRuns().size(), 4u);
+    for (const auto& run : platform.dialogRuns()) {
+        ASSERT_TRUE(run.keptClear.has_value()) << run.templateNumber;
+        const platform::PixelBox& kept = *run.keptClear;
+        EXPECT_TRUE(kept.x1 <= panelFace->x1 && kept.y1 <= panelFace->y1 &&
+                    kept.x2 >= panelFace->x2 && kept.y2 >= panelFace->y2)
+            << run.templateNumber;
+        // The panel's frame, no more: the graph area below stays free.
+        EXPECT_EQ(kept, (platform::PixelBox{o.x + 10, o.y + 10, o.x + 755, o.y + 280}));
+    }
+    EXPECT_EQ(platform.keptClearOfDialogs(), std::nullopt);
+}
+
 TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummaries) {
     GeneralEntries entries;
     entries.state = 2;

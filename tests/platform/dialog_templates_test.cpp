@@ -174,6 +174,26 @@ TEST(DialogTemplatesTest, StepOneStateGroupHasADisabledNeutralChoice) {
     EXPECT_EQ(steady->radioGroup, unsteady->radioGroup);
 }
 
+// The scheme dialog's layout in dialog units, control by control; the
+// Peclet line is 9 units high, not the usual 8 of a label.
+TEST(DialogTemplatesTest, TheSchemeDialogHasItsStatedLayout) {
+    namespace s = scheme_dialog;
+    const DialogTemplate* dialog = findDialogTemplate(s::kTemplate);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->width, 187);
+    EXPECT_EQ(dialog->height, 95);
+    const std::vector<std::pair<int, DialogRect>> stated{
+        {s::kGroup, {7, 3, 173, 85}},     {s::kPecletLine, {45, 20, 123, 9}},
+        {s::kCdsRadio, {71, 37, 65, 8}},  {s::kUpwindRadio, {71, 49, 46, 8}},
+        {kButtonOk, {68, 67, 50, 14}},
+    };
+    for (const auto& [number, rect] : stated) {
+        const ControlTemplate* control = dialog->control(number);
+        ASSERT_NE(control, nullptr) << number;
+        EXPECT_EQ(control->rect, rect) << number;
+    }
+}
+
 TEST(DialogTemplatesTest, BoundaryEditsSitInsideTheirGroups) {
     namespace b = boundary_step;
     const std::vector<std::pair<int, int>> editInGroup{{b::kTEdit, b::kTemperatureGroup},

@@ -199,6 +199,28 @@ TEST_F(CanvasTest, TextStartsAtTheCurrentPointAndLeavesItThere) {
     EXPECT_TRUE(foundColour);
 }
 
+// What textExtent says is where the ink ends: nothing at or beyond the
+// measured width or height, and the last glyph's ink within a few pixels of
+// the width; in every face and size a status box may try, italic included.
+TEST_F(CanvasTest, TheMeasuredExtentIsWhereTheTextEnds) {
+    platform.setColorIndex(0);
+    for (const char* descriptor : {"t'Arial'h16", "t'Arial'h12", "t'times new roman'h17",
+                                   "t'courier new'h16", "t'Arial'h45w30i"}) {
+        for (const char* text : {"Reg. permanente", "   Steady State", "Média W", "1500000"}) {
+            platform.clearScreen();
+            ASSERT_GE(platform.selectFont(descriptor), 0) << descriptor;
+            platform.moveTo(100, 100);
+            platform.outText(text);
+            const QRect box = inkedBox(platform.canvasImage());
+            const platform::PixelSize extent = platform.textExtent(text);
+            EXPECT_LT(box.right(), 100 + extent.width) << descriptor << " \"" << text << '"';
+            EXPECT_GE(box.right(), 100 + extent.width - 6) << descriptor << " \"" << text << '"';
+            EXPECT_LT(box.bottom(), 100 + extent.height) << descriptor << " \"" << text << '"';
+        }
+    }
+    EXPECT_EQ(platform.textExtent(""), (platform::PixelSize{0, 0}));
+}
+
 TEST_F(CanvasTest, RotatedTextRunsUpwardsFromTheCurrentPoint) {
     ASSERT_GE(platform.selectFont("t'Arial'h16"), 0);
     platform.setColorIndex(0);

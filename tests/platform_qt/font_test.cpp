@@ -7,11 +7,14 @@
 #include <QFont>
 #include <array>
 
-#include "platform_qt/font_descriptor.h"
+#include "platform/font_descriptor.h"
 #include "platform_qt/qt_platform.h"
 
 namespace calorvia::platform_qt {
 namespace {
+
+using platform::FontDescriptor;
+using platform::parseFontDescriptor;
 
 struct Readable {
     const char* descriptor;

@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QFileInfo>
+#include <QScreen>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QTest>
 #include <QUrl>
+#include <set>
 #include <thread>
 
 #include "gui_test_support.h"
@@ -49,18 +52,21 @@ TEST_F(ShellTest, AnExistingDocumentOpensFromTheCurrentDirectory) {
                              (folder.path() / "docs" / "Syntax.pdf").string())));
 }
 
+// A kind of document the help window does not show goes to the desktop;
+// the help documents themselves open in the help window (help_window_test).
 TEST_F(ShellTest, TheDocumentMapperChoosesWhatOpens) {
-    writeFile(folder.path() / "Help.html", "<html></html>");
+    writeFile(folder.path() / "Help.pdf", "%PDF");
     platform.setDocumentMapper([](const std::filesystem::path& requested) {
         if (requested.extension() == ".hlp") {
-            return std::filesystem::path(requested).replace_extension(".html");
+            return std::filesystem::path(requested).replace_extension(".pdf");
         }
         return requested;
     });
     platform.openDocument("Help.hlp", platform::WindowShow::Normal);
     platform.openDocument("Ajuda.hlp", platform::WindowShow::Normal);  // nothing shipped
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].toLocalFile().toStdString(), (folder.path() / "Help.html").string());
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), (folder.path() / "Help.pdf").string());
+    EXPECT_EQ(platform.helpWindow(), nullptr);
 }
 
 TEST_F(ShellTest, AddressesGoToTheDesktop) {
@@ -92,6 +98,38 @@ TEST_F(ShellTest, TheEditorShowsTheFileAndSavesIt) {
     EXPECT_EQ(readFile(folder.path() / "Data.txt"), "  x    T\n 0.0  300.0\n 0.1  310.0");
     editor->close();
     EXPECT_TRUE(processEventsUntil([] { return openEditor() == nullptr; }));
+}
+
+// "Inspect the files" opens eight editors at once: each comes a step lower
+// and to the right of the one before, all on the screen.
+TEST_F(ShellTest, EditorsOpenedTogetherAreCascadedOnTheScreen) {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    std::vector<TextEditorWindow*> editors;
+    for (const char* name : {"Data.txt", "Flux.txt", "Flux_x_Position.txt", "Unsteady.txt",
+                             "Average.txt", "West.txt", "East.txt", "Steady.txt"}) {
+        writeFile(folder.path() / name, name);
+        platform.editTextFile(name, false);
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* editor = qobject_cast<TextEditorWindow*>(widget);
+            if (editor && editor->isVisible() &&
+                QFileInfo(editor->path()).fileName() == QString::fromLatin1(name)) {
+                editors.push_back(editor);
+            }
+        }
+    }
+    ASSERT_EQ(editors.size(), 8u);
+    processEventsFor(50ms);
+    std::set<std::pair<int, int>> corners;
+    for (std::size_t i = 0; i < editors.size(); ++i) {
+        const QRect frame = editors[i]->frameGeometry();
+        EXPECT_TRUE(screen.contains(frame)) << i;
+        corners.insert({frame.x(), frame.y()});
+    }
+    EXPECT_EQ(corners.size(), editors.size());  // none hides another exactly
+    const QPoint step = editors[1]->frameGeometry().topLeft() - editors[0]->frameGeometry().topLeft();
+    EXPECT_GT(step.x(), 0);
+    EXPECT_EQ(step.x(), step.y());
+    for (TextEditorWindow* editor : editors) editor->close();
 }
 
 TEST_F(ShellTest, AMissingFileOpensAnEmptyEditorThatCreatesIt) {
@@ -173,17 +211,6 @@ TEST_F(ShellTest, TheAboutBoxShowsTheTextSet) {
     EXPECT_TRUE(user->acted());
     EXPECT_EQ(shown.toStdString(),
               "This software is destined to the one-dimensional heat transfer study.");
-}
-
-TEST_F(ShellTest, PlatformHelpTellsAboutQt) {
-    QString title;
-    auto user = WhenModal::of<QMessageBox>([&](QMessageBox& box) {
-        title = box.windowTitle();
-        box.accept();
-    });
-    platform.showPlatformHelp();
-    EXPECT_TRUE(user->acted());
-    EXPECT_TRUE(title.contains(QStringLiteral("Qt")));
 }
 
 TEST_F(ShellTest, PrintingAsksForThePrinterFirst) {

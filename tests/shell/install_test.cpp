@@ -135,7 +135,8 @@ TEST_F(InstalledDataTest, TheProgramFindsEveryPictureInTheInstalledTree) {
 }
 
 TEST_F(InstalledDataTest, TheProgramFindsItsHelpDocumentsInTheInstalledTree) {
-    for (const char* requested : {"Help.hlp", "Ajuda.hlp", "Syntax.hlp", "Sintaxe.hlp"}) {
+    for (const char* requested : {"Help.hlp", "Ajuda.hlp", "Syntax.hlp", "Sintaxe.hlp", "Window.hlp",
+                                  "Janela.hlp"}) {
         SCOPED_TRACE(requested);
         const std::filesystem::path shown = helpDocumentPath(requested, folders);
         EXPECT_NE(shown, std::filesystem::path(requested));

@@ -249,6 +249,7 @@ TEST_F(ProgramDirectoryTest, SwitchingToPortugueseAfterARunRenamesTheResultsAndK
 
     EXPECT_EQ(readIntegerSetting(file("idioma")), 1);
     EXPECT_EQ(shell->language(), Language::Portuguese);
+    EXPECT_EQ(platform.interfaceLanguage(), platform::kLanguagePortuguese);
     EXPECT_EQ(platform.menuItemText(2, 1), "&Limpar a Tela");
     EXPECT_EQ(platform.menuItemText(1, 0), "&Arquivo");
     EXPECT_EQ(platform.menuItemText(5, 9), "&Sobre");
@@ -295,6 +296,7 @@ TEST_F(ProgramDirectoryTest, SwitchingBackToEnglishRenamesTheOtherWay) {
         EXPECT_EQ(readFile(file(english)), portuguese) << english;
     }
     EXPECT_EQ(readIntegerSetting(file("idioma")), 2);
+    EXPECT_EQ(platform.interfaceLanguage(), platform::kLanguageEnglish);
     EXPECT_EQ(platform.menuItemText(2, 1), "&Begin Simulation");
 }
 

@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(Names, HelpDocumentTest,
                                            HelpCase{"Ajuda.hlp", "Ajuda.html"},
                                            HelpCase{"Syntax.hlp", "Syntax.html"},
                                            HelpCase{"Sintaxe.hlp", "Sintaxe.html"},
+                                           HelpCase{"Window.hlp", "Window.html"},
+                                           HelpCase{"janela.hlp", "Janela.html"},
                                            HelpCase{"SYNTAX.HLP", "Syntax.html"},
                                            HelpCase{"Tutorial_inexistente.pdf", nullptr},
                                            HelpCase{"Help.html", nullptr},
@@ -132,7 +134,7 @@ TEST(ShippedDataTest, TheBuildDataFolderHoldsEverythingTheProgramAsksFor) {
     for (const char* name :
          {"Bitmap/Equation.bmp", "Bitmap/Parede.bmp", "Bitmap/Cilindro.bmp", "Bitmap/Esfera.bmp",
           "help/Help.html", "help/Ajuda.html", "help/Syntax.html", "help/Sintaxe.html",
-          "help/help.css", "README.md"}) {
+          "help/Window.html", "help/Janela.html", "help/help.css", "README.md"}) {
         EXPECT_TRUE(fileExists(buildDataFolder() / name)) << name;
     }
     // The README says why Home Page and Send Email show it.

@@ -48,6 +48,8 @@ TEST_F(ProgramDirectoryTest, IdiomaHoldingOneGivesPortugueseMenusAndAboutText) {
     auto shell = startedShell();
 
     EXPECT_EQ(shell->language(), Language::Portuguese);
+    // The platform's own buttons and file dialogs speak Portuguese too.
+    EXPECT_EQ(platform.interfaceLanguage(), platform::kLanguagePortuguese);
     EXPECT_EQ(platform.menuItemText(1, 0), "&Arquivo");
     EXPECT_EQ(platform.menuItemText(2, 1), "&Iniciar Simulação");
     EXPECT_EQ(platform.menuItemText(4, 4), "&Language");

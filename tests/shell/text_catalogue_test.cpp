@@ -115,7 +115,9 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
         Text::EastTemperatureLine, Text::EastFluxLine, Text::EastConvectionLine,
         Text::ConvectionTinfPart,
         // keeping the results
-        Text::ResultsCopyFailed, Text::ResultsCopied};
+        Text::ResultsCopyFailed, Text::ResultsCopied,
+        // the desktop's text editor
+        Text::EditorSaveFailed, Text::EditorSaveChanges};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         const bool marked = textFor(id, Language::English).find("{}") != std::string_view::npos;

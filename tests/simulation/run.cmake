@@ -3,6 +3,7 @@
 calorvia_test(run_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/run_story_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/status_box_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/result_files_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/initial_estimate_test.cpp
   LIBRARIES calorvia_run)

@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -53,12 +54,15 @@ public:
     }
     std::vector<std::string> questions;
     std::vector<int> dialogs;
+    // Looks at the screen while a question waits for its answer.
+    std::function<void()> onQuestion;
 
 private:
     void act() {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             questions.push_back(box->text().toStdString());
+            if (onQuestion) onQuestion();
             QAbstractButton* no = box->button(QMessageBox::No);
             (no ? no : box->button(QMessageBox::Ok))->click();
         } else if (auto* dialog = qobject_cast<platform_qt::TemplateDialog*>(modal)) {
@@ -179,6 +183,49 @@ TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
         }
     }
     EXPECT_GT(red, 150);
+}
+
+// The Portuguese steady label is wider than its box in the run's font: it is
+// drawn smaller, inside the light cyan box, and when the boxes are erased at
+// the end nothing of it is left on the white graph area.
+TEST_F(RunOnQtTest, PortugueseStatusBoxesHoldTheirTextsAndLeaveNothingBehind) {
+    {
+        std::ofstream idioma(file("idioma"));
+        idioma << " 1\n";
+    }
+    startProgram();
+    ASSERT_TRUE(
+        writeCaseFile(file("Loaded.txt"), conductionCase(10, 1, 1), CaseFileLayout::Working));
+    User user;
+    QImage whileAsking;
+    user.onQuestion = [&] { whileAsking = platform_.canvasImage(); };
+    platform_.mainWindow().menuItem(2, 1)->trigger();
+    ASSERT_TRUE(serveUntil([this] {
+        return shell_->state().RunState.load() == shell::run_state::Finished;
+    }));
+    ASSERT_FALSE(whileAsking.isNull());
+    const QRgb cyan = qRgb(0, 240, 255);
+    const QRgb white = qRgb(255, 255, 255);
+    auto colour = [](const QImage& image, int x, int y) { return image.pixel(x, y) | 0xFF000000u; };
+    // The steady-state box (2,58)-(121,81) and the waiting box (20,30)-(103,53).
+    EXPECT_EQ(colour(whileAsking, 119, 79), cyan);
+    EXPECT_EQ(colour(whileAsking, 101, 51), cyan);
+    int inked = 0;
+    for (int y = 58; y <= 81; ++y) {
+        for (int x = 4; x < 121; ++x) inked += qGray(whileAsking.pixel(x, y)) < 100;
+        // Right of the box's border the graph area is untouched.
+        for (int x = 122; x < 160; ++x) {
+            EXPECT_EQ(colour(whileAsking, x, y), white) << x << "," << y;
+        }
+    }
+    EXPECT_GT(inked, 40) << "\"Reg. permanente\" is in its box";
+
+    const QImage after = platform_.canvasImage();
+    for (int y = 2; y <= 85; ++y) {
+        for (int x = 2; x < 160; ++x) {
+            ASSERT_EQ(colour(after, x, y), white) << x << "," << y;
+        }
+    }
 }
 
 TEST_F(RunOnQtTest, CancelDuringALongRunReturnsToTheHomeScreenWithinASecond) {

@@ -183,8 +183,7 @@ TEST_F(RunStoryTest, TransientSlabFollowsTheSeriesSolution) {
     writeCase(c);
     expectScale();
     platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
-    platform.expectDialog(graph::kTemplate).press(1);
-    expectScale();
+    expectTimeGraph();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
     ASSERT_EQ(runOnce(run), RunOutcome::Finished);
@@ -629,8 +628,7 @@ TEST_F(RunStoryTest, APortugueseRunWritesThePortugueseFileSet) {
     writeCase(unsteadyCase());
     expectScale();
     platform.expectMessageBox(kAnswerYes, say(Text::IncludeSteadyQuestion), std::string("Atenção"));
-    platform.expectDialog(graph::kTemplate).press(1);
-    expectScale();
+    expectTimeGraph();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
     ASSERT_EQ(runOnce(run), RunOutcome::Finished);

@@ -141,6 +141,11 @@ protected:
 
     // The scale dialog of a new graph, confirmed as proposed.
     void expectScale() { platform.expectDialog(platform::scale_dialog::kTemplate).press(1); }
+    // The time graph of a transient run: the node's curve, on the proposed scale.
+    void expectTimeGraph() {
+        platform.expectDialog(platform::unsteady_graph_dialog::kTemplate).press(1);
+        expectScale();
+    }
     void expectInspect(int answer = platform::kAnswerNo) {
         platform.expectMessageBox(answer, say(shell::Text::InspectFilesQuestion));
     }

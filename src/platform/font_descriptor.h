@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace calorvia::platform_qt {
+namespace calorvia::platform {
 
 struct FontDescriptor {
     std::string face;
@@ -28,4 +28,4 @@ inline constexpr int kLargestFontDimension = 2000;
 
 std::optional<FontDescriptor> parseFontDescriptor(std::string_view descriptor);
 
-}  // namespace calorvia::platform_qt
+}  // namespace calorvia::platform

@@ -1,6 +1,6 @@
-#include "platform_qt/font_descriptor.h"
+#include "platform/font_descriptor.h"
 
-namespace calorvia::platform_qt {
+namespace calorvia::platform {
 namespace {
 
 bool isBlank(char c) {
@@ -84,4 +84,4 @@ std::optional<FontDescriptor> parseFontDescriptor(std::string_view descriptor) {
     return result;
 }
 
-}  // namespace calorvia::platform_qt
+}  // namespace calorvia::platform

@@ -1,0 +1,186 @@
+// The status boxes of a run: light cyan (the COLORREF 0xFFF000), every text
+// inside its box in whatever language, and nothing left when the boxes are
+// erased; the Gauss-Seidel sweep count keeps its leading blanks.
+
+#include <algorithm>
+#include <tuple>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "run_test_support.h"
+
+namespace calorvia::simulation::testing {
+namespace {
+
+using platform::kAnswerNo;
+using shell::Text;
+
+constexpr platform::Rgb LightCyan = platform::rgb(0, 240, 255);
+constexpr platform::Rgb White = platform::rgb(255, 255, 255);
+
+struct Box {
+    int x1, y1, x2, y2;
+    bool operator<(const Box& other) const {
+        return std::tie(x1, y1, x2, y2) < std::tie(other.x1, other.y1, other.x2, other.y2);
+    }
+};
+
+// Each status box with the place its text starts.
+struct StatusBox {
+    Box box;
+    int textX, textY;
+};
+const std::vector<StatusBox> kStatusBoxes{
+    {{2, 2, 88, 25}, 5, 5},        // step number
+    {{2, 30, 88, 53}, 3, 33},      // steps to march
+    {{2, 58, 88, 81}, 4, 61},      // "Steps - time"
+    {{20, 2, 103, 25}, 23, 5},     // pass counter
+    {{20, 30, 103, 53}, 25, 33},   // "Wait"
+    {{2, 58, 121, 81}, 7, 61},     // "Steady State"
+    {{330, 180, 435, 203}, 333, 183},  // Gauss-Seidel sweeps
+    {{330, 208, 435, 231}, 337, 211},  // the method
+};
+
+// The scripted platform's measure: (h + 1) / 2 pixels a character and h
+// pixels a line in a font h pixels high, 16 without a font.
+int modelHeight(const platform::DrawnText& text) {
+    const auto at = text.font.find("'h");
+    return at == std::string::npos ? 16 : std::stoi(text.font.substr(at + 2));
+}
+int modelWidth(const platform::DrawnText& text) {
+    int characters = 0;
+    for (const char byte : text.text) characters += (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+    return characters * ((modelHeight(text) + 1) / 2);
+}
+
+struct RunCase {
+    const char* name;
+    bool portuguese;
+    int state;   // 1 steady, 2 unsteady
+    int method;  // 1 Gauss-Seidel, 2 Tab. LU
+};
+
+void PrintTo(const RunCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class StatusBoxTest : public RunStoryTest, public ::testing::WithParamInterface<RunCase> {
+protected:
+    void runCase() {
+        const RunCase& c = GetParam();
+        if (c.portuguese) writeFile(file("idioma"), " 1\n");
+        startShell();
+        CaseFileContent content = c.state == 2 ? unsteadyCase() : steadyCase();
+        content.method = c.method;
+        writeCase(content);
+        if (c.method == 1) platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+        expectScale();
+        if (c.state == 2) {
+            platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
+            expectTimeGraph();
+        }
+        expectInspect();
+        std::unique_ptr<SimulationRun> run;
+        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+        platform.verifyScriptDone();
+    }
+};
+
+TEST_P(StatusBoxTest, BoxesAreLightCyanHoldTheirTextsAndAreErasedWhole) {
+    runCase();
+    std::map<Box, std::vector<platform::Rgb>> fills;
+    for (const auto& r : platform.rectangles()) {
+        if (r.fill != platform::FillMode::Filled) continue;
+        const Box box{r.x1, r.y1, r.x2, r.y2};
+        const bool status = std::any_of(kStatusBoxes.begin(), kStatusBoxes.end(),
+                                        [&](const StatusBox& s) { return !(s.box < box) && !(box < s.box); });
+        if (status) fills[box].push_back(r.colour.rgb);
+    }
+    ASSERT_FALSE(fills.empty());
+    for (const auto& [box, colours] : fills) {
+        // Drawn light cyan, erased white at the end.
+        EXPECT_EQ(colours.back(), White) << box.x1 << "," << box.y1;
+        for (std::size_t i = 0; i + 1 < colours.size(); ++i) {
+            EXPECT_TRUE(colours[i] == LightCyan || colours[i] == White) << box.x1 << "," << box.y1;
+        }
+        EXPECT_NE(std::find(colours.begin(), colours.end(), LightCyan), colours.end());
+    }
+
+    int statusTexts = 0;
+    for (const auto& text : platform.texts()) {
+        for (const StatusBox& s : kStatusBoxes) {
+            if (text.x != s.textX || text.y != s.textY) continue;
+            ++statusTexts;
+            // Inside the box: it ends before the border, which the erase covers.
+            EXPECT_TRUE(fills.contains(s.box)) << text.text;
+            EXPECT_LE(text.x + modelWidth(text), s.box.x2) << '"' << text.text << "\" " << text.font;
+            EXPECT_LE(text.y + modelHeight(text), s.box.y2) << '"' << text.text << "\" " << text.font;
+        }
+    }
+    EXPECT_GE(statusTexts, 3);
+
+    // After the boxes the run's own font is back: the computing time under
+    // the graph is in the first font of the run.
+    const std::string elapsed = say(Text::ElapsedTimeIn);
+    const auto last = std::find_if(platform.texts().rbegin(), platform.texts().rend(),
+                                   [&](const auto& t) { return t.text.rfind(elapsed, 0) == 0; });
+    ASSERT_NE(last, platform.texts().rend());
+    EXPECT_EQ(last->font, "t'Arial'h16");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, StatusBoxTest,
+    ::testing::Values(RunCase{"SteadyEnglish", false, 1, 2}, RunCase{"SteadyPortuguese", true, 1, 2},
+                      RunCase{"UnsteadyEnglish", false, 2, 2},
+                      RunCase{"UnsteadyPortuguese", true, 2, 2},
+                      RunCase{"GaussSeidelPortuguese", true, 1, 1}),
+    [](const ::testing::TestParamInfo<RunCase>& run) { return std::string(run.param.name); });
+
+// "Reg. permanente" is too wide for its box in the run's 16-pixel font; a
+// smaller size of the same face holds it.
+TEST_F(RunStoryTest, ThePortugueseSteadyLabelTakesASmallerFontToStayInItsBox) {
+    writeFile(file("idioma"), " 1\n");
+    startShell();
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    const auto label = std::find_if(platform.texts().begin(), platform.texts().end(),
+                                    [](const auto& t) { return t.text == "Reg. permanente"; });
+    ASSERT_NE(label, platform.texts().end());
+    EXPECT_EQ(label->x, 7);
+    EXPECT_EQ(label->font, "t'Arial'h14");
+}
+
+// The sweep count is written in free form: the list's blank and the number
+// right-aligned in 12 characters; only trailing blanks are removed.
+TEST_F(RunStoryTest, TheSweepCountKeepsItsLeadingBlanks) {
+    startShell();
+    CaseFileContent c = steadyCase();
+    c.method = 1;
+    writeCase(c);
+    platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    std::vector<std::string> counts;
+    for (const auto& t : platform.texts()) {
+        if (t.x == 333 && t.y == 183) counts.push_back(t.text);
+    }
+    // From the ramp the sweeps take more than 5·N = 25: at least one count.
+    ASSERT_FALSE(counts.empty());
+    for (const std::string& count : counts) {
+        ASSERT_EQ(count.size(), 13u) << '"' << count << '"';
+        EXPECT_EQ(count.front(), ' ') << '"' << count << '"';
+        EXPECT_EQ(std::stoi(count) % 25, 0) << count;
+    }
+    EXPECT_EQ(counts.front(), "           25");
+}
+
+}  // namespace
+}  // namespace calorvia::simulation::testing
