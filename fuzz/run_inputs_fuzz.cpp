@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "graphs/time_graphs.h"
-#include "simulation/initial_estimate.h"
+#include "run/initial_estimate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
@@ -29,10 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto N = static_cast<std::int32_t>(lines.size());
     std::vector<std::string> buffers(lines.size() + 1);
     calorvia::simulation::NodeArray values(lines.size() + 1, 0.0);
-    const std::int32_t read = calorvia::simulation::readEstimateLines(lines, N, buffers, values);
+    const std::int32_t read = calorvia::run::readEstimateLines(lines, N, buffers, values);
     if (read < 0 || read > N) __builtin_trap();
     for (std::int32_t i = 1; i <= read; ++i) {
-        if (buffers[static_cast<std::size_t>(i)].size() > calorvia::simulation::EstimateLineWidth) {
+        if (buffers[static_cast<std::size_t>(i)].size() > calorvia::run::EstimateLineWidth) {
             __builtin_trap();
         }
     }

@@ -10,8 +10,8 @@
 #include <fstream>
 #include <string>
 
-#include "shell/settings_files.h"
-#include "simulation/tolerance_file.h"
+#include "settings/settings_files.h"
+#include "settings/tolerance_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::filesystem::path folder = [] {
@@ -25,12 +25,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(file, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
-    (void)calorvia::shell::readIntegerSetting(file);
-    (void)calorvia::shell::readLanguageSetting(file);
-    if (const auto colour = calorvia::shell::readColourSetting(file)) {
+    (void)calorvia::settings::readIntegerSetting(file);
+    (void)calorvia::settings::readLanguageSetting(file);
+    if (const auto colour = calorvia::settings::readColourSetting(file)) {
         if (*colour < 0 || *colour > 15) __builtin_trap();
     }
-    const auto tolerance = calorvia::simulation::readTolerance(file);
+    const auto tolerance = calorvia::settings::readTolerance(file);
     (void)tolerance;
     return 0;
 }

@@ -18,7 +18,7 @@
 #include "platform/scripted_platform.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
 namespace {
@@ -33,7 +33,7 @@ public:
     int answerMessageBox(std::string_view text, std::string_view, int flags) override {
         if (flags != platform::kMessageYesNo) return platform::kAnswerOk;
         const bool steady =
-            text == shell::textFor(shell::Text::IncludeSteadyQuestion, shell::Language::English);
+            text == texts::textFor(texts::Text::IncludeSteadyQuestion, texts::Language::English);
         return steady ? platform::kAnswerYes : platform::kAnswerNo;
     }
     platform::DialogScript answerDialog(platform::ScriptedPlatform&, platform::DialogHandle,
@@ -72,7 +72,7 @@ public:
 private:
     void spend() {
         if (++calls_ > 20000 && state_ != nullptr) {
-            state_->RunState.store(shell::run_state::CancelRequested);
+            state_->requestCancel();
         }
     }
     shell::SharedState*& state_;
@@ -117,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!text::writeTextFileAtomically(folder / simulation::WorkingCaseFileName, content)) {
         std::abort();
     }
-    simulation::SimulationRun run(platform, shell);
+    run::SimulationRun run(platform, shell);
     run.run();
     return 0;
 }

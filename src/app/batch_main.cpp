@@ -128,8 +128,8 @@ int main(int argc, char** argv) {
 
     batch::BatchOptions options;
     options.casePath = text::pathFromUtf8(casePath);
-    if (language == "en") options.language = shell::Language::English;
-    if (language == "pt") options.language = shell::Language::Portuguese;
+    if (language == "en") options.language = texts::Language::English;
+    if (language == "pt") options.language = texts::Language::Portuguese;
     if (scheme == "cds") options.scheme = batch::SchemeAnswer::CDS;
     if (scheme == "upwind") options.scheme = batch::SchemeAnswer::Upwind;
     options.steady = steady == "yes";

@@ -13,12 +13,12 @@
 #include "entry/case_commands.h"
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
-#include "shell/result_file_names.h"
-#include "shell/settings_files.h"
+#include "texts/result_file_names.h"
+#include "settings/settings_files.h"
 #include "shell/shared_state.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
 namespace calorvia::batch {
@@ -26,7 +26,7 @@ namespace {
 
 using platform::DialogHandle;
 using platform::DialogScript;
-using shell::Text;
+using texts::Text;
 
 // The answers of a batch run. At start-up, a message with OK is a warning the
 // desktop program also shows and goes on from (a settings file that cannot be
@@ -53,7 +53,7 @@ public:
 
     enum class Phase { StartUp, Entry, Run };
     void setPhase(Phase phase) { phase_ = phase; }
-    void setLanguage(shell::Language language) { language_ = language; }
+    void setLanguage(texts::Language language) { language_ = language; }
     bool refused() const { return refused_; }
 
     int answerMessageBox(std::string_view text, std::string_view title, int flags) override {
@@ -70,7 +70,7 @@ public:
             return platform::kAnswerOk;
         }
         const bool steadyQuestion =
-            phase_ == Phase::Run && text == shell::textFor(Text::IncludeSteadyQuestion, language_);
+            phase_ == Phase::Run && text == texts::textFor(Text::IncludeSteadyQuestion, language_);
         const bool yes = steadyQuestion && options_.steady;
         messages_ << ' ' << (yes ? "Yes" : "No") << '\n';
         return yes ? platform::kAnswerYes : platform::kAnswerNo;
@@ -168,7 +168,7 @@ private:
     std::string userName_;
     std::ostream& messages_;
     Phase phase_ = Phase::StartUp;
-    shell::Language language_ = shell::Language::English;
+    texts::Language language_ = texts::Language::English;
     bool refused_ = false;
     bool wizardStarted_ = false;
     bool refusalPending_ = false;
@@ -201,12 +201,12 @@ private:
 // "idioma" as it was before --lang replaced it, put back at the end.
 class LanguageOverride {
 public:
-    LanguageOverride(const std::filesystem::path& file, shell::Language language) : file_(file) {
+    LanguageOverride(const std::filesystem::path& file, texts::Language language) : file_(file) {
         if (auto content = text::readTextFile(file_)) {
             previous_ = std::move(*content);
             existed_ = true;
         }
-        active_ = shell::writeIntegerSetting(file_, shell::languageCode(language));
+        active_ = settings::writeIntegerSetting(file_, texts::languageCode(language));
     }
     ~LanguageOverride() {
         if (!active_) return;
@@ -268,7 +268,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
 
     std::optional<LanguageOverride> languageOverride;
     if (options.language) {
-        languageOverride.emplace(shell::LanguageFileName, *options.language);
+        languageOverride.emplace(settings::LanguageFileName, *options.language);
         if (!languageOverride->active()) {
             messages << "calorvia-batch: cannot write the language setting in this folder\n";
             return kExitOther;
@@ -298,12 +298,12 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     }
 
     policy.setPhase(BatchPolicy::Phase::Run);
-    simulation::RunOptions runOptions;
+    run::RunOptions runOptions;
     const std::string shownPath = text::utf8FromPath(options.casePath);
     runOptions.savedCasePath = [shownPath] { return shownPath; };
     runOptions.timeGraph = options.graph != GraphAnswer::None;
-    simulation::SimulationRun run(platform, shell, runOptions);
-    simulation::RunOutcome outcome = simulation::RunOutcome::NotStarted;
+    run::SimulationRun run(platform, shell, runOptions);
+    run::RunOutcome outcome = run::RunOutcome::NotStarted;
     shell.setRunEntry([&] { outcome = run.run(); });
     shell.beginSimulation();
     try {
@@ -315,8 +315,8 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         return kExitStopped;
     }
 
-    if (outcome == simulation::RunOutcome::Cancelled) return kExitStopped;
-    if (outcome != simulation::RunOutcome::Finished) return kExitOther;
+    if (outcome == run::RunOutcome::Cancelled) return kExitStopped;
+    if (outcome != run::RunOutcome::Finished) return kExitOther;
     // A run that diverged ends like any other, but its files hold no result:
     // they write every temperature in single precision, where it is then
     // infinite or not a number.
@@ -331,10 +331,10 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     // Start-up deleted every result file of the folder, so those there now
     // are this run's, except any the run failed to write (an older file could
     // not be deleted, or a new one was left short).
-    const shell::Language language = shell.language();
+    const texts::Language language = shell.language();
     const std::vector<std::string>& unwritten = run.unwrittenFiles();
-    for (const shell::ResultFile file : shell::kResultFiles) {
-        const std::string_view name = shell::resultFileName(file, language);
+    for (const texts::ResultFile file : texts::kResultFiles) {
+        const std::string_view name = texts::resultFileName(file, language);
         if (std::find(unwritten.begin(), unwritten.end(), name) == unwritten.end() &&
             std::filesystem::is_regular_file(text::pathFromUtf8(name), error)) {
             out << name << '\n';
@@ -353,7 +353,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
     if (transient && options.experimental && options.graph != GraphAnswer::None) {
         const auto choice = options.graph == GraphAnswer::Average ? graphs::TimeGraphChoice::Average
                                                                   : graphs::TimeGraphChoice::Node;
-        const float deviation = graphs::STANDARD_ERROR(choice, shell::languageCode(language));
+        const float deviation = graphs::STANDARD_ERROR(choice, texts::languageCode(language));
         const bool compared =
             !graphs::readExperimentalData(graphs::ExperimentalFileName).t.empty() &&
             std::isfinite(deviation) && deviation != graphs::MissingSeriesDeviation;
@@ -362,7 +362,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
             out << deviation << '\n';
         } else {
             // What the time graph shows in place of the deviation.
-            out << shell::textFor(Text::NoExperimentalPoints, language) << '\n';
+            out << texts::textFor(Text::NoExperimentalPoints, language) << '\n';
         }
     }
     // The run went on past a file it could not write (the message is on

@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "platform/scripted_platform.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::batch {
 
@@ -35,7 +35,7 @@ enum class GraphAnswer { Node, Average, None };
 
 struct BatchOptions {
     std::filesystem::path casePath;
-    std::optional<shell::Language> language;  // nothing: the "idioma" file, else English
+    std::optional<texts::Language> language;  // nothing: the "idioma" file, else English
     SchemeAnswer scheme = SchemeAnswer::Auto;
     bool steady = true;
     GraphAnswer graph = GraphAnswer::Node;

@@ -29,7 +29,7 @@
 #include "platform_qt/qt_platform.h"
 #include "shell/data_folders.h"
 #include "shell/shell.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
 namespace {
@@ -140,11 +140,11 @@ int main(int argc, char** argv) {
     calorvia::entry::CaseEntryCommands caseEntry(platform, shell);
     caseEntry.attachToShell();
     // The run heads its graph with the name of the saved case in use.
-    calorvia::simulation::RunOptions runOptions;
+    calorvia::run::RunOptions runOptions;
     runOptions.savedCasePath = [&caseEntry] {
         return calorvia::text::utf8FromPath(caseEntry.currentCasePath());
     };
-    shell.setRunEntry(calorvia::simulation::makeRunEntry(platform, shell, runOptions));
+    shell.setRunEntry(calorvia::run::makeRunEntry(platform, shell, runOptions));
 
     std::atomic<bool> failed{false};
     std::atomic<bool> finished{false};

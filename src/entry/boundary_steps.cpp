@@ -14,7 +14,7 @@ namespace {
 namespace b = platform::boundary_step;
 using platform::DialogHandle;
 using platform::Platform;
-using shell::Text;
+using texts::Text;
 
 bool blankControl(Platform& platform, DialogHandle dialog, int control) {
     return isBlankEntry(platform.controlText(dialog, control));

@@ -16,7 +16,7 @@
 namespace calorvia::entry {
 namespace {
 
-using shell::Text;
+using texts::Text;
 
 // The folders the two file dialogs start from, inside the start directory. A
 // missing folder is no error: the current directory then stays as it was.
@@ -78,7 +78,7 @@ void CaseEntryCommands::ABRIR() {
     if (!reading.ok()) {
         // Nothing is loaded: the wizard does not start and RunState stays Idle.
         context.tellText(
-            shell::withValue(context.text(Text::SavedCaseUnreadable), utf8(currentCasePath_)));
+            texts::withValue(context.text(Text::SavedCaseUnreadable), utf8(currentCasePath_)));
         if (panelCleared) LIMPA2();
         return;
     }

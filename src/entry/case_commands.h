@@ -63,12 +63,12 @@ private:
     // Writes the saved case file, then the working one; a failure has been
     // told to the student.
     WriteOutcome writeBothFiles(WizardContext& context, const std::filesystem::path& target);
-    bool askToClose(WizardContext& context, shell::Text question);
+    bool askToClose(WizardContext& context, texts::Text question);
     // Asks to close a finished run or a loaded case, whichever is on screen,
     // and closes it. Nothing when the user keeps it; otherwise whether the
     // panel of a loaded case was cleared.
     std::optional<bool> closeWhatIsOnScreen(WizardContext& context,
-                                            shell::Text finishedRunQuestion);
+                                            texts::Text finishedRunQuestion);
     void changeToStartDirectory();
     void deleteWorkingCase();
     std::filesystem::path startDirectory() const { return shell_.programDirectory(); }

@@ -9,7 +9,7 @@ namespace {
 
 using platform::FillMode;
 using platform::rgb;
-using shell::Text;
+using texts::Text;
 
 constexpr platform::Rgb kBlack = rgb(0, 0, 0);
 constexpr platform::Rgb kWhite = rgb(255, 255, 255);
@@ -91,11 +91,11 @@ void SummaryPanel::line(int x, int y, std::string_view text) {
 
 void SummaryPanel::drawGeneral(const CaseEntry& e) {
     beginText();
-    line(kLeftColumn, kRows[0], shell::withValue(text(Text::SummaryLx), trimmed(e.Lx)));
-    line(kLeftColumn, kRows[1], shell::withValue(text(Text::SummaryN), trimmed(e.N)));
-    line(kLeftColumn, kRows[2], shell::withValue(text(Text::SummaryK), trimmed(e.K)));
-    line(kLeftColumn, kRows[3], shell::withValue(text(Text::SummarySc), trimmed(e.Sc)));
-    line(kLeftColumn, kRows[4], shell::withValue(text(Text::SummarySp), trimmed(e.Sp)));
+    line(kLeftColumn, kRows[0], texts::withValue(text(Text::SummaryLx), trimmed(e.Lx)));
+    line(kLeftColumn, kRows[1], texts::withValue(text(Text::SummaryN), trimmed(e.N)));
+    line(kLeftColumn, kRows[2], texts::withValue(text(Text::SummaryK), trimmed(e.K)));
+    line(kLeftColumn, kRows[3], texts::withValue(text(Text::SummarySc), trimmed(e.Sc)));
+    line(kLeftColumn, kRows[4], texts::withValue(text(Text::SummarySp), trimmed(e.Sp)));
     line(kLeftColumn, kRows[5],
          text(e.state == simulation::CaseState::Unsteady ? Text::SummaryUnsteady
                                                          : Text::SummarySteady));
@@ -113,12 +113,12 @@ void SummaryPanel::drawTransient(const CaseEntry& e) {
     auto shown = [&](const std::string& entryText) {
         return values ? trimmed(entryText) : placeholder;
     };
-    line(kRightColumn, kRows[0], shell::withValue(text(Text::SummaryTi), shown(e.Ti)));
-    line(kRightColumn, kRows[1], shell::withValue(text(Text::SummaryRho), shown(e.Rho)));
-    line(kRightColumn, kRows[2], shell::withValue(text(Text::SummaryCp), shown(e.Cp)));
-    line(kRightColumn, kRows[3], shell::withValue(text(Text::SummaryDeltT), shown(e.Delt_t)));
-    line(kRightColumn, kRows[4], shell::withValue(text(Text::SummaryNst), shown(e.Nst)));
-    line(kRightColumn, kRows[5], shell::withValue(text(Text::SummaryNo), shown(e.No)));
+    line(kRightColumn, kRows[0], texts::withValue(text(Text::SummaryTi), shown(e.Ti)));
+    line(kRightColumn, kRows[1], texts::withValue(text(Text::SummaryRho), shown(e.Rho)));
+    line(kRightColumn, kRows[2], texts::withValue(text(Text::SummaryCp), shown(e.Cp)));
+    line(kRightColumn, kRows[3], texts::withValue(text(Text::SummaryDeltT), shown(e.Delt_t)));
+    line(kRightColumn, kRows[4], texts::withValue(text(Text::SummaryNst), shown(e.Nst)));
+    line(kRightColumn, kRows[5], texts::withValue(text(Text::SummaryNo), shown(e.No)));
 }
 
 void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature, Text flux,
@@ -127,15 +127,15 @@ void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature,
     std::string shown;
     switch (b.type) {
         case simulation::BoundaryType::Temperature:
-            shown = shell::withValue(text(temperature), trimmed(b.T));
+            shown = texts::withValue(text(temperature), trimmed(b.T));
             break;
         case simulation::BoundaryType::Flux:
-            shown = shell::withValue(text(flux), trimmed(b.Phi));
+            shown = texts::withValue(text(flux), trimmed(b.Phi));
             break;
         case simulation::BoundaryType::Convection:
             // Two parts, so that a "{}" typed into h cannot take Tinf's place.
-            shown = shell::withValue(text(convection), trimmed(b.h)) +
-                    shell::withValue(text(Text::ConvectionTinfPart), trimmed(b.Tinf));
+            shown = texts::withValue(text(convection), trimmed(b.h)) +
+                    texts::withValue(text(Text::ConvectionTinfPart), trimmed(b.Tinf));
             break;
     }
     if (shown.empty()) return;  // no type chosen: no line

@@ -10,7 +10,7 @@
 #include "entry/case_entry.h"
 #include "platform/platform.h"
 #include "shell/home_screen.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::entry {
 
@@ -25,7 +25,7 @@ inline constexpr std::array<std::string_view, 5> SummaryFonts{
 
 class SummaryPanel {
 public:
-    SummaryPanel(platform::Platform& platform, shell::LayoutOrigin origin, shell::Language language)
+    SummaryPanel(platform::Platform& platform, shell::LayoutOrigin origin, texts::Language language)
         : platform_(platform), origin_(origin), language_(language) {}
 
     // The panel with its bevelled frame, in pixels of the graphics area: what
@@ -45,17 +45,17 @@ public:
     void drawEast(const BoundaryEntry& east);
 
 private:
-    std::string_view text(shell::Text id) const { return shell::textFor(id, language_); }
+    std::string_view text(texts::Text id) const { return texts::textFor(id, language_); }
     void fill(int x1, int y1, int x2, int y2);
     void engravedLine(int x1, int y1, int x2, int y2, bool vertical);
     void beginText();
     void line(int x, int y, std::string_view text);
-    void boundaryLine(int x, const BoundaryEntry& b, shell::Text temperature, shell::Text flux,
-                      shell::Text convection);
+    void boundaryLine(int x, const BoundaryEntry& b, texts::Text temperature, texts::Text flux,
+                      texts::Text convection);
 
     platform::Platform& platform_;
     shell::LayoutOrigin origin_;
-    shell::Language language_;
+    texts::Language language_;
 };
 
 }  // namespace calorvia::entry

@@ -26,7 +26,7 @@ namespace g = platform::general_step;
 namespace t = platform::transient_step;
 using interpreter::PropertyVariable;
 using platform::DialogHandle;
-using shell::Text;
+using texts::Text;
 
 constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
 constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
@@ -165,7 +165,7 @@ std::string utf8(const std::filesystem::path& path) {
 }  // namespace
 
 WizardContext CaseEntryCommands::makeContext() {
-    const shell::Language language = shell_.language();
+    const texts::Language language = shell_.language();
     return WizardContext{
         platform_, language,
         SummaryPanel(platform_, shell::layoutOrigin(shell_.graphicsSize()), language),
@@ -453,12 +453,12 @@ CaseEntryCommands::WriteOutcome CaseEntryCommands::writeBothFiles(
     WizardContext& context, const std::filesystem::path& target) {
     const simulation::CaseFileContent content = caseFileContent(entry_);
     if (!simulation::writeCaseFile(target, content, simulation::CaseFileLayout::Saved)) {
-        context.tellText(shell::withValue(context.text(Text::CaseWriteFailed), utf8(target)));
+        context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(target)));
         return WriteOutcome::SavedFileFailed;
     }
     const std::filesystem::path working = shell_.programFile(simulation::WorkingCaseFileName);
     if (!simulation::writeCaseFile(working, content, simulation::CaseFileLayout::Working)) {
-        context.tellText(shell::withValue(context.text(Text::CaseWriteFailed), utf8(working)));
+        context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(working)));
         return WriteOutcome::WorkingFileFailed;
     }
     return WriteOutcome::Written;

@@ -7,7 +7,7 @@
 
 #include "entry/summary_panel.h"
 #include "platform/platform.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::entry {
 
@@ -16,19 +16,19 @@ enum class StepResult { Forward, Back, Cancel };
 
 struct WizardContext {
     platform::Platform& platform;
-    shell::Language language;
+    texts::Language language;
     SummaryPanel panel;
     std::function<void()> syntaxHelp;  // SINTAXE
 
-    std::string_view text(shell::Text id) const { return shell::textFor(id, language); }
+    std::string_view text(texts::Text id) const { return texts::textFor(id, language); }
 
     // A modal box in the user's language, followed, like every message box,
     // by the tutorial request. Returns the answer.
-    int tell(shell::Text message, shell::Text title = shell::Text::AttentionTitle,
+    int tell(texts::Text message, texts::Text title = texts::Text::AttentionTitle,
              int flags = platform::kMessageOk) {
         return tellText(text(message), title, flags);
     }
-    int tellText(std::string_view message, shell::Text title = shell::Text::AttentionTitle,
+    int tellText(std::string_view message, texts::Text title = texts::Text::AttentionTitle,
                  int flags = platform::kMessageOk) {
         const int answer = platform.messageBox(message, text(title), flags);
         platform::requestTutorial(platform);

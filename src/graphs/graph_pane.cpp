@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/dialog_templates.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
@@ -158,7 +158,7 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
     for (;;) {
         const auto dialog = platform_.createDialog(scale::kTemplate);
         platform_.setControlText(dialog, scale::kGroup,
-                                 shell::textFor(shell::Text::ScaleGroupCaption, language));
+                                 texts::textFor(texts::Text::ScaleGroupCaption, language));
         platform_.setControlText(dialog, scale::kTminEdit, proposalText(proposedMin));
         platform_.setControlText(dialog, scale::kTmaxEdit, proposalText(proposedMax));
         platform_.runDialog(dialog);
@@ -168,9 +168,9 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
         platform::requestTutorial(platform_);
 
         if (!low || !high) {
-            warn(shell::textFor(shell::Text::ScaleReadingError, language));
+            warn(texts::textFor(texts::Text::ScaleReadingError, language));
         } else if (*low > *high) {
-            warn(shell::textFor(shell::Text::ScaleRangeError, language));
+            warn(texts::textFor(texts::Text::ScaleRangeError, language));
         } else {
             ymin = *low;
             ymax = *high;
@@ -180,7 +180,7 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
 }
 
 void GraphPane::warn(std::string_view text) {
-    platform_.messageBox(text, shell::textFor(shell::Text::AttentionTitle, language),
+    platform_.messageBox(text, texts::textFor(texts::Text::AttentionTitle, language),
                          platform::kMessageOk);
     platform::requestTutorial(platform_);
 }
@@ -200,7 +200,7 @@ void GraphPane::readLanguage() {
         language = *stored;
         return;
     }
-    constexpr std::int32_t english = shell::languageCode(shell::Language::English);
+    constexpr std::int32_t english = texts::languageCode(texts::Language::English);
     language = english;
     text::writeTextFileAtomically(languageFile_, text::ListLine().integer(english).str() + "\n");
 }

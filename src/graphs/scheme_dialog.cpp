@@ -1,7 +1,7 @@
 #include "graphs/scheme_dialog.h"
 
 #include "platform/dialog_templates.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::graphs {
 
@@ -10,7 +10,7 @@ SchemeButton runSchemeDialog(platform::Platform& platform, std::int32_t language
     namespace scheme = platform::scheme_dialog;
     const auto dialog = platform.createDialog(scheme::kTemplate);
     platform.setControlText(dialog, scheme::kGroup,
-                            shell::textFor(shell::Text::SchemeGroupCaption, language));
+                            texts::textFor(texts::Text::SchemeGroupCaption, language));
     platform.setControlText(dialog, scheme::kPecletLine, pecletLine);
     const bool cds = preselected == SchemeButton::CDS;
     platform.setControlState(dialog, cds ? scheme::kCdsRadio : scheme::kUpwindRadio, true);

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "platform/dialog_templates.h"
-#include "shell/result_file_names.h"
-#include "shell/text_catalogue.h"
+#include "texts/result_file_names.h"
+#include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
@@ -16,7 +16,7 @@ namespace calorvia::graphs {
 namespace {
 
 namespace dialog = platform::unsteady_graph_dialog;
-using shell::Text;
+using texts::Text;
 
 constexpr std::size_t HistoryHeadingLines = 4;
 
@@ -69,7 +69,7 @@ std::int32_t languageOfFile(const std::filesystem::path& languageFile) {
             break;
         }
     }
-    constexpr std::int32_t english = shell::languageCode(shell::Language::English);
+    constexpr std::int32_t english = texts::languageCode(texts::Language::English);
     text::writeTextFileAtomically(languageFile, text::ListLine().integer(english).str() + "\n");
     return english;
 }
@@ -117,9 +117,9 @@ TimeSeries readHistorySeries(const std::filesystem::path& file, std::size_t maxR
 }
 
 std::string seriesFileName(TimeGraphChoice choice, std::int32_t language) {
-    const shell::ResultFile file =
-        choice == TimeGraphChoice::Node ? shell::ResultFile::Unsteady : shell::ResultFile::Average;
-    return std::string(shell::resultFileName(file, shell::languageFromCode(language)));
+    const texts::ResultFile file =
+        choice == TimeGraphChoice::Node ? texts::ResultFile::Unsteady : texts::ResultFile::Average;
+    return std::string(texts::resultFileName(file, texts::languageFromCode(language)));
 }
 
 // Each experimental point takes series rows until one reaches its time: the
@@ -172,7 +172,7 @@ float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
 
 TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
                                     const std::filesystem::path& languageFile) {
-    auto say = [language](Text text) { return shell::textFor(text, language); };
+    auto say = [language](Text text) { return texts::textFor(text, language); };
     const platform::DialogHandle handle = platform.createDialog(dialog::kTemplate);
     platform.setControlText(handle, dialog::kGroup, say(Text::TimeGraphGroup));
     platform.setControlText(handle, dialog::kNodeRadio, say(Text::TimeGraphNodeOption));
@@ -192,11 +192,11 @@ TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t l
         }
         const std::int32_t helpLanguage = languageOfFile(languageFile);
         platform.setControlText(handle, dialog::kHelpLine1,
-                                shell::textFor(Text::ExperimentalHelpLine1, helpLanguage));
+                                texts::textFor(Text::ExperimentalHelpLine1, helpLanguage));
         platform.setControlText(handle, dialog::kHelpLine2,
-                                shell::textFor(Text::ExperimentalHelpLine2, helpLanguage));
+                                texts::textFor(Text::ExperimentalHelpLine2, helpLanguage));
         platform.setControlText(handle, dialog::kHelpLine3,
-                                shell::textFor(Text::ExperimentalHelpLine3, helpLanguage));
+                                texts::textFor(Text::ExperimentalHelpLine3, helpLanguage));
     };
     platform.setControlRoutine(handle, dialog::kExperimentalCheck, EXPERIMENTA);
     platform.runDialog(handle);
@@ -224,10 +224,10 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
 
     std::string title;
     if (request.choice == TimeGraphChoice::Node) {
-        title = std::string(shell::textFor(Text::UnsteadyNodeTitle, inputs.language)) +
+        title = std::string(texts::textFor(Text::UnsteadyNodeTitle, inputs.language)) +
                 text::fixedInteger(inputs.No, 4);
     } else {
-        title = std::string(shell::textFor(Text::UnsteadyAverageTitle, inputs.language));
+        title = std::string(texts::textFor(Text::UnsteadyAverageTitle, inputs.language));
     }
 
     const auto rows = static_cast<std::size_t>(inputs.Nst) + 1;
@@ -251,10 +251,10 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     }
     drawSeries();
 
-    std::string line(shell::textFor(Text::StandardDeviation, inputs.language));
+    std::string line(texts::textFor(Text::StandardDeviation, inputs.language));
     const float deviation = STANDARD_ERROR(request.choice, inputs.language, inputs.folder);
     if (points.t.empty() || std::isnan(deviation)) {
-        line += shell::textFor(Text::NoExperimentalPoints, inputs.language);
+        line += texts::textFor(Text::NoExperimentalPoints, inputs.language);
     } else {
         // The free form keeps its leading blanks; only trailing ones go.
         line += text::trimRight(text::ListLine().real(deviation).str());

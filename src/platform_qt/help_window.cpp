@@ -10,7 +10,7 @@
 
 namespace calorvia::platform_qt {
 
-using shell::Text;
+using texts::Text;
 
 HelpWindow::HelpWindow(ExternalOpener openExternal)
     : browser_(new QTextBrowser(this)), openExternal_(std::move(openExternal)) {

@@ -10,7 +10,7 @@
 namespace calorvia::platform_qt {
 namespace {
 
-shell::Language languageInForce = shell::Language::English;
+texts::Language languageInForce = texts::Language::English;
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -18,16 +18,16 @@ QString fromView(std::string_view text) {
 
 }  // namespace
 
-shell::Language interfaceLanguage() {
+texts::Language interfaceLanguage() {
     return languageInForce;
 }
 
-QString uiText(shell::Text text) {
-    return fromView(shell::textFor(text, languageInForce));
+QString uiText(texts::Text text) {
+    return fromView(texts::textFor(text, languageInForce));
 }
 
-QString uiText(shell::Text text, const QString& value) {
-    return fromView(shell::withValue(shell::textFor(text, languageInForce), value.toStdString()));
+QString uiText(texts::Text text, const QString& value) {
+    return fromView(texts::withValue(texts::textFor(text, languageInForce), value.toStdString()));
 }
 
 QString qtCatalogueFolder() {
@@ -40,20 +40,20 @@ InterfaceLanguage::InterfaceLanguage() = default;
 // English, as every platform does.
 InterfaceLanguage::~InterfaceLanguage() {
     if (qtCatalogue_) QCoreApplication::removeTranslator(qtCatalogue_.get());
-    languageInForce = shell::Language::English;
+    languageInForce = texts::Language::English;
 }
 
-bool InterfaceLanguage::switchTo(shell::Language language) {
+bool InterfaceLanguage::switchTo(texts::Language language) {
     languageInForce = language;
     bool loaded = true;
-    if (language == shell::Language::Portuguese && !qtCatalogue_) {
+    if (language == texts::Language::Portuguese && !qtCatalogue_) {
         auto catalogue = std::make_unique<QTranslator>();
         loaded = catalogue->load(QString::fromLatin1(kQtPortugueseCatalogue), qtCatalogueFolder());
         if (loaded) {
             QCoreApplication::installTranslator(catalogue.get());
             qtCatalogue_ = std::move(catalogue);
         }
-    } else if (language != shell::Language::Portuguese && qtCatalogue_) {
+    } else if (language != texts::Language::Portuguese && qtCatalogue_) {
         QCoreApplication::removeTranslator(qtCatalogue_.get());
         qtCatalogue_.reset();
     }

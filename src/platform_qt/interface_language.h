@@ -12,19 +12,19 @@
 #include <QString>
 #include <memory>
 
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 class QTranslator;
 
 namespace calorvia::platform_qt {
 
 // The language in force; English until the program says otherwise.
-shell::Language interfaceLanguage();
+texts::Language interfaceLanguage();
 
 // A catalogue text in the language in force ("&" access keys kept), and the
 // same with its first "{}" replaced by `value`.
-QString uiText(shell::Text text);
-QString uiText(shell::Text text, const QString& value);
+QString uiText(texts::Text text);
+QString uiText(texts::Text text, const QString& value);
 
 // Switches the language in force and Qt's catalogue with it. Widgets that
 // are up receive Qt's LanguageChange event. Returns false when Portuguese
@@ -37,7 +37,7 @@ public:
     InterfaceLanguage(const InterfaceLanguage&) = delete;
     InterfaceLanguage& operator=(const InterfaceLanguage&) = delete;
 
-    bool switchTo(shell::Language language);
+    bool switchTo(texts::Language language);
 
 private:
     std::unique_ptr<QTranslator> qtCatalogue_;

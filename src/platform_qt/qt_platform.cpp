@@ -230,12 +230,12 @@ std::optional<QRect> QtPlatform::graphicsSelection() const {
 // selecting and copying the graph, in the language in force.
 void QtPlatform::showPlatformHelp() {
     std::string name;
-    onGui([&] { name = shell::textFor(shell::Text::WindowHelpDocument, interfaceLanguage()); });
+    onGui([&] { name = texts::textFor(texts::Text::WindowHelpDocument, interfaceLanguage()); });
     openDocument(name, platform::WindowShow::Normal);
 }
 
 void QtPlatform::setInterfaceLanguage(std::int32_t languageCode) {
-    onGui([&] { language_->switchTo(shell::languageFromCode(languageCode)); });
+    onGui([&] { language_->switchTo(texts::languageFromCode(languageCode)); });
 }
 
 HelpWindow* QtPlatform::helpWindow() {
@@ -264,7 +264,7 @@ void QtPlatform::setAboutText(std::string_view text) {
 }
 
 void QtPlatform::showAbout() {
-    onGui([&] { QMessageBox::about(window_.get(), uiText(shell::Text::AboutBoxTitle), aboutText_); });
+    onGui([&] { QMessageBox::about(window_.get(), uiText(texts::Text::AboutBoxTitle), aboutText_); });
 }
 
 void QtPlatform::closeApplication() {

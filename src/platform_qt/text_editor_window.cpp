@@ -14,7 +14,7 @@
 
 namespace calorvia::platform_qt {
 
-using shell::Text;
+using texts::Text;
 
 TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), path_(path), editor_(new QPlainTextEdit(this)) {

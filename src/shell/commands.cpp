@@ -9,12 +9,19 @@
 #include <vector>
 
 #include "shell/home_screen.h"
-#include "shell/result_file_names.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
+#include "texts/result_file_names.h"
 
 namespace calorvia::shell {
+
+using texts::kResultFiles;
+using texts::ResultFile;
+using texts::resultFileName;
+using texts::Text;
+using texts::withValue;
+
 namespace {
 
 constexpr std::array<std::string_view, 5> kWaitFonts{

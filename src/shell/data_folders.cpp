@@ -10,8 +10,6 @@
 namespace calorvia::shell {
 namespace {
 
-
-
 bool isFile(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
@@ -37,7 +35,8 @@ void DataFolders::setProgramDirectory(std::filesystem::path directory) {
 }
 
 std::filesystem::path DataFolders::picture(std::string_view relative) const {
-    const std::filesystem::path inProgramDirectory = programDirectory_ / text::pathFromUtf8(relative);
+    const std::filesystem::path inProgramDirectory =
+        programDirectory_ / text::pathFromUtf8(relative);
     if (isFile(inProgramDirectory)) return inProgramDirectory;
     if (auto shippedFile = shipped(relative)) return *shippedFile;
     return inProgramDirectory;

@@ -28,7 +28,6 @@ constexpr int kFaceInset = 4;
 
 constexpr std::string_view kTitle = "Calorvia";
 
-
 // One ring of the bevel `inset` pixels inside the panel's outline: its top
 // and left edges in one colour, its bottom and right edges in another.
 void bevelRing(platform::Platform& platform, LayoutOrigin o, int inset, Rgb topLeft,

@@ -5,6 +5,11 @@
 #include "shell/shell.h"
 
 namespace calorvia::shell {
+
+using texts::Language;
+using texts::Text;
+using texts::textFor;
+
 namespace {
 
 std::optional<Text> secondLine(std::int32_t kind) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::shell {
 
@@ -14,6 +14,7 @@ namespace calorvia::shell {
 // loss of precision): a first part, the function's name as the library
 // reports it, " - ", and a second line chosen by the kind. Any other kind:
 // a fixed text without the name.
-std::string mathErrorMessage(std::string_view functionName, std::int32_t kind, Language language);
+std::string mathErrorMessage(std::string_view functionName, std::int32_t kind,
+                             texts::Language language);
 
 }  // namespace calorvia::shell

@@ -4,6 +4,9 @@
 #include <cstddef>
 
 namespace calorvia::shell {
+
+using texts::Text;
+
 namespace {
 
 using C = MenuCommand;

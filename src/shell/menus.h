@@ -9,7 +9,7 @@
 #include <optional>
 #include <span>
 
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::shell {
 
@@ -86,7 +86,7 @@ enum class MenuCommand {
 struct MenuEntry {
     int menu;
     int item;
-    std::optional<Text> text;
+    std::optional<texts::Text> text;
     MenuCommand command;
 };
 
@@ -96,6 +96,6 @@ std::span<const MenuEntry> menuTable();
 // The three faces of item 2.1.
 enum class SimulationFace { Begin, Cancel, Clear };
 
-Text simulationFaceText(SimulationFace face);
+texts::Text simulationFaceText(SimulationFace face);
 
 }  // namespace calorvia::shell

@@ -8,19 +8,29 @@
 #include <string>
 
 #include "interpreter/text_preparation.h"
-#include "text/text_file.h"
 #include "platform/dialog_templates.h"
-#include "shell/result_file_names.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
+#include "settings/tolerance_file.h"
 #include "shell/shell.h"
-#include "simulation/tolerance_file.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
+#include "text/text_file.h"
+#include "texts/result_file_names.h"
 
 namespace calorvia::shell {
-namespace {
 
+using settings::ColourFileName;
+using settings::LanguageFileName;
+using texts::kResultFiles;
+using texts::Language;
+using texts::languageCode;
+using texts::ResultFile;
+using texts::resultFileName;
+using texts::Text;
+using texts::withValue;
+
+namespace {
 
 // The tolerance field holds 50 characters.
 constexpr std::size_t kToleranceFieldWidth = 50;
@@ -47,10 +57,10 @@ constexpr std::array<ColourChoice, 5> kColourChoices{{
 // same value ("1e-08"). Any number is accepted, zero and negative ones too.
 void Shell::TOLERANCE() {
     namespace dialog = platform::tolerance_dialog;
-    const std::filesystem::path file = programFile(simulation::ToleranceFileName);
-    const simulation::ToleranceReading reading = simulation::readTolerance(file);
+    const std::filesystem::path file = programFile(settings::ToleranceFileName);
+    const settings::ToleranceReading reading = settings::readTolerance(file);
     if (reading.usedDefault && !reading.rewritten) {
-        tell(withValue(text(Text::SettingsWriteFailed), simulation::ToleranceFileName));
+        tell(withValue(text(Text::SettingsWriteFailed), settings::ToleranceFileName));
     }
 
     std::string shown = text::shortestReal(reading.Tol);
@@ -77,8 +87,8 @@ void Shell::TOLERANCE() {
             shown = std::string(text::trimRight(typed));
             continue;
         }
-        if (!simulation::writeTolerance(file, *Tol)) {
-            tell(withValue(text(Text::SettingsWriteFailed), simulation::ToleranceFileName));
+        if (!settings::writeTolerance(file, *Tol)) {
+            tell(withValue(text(Text::SettingsWriteFailed), settings::ToleranceFileName));
         }
         return;
     }

@@ -4,15 +4,30 @@
 #include <optional>
 #include <utility>
 
+#include "settings/settings_files.h"
 #include "shell/home_screen.h"
-#include "shell/result_file_names.h"
-#include "shell/settings_files.h"
 #include "simulation/simulation_case.h"
+#include "texts/result_file_names.h"
 
 namespace calorvia::shell {
+
+using settings::ColourFileName;
+using settings::DefaultGraphColour;
+using settings::DefaultLanguage;
+using settings::LanguageFileName;
+using settings::readColourSetting;
+using settings::readLanguageSetting;
+using settings::writeIntegerSetting;
+using texts::kResultFiles;
+using texts::Language;
+using texts::languageCode;
+using texts::ResultFile;
+using texts::resultFileName;
+using texts::Text;
+using texts::textFor;
+using texts::withValue;
+
 namespace {
-
-
 
 // The graphics window of a 640 x 480 screen: the program does not fit.
 constexpr int kRefusedWidth = 640;
@@ -121,9 +136,9 @@ void Shell::retitleMenus() {
         if (!entry.text) continue;
         Text title = *entry.text;
         if (entry.command == MenuCommand::SimulationCommand) {
-            title = simulationFaceText(state_.runState() == RunState::Finished
-                                           ? SimulationFace::Clear
-                                           : SimulationFace::Begin);
+            title =
+                simulationFaceText(state_.runState() == RunState::Finished ? SimulationFace::Clear
+                                                                           : SimulationFace::Begin);
         }
         platform_.setMenuItemText(entry.menu, entry.item, text(title));
     }

@@ -28,7 +28,7 @@
 #include "shell/data_folders.h"
 #include "shell/menus.h"
 #include "shell/shared_state.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::shell {
 
@@ -140,9 +140,9 @@ public:
     // ---- state ---------------------------------------------------------------------------
 
     SharedState& state() { return state_; }
-    Language language() const { return languageFromCode(language_.load()); }
+    texts::Language language() const { return texts::languageFromCode(language_.load()); }
     std::int32_t graphColour() const { return graphColour_.load(); }
-    std::string_view text(Text id) const { return textFor(id, language()); }
+    std::string_view text(texts::Text id) const { return texts::textFor(id, language()); }
     const std::filesystem::path& programDirectory() const { return programDirectory_; }
     platform::PixelSize graphicsSize() const { return graphicsSize_; }
     const DataFolders& dataFolders() const { return folders_; }
@@ -160,17 +160,17 @@ private:
     void retitleMenus();
     void setDialogTitles();
     void deleteFiles(bool includePortugueseAverage);
-    void openResultFile(Text fileName);
+    void openResultFile(texts::Text fileName);
     void handOverToShell(const std::function<void()>& handOver);
     void writeSetting(std::string_view fileName, std::int32_t value);
-    void renameResultFiles(Language from, Language to);
+    void renameResultFiles(texts::Language from, texts::Language to);
     bool resultsPresent() const;
     std::optional<std::filesystem::path> copyResults();
 
     platform::Platform& platform_;
     DataFolders folders_;
     SharedState state_;
-    std::atomic<std::int32_t> language_{languageCode(Language::English)};
+    std::atomic<std::int32_t> language_{texts::languageCode(texts::Language::English)};
     std::atomic<std::int32_t> graphColour_{12};
     std::filesystem::path programDirectory_;
     platform::PixelSize graphicsSize_{};

@@ -5,7 +5,7 @@
 
 #include "entry_test_support.h"
 #include "platform/dialog_templates.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 
 namespace calorvia::entry::testing {
 namespace {
@@ -24,9 +24,9 @@ TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
     // Begin Simulation: the graph's scale as proposed, no look at the files.
     platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
     platform.expectMessageBox(kAnswerNo,
-                              std::string(shell->text(shell::Text::InspectFilesQuestion)));
-    simulation::SimulationRun run(platform, *shell);
-    ASSERT_EQ(run.run(), simulation::RunOutcome::Finished);
+                              std::string(shell->text(texts::Text::InspectFilesQuestion)));
+    run::SimulationRun run(platform, *shell);
+    ASSERT_EQ(run.run(), run::RunOutcome::Finished);
     platform.verifyScriptDone();
 
     // Conduction without a source is linear between the boundary values, and

@@ -29,7 +29,7 @@
 #include "platform_qt/template_dialog.h"
 #include "shell/home_screen.h"
 #include "shell/shell.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
 namespace calorvia::entry {
@@ -144,7 +144,7 @@ TEST(CaseEntryOnQt, AStudentTypesAWholeNewCaseSavesItRunsItAndClearsTheScreen) {
     shell::Shell shell(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
     CaseEntryCommands commands(platform, shell);
     commands.attachToShell();
-    shell.setRunEntry(simulation::makeRunEntry(platform, shell));
+    shell.setRunEntry(run::makeRunEntry(platform, shell));
     shell.buildMenus();
 
     std::atomic<int> started{-1};

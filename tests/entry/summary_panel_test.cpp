@@ -13,7 +13,7 @@ namespace {
 
 using platform::DrawnText;
 using platform::ScriptedPlatform;
-using shell::Language;
+using texts::Language;
 
 CaseEntry sampleCase() {
     CaseEntry e;

@@ -153,10 +153,10 @@ TEST(LanguageLifetimeTest, APlatformThatSpokePortugueseLeavesEnglishBehind) {
     {
         QtPlatform first;
         first.setInterfaceLanguage(platform::kLanguagePortuguese);
-        EXPECT_EQ(interfaceLanguage(), shell::Language::Portuguese);
+        EXPECT_EQ(interfaceLanguage(), texts::Language::Portuguese);
     }
     QtPlatform second;
-    EXPECT_EQ(interfaceLanguage(), shell::Language::English);
+    EXPECT_EQ(interfaceLanguage(), texts::Language::English);
     EXPECT_EQ(questionButtons(second), (QStringList{"&No", "&Yes"}));
 }
 

@@ -26,9 +26,12 @@
 #include <vector>
 
 #include "shell/data_folders.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 
 namespace calorvia::shell {
+
+using settings::readIntegerSetting;
+
 namespace {
 
 // The installed tree: the fixture's, unless the environment names another.

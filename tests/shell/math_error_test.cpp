@@ -10,6 +10,9 @@
 #include "shell_test_support.h"
 
 namespace calorvia::shell::testing {
+
+using texts::Language;
+
 namespace {
 
 struct MessageCase {

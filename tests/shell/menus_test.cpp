@@ -7,6 +7,9 @@
 #include "shell_test_support.h"
 
 namespace calorvia::shell::testing {
+
+using texts::Text;
+
 namespace {
 
 using platform::MenuItemKind;

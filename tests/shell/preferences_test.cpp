@@ -5,11 +5,15 @@
 #include <vector>
 
 #include "platform/dialog_templates.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 #include "shell_test_support.h"
-#include "simulation/tolerance_file.h"
+#include "settings/tolerance_file.h"
 
 namespace calorvia::shell::testing {
+
+using settings::readIntegerSetting;
+using texts::Language;
+
 namespace {
 
 namespace tolerance = platform::tolerance_dialog;
@@ -23,7 +27,7 @@ std::string shownTolerance(const platform::DialogRun& run) {
 }
 
 double storedTolerance(const std::filesystem::path& file) {
-    const auto reading = simulation::readTolerance(file);
+    const auto reading = settings::readTolerance(file);
     EXPECT_FALSE(reading.usedDefault);
     return reading.Tol;
 }

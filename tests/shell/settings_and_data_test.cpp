@@ -5,10 +5,14 @@
 #include <vector>
 
 #include "shell/data_folders.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 #include "shell_test_support.h"
 
 namespace calorvia::shell::testing {
+
+using settings::readIntegerSetting;
+using settings::writeIntegerSetting;
+
 namespace {
 
 // ----------------------------------------------------------- settings files

@@ -27,10 +27,13 @@
 #include "platform_qt/main_window.h"
 #include "platform_qt/qt_platform.h"
 #include "shell/home_screen.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 #include "shell/shell.h"
 
 namespace calorvia::shell {
+
+using settings::readIntegerSetting;
+
 namespace {
 
 // Lets the GUI thread serve the worker until `done` says so, at most

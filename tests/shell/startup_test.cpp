@@ -6,10 +6,15 @@
 #include <vector>
 
 #include "shell/home_screen.h"
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 #include "shell_test_support.h"
 
 namespace calorvia::shell::testing {
+
+using settings::readIntegerSetting;
+using texts::Language;
+using texts::languageCode;
+
 namespace {
 
 using platform::PixelSize;

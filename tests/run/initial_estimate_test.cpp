@@ -5,16 +5,18 @@
 #include <vector>
 
 #include "run_test_support.h"
-#include "simulation/initial_estimate.h"
+#include "run/initial_estimate.h"
 #include "text/number_reader.h"
 
-namespace calorvia::simulation::testing {
+namespace calorvia::run::testing {
+
+using namespace simulation;
 namespace {
 
 using platform::kAnswerNo;
 using platform::kAnswerOk;
 using platform::kAnswerYes;
-using shell::Text;
+using texts::Text;
 
 class InitialEstimateTest : public RunStoryTest {
 protected:
@@ -113,7 +115,7 @@ TEST_F(InitialEstimateTest, AFileThatCannotBeWrittenIsReportedAndTheEstimateKept
     std::filesystem::create_directory(file("Initial.txt"));  // in the way of the file
     offer(kAnswerYes);
     platform.expectMessageBox(kAnswerOk,
-                              shell::withValue(say(Text::FileWriteFailed), "Initial.txt"), {},
+                              texts::withValue(say(Text::FileWriteFailed), "Initial.txt"), {},
                               platform::kMessageOk);
     EXPECT_EQ(edit(), EstimateOutcome::WriteFailed);
     platform.verifyScriptDone();
@@ -164,4 +166,4 @@ INSTANTIATE_TEST_SUITE_P(Lines, EstimateLineTest,
                                            LineCase{"", false, 0.0}, LineCase{"abc", false, 0.0}));
 
 }  // namespace
-}  // namespace calorvia::simulation::testing
+}  // namespace calorvia::run::testing

@@ -33,15 +33,15 @@
 #include "graphs/graph_pane.h"
 #include "interpreter/interpreter.h"
 #include "platform/platform.h"
+#include "run/result_files.h"
 #include "shell/shell.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/discrete_system.h"
 #include "simulation/property_evaluation.h"
-#include "simulation/result_files.h"
 #include "simulation/scheme_choice.h"
 #include "simulation/simulation_case.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
 
 enum class RunOutcome {
     NotStarted,  // the working case was missing or corrupted
@@ -65,14 +65,14 @@ public:
     RunOutcome run();
 
     // What the last run left, for the caller and the tests.
-    const NodeArray& temperatures() const { return levels_.T; }
+    const simulation::NodeArray& temperatures() const { return levels_.T; }
     std::int32_t passesOfLastStep() const { return pass_; }
     std::int32_t totalPasses() const { return totalPasses_; }
     double simulatedTime() const { return t_; }
-    const std::optional<LoadedCase>& loadedCase() const { return loaded_; }
+    const std::optional<simulation::LoadedCase>& loadedCase() const { return loaded_; }
     // The scheme of the last run (chosen only when the case has convection),
     // the time steps it marched and its computing time as shown under the graph.
-    const SchemeState& scheme() const { return scheme_; }
+    const simulation::SchemeState& scheme() const { return scheme_; }
     std::int32_t stepsMarched() const { return loaded_ ? loaded_->stepsToMarch : 0; }
     double computingSeconds() const { return endClock_ - startClock_; }
     // The result files this run could not write (only the first is told to
@@ -98,7 +98,7 @@ private:
     Flow cancel();
 
     // Drawing and messages.
-    void drawProfile(const NodeArray& interior, double westEnd, double eastEnd);
+    void drawProfile(const simulation::NodeArray& interior, double westEnd, double eastEnd);
     // A box of the status area: filled light cyan and bordered in black.
     void statusBox(int x1, int y1, int x2, int y2);
     void fillBox(int x1, int y1, int x2, int y2, platform::Rgb colour);
@@ -110,8 +110,8 @@ private:
 
     double computingClock() const;
     bool cancelRequested() const;
-    std::string_view say(shell::Text text) const;
-    std::filesystem::path resultPath(shell::ResultFile file) const;
+    std::string_view say(texts::Text text) const;
+    std::filesystem::path resultPath(texts::ResultFile file) const;
     bool anyTemperatureFormula() const;
 
     platform::Platform& platform_;
@@ -121,20 +121,20 @@ private:
     interpreter::Interpreter interpreter_;
 
     // The case and the fields of this run.
-    std::optional<LoadedCase> loaded_;
-    shell::Language language_ = shell::Language::English;
-    ControlVolumeGrid grid_;
-    TemperatureLevels levels_;
-    VolumeProperties properties_;
-    DiscreteSystem system_;
+    std::optional<simulation::LoadedCase> loaded_;
+    texts::Language language_ = texts::Language::English;
+    simulation::ControlVolumeGrid grid_;
+    simulation::TemperatureLevels levels_;
+    simulation::VolumeProperties properties_;
+    simulation::DiscreteSystem system_;
     HistoryFiles histories_;
-    SchemeState scheme_;
+    simulation::SchemeState scheme_;
 
     // Run state, reset at every run start.
     double t_ = 0.0;
     double f_ = 0.0;
     std::int32_t stepsToMarch_ = 1;
-    CaseState stateInForce_{};
+    simulation::CaseState stateInForce_{};
     std::int32_t outerIterationLimit_ = 0;
     std::int32_t step_ = 0;
     std::int32_t pass_ = 0;
@@ -157,4 +157,4 @@ private:
 std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& shell,
                                    RunOptions options = {});
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

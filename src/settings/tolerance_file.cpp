@@ -1,4 +1,4 @@
-#include "simulation/tolerance_file.h"
+#include "settings/tolerance_file.h"
 
 #include <optional>
 #include <string>
@@ -8,7 +8,7 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation {
+namespace calorvia::settings {
 
 ToleranceReading readTolerance(const std::filesystem::path& file) {
     ToleranceReading reading;
@@ -35,4 +35,4 @@ bool writeTolerance(const std::filesystem::path& file, double Tol) {
     return text::writeTextFileAtomically(file, record);
 }
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::settings

@@ -1,10 +1,10 @@
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
 #include <array>
 #include <iterator>
 #include <cstddef>
 
-namespace calorvia::shell {
+namespace calorvia::texts {
 namespace {
 
 struct Bilingual {
@@ -639,4 +639,4 @@ std::string withValue(std::string_view text, std::string_view value) {
     return result;
 }
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::texts

@@ -23,7 +23,7 @@
 #include "platform_qt/template_dialog.h"
 #include "shell/shell.h"
 #include "simulation/case_writer.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 
 namespace {
 
@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
     platform_qt::QtPlatform platform;
     shell::Shell shell(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
     shell.buildMenus();
-    simulation::RunOptions options;
+    run::RunOptions options;
     options.savedCasePath = [] { return std::string("cases/Heated slab.txt"); };
-    shell.setRunEntry(simulation::makeRunEntry(platform, shell, options));
+    shell.setRunEntry(run::makeRunEntry(platform, shell, options));
 
     std::atomic<bool> stop{false};
     std::thread mainThread([&] {

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-namespace calorvia::shell {
+namespace calorvia::texts {
 
 // The interface language, kept in the settings file "idioma".
 enum class Language : std::int32_t { Portuguese = 1, English = 2 };
@@ -387,4 +387,4 @@ std::string_view textFor(Text text, std::int32_t languageCode);
 // returned unchanged.
 std::string withValue(std::string_view text, std::string_view value);
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::texts

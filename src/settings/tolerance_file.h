@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string_view>
 
-namespace calorvia::simulation {
+namespace calorvia::settings {
 
 inline constexpr std::string_view ToleranceFileName = "tolera";
 inline constexpr double DefaultTolerance = 1.0E-08;
@@ -25,4 +25,4 @@ ToleranceReading readTolerance(const std::filesystem::path& file);
 // by readTolerance). False when the file could not be written.
 bool writeTolerance(const std::filesystem::path& file, double Tol);
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::settings

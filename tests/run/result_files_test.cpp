@@ -9,12 +9,14 @@
 
 #include "simulation/assembly.h"
 #include "simulation/direct_solver.h"
-#include "simulation/result_files.h"
+#include "run/result_files.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
+
+using namespace simulation;
 namespace {
 
-using shell::Language;
+using texts::Language;
 
 SimulationCase threeVolumes() {
     SimulationCase c;
@@ -239,4 +241,4 @@ TEST(CaseName, IsTheFileNameWithoutItsExtension) {
 }
 
 }  // namespace
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

@@ -1,4 +1,4 @@
-#include "simulation/result_files.h"
+#include "run/result_files.h"
 
 #include <algorithm>
 
@@ -6,12 +6,15 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation {
-namespace {
+namespace calorvia::run {
 
-using shell::Language;
-using shell::Text;
-using shell::textFor;
+using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::Language;
+using texts::ResultFile;
+using texts::Text;
+using texts::textFor;
+
+namespace {
 
 // Every number of a result file goes through single precision first.
 float single(double value) {
@@ -234,13 +237,13 @@ bool writeResultFile(const std::filesystem::path& path, const std::vector<std::s
 }
 
 bool HistoryFiles::open(const std::filesystem::path& folder, Language language, bool withRows) {
-    using shell::ResultFile;
+    using texts::ResultFile;
     const ResultFile roles[4] = {ResultFile::Unsteady, ResultFile::Average, ResultFile::West,
                                  ResultFile::East};
     failedFile_.clear();
     bool ok = true;
     for (int which = 0; which < 4; ++which) {
-        names_[which] = std::string(shell::resultFileName(roles[which], language));
+        names_[which] = std::string(texts::resultFileName(roles[which], language));
         if (!withRows && which >= West) continue;
         const auto mode =
             withRows ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app;
@@ -273,4 +276,4 @@ void HistoryFiles::close() {
     }
 }
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

@@ -12,13 +12,15 @@
 #include "simulation/property_evaluation.h"
 #include "text/number_reader.h"
 
-namespace calorvia::simulation::testing {
+namespace calorvia::run::testing {
+
+using namespace simulation;
 namespace {
 
 using platform::kAnswerNo;
 using platform::kAnswerOk;
 using platform::kAnswerYes;
-using shell::Text;
+using texts::Text;
 namespace graph = platform::unsteady_graph_dialog;
 
 // The temperature column of a "Steady.txt" row (F12.5, 4X, F14.7).
@@ -650,7 +652,7 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
     writeCase(steadyCase());
     std::filesystem::create_directory(file("Steady.txt"));  // in the way of the file
     expectScale();
-    platform.expectMessageBox(kAnswerOk, shell::withValue(say(Text::FileWriteFailed), "Steady.txt"),
+    platform.expectMessageBox(kAnswerOk, texts::withValue(say(Text::FileWriteFailed), "Steady.txt"),
                               {}, platform::kMessageOk);
     expectInspect();
     std::unique_ptr<SimulationRun> run;
@@ -661,4 +663,4 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
 }
 
 }  // namespace
-}  // namespace calorvia::simulation::testing
+}  // namespace calorvia::run::testing

@@ -7,9 +7,9 @@
 #include <array>
 #include <string_view>
 
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
-namespace calorvia::shell {
+namespace calorvia::texts {
 
 enum class ResultFile {
     Data,          // case inspection copy
@@ -30,4 +30,4 @@ inline constexpr std::array kResultFiles{
 
 std::string_view resultFileName(ResultFile file, Language language);
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::texts

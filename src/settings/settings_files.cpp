@@ -1,4 +1,4 @@
-#include "shell/settings_files.h"
+#include "settings/settings_files.h"
 
 #include <algorithm>
 #include <string>
@@ -9,7 +9,10 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 
-namespace calorvia::shell {
+namespace calorvia::settings {
+
+using texts::Language;
+using texts::languageCode;
 
 std::optional<std::int32_t> readIntegerSetting(const std::filesystem::path& file) {
     std::error_code error;
@@ -40,4 +43,4 @@ std::optional<std::int32_t> readColourSetting(const std::filesystem::path& file)
     return std::nullopt;
 }
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::settings

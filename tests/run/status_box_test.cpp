@@ -12,11 +12,13 @@
 
 #include "run_test_support.h"
 
-namespace calorvia::simulation::testing {
+namespace calorvia::run::testing {
+
+using namespace simulation;
 namespace {
 
 using platform::kAnswerNo;
-using shell::Text;
+using texts::Text;
 
 constexpr platform::Rgb LightCyan = platform::rgb(0, 240, 255);
 constexpr platform::Rgb White = platform::rgb(255, 255, 255);
@@ -59,8 +61,8 @@ int modelWidth(const platform::DrawnText& text) {
 struct RunCase {
     const char* name;
     bool portuguese;
-    int state;   // 1 steady, 2 unsteady
-    int method;  // 1 Gauss-Seidel, 2 Tab. LU
+    CaseState state;
+    SolutionMethod method;
 };
 
 void PrintTo(const RunCase& c, std::ostream* out) {
@@ -73,12 +75,12 @@ protected:
         const RunCase& c = GetParam();
         if (c.portuguese) writeFile(file("idioma"), " 1\n");
         startShell();
-        CaseFileContent content = c.state == 2 ? unsteadyCase() : steadyCase();
+        CaseFileContent content = c.state == CaseState::Unsteady ? unsteadyCase() : steadyCase();
         content.method = c.method;
         writeCase(content);
-        if (c.method == 1) platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+        if (c.method == SolutionMethod::GaussSeidel) platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
         expectScale();
-        if (c.state == 2) {
+        if (c.state == CaseState::Unsteady) {
             platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
             expectTimeGraph();
         }
@@ -133,10 +135,12 @@ TEST_P(StatusBoxTest, BoxesAreLightCyanHoldTheirTextsAndAreErasedWhole) {
 
 INSTANTIATE_TEST_SUITE_P(
     Runs, StatusBoxTest,
-    ::testing::Values(RunCase{"SteadyEnglish", false, 1, 2}, RunCase{"SteadyPortuguese", true, 1, 2},
-                      RunCase{"UnsteadyEnglish", false, 2, 2},
-                      RunCase{"UnsteadyPortuguese", true, 2, 2},
-                      RunCase{"GaussSeidelPortuguese", true, 1, 1}),
+    ::testing::Values(RunCase{"SteadyEnglish", false, CaseState::Steady, SolutionMethod::TabLU},
+                      RunCase{"SteadyPortuguese", true, CaseState::Steady, SolutionMethod::TabLU},
+                      RunCase{"UnsteadyEnglish", false, CaseState::Unsteady, SolutionMethod::TabLU},
+                      RunCase{"UnsteadyPortuguese", true, CaseState::Unsteady, SolutionMethod::TabLU},
+                      RunCase{"GaussSeidelPortuguese", true, CaseState::Steady,
+                              SolutionMethod::GaussSeidel}),
     [](const ::testing::TestParamInfo<RunCase>& run) { return std::string(run.param.name); });
 
 // "Reg. permanente" is too wide for its box in the run's 16-pixel font; a
@@ -161,7 +165,7 @@ TEST_F(RunStoryTest, ThePortugueseSteadyLabelTakesASmallerFontToStayInItsBox) {
 TEST_F(RunStoryTest, TheSweepCountKeepsItsLeadingBlanks) {
     startShell();
     CaseFileContent c = steadyCase();
-    c.method = 1;
+    c.method = SolutionMethod::GaussSeidel;
     writeCase(c);
     platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
     expectScale();
@@ -183,4 +187,4 @@ TEST_F(RunStoryTest, TheSweepCountKeepsItsLeadingBlanks) {
 }
 
 }  // namespace
-}  // namespace calorvia::simulation::testing
+}  // namespace calorvia::run::testing

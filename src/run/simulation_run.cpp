@@ -1,30 +1,34 @@
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "graphs/scheme_dialog.h"
-#include "platform/font_descriptor.h"
 #include "graphs/time_graphs.h"
+#include "platform/font_descriptor.h"
+#include "run/initial_estimate.h"
+#include "settings/tolerance_file.h"
 #include "shell/menus.h"
-#include "shell/result_file_names.h"
 #include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/case_loader.h"
 #include "simulation/direct_solver.h"
 #include "simulation/gauss_seidel.h"
-#include "simulation/initial_estimate.h"
 #include "simulation/source_linearisation.h"
-#include "simulation/tolerance_file.h"
 #include "text/fixed_text.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/result_file_names.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
+
+using settings::readTolerance;
+using settings::ToleranceFileName;
+using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::ResultFile;
+using texts::Text;
+
 namespace {
-
-using shell::ResultFile;
-using shell::Text;
 
 // The status boxes' light cyan and the graph area's white, as the run's
 // documents write them (COLORREF 0x00BBGGRR).
@@ -312,7 +316,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
 
     const SchemeDialog dialog = [this](float, ConvectionScheme preselected, std::string_view line) {
         return static_cast<ConvectionScheme>(
-            graphs::runSchemeDialog(platform_, shell::languageCode(language_),
+            graphs::runSchemeDialog(platform_, texts::languageCode(language_),
                                     static_cast<graphs::SchemeButton>(preselected), line));
     };
     if (chooseScheme(c.u, properties_, grid_.dx, dialog, scheme_)) {
@@ -439,7 +443,7 @@ void SimulationRun::output_results() {
         c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
     const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
     const FinalProfile profile{c, levels_.T, properties_.K};
-    const std::string steadyName(shell::resultFileName(ResultFile::Steady, language_));
+    const std::string steadyName(texts::resultFileName(ResultFile::Steady, language_));
     if (!writeResultFile(resultPath(ResultFile::Steady),
                          steadyProfileLines(profile, titled, language_))) {
         reportWriteFailure(steadyName);
@@ -459,7 +463,7 @@ void SimulationRun::output_results() {
 
     if (c.state == CaseState::Unsteady && options_.timeGraph) {
         graphs::TimeGraphInputs inputs;
-        inputs.language = shell::languageCode(language_);
+        inputs.language = texts::languageCode(language_);
         inputs.No = c.No;
         inputs.Nst = c.Nst;
         inputs.colour = static_cast<std::int16_t>(shell_.graphColour());
@@ -487,7 +491,7 @@ void SimulationRun::write_result_files(bool titled) {
     };
     for (const auto& file : files) {
         if (!writeResultFile(resultPath(file.file), file.lines)) {
-            reportWriteFailure(std::string(shell::resultFileName(file.file, language_)));
+            reportWriteFailure(std::string(texts::resultFileName(file.file, language_)));
         }
     }
 }
@@ -513,7 +517,7 @@ void SimulationRun::offer_result_files() {
             const std::vector<std::string> line{
                 text::ListLine().text(say(Text::SteadyOnlyLine)).str()};
             if (!writeResultFile(resultPath(history), line)) {
-                reportWriteFailure(std::string(shell::resultFileName(history, language_)));
+                reportWriteFailure(std::string(texts::resultFileName(history, language_)));
             }
         }
         open(history);
@@ -560,8 +564,8 @@ void SimulationRun::drawProfile(const NodeArray& interior, double westEnd, doubl
     for (std::int32_t i = 1; i <= c.N; ++i)
         y[static_cast<std::size_t>(i)] = static_cast<float>(interior[i]);
     y.back() = static_cast<float>(eastEnd);
-    const Text title =
-        c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle : Text::ProfileTabLuTitle;
+    const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
+                                                               : Text::ProfileTabLuTitle;
     pane_.GRAF_2D(c.N + 1, x, y, colour_, X0_, Y0_, "X", "T", say(title),
                   {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
 }
@@ -610,7 +614,7 @@ void SimulationRun::reportWriteFailure(const std::string& fileName) {
         unwrittenFiles_.push_back(fileName);
     }
     if (!firstFailure) return;
-    tell(shell::withValue(say(Text::FileWriteFailed), fileName), platform::kMessageOk);
+    tell(texts::withValue(say(Text::FileWriteFailed), fileName), platform::kMessageOk);
 }
 
 // The run's clock stands still while a message box or dialog of the run
@@ -624,11 +628,11 @@ bool SimulationRun::cancelRequested() const {
 }
 
 std::string_view SimulationRun::say(Text text) const {
-    return shell::textFor(text, language_);
+    return texts::textFor(text, language_);
 }
 
 std::filesystem::path SimulationRun::resultPath(ResultFile file) const {
-    return shell_.programDirectory() / text::pathFromUtf8(shell::resultFileName(file, language_));
+    return shell_.programDirectory() / text::pathFromUtf8(texts::resultFileName(file, language_));
 }
 
 bool SimulationRun::anyTemperatureFormula() const {
@@ -644,4 +648,4 @@ std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& s
     };
 }
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

@@ -27,10 +27,12 @@
 #include "shell/home_screen.h"
 #include "shell/shell.h"
 #include "simulation/case_writer.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
+
+using namespace simulation;
 namespace {
 
 bool serveUntil(const std::function<bool()>& done, int milliseconds = 30000) {
@@ -195,13 +197,13 @@ TEST_F(RunOnQtTest, PortugueseStatusBoxesHoldTheirTextsAndLeaveNothingBehind) {
     }
     startProgram();
     ASSERT_TRUE(
-        writeCaseFile(file("Loaded.txt"), conductionCase(10, 1, 1), CaseFileLayout::Working));
+        writeCaseFile(file("Loaded.txt"), conductionCase(10, CaseState::Steady, 1), CaseFileLayout::Working));
     User user;
     QImage whileAsking;
     user.onQuestion = [&] { whileAsking = platform_.canvasImage(); };
     platform_.mainWindow().menuItem(2, 1)->trigger();
     ASSERT_TRUE(serveUntil([this] {
-        return shell_->state().RunState.load() == shell::run_state::Finished;
+        return shell_->state().runState() == shell::RunState::Finished;
     }));
     ASSERT_FALSE(whileAsking.isNull());
     const QRgb cyan = qRgb(0, 240, 255);
@@ -269,7 +271,7 @@ TEST_F(RunOnQtTest, CancelDuringALongRunReturnsToTheHomeScreenWithinASecond) {
 }
 
 }  // namespace
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

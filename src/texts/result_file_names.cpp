@@ -1,6 +1,6 @@
-#include "shell/result_file_names.h"
+#include "texts/result_file_names.h"
 
-namespace calorvia::shell {
+namespace calorvia::texts {
 
 std::string_view resultFileName(ResultFile file, Language language) {
     switch (file) {
@@ -24,4 +24,4 @@ std::string_view resultFileName(ResultFile file, Language language) {
     return {};
 }
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::texts

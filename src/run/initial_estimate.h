@@ -16,10 +16,10 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "shell/text_catalogue.h"
 #include "simulation/control_volume_grid.h"
+#include "texts/text_catalogue.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
 
 // Width of one line buffer, as the editor's lines are read back.
 inline constexpr std::size_t EstimateLineWidth = 100;
@@ -32,19 +32,19 @@ enum class EstimateOutcome {
 };
 
 // Line i of the file as the program writes it: T(i), " <= Node", i.
-std::string estimateLine(double value, std::int32_t node, shell::Language language);
+std::string estimateLine(double value, std::int32_t node, texts::Language language);
 
 // Reads N values from the lines of an edited file into `values` (1..N),
 // storing each prepared line in buffers[i]. Returns the number of lines read
 // successfully: N when all were, else the node whose line failed minus one.
 std::int32_t readEstimateLines(const std::vector<std::string>& lines, std::int32_t N,
-                               std::vector<std::string>& buffers, NodeArray& values);
+                               std::vector<std::string>& buffers, simulation::NodeArray& values);
 
 // The whole exchange with the user. `tell` shows a message box titled
 // "Attention" in the run's language and returns the answer.
-EstimateOutcome editInitialEstimate(platform::Platform& platform, shell::Language language,
+EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Language language,
                                     const std::filesystem::path& folder,
                                     const std::function<int(std::string_view, int)>& tell,
-                                    std::int32_t N, NodeArray& T);
+                                    std::int32_t N, simulation::NodeArray& T);
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

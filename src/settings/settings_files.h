@@ -9,14 +9,14 @@
 #include <optional>
 #include <string_view>
 
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 
-namespace calorvia::shell {
+namespace calorvia::settings {
 
 inline constexpr std::string_view LanguageFileName = "idioma";
 inline constexpr std::string_view ColourFileName = "cor";
 
-inline constexpr Language DefaultLanguage = Language::English;
+inline constexpr texts::Language DefaultLanguage = texts::Language::English;
 inline constexpr std::int32_t DefaultGraphColour = 12;  // red
 
 // The integer of the file's first non-blank record (a free-form read skips
@@ -30,10 +30,10 @@ std::optional<std::int32_t> readIntegerSetting(const std::filesystem::path& file
 bool writeIntegerSetting(const std::filesystem::path& file, std::int32_t value);
 
 // "idioma": 1 Portuguese or 2 English. Any other content is unreadable.
-std::optional<Language> readLanguageSetting(const std::filesystem::path& file);
+std::optional<texts::Language> readLanguageSetting(const std::filesystem::path& file);
 
 // "cor": a palette index 0..15. Any other content is unreadable, so that no
 // drawing is ever asked for a colour the palette does not have.
 std::optional<std::int32_t> readColourSetting(const std::filesystem::path& file);
 
-}  // namespace calorvia::shell
+}  // namespace calorvia::settings

@@ -18,12 +18,14 @@
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
 #include "shell/shell.h"
-#include "shell/text_catalogue.h"
+#include "texts/text_catalogue.h"
 #include "simulation/case_writer.h"
-#include "simulation/simulation_run.h"
+#include "run/simulation_run.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation::testing {
+namespace calorvia::run::testing {
+
+using namespace simulation;
 
 inline std::filesystem::path pathOf(std::string_view text) {
     return text::pathFromUtf8(text);
@@ -137,7 +139,7 @@ protected:
         return text::readTextLines(file(name)).value_or(std::vector<std::string>{});
     }
 
-    std::string say(shell::Text text) const { return std::string(shell_->text(text)); }
+    std::string say(texts::Text text) const { return std::string(shell_->text(text)); }
 
     // The scale dialog of a new graph, confirmed as proposed.
     void expectScale() { platform.expectDialog(platform::scale_dialog::kTemplate).press(1); }
@@ -147,7 +149,7 @@ protected:
         expectScale();
     }
     void expectInspect(int answer = platform::kAnswerNo) {
-        platform.expectMessageBox(answer, say(shell::Text::InspectFilesQuestion));
+        platform.expectMessageBox(answer, say(texts::Text::InspectFilesQuestion));
     }
 
     platform::ScriptedPlatform platform;
@@ -158,4 +160,4 @@ private:
     std::filesystem::path directory_;
 };
 
-}  // namespace calorvia::simulation::testing
+}  // namespace calorvia::run::testing

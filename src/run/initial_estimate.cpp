@@ -1,4 +1,4 @@
-#include "simulation/initial_estimate.h"
+#include "run/initial_estimate.h"
 
 #include "interpreter/text_preparation.h"
 #include "text/fixed_text.h"
@@ -6,10 +6,12 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation {
-namespace {
+namespace calorvia::run {
 
-using shell::Text;
+using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::Text;
+
+namespace {
 
 constexpr int kFileMenu = 1;
 constexpr int kSimulationMenu = 2;
@@ -27,10 +29,10 @@ bool writeBuffers(const std::filesystem::path& file, const std::vector<std::stri
 
 }  // namespace
 
-std::string estimateLine(double value, std::int32_t node, shell::Language language) {
+std::string estimateLine(double value, std::int32_t node, texts::Language language) {
     return text::ListLine()
         .real(value)
-        .text(shell::textFor(Text::EstimateNodeLabel, language))
+        .text(texts::textFor(Text::EstimateNodeLabel, language))
         .integer(node)
         .str();
 }
@@ -50,11 +52,11 @@ std::int32_t readEstimateLines(const std::vector<std::string>& lines, std::int32
     return N;
 }
 
-EstimateOutcome editInitialEstimate(platform::Platform& platform, shell::Language language,
+EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Language language,
                                     const std::filesystem::path& folder,
                                     const std::function<int(std::string_view, int)>& tell,
                                     std::int32_t N, NodeArray& T) {
-    auto say = [language](Text text) { return shell::textFor(text, language); };
+    auto say = [language](Text text) { return texts::textFor(text, language); };
     platform.beep(100, 100);
     if (tell(say(Text::EstimateOffer), platform::kMessageYesNo) != platform::kAnswerYes) {
         return EstimateOutcome::Declined;
@@ -75,7 +77,7 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, shell::Languag
     bool written = false;  // only a file of ours is deleted at the end
     while (true) {
         if (!writeBuffers(file, buffers, N)) {
-            tell(shell::withValue(say(Text::FileWriteFailed), name), platform::kMessageOk);
+            tell(texts::withValue(say(Text::FileWriteFailed), name), platform::kMessageOk);
             outcome = EstimateOutcome::WriteFailed;
             break;
         }
@@ -100,4 +102,4 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, shell::Languag
     return outcome;
 }
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

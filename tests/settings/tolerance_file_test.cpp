@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "simulation/tolerance_file.h"
+#include "settings/tolerance_file.h"
 #include "text/number_reader.h"
 #include "text/text_file.h"
 
-namespace calorvia::simulation {
+namespace calorvia::settings {
 namespace {
 
 namespace fs = std::filesystem;
@@ -120,4 +120,4 @@ TEST_F(ToleranceFile, AFolderThatCannotBeWrittenStillGivesTheDefault) {
 }
 
 }  // namespace
-}  // namespace calorvia::simulation
+}  // namespace calorvia::settings

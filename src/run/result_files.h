@@ -24,18 +24,18 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/result_file_names.h"
-#include "shell/text_catalogue.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/simulation_case.h"
+#include "texts/result_file_names.h"
+#include "texts/text_catalogue.h"
 
-namespace calorvia::simulation {
+namespace calorvia::run {
 
 // The final state of a run that the end-of-run files are written from.
 struct FinalProfile {
-    const SimulationCase& simulationCase;
-    const NodeArray& T;  // 1..N
-    const NodeArray& K;  // conductivity of the last pass, 1..N
+    const simulation::SimulationCase& simulationCase;
+    const simulation::NodeArray& T;  // 1..N
+    const simulation::NodeArray& K;  // conductivity of the last pass, 1..N
 };
 
 // The conductivity of the face between volumes with K(P) and K(E): their
@@ -50,25 +50,25 @@ std::vector<double> faceFluxes(const FinalProfile& profile);
 // "Steady.txt": the title when `titled`, else the warning; the column line;
 // the rows F12.5, 4X, F14.7 for the west face, the N centres and the east face.
 std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool titled,
-                                            shell::Language language);
+                                            texts::Language language);
 
 // "Data.txt": the case as loaded, for inspection.
-std::vector<std::string> inspectionCopyLines(const SimulationCase& simulationCase,
-                                             std::string_view caseName, shell::Language language);
+std::vector<std::string> inspectionCopyLines(const simulation::SimulationCase& simulationCase,
+                                             std::string_view caseName, texts::Language language);
 
 // "Flux_x_Position.txt": N+1 rows, face position then face flux.
 std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool titled,
-                                           shell::Language language);
+                                           texts::Language language);
 
 // "Flux.txt": N rows, west and east face flux of each volume and its number.
 std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
-                                         shell::Language language);
+                                         texts::Language language);
 
 // The four heading lines of the histories.
-std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, shell::Language language);
-std::vector<std::string> averageHistoryHeading(shell::Language language);
-std::vector<std::string> westHistoryHeading(shell::Language language);
-std::vector<std::string> eastHistoryHeading(shell::Language language);
+std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, texts::Language language);
+std::vector<std::string> averageHistoryHeading(texts::Language language);
+std::vector<std::string> westHistoryHeading(texts::Language language);
+std::vector<std::string> eastHistoryHeading(texts::Language language);
 
 // One history row: a list line of time and temperature in single precision.
 std::string historyRow(double t, double T);
@@ -90,7 +90,7 @@ public:
 
     // Opens the files of `language` in `folder`. False when one of them could
     // not be opened; `failedFile` then names the first such file.
-    bool open(const std::filesystem::path& folder, shell::Language language, bool withRows);
+    bool open(const std::filesystem::path& folder, texts::Language language, bool withRows);
     bool writeLines(Which file, const std::vector<std::string>& lines);
     bool append(Which file, double t, double T);
     void close();
@@ -102,4 +102,4 @@ private:
     std::string failedFile_;
 };
 
-}  // namespace calorvia::simulation
+}  // namespace calorvia::run

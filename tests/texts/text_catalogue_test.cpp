@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "shell/result_file_names.h"
-#include "shell/text_catalogue.h"
+#include "texts/result_file_names.h"
+#include "texts/text_catalogue.h"
 
-namespace calorvia::shell {
+namespace calorvia::texts {
 namespace {
 
 constexpr auto kTextCount = static_cast<std::int32_t>(Text::Count);
@@ -142,4 +142,4 @@ TEST(ResultFileNamesTest, SixteenDistinctTextFiles) {
 }
 
 }  // namespace
-}  // namespace calorvia::shell
+}  // namespace calorvia::texts
