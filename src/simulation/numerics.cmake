@@ -11,6 +11,7 @@ add_library(calorvia_numerics STATIC
   ${CMAKE_CURRENT_LIST_DIR}/direct_solver.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gauss_seidel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tolerance_file.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/exact_solution.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/exact_solution.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/energy_balance.cpp)
 target_link_libraries(calorvia_numerics PUBLIC calorvia_case)
 calorvia_warnings(calorvia_numerics)

@@ -7,4 +7,5 @@ calorvia_test(numerics_tests
     ${CMAKE_CURRENT_LIST_DIR}/exact_solution_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/tolerance_file_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/exact_steady_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/energy_balance_test.cpp
   LIBRARIES calorvia_numerics)
