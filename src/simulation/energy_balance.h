@@ -1,0 +1,59 @@
+#pragma once
+// The energy balance of a solved pass, per unit area of the slab (W/m²).
+//
+// Summing the equations of all volumes, every interior face flux cancels
+// (what leaves one volume enters the next), and what is left is the balance
+// of the whole slab over the step:
+//     Q_W + Q_E + G − S = R,
+//     Q_W, Q_E   heat entering through x = 0 and x = Lx (positive into the slab)
+//     G = Σ (Sc′(i) + Sp′(i)·T(i))·dx                       heat generated
+//     S = Σ f·Rho(i)·Cp(i)·(T(i) − T°(i))·dx/Delt_t          heat stored (0 steady)
+//     R                                                       residual
+// Each face heat is taken exactly as the assembly writes it into the
+// boundary row, with D_b = 2·K(P)/dx, H_b = 1/(1/h + dx/(2·K(P))),
+// F_b = Rho(P)·Cp(P)·u (0 in pure diffusion):
+//   conduction    temperature  D_b·(T_b − T(P))
+//                 flux         Phi
+//                 convection   H_b·(Tinf − T(P))
+//   convection    west         +F_W·T_W (temperature), +F_W·Tb_W (flux, convection)
+//                 east, CDS    −F_E·T_E (temperature), −F_E·Tb_E (flux, convection)
+//                 east, Upwind −F_E·T(N)
+// So R is the sum of the residuals of the N equations: at round-off for a
+// directly solved linear system, within the iteration tolerance otherwise.
+// A boundary of an unknown type has no row and carries nothing.
+
+#include "simulation/control_volume_grid.h"
+#include "simulation/property_evaluation.h"
+#include "simulation/scheme_choice.h"
+#include "simulation/simulation_case.h"
+
+namespace calorvia::simulation {
+
+// Heat entering the slab through one face, W/m².
+struct FaceHeat {
+    double conduction = 0.0;
+    double convection = 0.0;  // F·T carried across the face, negative when carried out
+    double total() const { return conduction + convection; }
+};
+
+struct EnergyBalance {
+    FaceHeat west;
+    FaceHeat east;
+    double generated = 0.0;
+    double stored = 0.0;
+    double residual = 0.0;  // west + east + generated − stored
+
+    // The largest magnitude among the face heats, the generated and the
+    // stored heat: the scale the residual is judged against.
+    double largestTerm() const;
+};
+
+// The balance of the last pass. Takes the arguments of that pass's
+// assembleSystem, with the solution in levels.T; levels.TbW and levels.TbE
+// must still hold the estimates that pass assembled with, so take the
+// balance before updateBoundaryTemperatures replaces them.
+EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
+                            const ControlVolumeGrid& grid, const VolumeProperties& properties,
+                            const TemperatureLevels& levels, ConvectionScheme scheme);
+
+}  // namespace calorvia::simulation
