@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 namespace calorvia::simulation {
 
@@ -53,6 +54,39 @@ void SOLU(DiscreteSystem& system) {
     for (std::size_t i = N - 1; i >= 1; --i) {
         b[i] = b[i] - (0.0 + u[i] * b[i + 1]);
     }
+}
+
+namespace {
+
+bool sameBits(const NodeArray& a, const NodeArray& b) {
+    return a.size() == b.size() &&
+           std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+}
+
+}  // namespace
+
+FactorisationOutcome DirectMethod::factorise(DiscreteSystem& system, bool& zeroPivotWarningGiven,
+                                             const DirectSolverHooks& hooks) {
+    reused_ = valid_ && sameBits(system.lower, lower_) && sameBits(system.diagonal, diagonal_) &&
+              sameBits(system.upper, upper_);
+    if (reused_) {
+        if (hooks.cancelRequested && hooks.cancelRequested()) {
+            return FactorisationOutcome::Cancelled;
+        }
+        system.diagonal = factoredDiagonal_;
+        system.upper = factoredUpper_;
+        return FactorisationOutcome::Factorised;
+    }
+    lower_ = system.lower;
+    diagonal_ = system.diagonal;
+    upper_ = system.upper;
+    const FactorisationOutcome outcome = TABLU(system, zeroPivotWarningGiven, hooks);
+    valid_ = outcome == FactorisationOutcome::Factorised;
+    if (valid_) {
+        factoredDiagonal_ = system.diagonal;
+        factoredUpper_ = system.upper;
+    }
+    return outcome;
 }
 
 double SMRT(const DiscreteSystem& system, std::int32_t first, std::int32_t last, std::int32_t row) {

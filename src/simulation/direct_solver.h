@@ -56,6 +56,31 @@ FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
 // Does nothing for N > 1000, where TABLU does not factorise.
 void SOLU(DiscreteSystem& system);
 
+// The direct method as a run applies it, pass after pass: TABLU, except when
+// the system holds the same three diagonals, bit for bit, as the one it
+// factorised last (a transient run with constant properties assembles the
+// same matrix every step); the factors of that one are then put back in
+// place of the work. Either way SOLU follows, and the system ends as TABLU
+// would have left it: the same factors, the same warning flag (the guard has
+// already replaced that matrix's vanishing pivots and warned once), and a
+// cancel request seen where TABLU looks first.
+class DirectMethod {
+public:
+    FactorisationOutcome factorise(DiscreteSystem& system, bool& zeroPivotWarningGiven,
+                                   const DirectSolverHooks& hooks = {});
+    // Whether the last factorise() put back stored factors.
+    bool reusedFactors() const { return reused_; }
+
+private:
+    NodeArray lower_;  // the diagonals as assembled, before TABLU
+    NodeArray diagonal_;
+    NodeArray upper_;
+    NodeArray factoredDiagonal_;  // and as TABLU left them
+    NodeArray factoredUpper_;
+    bool valid_ = false;
+    bool reused_ = false;
+};
+
 // Sum over j = first..last of A(row, j)·b(j), accumulated from 0.0 in
 // increasing j; 0.0 for an empty range. Entries outside the band count as
 // zeros, which leave a finite sum unchanged.
