@@ -14,6 +14,10 @@
 #   transient-10000-png  the same, drawn into the desktop canvas and saved
 #                      as a picture (--png)
 #   gauss-seidel       N = 200, steady, Gauss-Seidel (G_S) to Tol = 1.0E-8
+# and, for the first two, the NumPy/SciPy script a student would write
+# (bench/numpy_slab.py: the same equations, scipy.linalg.solve_banded, the
+# same history files), timed the same way; the last column is Calorvia's
+# time over the script's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -25,11 +29,11 @@ if [ -z "${CALORVIA_BATCH:-}" ]; then
     CALORVIA_BATCH=$repo/build/release/src/app/calorvia-batch
 fi
 batch=$(realpath "$CALORVIA_BATCH")
+# GNU time for the peak memory; NumPy and SciPy of the system's Python for
+# the comparison script.
+scripts/ensure-packages.sh time python3-numpy python3-scipy
 gnu_time=/usr/bin/time
-if [ ! -x "$gnu_time" ]; then
-    echo "bench/run.sh needs GNU time (apt-get install time)" >&2
-    exit 1
-fi
+python=/usr/bin/python3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -42,19 +46,20 @@ printf '0.1\n 1000\n45\n0\n0\n 2\n 2\n20\n7800\n470\n0.1\n 10000\n 500\n 3\n25\n
     > "$work/transient-10000.txt"
 printf '1\n 200\n10\n1000\n0\n 1\n 1\n 1\n100\n 1\n200\n0\n' > "$work/gauss-seidel.txt"
 
-# run NAME CASE [OPTIONS...]: one timed run in a fresh folder; prints
-# "seconds kilobytes".
+# run_once PROGRAM ARGS...: one timed run in a fresh folder (the program's
+# current directory; "@" in ARGS stands for that folder); prints "seconds
+# kilobytes".
 run_once() {
-    local case=$1
-    shift
     local folder
     folder=$(mktemp -d "$work/run.XXXXXX")
+    local args=()
+    for arg in "$@"; do args+=("${arg//@/$folder}"); done
     # GNU time gives the peak memory; its clock shows hundredths only, so
     # the wall time is bash's own microsecond clock around the run.
     local start=$EPOCHREALTIME
     (cd "$folder" && "$gnu_time" -f '%M' -o "$folder/.time" \
-        "$batch" "$@" "$case" >"$folder/.out" 2>"$folder/.err") || {
-        echo "calorvia-batch failed on $case:" >&2
+        "${args[@]}" >"$folder/.out" 2>"$folder/.err") || {
+        echo "failed: $*" >&2
         cat "$folder/.err" >&2
         exit 1
     }
@@ -67,21 +72,32 @@ median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-printf '| case | median wall time (s) of %s runs | peak memory (MB) |\n' "$runs"
-printf '|---|---|---|\n'
-measure() {
-    local name=$1
-    shift
+printf '| case | median wall time (s) of %s runs | peak memory (MB) | NumPy/SciPy script (s) | ratio |\n' "$runs"
+printf '|---|---|---|---|---|\n'
+# median_of COMMAND...: the median wall time and the peak memory of RUNS runs.
+median_of() {
     local times=() peak=0
     for ((i = 0; i < runs; i++)); do
         read -r seconds kilobytes < <(run_once "$@")
         times+=("$seconds")
         ((kilobytes > peak)) && peak=$kilobytes
     done
-    printf '| %s | %s | %.1f |\n' "$name" "$(printf '%s\n' "${times[@]}" | median)" \
-        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')"
+    echo "$(printf '%s\n' "${times[@]}" | median) $peak"
 }
-measure steady-formula-K "$work/steady-formula-K.txt"
-measure transient-10000 "$work/transient-10000.txt" --steady no
-measure transient-10000-png "$work/transient-10000.txt" --steady no --png profile.png
-measure gauss-seidel "$work/gauss-seidel.txt"
+# measure NAME SCRIPT-MODE CASE [OPTIONS...]; SCRIPT-MODE "-" has no script.
+measure() {
+    local name=$1 mode=$2 case=$3
+    shift 3
+    read -r seconds peak < <(median_of "$batch" "$@" "$case")
+    local script="" ratio=""
+    if [ "$mode" != - ]; then
+        read -r script _ < <(median_of "$python" "$repo/bench/numpy_slab.py" "$mode" @)
+        ratio=$(awk -v a="$seconds" -v b="$script" 'BEGIN { printf "%.2f", a / b }')
+    fi
+    printf '| %s | %s | %.1f | %s | %s |\n' "$name" "$seconds" \
+        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')" "$script" "$ratio"
+}
+measure steady-formula-K steady "$work/steady-formula-K.txt"
+measure transient-10000 transient "$work/transient-10000.txt" --steady no
+measure transient-10000-png - "$work/transient-10000.txt" --steady no --png profile.png
+measure gauss-seidel - "$work/gauss-seidel.txt"
