@@ -17,3 +17,6 @@ CALORVIA_BENCH_PACKAGES=(libbenchmark-dev)
 # test) CPack picks the executables out with file, and dpkg-dev's
 # dpkg-shlibdeps finds the libraries the package must depend on.
 CALORVIA_BUILD_PACKAGES+=(help2man file dpkg-dev)
+# nlohmann-json3-dev: calorvia-batch --json writes its summary with the JSON
+# for Modern C++ library (header only) rather than by hand.
+CALORVIA_BUILD_PACKAGES+=(nlohmann-json3-dev)

@@ -13,6 +13,7 @@
 #include <QGuiApplication>
 #include <QMessageLogContext>
 #include <QString>
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <exception>
@@ -24,6 +25,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/batch_checks.h"
 #include "app/batch_run.h"
 #include "platform_qt/canvas_drawing_sink.h"
 #include "shell/data_folders.h"
@@ -97,6 +99,10 @@ int main(int argc, char** argv) {
     std::string png;
     std::string svg;
     std::string size = "1024x768";
+    bool exact = false;
+    std::vector<std::string> settings;
+    int refineLevels = 0;
+    std::string json;
     app.add_option("CASE", casePath, "the saved case file")->required();
     app.add_option("--lang", language,
                    "language of messages and result file names (default: the \"idioma\" file, "
@@ -113,6 +119,22 @@ int main(int argc, char** argv) {
     app.add_option("--png", png, "save the graphics area after the run as a PNG picture");
     app.add_option("--svg", svg, "save the graphics area after the run as an SVG picture");
     app.add_option("--size", size, "size of the graphics area, WxH (default 1024x768)");
+    app.add_flag("--exact", exact,
+                 "compare the steady profile with the exact solution of the case (constant "
+                 "properties): writes Exact.txt and prints the largest and RMS difference");
+    app.add_option("--set", settings,
+                   "NAME=VALUE: replace one entry of the case before the wizard checks it "
+                   "(repeatable); NAME is one of " +
+                       batch::settableEntryNames())
+        ->allow_extra_args(false);
+    app.add_option("--refine", refineLevels,
+                   "run the case at N, 3N, 9N ... (LEVELS levels, at most 1000 volumes) and print "
+                   "the error against the exact solution, or the change between levels, and "
+                   "the observed order of accuracy")
+        ->check(CLI::Range(2, 7));
+    app.add_option("--json", json,
+                   "write the case as run, the outcome, the result files and the checks as one "
+                   "JSON object to FILE");
 
     try {
         app.parse(argc, argv);
@@ -140,6 +162,20 @@ int main(int argc, char** argv) {
     if (!pixels) return usageError("--size: \"" + size + "\" is not WIDTHxHEIGHT");
     options.size = *pixels;
     options.dataFolders = installedDataFolders();
+    for (const std::string& setting : settings) {
+        const std::size_t equals = setting.find('=');
+        const std::string name = setting.substr(0, equals);
+        if (equals == std::string::npos || !batch::isSettableEntry(name)) {
+            return usageError("--set \"" + setting + "\": NAME=VALUE, NAME one of " +
+                              batch::settableEntryNames());
+        }
+        options.overrides.push_back({name, setting.substr(equals + 1)});
+    }
+    if (refineLevels > 0 && (!png.empty() || !svg.empty() || !json.empty() || exact)) {
+        return usageError("--refine runs the case several times; it takes no --png, --svg, "
+                          "--json or --exact");
+    }
+    if (refineLevels > 0) return batch::refinementStudy(options, refineLevels, std::cout, std::cerr);
 
     try {
         // A picture is drawn by the desktop canvas, which needs Qt's fonts;
@@ -158,7 +194,13 @@ int main(int argc, char** argv) {
             canvas = std::make_unique<platform_qt::CanvasDrawingSink>(
                 QSize(options.size.width, options.size.height));
         }
-        const int status = batch::runBatch(options, canvas.get(), std::cout, std::cerr);
+        const batch::BatchRun run = batch::runCase(options, canvas.get(), std::cerr);
+        int status = batch::report(options, run, std::cout);
+        if (exact) status = std::max(status, batch::reportExact(run, std::cout, std::cerr));
+        if (!json.empty() && !batch::writeJsonSummary(text::pathFromUtf8(json), options, run)) {
+            std::cerr << "calorvia-batch: cannot write " << json << '\n';
+            status = std::max(status, batch::kExitOther);
+        }
         if (canvas && status == batch::kExitWritten) {
             if (!png.empty() && !canvas->savePng(QString::fromStdString(png))) {
                 std::cerr << "calorvia-batch: cannot write the picture " << png << '\n';

@@ -4,8 +4,10 @@
 #include "app/batch_run.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "run/simulation_run.h"
+#include "text/fixed_text.h"
 #include "text/text_file.h"
 
 namespace calorvia::batch {
@@ -34,7 +37,6 @@ using texts::Text;
 // step, such a message refuses the file itself (it cannot be read as a case).
 // During the wizard, such a message followed by the same step again refuses
 // an entry: that step is closed, which ends the wizard with nothing written.
-// One not followed by a step is a failure to write the case, not a refusal.
 // Thrown out of the run when answering again could only loop: a dialog came
 // back exactly as it was answered, twice in a row.
 struct RepeatedRefusal {
@@ -42,6 +44,69 @@ struct RepeatedRefusal {
     std::string answer;  // the texts of its fields, as answered
 };
 
+// Where --set types an entry: the wizard step and its field. A boundary
+// step shows one group of fields at a time (T, Phi, or h and Tinf; the type
+// follows the group filled), so its fields carry their group.
+struct EntryField {
+    std::string_view name;
+    int step;
+    int control;
+    int group = 0;  // 0 outside the boundary steps
+};
+
+namespace general = platform::general_step;
+namespace transient = platform::transient_step;
+namespace side = platform::boundary_step;
+
+constexpr int groupOf(int control) {
+    if (control == side::kTEdit) return 1;
+    if (control == side::kPhiEdit) return 2;
+    return 3;
+}
+
+constexpr EntryField boundaryField(std::string_view name, int step, int control) {
+    return {name, step, control, groupOf(control)};
+}
+
+constexpr std::array kBoundaryFields{side::kTEdit, side::kPhiEdit, side::kHEdit, side::kTinfEdit};
+
+constexpr std::array kEntryFields{
+    EntryField{"Lx", general::kTemplate, general::kLxEdit},
+    EntryField{"N", general::kTemplate, general::kNEdit},
+    EntryField{"K", general::kTemplate, general::kKEdit},
+    EntryField{"Sc", general::kTemplate, general::kScEdit},
+    EntryField{"Sp", general::kTemplate, general::kSpEdit},
+    EntryField{"u", general::kTemplate, general::kUEdit},
+    EntryField{"Ti", transient::kTemplate, transient::kTiEdit},
+    EntryField{"Rho", transient::kTemplate, transient::kRhoEdit},
+    EntryField{"Cp", transient::kTemplate, transient::kCpEdit},
+    EntryField{"Delt_t", transient::kTemplate, transient::kDeltTEdit},
+    EntryField{"Nst", transient::kTemplate, transient::kNstEdit},
+    EntryField{"No", transient::kTemplate, transient::kNoEdit},
+    boundaryField("west.T", side::kWestTemplate, side::kTEdit),
+    boundaryField("west.Phi", side::kWestTemplate, side::kPhiEdit),
+    boundaryField("west.h", side::kWestTemplate, side::kHEdit),
+    boundaryField("west.Tinf", side::kWestTemplate, side::kTinfEdit),
+    boundaryField("east.T", side::kEastTemplate, side::kTEdit),
+    boundaryField("east.Phi", side::kEastTemplate, side::kPhiEdit),
+    boundaryField("east.h", side::kEastTemplate, side::kHEdit),
+    boundaryField("east.Tinf", side::kEastTemplate, side::kTinfEdit),
+};
+
+const EntryField* entryField(std::string_view name) {
+    for (const EntryField& field : kEntryFields) {
+        if (field.name == name) return &field;
+    }
+    return nullptr;
+}
+
+// The answers of a batch run. At start-up, a message with OK is a warning the
+// desktop program also shows and goes on from (a settings file that cannot be
+// written, say): it refuses nothing. From File > Open to the wizard's first
+// step, such a message refuses the file itself (it cannot be read as a case).
+// During the wizard, such a message followed by the same step again refuses
+// an entry: that step is closed, which ends the wizard with nothing written.
+// One not followed by a step is a failure to write the case, not a refusal.
 class BatchPolicy final : public platform::AnswerPolicy {
 public:
     BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
@@ -56,9 +121,21 @@ public:
     void setLanguage(texts::Language language) { language_ = language; }
     bool refused() const { return refused_; }
 
+    // The --set entries no wizard step asked for.
+    std::vector<std::string> unappliedOverrides() const {
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < options_.overrides.size(); ++i) {
+            if (!applied_.contains(i)) names.push_back(options_.overrides[i].name);
+        }
+        return names;
+    }
+    const std::vector<std::string>& shown() const { return shown_; }
+
     int answerMessageBox(std::string_view text, std::string_view title, int flags) override {
-        messages_ << title << ": " << asTheUserKnowsIt(text);
+        std::string line = std::string(title) + ": " + asTheUserKnowsIt(text);
+        messages_ << line;
         if (flags != platform::kMessageYesNo) {
+            shown_.push_back(std::move(line));
             messages_ << '\n';
             if (phase_ == Phase::Entry) {
                 if (wizardStarted_) {
@@ -73,6 +150,7 @@ public:
             phase_ == Phase::Run && text == texts::textFor(Text::IncludeSteadyQuestion, language_);
         const bool yes = steadyQuestion && options_.steady;
         messages_ << ' ' << (yes ? "Yes" : "No") << '\n';
+        shown_.push_back(line + (yes ? " Yes" : " No"));
         return yes ? platform::kAnswerYes : platform::kAnswerNo;
     }
 
@@ -89,6 +167,10 @@ public:
             case platform::boundary_step::kEastTemplate:
                 wizardStarted_ = true;
                 if (refusalPending_) {
+                    refused_ = true;
+                    return script.escape();
+                }
+                if (!typeOverrides(platform, handle, number, script)) {
                     refused_ = true;
                     return script.escape();
                 }
@@ -152,6 +234,40 @@ private:
         if (refusals_.refusedTwice(shown)) throw RepeatedRefusal{caption, fields};
     }
 
+    // The --set entries of this step typed into their fields. On a boundary
+    // step the fields of other groups that hold a text are emptied first, as
+    // a student would, so that the type follows the entries given; entries of
+    // two groups name two types at once and refuse the case.
+    bool typeOverrides(platform::ScriptedPlatform& platform, DialogHandle dialog, int step,
+                       DialogScript& script) {
+        std::vector<std::pair<std::size_t, const EntryField*>> fields;
+        std::set<int> groups;
+        for (std::size_t i = 0; i < options_.overrides.size(); ++i) {
+            const EntryField* field = entryField(options_.overrides[i].name);
+            if (field == nullptr || field->step != step) continue;
+            fields.emplace_back(i, field);
+            if (field->group != 0) groups.insert(field->group);
+        }
+        if (groups.size() > 1) {
+            messages_ << "calorvia-batch: --set names two kinds of boundary condition for one "
+                         "boundary (T, Phi, or h and Tinf)\n";
+            return false;
+        }
+        if (!groups.empty()) {
+            for (const int control : kBoundaryFields) {
+                if (!groups.contains(groupOf(control)) &&
+                    !text::trim(platform.controlText(dialog, control)).empty()) {
+                    script.type(control, "");
+                }
+            }
+        }
+        for (const auto& [index, field] : fields) {
+            script.type(field->control, options_.overrides[index].value);
+            applied_.insert(index);
+        }
+        return true;
+    }
+
     // A message naming the private copy names the user's file instead.
     std::string asTheUserKnowsIt(std::string_view text) const {
         std::string shown(text);
@@ -174,6 +290,8 @@ private:
     bool refusalPending_ = false;
     bool caseOffered_ = false;
     RefusalWatch refusals_;
+    std::set<std::size_t> applied_;
+    std::vector<std::string> shown_;
 };
 
 // A private folder for the copy of the case, removed with its contents.
@@ -249,13 +367,26 @@ const char* schemeName(const simulation::SchemeState& scheme, double u) {
 
 }  // namespace
 
-int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& out,
-             std::ostream& messages) {
+bool isSettableEntry(std::string_view name) {
+    return entryField(name) != nullptr;
+}
+
+std::string settableEntryNames() {
+    std::string names;
+    for (const EntryField& field : kEntryFields) {
+        if (!names.empty()) names += ' ';
+        names += field.name;
+    }
+    return names;
+}
+
+BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& messages) {
+    BatchRun result;
     std::error_code error;
     if (!std::filesystem::is_regular_file(options.casePath, error)) {
         messages << "calorvia-batch: cannot read the case file "
                  << text::utf8FromPath(options.casePath) << '\n';
-        return kExitOther;
+        return result;
     }
     const PrivateFolder folder;
     const std::filesystem::path copy = folder.path() / options.casePath.filename();
@@ -263,7 +394,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         error) {
         messages << "calorvia-batch: cannot make a working copy of "
                  << text::utf8FromPath(options.casePath) << '\n';
-        return kExitOther;
+        return result;
     }
 
     std::optional<LanguageOverride> languageOverride;
@@ -271,7 +402,7 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         languageOverride.emplace(settings::LanguageFileName, *options.language);
         if (!languageOverride->active()) {
             messages << "calorvia-batch: cannot write the language setting in this folder\n";
-            return kExitOther;
+            return result;
         }
     }
 
@@ -286,15 +417,25 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
 
     shell::Shell shell(platform, shell::DataFolders(options.dataFolders));
     shell.buildMenus();
-    if (!shell.startUp()) return kExitOther;
+    if (!shell.startUp()) return result;
     policy.setLanguage(shell.language());
+    result.language = shell.language();
 
     entry::CaseEntryCommands caseEntry(platform, shell);
     caseEntry.attachToShell();
     policy.setPhase(BatchPolicy::Phase::Entry);
     shell.ABRIR();
+    result.messages = policy.shown();
     if (shell.state().runState() != shell::RunState::CaseLoaded) {
-        return policy.refused() ? kExitRefused : kExitOther;
+        result.status = policy.refused() ? kExitRefused : kExitOther;
+        return result;
+    }
+    if (const auto unapplied = policy.unappliedOverrides(); !unapplied.empty()) {
+        messages << "calorvia-batch: --set " << unapplied.front()
+                 << ": the wizard does not ask for this entry in this case (a steady case "
+                    "without velocity has no transient entries)\n";
+        result.status = kExitRefused;
+        return result;
     }
 
     policy.setPhase(BatchPolicy::Phase::Run);
@@ -312,62 +453,93 @@ int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostr
         messages << "calorvia-batch: the dialog \"" << refusal.dialog
                  << "\" refused the same answer (" << refusal.answer
                  << ") twice in a row; the run is stopped\n";
-        return kExitStopped;
+        result.status = kExitStopped;
+        return result;
     }
+    result.messages = policy.shown();
+    result.loaded = run.loadedCase();
+    result.T = run.temperatures();
+    result.K = run.lastConductivity();
+    result.computingSeconds = run.computingSeconds();
 
-    if (outcome == run::RunOutcome::Cancelled) return kExitStopped;
-    if (outcome != run::RunOutcome::Finished) return kExitOther;
+    if (outcome == run::RunOutcome::Cancelled) {
+        result.status = kExitStopped;
+        return result;
+    }
+    if (outcome != run::RunOutcome::Finished) return result;
     // A run that diverged ends like any other, but its files hold no result:
     // they write every temperature in single precision, where it is then
     // infinite or not a number.
-    const simulation::NodeArray& T = run.temperatures();
+    const simulation::NodeArray& T = result.T;
     if (!std::all_of(T.begin() + 1, T.end(),
                      [](double value) { return std::isfinite(static_cast<float>(value)); })) {
         messages << "calorvia-batch: the run ended with temperatures that are not finite numbers "
                     "(it diverged); no result file is reported\n";
-        return kExitStopped;
+        result.status = kExitStopped;
+        return result;
     }
 
     // Start-up deleted every result file of the folder, so those there now
     // are this run's, except any the run failed to write (an older file could
     // not be deleted, or a new one was left short).
-    const texts::Language language = shell.language();
     const std::vector<std::string>& unwritten = run.unwrittenFiles();
     for (const texts::ResultFile file : texts::kResultFiles) {
-        const std::string_view name = texts::resultFileName(file, language);
+        const std::string_view name = texts::resultFileName(file, result.language);
         if (std::find(unwritten.begin(), unwritten.end(), name) == unwritten.end() &&
             std::filesystem::is_regular_file(text::pathFromUtf8(name), error)) {
-            out << name << '\n';
+            result.filesWritten.emplace_back(name);
         }
     }
-    const auto& loaded = run.loadedCase();
-    const bool transient = loaded && loaded->simulationCase.state == simulation::CaseState::Unsteady;
-    out << "Scheme: " << schemeName(run.scheme(), loaded ? loaded->simulationCase.u : 0.0)
-        << '\n';
-    if (transient) {
-        out << "Steps: " << run.stepsMarched() << '\n';
-    } else {
-        out << "Passes: " << run.totalPasses() << '\n';
-    }
-    out << "Computing time: " << run.computingSeconds() << " s\n";
+    const simulation::SimulationCase& c = result.loaded->simulationCase;
+    result.finished = true;
+    result.scheme = schemeName(run.scheme(), c.u);
+    result.steadyProfile = run.steadyProfileAvailable();
+    result.steps = run.stepsMarched();
+    result.passes = run.totalPasses();
+    const bool transient = c.state == simulation::CaseState::Unsteady;
     if (transient && options.experimental && options.graph != GraphAnswer::None) {
         const auto choice = options.graph == GraphAnswer::Average ? graphs::TimeGraphChoice::Average
                                                                   : graphs::TimeGraphChoice::Node;
-        const float deviation = graphs::STANDARD_ERROR(choice, texts::languageCode(language));
-        const bool compared =
-            !graphs::readExperimentalData(graphs::ExperimentalFileName).t.empty() &&
-            std::isfinite(deviation) && deviation != graphs::MissingSeriesDeviation;
-        out << "Standard deviation: ";
-        if (compared) {
-            out << deviation << '\n';
-        } else {
-            // What the time graph shows in place of the deviation.
-            out << texts::textFor(Text::NoExperimentalPoints, language) << '\n';
+        const float deviation =
+            graphs::STANDARD_ERROR(choice, texts::languageCode(result.language));
+        if (!graphs::readExperimentalData(graphs::ExperimentalFileName).t.empty() &&
+            std::isfinite(deviation) && deviation != graphs::MissingSeriesDeviation) {
+            result.deviation = deviation;
         }
     }
     // The run went on past a file it could not write (the message is on
     // standard error), but its results were not all written.
-    return unwritten.empty() ? kExitWritten : kExitOther;
+    result.status = unwritten.empty() ? kExitWritten : kExitOther;
+    return result;
+}
+
+int report(const BatchOptions& options, const BatchRun& run, std::ostream& out) {
+    if (!run.finished) return run.status;
+    for (const std::string& name : run.filesWritten) out << name << '\n';
+    const simulation::SimulationCase& c = run.loaded->simulationCase;
+    const bool transient = c.state == simulation::CaseState::Unsteady;
+    out << "Scheme: " << run.scheme << '\n';
+    if (transient) {
+        out << "Steps: " << run.steps << '\n';
+    } else {
+        out << "Passes: " << run.passes << '\n';
+    }
+    out << "Computing time: " << run.computingSeconds << " s\n";
+    if (transient && options.experimental && options.graph != GraphAnswer::None) {
+        out << "Standard deviation: ";
+        if (run.deviation) {
+            out << *run.deviation << '\n';
+        } else {
+            // What the time graph shows in place of the deviation.
+            out << texts::textFor(Text::NoExperimentalPoints, run.language) << '\n';
+        }
+    }
+    return run.status;
+}
+
+int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& out,
+             std::ostream& messages) {
+    return report(options, runCase(options, sink, messages), out);
 }
 
 }  // namespace calorvia::batch

@@ -23,15 +23,33 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/scripted_platform.h"
+#include "simulation/control_volume_grid.h"
+#include "simulation/simulation_case.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::batch {
 
 enum class SchemeAnswer { Auto, CDS, Upwind };
 enum class GraphAnswer { Node, Average, None };
+
+// One entry of the saved case replaced before the wizard validates it
+// (--set NAME=VALUE): the value is typed into the wizard's field, so it
+// meets exactly the wizard's checks and messages. A boundary entry also
+// sets the type: T wins over the others, Phi clears T, h and Tinf clear T
+// and Phi.
+struct EntryOverride {
+    std::string name;
+    std::string value;
+};
+
+// The names --set takes: Lx N K Sc Sp u, Ti Rho Cp Delt_t Nst No,
+// west.T west.Phi west.h west.Tinf and the same for east.
+bool isSettableEntry(std::string_view name);
+std::string settableEntryNames();
 
 struct BatchOptions {
     std::filesystem::path casePath;
@@ -43,6 +61,25 @@ struct BatchOptions {
     platform::PixelSize size{1024, 768};
     // Where the pictures and help documents are installed.
     std::vector<std::filesystem::path> dataFolders;
+    std::vector<EntryOverride> overrides;
+};
+
+// What one run of a case left, for the reports of calorvia-batch.
+struct BatchRun {
+    int status = 1;
+    bool finished = false;  // the run ended normally, its temperatures finite
+    texts::Language language = texts::Language::English;
+    std::optional<simulation::LoadedCase> loaded;
+    simulation::NodeArray T;  // 1..N, the final field
+    simulation::NodeArray K;  // 1..N, the conductivity of the last pass
+    bool steadyProfile = false;
+    const char* scheme = "none";
+    std::int32_t steps = 0;   // time steps marched (unsteady)
+    std::int32_t passes = 0;  // passes made (steady)
+    double computingSeconds = 0.0;
+    std::vector<std::string> filesWritten;  // in the current language
+    std::vector<std::string> messages;      // every message box, "TITLE: TEXT"
+    std::optional<float> deviation;         // the standard deviation, when compared
 };
 
 // The answers of a batch run are a function of what a dialog shows, so a
@@ -67,9 +104,14 @@ inline constexpr int kExitRefused = 2;
 inline constexpr int kExitStopped = 3;
 
 // Runs the case in the current directory, which is the program directory of
-// the run. Result lines go to `out`, messages to `messages`. Returns the exit
-// status.
+// the run; every message goes to `messages` as it comes.
+BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& messages);
+
+// runCase, then the lines calorvia-batch prints: the result files written,
+// the scheme, the passes or steps, the computing time and the standard
+// deviation. Returns the exit status.
 int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& out,
              std::ostream& messages);
+int report(const BatchOptions& options, const BatchRun& run, std::ostream& out);
 
 }  // namespace calorvia::batch

@@ -13,6 +13,7 @@ using texts::Language;
 using texts::ResultFile;
 using texts::Text;
 using texts::textFor;
+using texts::withValue;
 
 namespace {
 
@@ -81,6 +82,24 @@ std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool ti
     if (const auto Te = faceTemperature(c.east, profile.T[N], profile.K[N], dx)) {
         lines.push_back(profileRow(single(c.Lx), single(*Te)));
     }
+    return lines;
+}
+
+std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
+                                              Language language) {
+    std::vector<std::string> lines{listText(textFor(Text::ExactTitle, language)), blankLine,
+                                   listText(textFor(Text::ExactColumns, language)), blankLine};
+    for (const ComparedPoint& point : comparison.points) {
+        lines.push_back(profileRow(point.shownPosition, single(point.numerical)) + "    " +
+                        text::fixedReal(single(point.exact), 14, 7) +
+                        text::generalFloat(single(point.difference())));
+    }
+    const auto value = [](double number) {
+        return std::string(text::trim(text::generalFloat(single(number))));
+    };
+    lines.push_back(blankLine);
+    lines.push_back(listText(withValue(textFor(Text::ExactLargest, language), value(comparison.largest))));
+    lines.push_back(listText(withValue(textFor(Text::ExactRms, language), value(comparison.rms))));
     return lines;
 }
 

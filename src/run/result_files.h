@@ -24,6 +24,7 @@
 #include <string_view>
 #include <vector>
 
+#include "run/exact_comparison.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/simulation_case.h"
 #include "texts/result_file_names.h"
@@ -51,6 +52,13 @@ std::vector<double> faceFluxes(const FinalProfile& profile);
 // the rows F12.5, 4X, F14.7 for the west face, the N centres and the east face.
 std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool titled,
                                             texts::Language language);
+
+// "Exact.txt": the title, the column line, one row per face and node
+// (F12.5, 4X, F14.7, 4X, F14.7, then the difference numerical - exact in the
+// general form of 15 characters), then the largest and the root mean square
+// difference.
+std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
+                                              texts::Language language);
 
 // "Data.txt": the case as loaded, for inspection.
 std::vector<std::string> inspectionCopyLines(const simulation::SimulationCase& simulationCase,

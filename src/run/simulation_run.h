@@ -66,6 +66,11 @@ public:
 
     // What the last run left, for the caller and the tests.
     const simulation::NodeArray& temperatures() const { return levels_.T; }
+    // The conductivity of the last pass, which the result files use.
+    const simulation::NodeArray& lastConductivity() const { return properties_.K; }
+    // Whether the final field is a steady profile: a steady run, or a
+    // transient one with the steady state appended.
+    bool steadyProfileAvailable() const { return steadyAvailable_; }
     std::int32_t passesOfLastStep() const { return pass_; }
     std::int32_t totalPasses() const { return totalPasses_; }
     double simulatedTime() const { return t_; }

@@ -20,6 +20,10 @@ std::string_view resultFileName(ResultFile file, Language language) {
             return textFor(Text::EastFileName, language);
         case ResultFile::Steady:
             return textFor(Text::SteadyFileName, language);
+        case ResultFile::Exact:
+            return textFor(Text::ExactFileName, language);
+        case ResultFile::Balance:
+            return textFor(Text::BalanceFileName, language);
     }
     return {};
 }

@@ -20,12 +20,15 @@ enum class ResultFile {
     West,          // west boundary history
     East,          // east boundary history
     Steady,        // steady profile
+    Exact,         // the steady profile beside the exact solution
+    Balance,       // the energy balance of the run
 };
 
 // In the order of the renaming table of a language change.
 inline constexpr std::array kResultFiles{
     ResultFile::Data,    ResultFile::Flux, ResultFile::FluxPosition, ResultFile::Unsteady,
     ResultFile::Average, ResultFile::West, ResultFile::East,         ResultFile::Steady,
+    ResultFile::Exact,   ResultFile::Balance,
 };
 
 std::string_view resultFileName(ResultFile file, Language language);

@@ -608,6 +608,45 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::HelpBack, "&Voltar", "&Back"},
     Bilingual{T::HelpForward, "&Avançar", "&Forward"},
     Bilingual{T::HelpWindowTitle, "Ajuda do Calorvia", "Calorvia Help"},
+
+    // ---- checking a result
+    Bilingual{T::MenuCompareExact, "Comparar com a solução e&xata",
+              "Compare with the e&xact solution"},
+    Bilingual{T::MenuEnergyBalance, "&Balanço de Energia", "Energy &Balance"},
+    Bilingual{T::ExactFileName, "Exata.txt", "Exact.txt"},
+    Bilingual{T::BalanceFileName, "Balanço.txt", "Balance.txt"},
+    Bilingual{T::ExactTitle, "Regime permanente unidimensional: temperaturas numéricas e exatas",
+              "One-dimensional steady state: numerical and exact temperatures"},
+    Bilingual{T::ExactColumns, " Posição x     T numérica        T exata        Diferença",
+              "Position x    Numerical T        Exact T       Difference"},
+    Bilingual{T::ExactLargest, "Maior diferença: {}", "Largest difference: {}"},
+    Bilingual{T::ExactRms, "Diferença média quadrática: {}", "Root mean square difference: {}"},
+    Bilingual{T::ExactNeedsConstants,
+              "A solução exata pede propriedades constantes: K, Sc e Sp (e Ro e Cp quando a "
+              "velocidade não é zero) devem ser números.",
+              "The exact solution needs constant properties: K, Sc and Sp (and Rho and Cp "
+              "when the velocity is not zero) must be numbers."},
+    Bilingual{T::ExactNeedsAPhysicalCase,
+              "A solução exata pede Lx, K e h maiores que zero e valores finitos.",
+              "The exact solution needs Lx, K and h greater than zero and finite values."},
+    Bilingual{T::ExactNoSteadyState,
+              "Com fluxo prescrito nos dois contornos e sem sumidouro não há regime permanente "
+              "único: não há solução exata.",
+              "With a flux prescribed at both boundaries and no sink there is no single steady "
+              "state: there is no exact solution."},
+    Bilingual{T::ExactNotUnique,
+              "As condições de contorno não fixam uma única solução (ressonância com Sp "
+              "positivo): não há solução exata.",
+              "The boundary conditions do not fix a single solution (resonance with a positive "
+              "Sp): there is no exact solution."},
+    Bilingual{T::ExactTooLarge,
+              "A solução exata deste caso é grande demais para ser calculada.",
+              "The exact solution of this case is too large to be computed."},
+    Bilingual{T::ExactNeedsSteadyProfile,
+              "A solução exata é a do regime permanente: simule o regime permanente, ou inclua-o "
+              "no fim da simulação transiente.",
+              "The exact solution is that of the steady state: simulate the steady state, or "
+              "include it at the end of the unsteady simulation."},
 };
 
 constexpr bool tableFollowsEnumeration() {

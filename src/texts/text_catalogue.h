@@ -375,6 +375,22 @@ enum class Text : std::int32_t {
     HelpForward,
     HelpWindowTitle,
 
+    // ---- checking a result: the exact solution and the energy balance
+    MenuCompareExact,
+    MenuEnergyBalance,
+    ExactFileName,
+    BalanceFileName,
+    ExactTitle,
+    ExactColumns,
+    ExactLargest,  // {} is the largest difference
+    ExactRms,      // {} is the root mean square of the differences
+    ExactNeedsConstants,
+    ExactNeedsAPhysicalCase,
+    ExactNoSteadyState,
+    ExactNotUnique,
+    ExactTooLarge,
+    ExactNeedsSteadyProfile,
+
     Count  // not a text: the number of texts
 };
 

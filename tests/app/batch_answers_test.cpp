@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/batch_run.h"
+#include "batch_test_support.h"
 
 namespace calorvia::batch {
 namespace {
@@ -43,38 +44,14 @@ public:
     std::vector<std::string> texts;
 };
 
-class BatchRunTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::random_device seed;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("calorvia-batch-run-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(folder_);
-        std::filesystem::current_path(folder_);
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(folder_, ignored);
-    }
-
-    // Runs an example case; its standard output.
-    std::string run(const char* example, GraphAnswer graph, TextSink& sink) {
-        BatchOptions options;
-        options.casePath = std::filesystem::path(CALORVIA_SOURCE_DIR) / "examples" / example;
-        options.graph = graph;
-        options.steady = false;
-        options.dataFolders = {CALORVIA_DATA_DIR};
-        std::ostringstream out, messages;
-        EXPECT_EQ(runBatch(options, &sink, out, messages), kExitWritten) << messages.str();
-        return out.str();
-    }
-
-private:
-    std::filesystem::path previous_;
-    std::filesystem::path folder_;
-};
+// Runs an example case with the time graph `graph`; its standard output.
+std::string run(const char* example, GraphAnswer graph, TextSink& sink) {
+    BatchOptions options = BatchRunTest::example(example);
+    options.graph = graph;
+    std::ostringstream out, messages;
+    EXPECT_EQ(runBatch(options, &sink, out, messages), kExitWritten) << messages.str();
+    return out.str();
+}
 
 TEST_F(BatchRunTest, NoGraphDrawsNoTimeGraphAndTheOthersDrawTheirs) {
     TextSink none, node, average;
@@ -96,9 +73,9 @@ TEST_F(BatchRunTest, TheSchemeIsNamedOnlyForACaseWithVelocity) {
     TextSink sink;
     EXPECT_NE(run("plane-wall.txt", GraphAnswer::Node, sink).find("\nScheme: none\n"),
               std::string::npos);
-    EXPECT_NE(run("convection-diffusion-low-peclet.txt", GraphAnswer::Node, sink)
-                  .find("\nScheme: CDS\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run("convection-diffusion-low-peclet.txt", GraphAnswer::Node, sink).find("\nScheme: CDS\n"),
+        std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,285 @@
+#include "app/batch_checks.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "entry/saved_case_reader.h"
+#include "run/result_files.h"
+#include "simulation/boundary_condition.h"
+#include "simulation/exact_solution.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/text_file.h"
+#include "texts/result_file_names.h"
+
+namespace calorvia::batch {
+namespace {
+
+using simulation::BoundaryCondition;
+using simulation::BoundaryType;
+using simulation::SimulationCase;
+using texts::Text;
+
+std::string sentence(Text text, texts::Language language) {
+    return std::string(texts::textFor(text, language));
+}
+
+// The order of accuracy a ratio of errors three times as fine shows.
+double observedOrder(double coarse, double fine) {
+    return std::log(coarse / fine) / std::log(3.0);
+}
+
+std::string orderText(std::optional<double> order) {
+    if (!order || !std::isfinite(*order)) return "      -";
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(2) << std::setw(7) << *order;
+    return text.str();
+}
+
+std::string errorText(double value) {
+    std::ostringstream text;
+    text << std::scientific << std::setprecision(4) << std::setw(13) << value;
+    return text.str();
+}
+
+// What a level of a study without an exact solution is compared by: the two
+// face temperatures and the two face fluxes.
+std::array<double, 4> boundaryFigures(const BatchRun& run) {
+    const SimulationCase& c = run.loaded->simulationCase;
+    const double dx = c.Lx / c.N;
+    const auto N = static_cast<std::size_t>(c.N);
+    const simulation::NodeArray& T = run.T;
+    const simulation::NodeArray& K = run.K;
+    return {simulation::faceTemperature(c.west, T[1], K[1], dx).value_or(T[1]),
+            simulation::faceTemperature(c.east, T[N], K[N], dx).value_or(T[N]),
+            simulation::westFaceFlux(c.west, T[1], K[1], dx),
+            simulation::eastFaceFlux(c.east, T[N], K[N], dx)};
+}
+
+// The options of one level: every --set as given, N replaced.
+BatchOptions levelOptions(const BatchOptions& options, std::int32_t N) {
+    BatchOptions level = options;
+    std::erase_if(level.overrides, [](const EntryOverride& entry) { return entry.name == "N"; });
+    level.overrides.push_back({"N", std::to_string(N)});
+    return level;
+}
+
+// N of the case as it will be run: a --set N, else the saved case's.
+std::optional<std::int32_t> baseVolumes(const BatchOptions& options) {
+    for (auto entry = options.overrides.rbegin(); entry != options.overrides.rend(); ++entry) {
+        if (entry->name == "N") return text::readInteger(entry->value);
+    }
+    const entry::SavedCaseReading reading = entry::readSavedCaseFile(options.casePath);
+    if (!reading.ok()) return std::nullopt;
+    return reading.entry.NValue;
+}
+
+nlohmann::ordered_json boundaryJson(const BoundaryCondition& b) {
+    nlohmann::ordered_json json;
+    switch (b.type) {
+        case BoundaryType::Temperature:
+            json["type"] = "temperature";
+            json["T"] = b.T;
+            return json;
+        case BoundaryType::Flux:
+            json["type"] = "flux";
+            json["Phi"] = b.Phi;
+            return json;
+        case BoundaryType::Convection:
+            json["type"] = "convection";
+            json["h"] = b.h;
+            json["Tinf"] = b.Tinf;
+            return json;
+    }
+    json["type"] = simulation::fileNumber(b.type);
+    return json;
+}
+
+nlohmann::ordered_json propertyJson(const simulation::PropertyExpression& property) {
+    std::string shown(text::trimRight(property.text));
+    std::replace(shown.begin(), shown.end(), 'z', 'T');
+    if (property.isFormula) return shown;
+    return property.constant;
+}
+
+nlohmann::ordered_json caseJson(const BatchOptions& options, const SimulationCase& c) {
+    nlohmann::ordered_json json;
+    json["file"] = text::utf8FromPath(options.casePath);
+    json["Lx"] = c.Lx;
+    json["N"] = c.N;
+    json["K"] = propertyJson(c.K);
+    json["Sc"] = propertyJson(c.Sc);
+    json["Sp"] = propertyJson(c.Sp);
+    json["state"] = c.state == simulation::CaseState::Steady ? "steady" : "unsteady";
+    json["method"] =
+        c.method == simulation::SolutionMethod::GaussSeidel ? "Gauss-Sidel" : "Tab. LU";
+    if (c.hasTransientBlock()) {
+        std::string Ti(text::trimRight(c.Ti.text));
+        json["Ti"] =
+            c.Ti.isFormula ? nlohmann::ordered_json(Ti) : nlohmann::ordered_json(c.Ti.constant);
+        json["Rho"] = propertyJson(c.Rho);
+        json["Cp"] = propertyJson(c.Cp);
+        json["Delt_t"] = c.Delt_t;
+        json["Nst"] = c.Nst;
+        json["No"] = c.No;
+    }
+    json["west"] = boundaryJson(c.west);
+    json["east"] = boundaryJson(c.east);
+    json["u"] = c.u;
+    return json;
+}
+
+}  // namespace
+
+ExactCheck checkAgainstExact(const BatchRun& run) {
+    ExactCheck check;
+    if (!run.finished) return check;
+    if (!run.steadyProfile) {
+        check.refusal = sentence(Text::ExactNeedsSteadyProfile, run.language);
+        return check;
+    }
+    const SimulationCase& c = run.loaded->simulationCase;
+    const simulation::ExactSteadyOutcome exact = simulation::exactSteadySolution(c);
+    if (!exact.solution) {
+        check.refusal = sentence(run::refusalText(exact.refusal), run.language);
+        return check;
+    }
+    check.comparison = run::compareWithExact(c, run.T, run.K, *exact.solution);
+    return check;
+}
+
+int reportExact(const BatchRun& run, std::ostream& out, std::ostream& messages) {
+    if (!run.finished) return run.status;
+    const ExactCheck check = checkAgainstExact(run);
+    if (!check.comparison) {
+        messages << "calorvia-batch: --exact: " << check.refusal << '\n';
+        return run.status;
+    }
+    const std::string_view name = texts::resultFileName(texts::ResultFile::Exact, run.language);
+    if (!run::writeResultFile(text::pathFromUtf8(name),
+                              run::exactComparisonLines(*check.comparison, run.language))) {
+        messages << "calorvia-batch: cannot write " << name << '\n';
+        return kExitOther;
+    }
+    out << name << '\n'
+        << "Largest difference: " << check.comparison->largest << '\n'
+        << "RMS difference: " << check.comparison->rms << '\n';
+    return run.status;
+}
+
+int refinementStudy(const BatchOptions& options, int levels, std::ostream& out,
+                    std::ostream& messages) {
+    const std::optional<std::int32_t> base = baseVolumes(options);
+    if (!base) {
+        // The first level's wizard says what is wrong with the case.
+        const BatchRun first = runCase(options, nullptr, messages);
+        return first.status;
+    }
+    std::vector<std::int32_t> volumes{*base};
+    for (int level = 1; level < levels; ++level) volumes.push_back(volumes.back() * 3);
+    if (volumes.back() > simulation::MaxControlVolumes || volumes.back() < *base) {
+        messages << "calorvia-batch: --refine " << levels << ": the level N = " << volumes.back()
+                 << " would need more than " << simulation::MaxControlVolumes << " volumes\n";
+        return kExitRefused;
+    }
+
+    std::vector<BatchRun> runs;
+    for (const std::int32_t N : volumes) {
+        BatchRun level = runCase(levelOptions(options, N), nullptr, messages);
+        if (!level.finished) return level.status;
+        runs.push_back(std::move(level));
+    }
+
+    const ExactCheck first = checkAgainstExact(runs.front());
+    if (first.comparison) {
+        out << "Refinement against the exact solution (order p = log(e_coarse/e_fine)/log 3):\n"
+            << "      N  largest diff.     RMS diff.  p(largest)   p(RMS)\n";
+        std::optional<run::ExactComparison> previous;
+        for (const BatchRun& level : runs) {
+            const run::ExactComparison errors = *checkAgainstExact(level).comparison;
+            std::optional<double> pLargest;
+            std::optional<double> pRms;
+            if (previous) {
+                pLargest = observedOrder(previous->largest, errors.largest);
+                pRms = observedOrder(previous->rms, errors.rms);
+            }
+            out << std::setw(7) << level.loaded->simulationCase.N << errorText(errors.largest)
+                << ' ' << errorText(errors.rms) << "     " << orderText(pLargest) << "  "
+                << orderText(pRms) << '\n';
+            previous = errors;
+        }
+        return kExitWritten;
+    }
+
+    // No exact solution: how much the faces change from level to level.
+    out << "No exact solution (" << first.refusal << ")\n"
+        << "Refinement by the change between levels (p = log(d_coarse/d_fine)/log 3):\n"
+        << "      N       T west       T east       q west       q east  largest change  p\n";
+    std::optional<std::array<double, 4>> previous;
+    std::optional<double> previousChange;
+    for (const BatchRun& level : runs) {
+        const std::array<double, 4> figures = boundaryFigures(level);
+        out << std::setw(7) << level.loaded->simulationCase.N;
+        for (const double figure : figures) {
+            out << ' ' << std::setw(12) << std::setprecision(7) << figure;
+        }
+        std::optional<double> change;
+        if (previous) {
+            change = 0.0;
+            for (std::size_t i = 0; i < figures.size(); ++i) {
+                change = std::max(*change, std::fabs(figures[i] - (*previous)[i]));
+            }
+            out << "  " << errorText(*change);
+        } else {
+            out << "  " << std::setw(13) << "-";
+        }
+        std::optional<double> order;
+        if (change && previousChange) order = observedOrder(*previousChange, *change);
+        out << "  " << orderText(order) << '\n';
+        previous = figures;
+        previousChange = change;
+    }
+    return kExitWritten;
+}
+
+bool writeJsonSummary(const std::filesystem::path& file, const BatchOptions& options,
+                      const BatchRun& run) {
+    nlohmann::ordered_json json;
+    if (run.loaded) json["case"] = caseJson(options, run.loaded->simulationCase);
+    json["scheme"] = run.scheme;
+    nlohmann::ordered_json outcome;
+    outcome["exit_status"] = run.status;
+    outcome["finished"] = run.finished;
+    if (run.loaded && run.loaded->simulationCase.state == simulation::CaseState::Unsteady) {
+        outcome["steps"] = run.steps;
+    } else {
+        outcome["passes"] = run.passes;
+    }
+    outcome["computing_time_s"] = run.computingSeconds;
+    outcome["messages"] = run.messages;
+    json["outcome"] = outcome;
+    json["result_files"] = run.filesWritten;
+    if (run.finished) {
+        const ExactCheck check = checkAgainstExact(run);
+        nlohmann::ordered_json exact;
+        if (check.comparison) {
+            exact["largest_difference"] = check.comparison->largest;
+            exact["rms_difference"] = check.comparison->rms;
+        } else {
+            exact["refused"] = check.refusal;
+        }
+        json["exact"] = exact;
+    }
+    if (run.deviation) json["standard_deviation"] = *run.deviation;
+    return text::writeTextFileAtomically(file, json.dump(2) + "\n");
+}
+
+}  // namespace calorvia::batch

@@ -1,0 +1,58 @@
+#include "run/exact_comparison.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+namespace calorvia::run {
+
+using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::Text;
+
+ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, const NodeArray& K,
+                                 const ExactSteadySolution& exact) {
+    const ControlVolumeGrid grid(c.Lx, c.N);
+    const auto N = static_cast<std::size_t>(c.N);
+    const std::vector<float> centres = accumulatedCentres(c.Lx, c.N);
+    ExactComparison comparison;
+    comparison.points.reserve(N + 2);
+    const auto add = [&](float shown, double x, double numerical) {
+        comparison.points.push_back({shown, x, numerical, exact.temperature(x)});
+    };
+    add(0.0f, 0.0, faceTemperature(c.west, T[1], K[1], grid.dx).value_or(T[1]));
+    for (std::size_t i = 1; i <= N; ++i) {
+        add(centres[i - 1], grid.centre(static_cast<std::int32_t>(i)), T[i]);
+    }
+    add(static_cast<float>(c.Lx), c.Lx,
+        faceTemperature(c.east, T[N], K[N], grid.dx).value_or(T[N]));
+    double sumOfSquares = 0.0;
+    for (const ComparedPoint& point : comparison.points) {
+        const double difference = std::fabs(point.difference());
+        comparison.largest = std::max(comparison.largest, difference);
+        sumOfSquares += difference * difference;
+    }
+    comparison.rms = std::sqrt(sumOfSquares / static_cast<double>(comparison.points.size()));
+    return comparison;
+}
+
+Text refusalText(ExactSolutionRefusal refusal) {
+    switch (refusal) {
+        case ExactSolutionRefusal::FormulaProperty:
+            return Text::ExactNeedsConstants;
+        case ExactSolutionRefusal::NonFiniteEntry:
+        case ExactSolutionRefusal::NonPositiveLength:
+        case ExactSolutionRefusal::NonPositiveConductivity:
+        case ExactSolutionRefusal::UnknownBoundaryType:
+        case ExactSolutionRefusal::NonPositiveFilmCoefficient:
+            return Text::ExactNeedsAPhysicalCase;
+        case ExactSolutionRefusal::NoSteadyState:
+            return Text::ExactNoSteadyState;
+        case ExactSolutionRefusal::NotUnique:
+            return Text::ExactNotUnique;
+        case ExactSolutionRefusal::TooLarge:
+            return Text::ExactTooLarge;
+    }
+    return Text::ExactNeedsAPhysicalCase;
+}
+
+}  // namespace calorvia::run

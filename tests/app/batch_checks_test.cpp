@@ -1,0 +1,120 @@
+// What calorvia-batch adds for checking a result: the exact solution beside
+// the profile, entries replaced before the wizard checks them, and a summary
+// a script can read.
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+
+#include "app/batch_checks.h"
+#include "batch_test_support.h"
+#include "text/text_file.h"
+#include "texts/text_catalogue.h"
+
+namespace calorvia::batch {
+namespace {
+
+using texts::Text;
+
+BatchRun runQuietly(const BatchOptions& options) {
+    std::ostringstream messages;
+    return runCase(options, nullptr, messages);
+}
+
+// A wall without a source is linear, which the method reproduces exactly at
+// the nodes and faces; a uniform source lifts every node by S·dx²/(8K) above
+// the parabola (S = 1000, K = 2, dx = 0.025: 0.0390625), the faces not.
+TEST_F(BatchRunTest, TheExactFileShowsWhereTheProfileStandsFromTheExactSolution) {
+    const BatchRun wall = runQuietly(example("plane-wall.txt"));
+    ASSERT_TRUE(wall.finished);
+    const ExactCheck linear = checkAgainstExact(wall);
+    ASSERT_TRUE(linear.comparison);
+    EXPECT_LT(linear.comparison->largest, 1.0e-9);
+
+    const BatchRun generation = runQuietly(example("uniform-generation.txt"));
+    std::ostringstream out, messages;
+    ASSERT_EQ(reportExact(generation, out, messages), kExitWritten) << messages.str();
+    EXPECT_NE(out.str().find("Exact.txt\nLargest difference: 0.0390625\n"), std::string::npos)
+        << out.str();
+    const auto lines = text::readTextLines("Exact.txt").value();
+    ASSERT_EQ(lines.size(), 4u + 22u + 3u);
+    EXPECT_EQ(lines[0], " One-dimensional steady state: numerical and exact temperatures");
+    EXPECT_EQ(lines[4], "     0.00000       100.0000000       100.0000000       0.000000");
+    EXPECT_EQ(lines[5].substr(lines[5].size() - 15), "   3.906250E-02");
+    EXPECT_EQ(lines[27], " Largest difference: 3.906250E-02");
+}
+
+TEST_F(BatchRunTest, NoComparisonWithoutASteadyProfileOrAnExactSolution) {
+    // A transient run that did not add the steady state.
+    const BatchRun transient = runQuietly(example("transient-slab-cooling.txt"));
+    ASSERT_TRUE(transient.finished);
+    EXPECT_FALSE(checkAgainstExact(transient).comparison);
+    EXPECT_EQ(checkAgainstExact(transient).refusal,
+              texts::textFor(Text::ExactNeedsSteadyProfile, texts::Language::English));
+    // A conductivity that depends on T.
+    const BatchRun formula = runQuietly(example("temperature-dependent-conductivity.txt"));
+    EXPECT_EQ(checkAgainstExact(formula).refusal,
+              texts::textFor(Text::ExactNeedsConstants, texts::Language::English));
+    std::ostringstream out, messages;
+    EXPECT_EQ(reportExact(formula, out, messages), kExitWritten);
+    EXPECT_EQ(out.str(), "");
+    EXPECT_FALSE(std::filesystem::exists("Exact.txt"));
+}
+
+// --set types the value into the wizard's field: the wizard's own checks and
+// messages apply, and a boundary's type follows the entry given.
+TEST_F(BatchRunTest, EntriesAreReplacedThroughTheWizard) {
+    BatchOptions convective = example("plane-wall.txt");
+    convective.overrides = {{"west.h", "10"}, {"west.Tinf", "20"}, {"N", "12"}};
+    const BatchRun run = runQuietly(convective);
+    ASSERT_TRUE(run.finished);
+    const simulation::SimulationCase& c = run.loaded->simulationCase;
+    EXPECT_EQ(c.N, 12);
+    EXPECT_EQ(c.west, (simulation::BoundaryCondition{simulation::BoundaryType::Convection, 0.0, 0.0,
+                                                     10.0, 20.0}));
+
+    struct Refused {
+        EntryOverride entry;
+        Text message;
+    };
+    for (const Refused& refused : {Refused{{"N", "2"}, Text::NOutOfRange},
+                                   Refused{{"west.h", "10"}, Text::WestConvectionIncomplete},
+                                   Refused{{"K", "1+*T"}, Text::KSyntaxError}}) {
+        BatchOptions options = example("plane-wall.txt");
+        options.overrides = {refused.entry};
+        const BatchRun refusedRun = runQuietly(options);
+        EXPECT_EQ(refusedRun.status, kExitRefused) << refused.entry.name;
+        ASSERT_FALSE(refusedRun.messages.empty()) << refused.entry.name;
+        EXPECT_EQ(
+            refusedRun.messages.back(),
+            "Attention: " + std::string(texts::textFor(refused.message, texts::Language::English)));
+    }
+    // A steady wall without velocity never asks for a time step.
+    BatchOptions steady = example("plane-wall.txt");
+    steady.overrides = {{"Nst", "10"}};
+    EXPECT_EQ(runQuietly(steady).status, kExitRefused);
+}
+
+TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeAndTheChecks) {
+    const BatchOptions options = example("convection-cooled-wall.txt");
+    const BatchRun run = runQuietly(options);
+    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
+    EXPECT_EQ(json["case"]["N"], run.loaded->simulationCase.N);
+    EXPECT_EQ(json["case"]["east"]["type"], "convection");
+    EXPECT_EQ(json["case"]["state"], "steady");
+    EXPECT_EQ(json["scheme"], "none");
+    EXPECT_EQ(json["outcome"]["exit_status"], kExitWritten);
+    EXPECT_EQ(json["outcome"]["passes"], 1);
+    EXPECT_EQ(json["result_files"].size(), run.filesWritten.size());
+    EXPECT_LT(json["exact"]["largest_difference"].get<double>(), 1.0e-9);
+    ASSERT_FALSE(json["outcome"]["messages"].empty());
+    EXPECT_EQ(json["outcome"]["messages"].back(),
+              "Attention: The simulation was ended. Do you want to inspect the files generated "
+              "now? No");
+}
+
+}  // namespace
+}  // namespace calorvia::batch
