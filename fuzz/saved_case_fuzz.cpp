@@ -41,7 +41,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (e.N != std::to_string(e.NValue)) __builtin_trap();
     if (e.steadyChosen == e.unsteadyChosen) __builtin_trap();
-    if (e.gaussSidelChosen != (e.method == 1)) __builtin_trap();
+    if (e.gaussSidelChosen != (e.method == calorvia::simulation::SolutionMethod::GaussSeidel)) {
+        __builtin_trap();
+    }
     // What was read can be written again.
     const auto lines = calorvia::simulation::caseFileLines(
         caseFileContent(e), calorvia::simulation::CaseFileLayout::Saved);

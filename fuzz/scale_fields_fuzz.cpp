@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         .press(calorvia::platform::kButtonOk);
 
     calorvia::graphs::GraphPane pane(platform, languageFile());
-    const calorvia::graphs::GraphBoundaries boundaries{3, 1.0e30, 3, -1.0e30};
+    const calorvia::graphs::GraphBoundaries boundaries{1.0e30, -1.0e30};
     pane.GRAF_2D(static_cast<std::int32_t>(y.size()) - 1, x, y, 12, 0, 0, "X", "T", "title",
                  boundaries, calorvia::graphs::kLinePlot);
     if (pane.scaleDefined != 1) __builtin_trap();

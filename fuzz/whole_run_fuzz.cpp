@@ -79,18 +79,21 @@ private:
     long calls_ = 0;
 };
 
-std::filesystem::path workFolder() {
-    static const std::filesystem::path folder = [] {
+// The folder every input runs in, removed when the fuzzer exits. It is
+// never destroyed itself, so the exit handler can still read it.
+const std::filesystem::path& workFolder() {
+    static const std::filesystem::path* const folder = [] {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "calorvia-fuzz-XXXXXX").string();
         if (mkdtemp(pattern.data()) == nullptr) std::abort();
+        auto* path = new std::filesystem::path(pattern);
         std::atexit([] {
             std::error_code ignored;
             std::filesystem::remove_all(workFolder(), ignored);
         });
-        return std::filesystem::path(pattern);
+        return path;
     }();
-    return folder;
+    return *folder;
 }
 
 }  // namespace
