@@ -149,9 +149,11 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
     // A radial case ends with its geometry line; without it the file is laid
     // out as a plane case, the velocity on its last line.
     std::optional<simulation::GeometryLine> geometry;
+    std::optional<double> ri;
     if (!lines.empty()) geometry = simulation::readGeometryLine(lines.back());
     if (geometry) {
-        if (!simulation::innerRadiusOf(*geometry)) {
+        ri = simulation::innerRadiusOf(*geometry);
+        if (!ri) {
             reading.failure = SavedCaseFailure::Malformed;
             return reading;
         }
@@ -180,6 +182,7 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
     if (geometry) {
         reading.entry.geometry = geometry->geometry;
         reading.entry.ri = text::cutToWidth(geometry->value, NumberEntryWidth);
+        reading.entry.riValue = *ri;
     }
     return reading;
 }

@@ -191,6 +191,7 @@ TEST(SavedCaseReaderTest, AGeometryLineGivesTheBodyAndItsRadiusText) {
     ASSERT_TRUE(radial.ok());
     EXPECT_EQ(radial.entry.geometry, simulation::Geometry::Sphere);
     EXPECT_EQ(radial.entry.ri, fitToWidth("0.05", 50)) << "50 characters, as saved";
+    EXPECT_EQ(radial.entry.riValue, 0.05);
     // Everything else as in the plane file: the velocity is the line before.
     EXPECT_EQ(shownText(radial.entry.u), "0");
     EXPECT_EQ(shownText(radial.entry.east.T), "25");
