@@ -172,6 +172,11 @@ double prescribedOr(const BoundaryCondition& condition, double nodeValue) {
     return condition.type == BoundaryType::Temperature ? condition.T : nodeValue;
 }
 
+double westStartTemperature(const ControlVolumeGrid& grid, const BoundaryCondition& west,
+                            double T1) {
+    return grid.westIsCentre() ? T1 : prescribedOr(west, T1);
+}
+
 std::optional<double> ambientTemperature(const BoundaryCondition& condition) {
     if (condition.type != BoundaryType::Convection) return std::nullopt;
     return condition.Tinf;

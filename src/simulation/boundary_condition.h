@@ -140,6 +140,11 @@ double eastFaceFlux(const ControlVolumeGrid& grid, const BoundaryCondition& east
 // node's own value for any other type.
 double prescribedOr(const BoundaryCondition& condition, double nodeValue);
 
+// The west end of a profile before any step in any geometry: the first
+// volume's value at the centre of a solid body, else prescribedOr.
+double westStartTemperature(const ControlVolumeGrid& grid, const BoundaryCondition& west,
+                            double T1);
+
 // The ambient temperature of a convective boundary; nothing for the others.
 std::optional<double> ambientTemperature(const BoundaryCondition& condition);
 

@@ -181,6 +181,10 @@ TEST(RadialGrid, CentreFaceHasTheFirstTemperatureAndNoFlux) {
     EXPECT_DOUBLE_EQ(westFaceFlux(shell, west, 7.0, 2.0), 40.0);
     EXPECT_DOUBLE_EQ(eastFaceFlux(solid, flux(40.0), 7.0, 2.0), -40.0);
     EXPECT_DOUBLE_EQ(eastFaceTemperature(solid, temperature(3.0), 7.0, 2.0).value(), 3.0);
+    // Before the first step the centre shows the first volume, a shell its condition.
+    EXPECT_EQ(westStartTemperature(solid, temperature(3.0), 7.0), 7.0);
+    EXPECT_EQ(westStartTemperature(shell, temperature(3.0), 7.0), 3.0);
+    EXPECT_EQ(westStartTemperature(shell, west, 7.0), 7.0);
 
     TemperatureLevels levels(10);
     for (std::size_t i = 1; i <= 10; ++i) levels.T[i] = 100.0 - static_cast<double>(i);
