@@ -321,33 +321,6 @@ TEST(RadialExactSweep, MeetsItsConditionsAndConservesEnergy) {
     EXPECT_EQ(solvedCount, 2 * (12 * 21 - 1 - 2));
 }
 
-// Parameters a hair apart on either side of a change of representation, and
-// through Sp = 0, give the same profile.
-TEST(RadialExactSweep, ProfilesAgreeAcrossTheSwitchOfForms) {
-    for (Geometry g : {Cylinder, Sphere}) {
-        for (double ri : {0.0, 0.5}) {
-            const double ro = ri + 1.0;
-            for (double Sp : {-4.0 / (ro * ro), 4.0 / (ro * ro), 0.0}) {
-                for (const BoundaryCondition& east : conditions()) {
-                    if (Sp == 0.0 && east.type == BoundaryType::Flux && ri == 0.0) continue;
-                    const double hair = Sp == 0.0 ? 1.0E-12 : 1.0E-12 * std::abs(Sp);
-                    const ExactSteadySolution below =
-                        solved(radial(g, ri, 1.0, 1.0, 3.0, Sp - hair, temperature(1.0), east));
-                    const ExactSteadySolution above =
-                        solved(radial(g, ri, 1.0, 1.0, 3.0, Sp + hair, temperature(1.0), east));
-                    for (double r : radii(ri, ro, 10)) {
-                        EXPECT_NEAR(below.temperature(r), above.temperature(r),
-                                    1.0E-9 * std::max(1.0, std::abs(below.temperature(r))))
-                            << geometryKeyword(g) << " ri " << ri << " Sp " << Sp << " r " << r;
-                        EXPECT_NEAR(below.heatFlux(r), above.heatFlux(r),
-                                    1.0E-9 * std::max(1.0, std::abs(below.heatFlux(r))));
-                    }
-                }
-            }
-        }
-    }
-}
-
 // A strong sink over a large body needs e^{m·ro} far beyond a double; the
 // scaled forms keep the profile finite: a boundary layer of width 1/m.
 TEST(RadialExactSweep, StrongSinkStaysFinite) {

@@ -106,19 +106,5 @@ TEST(SphereCooling, CentreFollowsTheOneTermSolutionOnceFoExceedsPointTwo) {
     EXPECT_LT(worstSeries, 1.0E-3);
 }
 
-// The numerical error falls with the time step, first order in Delt_t: a
-// step twice as long doubles the deviation from the series at Fo = 1.
-TEST(SphereCooling, TimeErrorIsFirstOrder) {
-    auto errorAtFoOne = [](double Delt_t) {
-        const std::vector<Sample> samples = coolSphere(100, Delt_t);
-        const auto k = static_cast<std::size_t>(std::lround(1.0 / Delt_t)) - 1;
-        const double exact = seriesTheta(0.5 / 100.0, samples[k].Fo, 200);
-        return (samples[k].theta - exact) / exact;
-    };
-    const double coarse = errorAtFoOne(4.0E-3);
-    const double fine = errorAtFoOne(2.0E-3);
-    EXPECT_NEAR(coarse / fine, 2.0, 0.15);
-}
-
 }  // namespace
 }  // namespace calorvia::simulation
