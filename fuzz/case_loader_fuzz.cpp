@@ -1,5 +1,6 @@
 // Any bytes as a working case file: a loaded case or a failure, never a crash,
-// and a loaded case always has one initial temperature per volume.
+// a loaded case always has one initial temperature per volume, and a radial
+// one a real inner radius and no flow.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -34,6 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             __builtin_trap();
         }
         if (loaded.initialTemperature.size() != static_cast<std::size_t>(N)) __builtin_trap();
+        // A radial body starts at ri >= 0 and carries no flow.
+        const auto& c = loaded.simulationCase;
+        if (calorvia::simulation::isRadial(c.geometry) && (!(c.ri >= 0.0) || c.u != 0.0)) {
+            __builtin_trap();
+        }
     }
     return 0;
 }

@@ -51,6 +51,8 @@ simulation::CaseFileContent caseFileContent(const CaseEntry& entry) {
     content.west = boundary(entry.west);
     content.east = boundary(entry.east);
     content.u = number(entry.u, entry.uValue);
+    content.geometry = entry.geometry;
+    content.ri = number(entry.ri, entry.riValue);
     return content;
 }
 

@@ -50,6 +50,9 @@ struct CaseEntry {
     bool steadyChosen = false;
     bool unsteadyChosen = false;
     bool gaussSidelChosen = false;
+    // The body and, for a cylinder or a sphere, the inner radius as typed.
+    simulation::Geometry geometry = simulation::Geometry::Plane;
+    std::string ri;
     // Step 2: transient settings.
     std::string Ti;
     std::string Rho;
@@ -65,6 +68,7 @@ struct CaseEntry {
     double LxValue = 0.0;
     std::int32_t NValue = 0;
     double uValue = 0.0;
+    double riValue = 0.0;
     simulation::CaseState state = NoStateChosen;
     simulation::SolutionMethod method{};
     double Delt_tValue = 0.0;
@@ -77,7 +81,8 @@ struct CaseEntry {
         return state == simulation::CaseState::Unsteady || uValue > 0.0;
     }
 
-    // The twenty texts blank, the three choices cleared, no state.
+    // The twenty texts and ri blank, the three choices cleared, no state,
+    // the plane wall.
     void blank();
 };
 

@@ -141,11 +141,25 @@ float provisionalVelocity(const std::vector<std::string>& lines) {
 SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
     // Blank lines after the last value are no part of the case, as for the
     // working case: the velocity is on the last line that holds something.
-    const std::vector<std::string> lines(
+    std::vector<std::string> lines(
         fileLines.begin(),
         fileLines.begin() +
             static_cast<std::ptrdiff_t>(text::countWithoutTrailingBlankLines(fileLines)));
     SavedCaseReading reading;
+    // A radial case ends with its geometry line; without it the file is laid
+    // out as a plane case, the velocity on its last line.
+    std::optional<simulation::GeometryLine> geometry;
+    std::optional<double> ri;
+    if (!lines.empty()) geometry = simulation::readGeometryLine(lines.back());
+    if (geometry) {
+        ri = simulation::innerRadiusOf(*geometry);
+        if (!ri) {
+            reading.failure = SavedCaseFailure::Malformed;
+            return reading;
+        }
+        lines.pop_back();
+        lines.resize(text::countWithoutTrailingBlankLines(lines));
+    }
     const bool positive = provisionalVelocity(lines) > 0.0f;
     Pass pass = readInLayout(lines, positive);
     // A steady file saved without its velocity line ends with a boundary
@@ -165,6 +179,11 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
         return reading;
     }
     reading.entry = std::move(pass.entry);
+    if (geometry) {
+        reading.entry.geometry = geometry->geometry;
+        reading.entry.ri = text::cutToWidth(geometry->value, NumberEntryWidth);
+        reading.entry.riValue = *ri;
+    }
     return reading;
 }
 

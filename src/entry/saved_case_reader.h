@@ -31,7 +31,10 @@ struct SavedCaseReading {
 // The record from the file's lines (without line ends). The texts the file
 // holds as integers (N, Nst, No) are rebuilt from them, Steady is chosen for
 // state 1 and Unsteady for any other, Gauss-Sidel for method 1. A missing
-// velocity line gives the velocity text "0.0".
+// velocity line gives the velocity text "0.0". A radial case's last line is
+// its geometry line (simulation/geometry.h): it gives the geometry, the ri
+// text and its value, the velocity is then on the line before it, and a geometry line
+// without an inner radius of zero or more makes the file malformed.
 SavedCaseReading readSavedCase(const std::vector<std::string>& lines);
 
 SavedCaseReading readSavedCaseFile(const std::filesystem::path& path);

@@ -164,7 +164,7 @@ void SimulationRun::set_up() {
     shell_.state().runStarted();
     steadyAvailable_ = c.state == CaseState::Steady;
 
-    grid_ = ControlVolumeGrid(c.Lx, N);
+    grid_ = ControlVolumeGrid(c);
     system_ = DiscreteSystem(N);
     properties_ = VolumeProperties(N);
     t_ = 0.0;

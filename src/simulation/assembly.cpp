@@ -2,6 +2,8 @@
 
 #include <cassert>
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 
 namespace calorvia::simulation {
 
@@ -141,12 +143,104 @@ void assembleEastRow(const Coefficients& c, const BoundaryCondition& east,
     system.b[N] = row->b;
 }
 
+// ---------------------------------------------------------------------------
+// Radial bodies: the same equations with face areas and volumes, in pure
+// diffusion. With A_j the area of face j (between nodes j and j+1) and ΔV_i
+// the volume of node i:
+//   A(i,i-1) = -A_{i-1}·D_{i-1/2},   A(i,i+1) = -A_i·D_{i+1/2},
+//   A(i,i) = C_i - (A(i,i-1) + A(i,i+1)) - ΔV_i·Sp′(i),
+//   b(i) = ΔV_i·Sc′(i) + C_i·T°(i),   C_i = f·Rho(i)·Cp(i)·ΔV_i/Delt_t;
+// the first and last rows as the boundary conditions (or the centre) write
+// them with A_0 and A_N.
+class RadialTerms {
+public:
+    RadialTerms(const Coefficients& c, const ControlVolumeGrid& grid) : c_(c), grid_(grid) {}
+
+    // A_j·D_{j+1/2}: the conductance between nodes j and j+1.
+    double conductance(std::size_t j) const { return grid_.faceArea(index(j)) * c_.D(j); }
+    double volume(std::size_t i) const { return grid_.volume(index(i)); }
+    double C(std::size_t i) const {
+        return c_.f * c_.Rho[i] * c_.Cp[i] * volume(i) / c_.Delt_t;
+    }
+
+    // The boundary node P beside the interior face `face`, at its boundary
+    // face `boundaryFace` (0 or N).
+    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told,
+                           std::size_t P, std::size_t face, std::size_t boundaryFace,
+                           double neighbour, double Tb) const {
+        const double V = volume(P);
+        return {.treatment = FaceTreatment::PureDiffusion,
+                .neighbour = neighbour,
+                .Dface = conductance(face),
+                .Fface = 0.0,
+                .F = 0.0,
+                .C = C(P),
+                .Told = Told[P],
+                .dxSp = V * properties.Sp[P],
+                .dxSc = V * properties.ScPrime[P],
+                .K = properties.K[P],
+                .dx = c_.dx,
+                .Tb = Tb,
+                .area = grid_.faceArea(index(boundaryFace))};
+    }
+
+private:
+    static std::int32_t index(std::size_t i) { return static_cast<std::int32_t>(i); }
+
+    const Coefficients& c_;
+    const ControlVolumeGrid& grid_;
+};
+
+void assembleRadial(const SimulationCase& simulationCase, const Coefficients& c,
+                    const ControlVolumeGrid& grid, const VolumeProperties& properties,
+                    const TemperatureLevels& levels, DiscreteSystem& system) {
+    const RadialTerms terms(c, grid);
+    const auto N = static_cast<std::size_t>(grid.N);
+    double Dw = terms.conductance(1);
+    for (std::size_t i = 2; i + 1 <= N; ++i) {
+        const double De = terms.conductance(i);
+        const double Ci = terms.C(i);
+        const double V = terms.volume(i);
+        system.lower[i] = -Dw;
+        system.upper[i] = -De;
+        system.diagonal[i] = Ci - (system.lower[i] + system.upper[i]) - V * properties.Sp[i];
+        system.b[i] = V * properties.ScPrime[i] + Ci * levels.Told[i];
+        Dw = De;
+    }
+
+    system.upper[1] = -terms.conductance(1);
+    const BoundaryNodeTerms west =
+        terms.node(properties, levels.Told, 1, 1, 0, system.upper[1], levels.TbW);
+    const std::optional<BoundaryRow> westRowValues =
+        grid.westIsCentre() ? centreRow(west) : westRow(simulationCase.west, west);
+    if (westRowValues) {
+        system.diagonal[1] = westRowValues->diagonal;
+        system.b[1] = westRowValues->b;
+    }
+
+    system.lower[N] = -terms.conductance(N - 1);
+    const auto eastRowValues =
+        eastRow(simulationCase.east,
+                terms.node(properties, levels.Told, N, N - 1, N, system.lower[N], levels.TbE));
+    if (eastRowValues) {
+        system.diagonal[N] = eastRowValues->diagonal;
+        system.b[N] = eastRowValues->b;
+    }
+}
+
 }  // namespace
 
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
                     ConvectionScheme scheme, DiscreteSystem& system) {
     assert(grid.N >= 2 && system.N == grid.N);
+    if (grid.isRadial()) {
+        const Coefficients radial{properties.K,          properties.Rho, properties.Cp,
+                                  grid.dx,               0.0,            f,
+                                  simulationCase.Delt_t, FaceTreatment::PureDiffusion};
+        assembleRadial(simulationCase, radial, grid, properties, levels, system);
+        return;
+    }
     const double u = simulationCase.u;
     const FaceTreatment treatment = u == 0.0                          ? FaceTreatment::PureDiffusion
                                     : scheme == ConvectionScheme::CDS ? FaceTreatment::CDS

@@ -15,6 +15,11 @@
 //                   (boundary_condition.h).
 // With u exactly 0 every F is 0 (pure diffusion).
 //
+// A cylinder or a sphere (the grid's geometry) weighs each face by its area
+// and each volume by its ΔV (boundary_condition.h states the equations);
+// it carries no convection, whatever u. The plane wall is assembled by its
+// own loops, exactly as before the radial bodies came.
+//
 // The coefficients are written term by term in a fixed order, so that the
 // rounding of every entry is reproducible.
 
@@ -28,8 +33,9 @@ namespace calorvia::simulation {
 
 // Rewrites every band entry and all of b for N >= 2 volumes. Uses u, Delt_t
 // and both boundary conditions of the case, the factor f, the properties of
-// this pass (Sp holding Sp′), T° and the boundary estimates Tb_W, Tb_E. A
-// boundary of an unknown type leaves its row unwritten.
+// this pass (Sp holding Sp′), T° and the boundary estimates Tb_W, Tb_E, and
+// the geometry and ri of the grid. A boundary of an unknown type leaves its
+// row unwritten.
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
                     ConvectionScheme scheme, DiscreteSystem& system);

@@ -3,14 +3,15 @@
 namespace calorvia::simulation {
 namespace {
 
-// D_b: the half volume between node P and its face.
+// D_b = A_b·2·K(P)/dx: the half volume between node P and its face.
 double halfVolumeConductance(const BoundaryNodeTerms& n) {
-    return n.K * 2.0 / n.dx;
+    return n.area * (n.K * 2.0 / n.dx);
 }
 
-// H_b: the convective film h in series with that half volume.
+// H_b = A_b/(1/h + dx/(2·K(P))): the convective film h in series with that
+// half volume.
 double filmConductance(const BoundaryNodeTerms& n, double h) {
-    return 1.0 / (1.0 / h + n.dx / (n.K * 2.0));
+    return n.area / (1.0 / h + n.dx / (n.K * 2.0));
 }
 
 }  // namespace
@@ -30,11 +31,12 @@ std::optional<double> faceTemperature(const BoundaryCondition& condition, double
 }
 
 // West node (i = 1), A(1,2) already written; G = F_{3/2} (0 in pure
-// diffusion) is the convective outflow through the interior face:
+// diffusion) is the convective outflow through the interior face; dx·Sp′
+// and dx·Sc′ stand for ΔV_1·Sp′(1) and ΔV_1·Sc′(1) in a radial body:
 //   temperature  A(1,1) = D_W - A(1,2) + C_1 - dx·Sp′(1) + G
 //                b(1) = F_W·T_W + dx·Sc′(1) + D_W·T_W + C_1·T°(1)
 //   flux         A(1,1) = C_1 - A(1,2) - dx·Sp′(1) + G
-//                b(1) = dx·Sc′(1) + Phi_W + C_1·T°(1) + F_W·Tb_W
+//                b(1) = dx·Sc′(1) + A_W·Phi_W + C_1·T°(1) + F_W·Tb_W
 //   convection   A(1,1) = H_W - A(1,2) + C_1 - dx·Sp′(1) + G
 //                b(1) = F_W·Tb_W + H_W·Tinf_W + dx·Sc′(1) + C_1·T°(1)
 // The terms are added in this order for every run, so that each entry rounds
@@ -49,7 +51,7 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
         }
         case BoundaryType::Flux:
             return BoundaryRow{n.C - n.neighbour - n.dxSp + G,
-                               n.dxSc + condition.Phi + n.C * n.Told + n.F * n.Tb};
+                               n.dxSc + n.area * condition.Phi + n.C * n.Told + n.F * n.Tb};
         case BoundaryType::Convection: {
             const double HW = filmConductance(n, condition.h);
             return BoundaryRow{HW - n.neighbour + n.C - n.dxSp + G,
@@ -61,7 +63,9 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
 
 // East node (i = N), A(N,N-1) already written; D_n, F_n are D_{N-1/2},
 // F_{N-1/2}. CDS carries the outflow at the face temperature (T_E, or the
-// estimate Tb_E), Upwind at T(N), which puts F_E on the diagonal.
+// estimate Tb_E), Upwind at T(N), which puts F_E on the diagonal. Phi_E
+// stands for A_E·Phi_E, dx·Sp′ and dx·Sc′ for ΔV_N·Sp′(N) and ΔV_N·Sc′(N).
+// A radial body is always in pure diffusion.
 //   temperature  pure  A(N,N) = D_E - A(N,N-1) + C_N - dx·Sp′(N)
 //                      b(N) = dx·Sc′(N) + D_E·T_E + C_N·T°(N)
 //                CDS   A(N,N) = C_N + D_E + D_n - dx·Sp′(N) - F_n/2
@@ -98,7 +102,7 @@ std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const Bou
             break;
         }
         case BoundaryType::Flux: {
-            const double b = n.dxSc + condition.Phi + n.C * n.Told;
+            const double b = n.dxSc + n.area * condition.Phi + n.C * n.Told;
             switch (n.treatment) {
                 case FaceTreatment::PureDiffusion:
                     return BoundaryRow{n.C - n.neighbour - n.dxSp, b};
@@ -126,6 +130,12 @@ std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const Bou
     return std::nullopt;
 }
 
+// Centre of a solid body: nothing crosses the face of zero area,
+//   A(1,1) = C_1 - A(1,2) - ΔV_1·Sp′(1),   b(1) = ΔV_1·Sc′(1) + C_1·T°(1).
+BoundaryRow centreRow(const BoundaryNodeTerms& n) {
+    return BoundaryRow{n.C - n.neighbour - n.dxSp, n.dxSc + n.C * n.Told};
+}
+
 double westFaceFlux(const BoundaryCondition& condition, double T1, double K1, double dx) {
     const double Tw = faceTemperature(condition, T1, K1, dx).value_or(T1);
     return -2.0 * K1 * (T1 - Tw) / dx;
@@ -136,8 +146,35 @@ double eastFaceFlux(const BoundaryCondition& condition, double TN, double KN, do
     return -2.0 * KN * (Te - TN) / dx;
 }
 
+std::optional<double> westFaceTemperature(const ControlVolumeGrid& grid,
+                                          const BoundaryCondition& west, double T1, double K1) {
+    if (grid.westIsCentre()) return T1;
+    return faceTemperature(west, T1, K1, grid.dx);
+}
+
+std::optional<double> eastFaceTemperature(const ControlVolumeGrid& grid,
+                                          const BoundaryCondition& east, double TN, double KN) {
+    return faceTemperature(east, TN, KN, grid.dx);
+}
+
+double westFaceFlux(const ControlVolumeGrid& grid, const BoundaryCondition& west, double T1,
+                    double K1) {
+    if (grid.westIsCentre()) return 0.0;
+    return westFaceFlux(west, T1, K1, grid.dx);
+}
+
+double eastFaceFlux(const ControlVolumeGrid& grid, const BoundaryCondition& east, double TN,
+                    double KN) {
+    return eastFaceFlux(east, TN, KN, grid.dx);
+}
+
 double prescribedOr(const BoundaryCondition& condition, double nodeValue) {
     return condition.type == BoundaryType::Temperature ? condition.T : nodeValue;
+}
+
+double westStartTemperature(const ControlVolumeGrid& grid, const BoundaryCondition& west,
+                            double T1) {
+    return grid.westIsCentre() ? T1 : prescribedOr(west, T1);
 }
 
 std::optional<double> ambientTemperature(const BoundaryCondition& condition) {
@@ -161,8 +198,11 @@ ProfileEnds updateBoundaryTemperatures(const ControlVolumeGrid& grid, const Node
                                        const BoundaryCondition& west, const BoundaryCondition& east,
                                        TemperatureLevels& levels) {
     const auto N = static_cast<std::size_t>(grid.N);
-    return {updateEstimate(west, levels.T[1], K[1], grid.dx, levels.TbW),
-            updateEstimate(east, levels.T[N], K[N], grid.dx, levels.TbE)};
+    if (grid.westIsCentre()) levels.TbW = levels.T[1];
+    const double westEnd = grid.westIsCentre()
+                               ? levels.TbW
+                               : updateEstimate(west, levels.T[1], K[1], grid.dx, levels.TbW);
+    return {westEnd, updateEstimate(east, levels.T[N], K[N], grid.dx, levels.TbE)};
 }
 
 }  // namespace calorvia::simulation

@@ -82,9 +82,11 @@ FieldResult fillInitialTemperature(const SimulationCase& simulationCase,
         return FieldResult::Corrupted;
     }
     field.assign(N, 0.0);
+    // In a radial body x is the radius: ri plus the accumulated centre (ri is
+    // 0 for the plane wall, which adds nothing).
     const std::vector<float> centres = accumulatedCentres(simulationCase.Lx, simulationCase.N);
     for (std::size_t i = 0; i < N; ++i) {
-        const std::array<double, 1> position{static_cast<double>(centres[i])};
+        const std::array<double, 1> position{simulationCase.ri + static_cast<double>(centres[i])};
         field[i] = engine.EVALUATE(position);
         if (context.cancelRequested && context.cancelRequested()) return FieldResult::Cancelled;
     }
@@ -132,15 +134,34 @@ bool readBoundary(CaseFileReader& reader, BoundaryCondition& boundary) {
 
 CaseLoadResult failed(CaseLoadFailure failure) { return CaseLoadResult{failure, std::nullopt}; }
 
+// The geometry line of a radial case, when the last line that holds
+// something is one: it is taken off, so that the velocity is again on the
+// last line of what remains. False when the line is there but holds no inner
+// radius of zero or more.
+bool takeGeometryLine(std::vector<std::string>& lines, SimulationCase& c) {
+    const std::size_t count = text::countWithoutTrailingBlankLines(lines);
+    if (count == 0) return true;
+    const std::optional<GeometryLine> line = readGeometryLine(lines[count - 1]);
+    if (!line) return true;
+    const std::optional<double> ri = innerRadiusOf(*line);
+    if (!ri) return false;
+    c.geometry = line->geometry;
+    c.ri = *ri;
+    lines.resize(count - 1);
+    return true;
+}
+
 }  // namespace
 
-CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
+CaseLoadResult loadCaseFromLines(const std::vector<std::string>& fileLines,
                                  const CaseLoadContext& context) {
     const CaseLoadResult corrupted = failed(CaseLoadFailure::CorruptedFile);
-    const double velocityOnLastLine = provisionalVelocity(lines);
-    CaseFileReader reader(lines);
     LoadedCase loaded;
     SimulationCase& c = loaded.simulationCase;
+    std::vector<std::string> lines = fileLines;
+    if (!takeGeometryLine(lines, c)) return corrupted;
+    const double velocityOnLastLine = provisionalVelocity(lines);
+    CaseFileReader reader(lines);
 
     const std::optional<double> Lx = reader.number();
     if (!Lx) return corrupted;
@@ -204,6 +225,9 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& lines,
 
     // A file without the velocity line is a case without convection.
     c.u = reader.number().value_or(0.0);
+    // Heat is not carried by a flow in a radial body; a working file that
+    // says otherwise was not written by the wizard.
+    if (isRadial(c.geometry) && c.u != 0.0) return corrupted;
     return CaseLoadResult{CaseLoadFailure::None, std::move(loaded)};
 }
 

@@ -2,6 +2,13 @@
 // The first phase of every run: the working case file read into a
 // SimulationCase, every property text normalised, classified, read or
 // compiled, and the initial temperature of every volume.
+//
+// A radial case ends with its geometry line (geometry.h) after the velocity:
+// it is recognised by its keyword on the last line that holds something, and
+// the velocity is then read from the line before it. A geometry line without
+// an inner radius of zero or more, or a radial case with a velocity other
+// than 0, is a corrupted file. The initial temperature of a radial case is
+// a formula of the radius, evaluated at ri plus each accumulated centre.
 
 #include <filesystem>
 #include <functional>

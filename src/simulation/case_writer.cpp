@@ -30,6 +30,11 @@ public:
         }
     }
     void integer(std::int32_t value) { lines_.push_back(leadingBlank(std::to_string(value))); }
+    void geometry(Geometry shape, const CaseFileNumber& ri) {
+        lines_.push_back(geometryLineText(shape, layout_ == CaseFileLayout::Working
+                                                     ? text::shortestReal(ri.value)
+                                                     : text::fitToWidth(ri.text, EntryTextWidth)));
+    }
     void property(const std::string& typed) { lines_.emplace_back(text::trimRight(typed)); }
 
     // An unknown type has no value lines.
@@ -78,6 +83,7 @@ std::vector<std::string> caseFileLines(const CaseFileContent& content, CaseFileL
     out.boundary(content.west);
     out.boundary(content.east);
     out.number(content.u);
+    if (isRadial(content.geometry)) out.geometry(content.geometry, content.ri);
     return out.take();
 }
 

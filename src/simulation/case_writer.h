@@ -47,6 +47,11 @@ struct CaseFileContent {
     CaseFileBoundary west;
     CaseFileBoundary east;
     CaseFileNumber u;
+    // A radial case adds its geometry line after the velocity: the keyword
+    // and ri (its value in the working layout, its text, 50 characters wide,
+    // in the saved one). A plane case is written without it, as it always was.
+    Geometry geometry = Geometry::Plane;
+    CaseFileNumber ri;
 };
 
 // The lines of the file, in order, without line ends.

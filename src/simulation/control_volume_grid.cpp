@@ -13,14 +13,46 @@ NodeArray makeNodeArray(std::int32_t N) {
 ControlVolumeGrid::ControlVolumeGrid(double lengthLx, std::int32_t volumeCount)
     : N(volumeCount), Lx(lengthLx), dx(lengthLx / volumeCount) {}
 
+ControlVolumeGrid::ControlVolumeGrid(double lengthLx, std::int32_t volumeCount, Geometry shape,
+                                     double innerRadius)
+    : N(volumeCount),
+      Lx(lengthLx),
+      dx(lengthLx / volumeCount),
+      geometry(shape),
+      ri(simulation::isRadial(shape) ? innerRadius : 0.0) {}
+
+ControlVolumeGrid::ControlVolumeGrid(const SimulationCase& simulationCase)
+    : ControlVolumeGrid(simulationCase.Lx, simulationCase.N, simulationCase.geometry,
+                        simulationCase.ri) {}
+
+namespace {
+
+// Radii: ri + p rounded to single precision; a plane position is kept as it is.
+float shifted(double ri, double p) {
+    return static_cast<float>(ri + p);
+}
+
+std::vector<float> shiftedBy(double ri, std::vector<float> positions) {
+    if (ri != 0.0) {
+        for (float& p : positions) p = shifted(ri, static_cast<double>(p));
+    }
+    return positions;
+}
+
+}  // namespace
+
 std::vector<float> ControlVolumeGrid::displayPositions() const {
     std::vector<float> positions;
     positions.reserve(static_cast<std::size_t>(std::max(N, 0)) + 2);
-    positions.push_back(0.0f);
-    const std::vector<float> centres = accumulatedCentres(Lx, N);
+    positions.push_back(shifted(ri, 0.0));
+    const std::vector<float> centres = shiftedBy(ri, accumulatedCentres(Lx, N));
     positions.insert(positions.end(), centres.begin(), centres.end());
-    positions.push_back(static_cast<float>(Lx));
+    positions.push_back(shifted(ri, Lx));
     return positions;
+}
+
+std::vector<float> ControlVolumeGrid::facePositions() const {
+    return shiftedBy(ri, accumulatedFaces(Lx, N));
 }
 
 TemperatureLevels::TemperatureLevels(std::int32_t N)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "simulation/boundary_condition.h"
 
@@ -56,26 +57,61 @@ FaceHeat eastHeat(const BoundaryCondition& c, const BoundaryNode& P) {
     return {conductionIn(c, P), -(P.F * carried)};
 }
 
-// G = Σ (Sc′(i) + Sp′(i)·T(i))·dx.
-double generatedHeat(std::size_t N, double dx, const VolumeProperties& properties,
+// ΔV_i: dx in the plane wall, the volume between the faces of a radial one.
+double volumeOf(const ControlVolumeGrid& grid, std::size_t i) {
+    return grid.isRadial() ? grid.volume(static_cast<std::int32_t>(i)) : grid.dx;
+}
+
+// G = Σ (Sc′(i) + Sp′(i)·T(i))·ΔV_i.
+double generatedHeat(const ControlVolumeGrid& grid, const VolumeProperties& properties,
                      const NodeArray& T) {
     double sum = 0.0;
-    for (std::size_t i = 1; i <= N; ++i) {
-        sum += (properties.ScPrime[i] + properties.Sp[i] * T[i]) * dx;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(grid.N); ++i) {
+        sum += (properties.ScPrime[i] + properties.Sp[i] * T[i]) * volumeOf(grid, i);
     }
     return sum;
 }
 
-// S = Σ C_i·(T(i) − T°(i)), C_i = f·Rho(i)·Cp(i)·dx/Delt_t; 0 for a steady pass.
-double storedHeat(std::size_t N, double dx, double f, double Delt_t,
+// S = Σ C_i·(T(i) − T°(i)), C_i = f·Rho(i)·Cp(i)·ΔV_i/Delt_t; 0 for a steady pass.
+double storedHeat(const ControlVolumeGrid& grid, double f, double Delt_t,
                   const VolumeProperties& properties, const TemperatureLevels& levels) {
     if (f == 0.0) return 0.0;
     double sum = 0.0;
-    for (std::size_t i = 1; i <= N; ++i) {
-        const double C = f * properties.Rho[i] * properties.Cp[i] * dx / Delt_t;
+    for (std::size_t i = 1; i <= static_cast<std::size_t>(grid.N); ++i) {
+        const double C = f * properties.Rho[i] * properties.Cp[i] * volumeOf(grid, i) / Delt_t;
         sum += C * (levels.T[i] - levels.Told[i]);
     }
     return sum;
+}
+
+FaceHeat scaled(FaceHeat heat, double factor) {
+    return {heat.conduction * factor, heat.convection * factor};
+}
+
+// A radial body: the face heats through faces of area A_0 and A_N (none
+// through the centre of a solid body), no convection, and every rate per
+// radian or steradian times 2π or 4π.
+EnergyBalance radialBalance(const SimulationCase& simulationCase, double f,
+                            const ControlVolumeGrid& grid, const VolumeProperties& properties,
+                            const TemperatureLevels& levels) {
+    const auto N = static_cast<std::size_t>(grid.N);
+    auto node = [&](std::size_t P, double Tb) {
+        return BoundaryNode{FaceTreatment::PureDiffusion, levels.T[P], properties.K[P], grid.dx,
+                            0.0, Tb};
+    };
+    const double factor = heatRateFactor(grid.geometry);
+    EnergyBalance balance;
+    if (!grid.westIsCentre()) {
+        balance.west = scaled(westHeat(simulationCase.west, node(1, levels.TbW)),
+                              grid.faceArea(0) * factor);
+    }
+    balance.east = scaled(eastHeat(simulationCase.east, node(N, levels.TbE)),
+                          grid.faceArea(grid.N) * factor);
+    balance.generated = generatedHeat(grid, properties, levels.T) * factor;
+    balance.stored = storedHeat(grid, f, simulationCase.Delt_t, properties, levels) * factor;
+    balance.residual =
+        balance.west.total() + balance.east.total() + balance.generated - balance.stored;
+    return balance;
 }
 
 }  // namespace
@@ -89,6 +125,7 @@ double EnergyBalance::largestTerm() const {
 EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
                             const ControlVolumeGrid& grid, const VolumeProperties& properties,
                             const TemperatureLevels& levels, ConvectionScheme scheme) {
+    if (grid.isRadial()) return radialBalance(simulationCase, f, grid, properties, levels);
     const double u = simulationCase.u;
     const FaceTreatment treatment = u == 0.0                          ? FaceTreatment::PureDiffusion
                                     : scheme == ConvectionScheme::CDS ? FaceTreatment::CDS
@@ -103,8 +140,8 @@ EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
     EnergyBalance balance;
     balance.west = westHeat(simulationCase.west, node(1, levels.TbW));
     balance.east = eastHeat(simulationCase.east, node(N, levels.TbE));
-    balance.generated = generatedHeat(N, grid.dx, properties, levels.T);
-    balance.stored = storedHeat(N, grid.dx, f, simulationCase.Delt_t, properties, levels);
+    balance.generated = generatedHeat(grid, properties, levels.T);
+    balance.stored = storedHeat(grid, f, simulationCase.Delt_t, properties, levels);
     balance.residual =
         balance.west.total() + balance.east.total() + balance.generated - balance.stored;
     return balance;

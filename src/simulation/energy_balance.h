@@ -1,14 +1,21 @@
 #pragma once
-// The energy balance of a solved pass, per unit area of the slab (W/m²).
+// The energy balance of a solved pass, as heat rates:
+//     plane wall   per unit area of the slab                W/m²
+//     cylinder     per unit length of the cylinder          W/m   (2π·r·q at a face)
+//     sphere       of the whole sphere                      W     (4π·r²·q at a face)
 //
 // Summing the equations of all volumes, every interior face flux cancels
 // (what leaves one volume enters the next), and what is left is the balance
-// of the whole slab over the step:
+// of the whole body over the step:
 //     Q_W + Q_E + G − S = R,
-//     Q_W, Q_E   heat entering through x = 0 and x = Lx (positive into the slab)
-//     G = Σ (Sc′(i) + Sp′(i)·T(i))·dx                       heat generated
-//     S = Σ f·Rho(i)·Cp(i)·(T(i) − T°(i))·dx/Delt_t          heat stored (0 steady)
+//     Q_W, Q_E   heat entering through the west and east faces (positive into the body)
+//     G = Σ (Sc′(i) + Sp′(i)·T(i))·ΔV_i                     heat generated
+//     S = Σ f·Rho(i)·Cp(i)·(T(i) − T°(i))·ΔV_i/Delt_t        heat stored (0 steady)
 //     R                                                       residual
+// with ΔV_i = dx in the plane wall. A radial body's terms are those of its
+// equations, per radian or steradian (face heats times the face area A_b,
+// geometry.h), each multiplied by 2π or 4π; the centre of a solid body lets
+// no heat through.
 // Each face heat is taken exactly as the assembly writes it into the
 // boundary row, with D_b = 2·K(P)/dx, H_b = 1/(1/h + dx/(2·K(P))),
 // F_b = Rho(P)·Cp(P)·u (0 in pure diffusion):
@@ -29,7 +36,7 @@
 
 namespace calorvia::simulation {
 
-// Heat entering the slab through one face, W/m².
+// Heat entering the body through one face, in the units above.
 struct FaceHeat {
     double conduction = 0.0;
     double convection = 0.0;  // F·T carried across the face, negative when carried out

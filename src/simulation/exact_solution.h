@@ -56,9 +56,41 @@
 // ends do not fix one solution, constants above 1e200 that the solution is
 // beyond the range of the numbers.
 //
-// Only the plane wall is solved here; a radial geometry would add its own
-// bases (ln r, 1/r, Bessel functions) beside these three, and the same 2×2
-// system of the two ends.
+// Cylinders and spheres (geometry.h), ri <= r <= ro = ri + Lx, constant
+// properties, no flow (F = 0):
+//     K·(T″ + d·T′/r) + Sp·T = −Sc,   d = 1 cylinder, 2 sphere,           (2)
+// with the same end conditions (n = −1 at ri, +1 at ro; Phi a flux density).
+// With λ = −Sp/K and m = √|λ|:
+//     Logarithmic              cylinder, Sp = 0   T = a + b·ln r − Sc·r²/(4K)
+//     ModifiedBessel           cylinder, Sp < 0   T = a·I0(m·r) + b·K0(m·r) − Sc/Sp
+//     Bessel                   cylinder, Sp > 0   T = a·J0(m·r) + b·Y0(m·r) − Sc/Sp
+//     InverseRadius            sphere,   Sp = 0   T = a + b/r − Sc·r²/(6K)
+//     HyperbolicOverRadius     sphere,   Sp < 0   T = (a·sinh(m·r) + b·cosh(m·r))/r − Sc/Sp
+//     TrigonometricOverRadius  sphere,   Sp > 0   T = (a·sin(m·r) + b·cos(m·r))/r − Sc/Sp
+// A solid body (ri = 0) keeps only the solution regular at the centre (b = 0)
+// and its one constant comes from the outer face alone: no condition acts
+// at the centre.
+// Written in two ways, chosen by |λ|·ro²:
+//  (a) |λ|·ro² <= 4: power series in z = λ·r², which hold Sp = 0 as well and
+//      do not cancel as Sp -> 0. The regular solution and the particular
+//      solution Tp = (Sc/Sp)·(φ1 − 1), with t = z/4 for the cylinder:
+//          cylinder  φ1 = Σ t^k/(k!)²                 (I0, or J0 for Sp > 0)
+//                    Tp = −(Sc/K)·(r²/4)·Σ_{k≥1} t^(k−1)/(k!)²
+//          sphere    φ1 = Σ z^k/(2k+1)!               (sinh(m·r)/(m·r), or sin)
+//                    Tp = −(Sc/K)·r²·Σ_{k≥1} z^(k−1)/(2k+1)!
+//      and for a shell the second solution
+//          cylinder  φ2 = φ1·ln(r/ri) − Σ_{k≥1} H_k·t^k/(k!)²   (H_k = 1 + 1/2 + ... + 1/k)
+//          sphere    φ2 = (ri/r)·Σ z^k/(2k)!          (cosh(m·r)/r, or cos)
+//      (with Sp = 0, Tp is taken from ri, −Sc·(r² − ri²)/(4K) or /(6K), so that
+//      a thin shell does not cancel).
+//  (b) beyond: the closed forms of the table, Tp = −Sc/Sp, from the standard
+//      library's Bessel functions; for Sp < 0 scaled so that no exponential
+//      of a positive argument is formed: φ1 = e^{−m·ro}·I0(m·r) (or
+//      e^{−m·ro}·sinh(m·r)/(m·r)) and φ2 = e^{m·ri}·K0(m·r) (or
+//      e^{−m·(r − ri)}·ri/r); φ1 is taken from the series where λ·r² <= 4.
+// The constants come from the same 2×2 system of the two ends; a solid body
+// replaces the west row by b = 0, and with Sp > 0 refuses an outer condition
+// that its regular solution cannot meet (a resonance).
 
 #include <array>
 #include <cstddef>
@@ -79,6 +111,10 @@ struct SteadyProblem {
     double F = 0.0;  // Rho·Cp·u
     BoundaryCondition west;
     BoundaryCondition east;
+    // A cylinder or a sphere: ri <= r <= ri + Lx (F must be 0). ri is not
+    // used for the plane wall.
+    Geometry geometry = Geometry::Plane;
+    double ri = 0.0;
 };
 
 // The form of the solution, by its characteristic roots (table above).
@@ -89,7 +125,13 @@ enum class ExactSolutionKind {
     Trigonometric,
     RealExponentials,
     RepeatedRoot,
-    OscillatingExponential
+    OscillatingExponential,
+    Logarithmic,
+    ModifiedBessel,
+    Bessel,
+    InverseRadius,
+    HyperbolicOverRadius,
+    TrigonometricOverRadius
 };
 
 // Why no exact solution is offered.
@@ -102,7 +144,9 @@ enum class ExactSolutionRefusal {
     NonPositiveFilmCoefficient,  // h <= 0 at a convective end
     NoSteadyState,               // Sp = 0 and flux at both ends: no balance, or no level
     NotUnique,                   // the ends do not fix one solution (resonance, Sp > 0)
-    TooLarge                     // the solution lies beyond the range of the numbers
+    TooLarge,                    // the solution lies beyond the range of the numbers
+    RadialConvection,            // a cylinder or a sphere with a flow (F ≠ 0)
+    NegativeInnerRadius          // ri < 0
 };
 
 // How a solution is held, in the three ways (a), (b), (c) above; callers
@@ -135,7 +179,17 @@ struct Separated {  // (c)
     double rSmall, rBig, xSmall, xBig, Sc, KrBig;
 };
 
-using Basis = std::variant<Series, Envelope, Separated>;
+struct Radial {  // cylinders and spheres
+    Geometry geometry;
+    double ri, ro;
+    double lambda;  // −Sp/K
+    double m;       // √|λ|
+    double K, Sc, Sp;
+    bool solid;   // ri = 0: φ2 is left out (0)
+    bool series;  // |λ|·ro² <= 4
+};
+
+using Basis = std::variant<Series, Envelope, Separated, Radial>;
 
 }  // namespace exact_basis
 
@@ -145,14 +199,21 @@ ExactSteadyOutcome exactSteadySolution(const SteadyProblem& problem);
 class ExactSteadySolution {
 public:
     ExactSolutionKind kind() const { return kind_; }
-    double west() const { return 0.0; }  // position of the west face
-    double east() const { return Lx_; }  // position of the east face
+    Geometry geometry() const { return geometry_; }
+    double west() const { return ri_; }        // position of the west face (ri, 0 plane)
+    double east() const { return ri_ + Lx_; }  // position of the east face
     double pecletNumber() const { return F_ * Lx_ / K_; }
 
-    // T(x) and the conduction flux −K·T′(x), positive towards the east, for x
-    // in [west(), east()]; x outside is taken at the nearer face.
+    // T(x) and the conduction flux density −K·T′(x), positive towards the
+    // east, for x (the radius in a radial body) in [west(), east()]; x
+    // outside is taken at the nearer face.
     double temperature(double x) const;
     double heatFlux(double x) const;
+
+    // The heat rate through the surface at x towards the east, in the units
+    // of the energy balance: the flux density (plane, W/m²), 2π·r·q (cylinder,
+    // W/m) or 4π·r²·q (sphere, W).
+    double heatRate(double x) const;
 
 private:
     friend ExactSteadyOutcome exactSteadySolution(const SteadyProblem& problem);
@@ -167,6 +228,8 @@ private:
     double Lx_;
     double F_;
     ExactSolutionKind kind_;
+    Geometry geometry_;
+    double ri_;
 };
 
 // The solution, or, when `solution` is empty, the reason there is none.
@@ -176,7 +239,7 @@ struct ExactSteadyOutcome {
 };
 
 // From a loaded case: K, Sc, Sp and, when u ≠ 0, Rho and Cp must be
-// constants; F = Rho·Cp·u (0 when u = 0).
+// constants; F = Rho·Cp·u (0 when u = 0); the case's geometry and ri.
 ExactSteadyOutcome exactSteadySolution(const SimulationCase& simulationCase);
 
 }  // namespace calorvia::simulation

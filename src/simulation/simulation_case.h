@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "simulation/boundary_condition.h"
+#include "simulation/geometry.h"
 
 namespace calorvia::simulation {
 
@@ -64,6 +65,11 @@ struct SimulationCase {
     BoundaryCondition west;
     BoundaryCondition east;
     double u = 0.0;
+    // The body (plane wall, cylinder or sphere) and, for a radial one, its
+    // inner radius ri >= 0: the body fills ri <= r <= ri + Lx. ri is 0 for
+    // the plane wall; a radial case has u = 0 (no radial convection).
+    Geometry geometry = Geometry::Plane;
+    double ri = 0.0;
 
     // Whether the case files hold the transient block (Ti ... No).
     bool hasTransientBlock() const { return state == CaseState::Unsteady || u > 0.0; }

@@ -175,6 +175,94 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"east value missing", {" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 1"}},
         Malformed{"no boundaries", {" 1", " 10", "1", "0", "0", " 1", " 2"}}));
 
+// ---------------------------------------------------------------------------
+// Cylinders and spheres: the geometry line after the velocity.
+
+TEST(SavedCaseReaderTest, AGeometryLineGivesTheBodyAndItsRadiusText) {
+    const auto plane = readSavedCase(steadyLines("1", true, "25"));
+    ASSERT_TRUE(plane.ok());
+    EXPECT_EQ(plane.entry.geometry, simulation::Geometry::Plane);
+    EXPECT_EQ(plane.entry.ri, "");
+
+    auto lines = steadyLines("1", true, "25");
+    lines.push_back("sphere " + fitToWidth("0.05", 50));
+    lines.push_back("");
+    const auto radial = readSavedCase(lines);
+    ASSERT_TRUE(radial.ok());
+    EXPECT_EQ(radial.entry.geometry, simulation::Geometry::Sphere);
+    EXPECT_EQ(radial.entry.ri, fitToWidth("0.05", 50)) << "50 characters, as saved";
+    EXPECT_EQ(radial.entry.riValue, 0.05);
+    // Everything else as in the plane file: the velocity is the line before.
+    EXPECT_EQ(shownText(radial.entry.u), "0");
+    EXPECT_EQ(shownText(radial.entry.east.T), "25");
+    EXPECT_EQ(radial.entry.Ti, "");
+}
+
+// What the wizard writes, Open reads back: every text and the body.
+TEST(SavedCaseReaderTest, ARadialCaseRoundTrips) {
+    CaseEntry e;
+    e.Lx = "0.03";
+    e.N = "40";
+    e.NValue = 40;
+    e.K = "0.05";
+    e.Sc = "0";
+    e.Sp = "0";
+    e.u = "0";
+    e.state = simulation::CaseState::Unsteady;
+    e.method = simulation::SolutionMethod::TabLU;
+    e.Ti = "100";
+    e.Rho = "50";
+    e.Cp = "900";
+    e.Delt_t = "0.5";
+    e.Nst = "200";
+    e.NstValue = 200;
+    e.No = "1";
+    e.NoValue = 1;
+    e.west.type = simulation::BoundaryType::Flux;
+    e.west.Phi = "500";
+    e.east.type = simulation::BoundaryType::Convection;
+    e.east.h = "10";
+    e.east.Tinf = "25";
+    e.geometry = simulation::Geometry::Cylinder;
+    e.ri = "0.02";
+    e.riValue = 0.02;
+    const auto reading = readSavedCase(
+        simulation::caseFileLines(caseFileContent(e), simulation::CaseFileLayout::Saved));
+    ASSERT_TRUE(reading.ok());
+    const CaseEntry& r = reading.entry;
+    EXPECT_EQ(r.geometry, simulation::Geometry::Cylinder);
+    EXPECT_EQ(shownText(r.ri), "0.02");
+    EXPECT_EQ(shownText(r.Lx), "0.03");
+    EXPECT_EQ(r.Ti, "100");
+    EXPECT_EQ(r.Nst, "200");
+    EXPECT_EQ(shownText(r.west.Phi), "500");
+    EXPECT_EQ(shownText(r.east.Tinf), "25");
+    EXPECT_EQ(shownText(r.u), "0");
+    EXPECT_TRUE(r.unsteadyChosen);
+}
+
+// A velocity that is not zero is kept for the wizard to judge.
+TEST(SavedCaseReaderTest, TheVelocityOfARadialCaseIsKept) {
+    auto lines = steadyLines("1", false, "25");
+    lines.push_back(fitToWidth("0.5", 50));
+    // u > 0 brings the transient block, which a steady file then holds.
+    lines.insert(lines.begin() + 7, {"20", "1", "1", fitToWidth("1", 50), " 1", " 1"});
+    lines.push_back("cylinder 0");
+    const auto reading = readSavedCase(lines);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_EQ(shownText(reading.entry.u), "0.5");
+    EXPECT_EQ(reading.entry.Ti, "20");
+    EXPECT_EQ(reading.entry.geometry, simulation::Geometry::Cylinder);
+}
+
+TEST(SavedCaseReaderTest, AMalformedGeometryLineMakesTheFileMalformed) {
+    for (const char* line : {"cylinder", "sphere abc", "sphere -1", "CYLINDER,2"}) {
+        auto lines = steadyLines("1", true, "0");
+        lines.push_back(line);
+        EXPECT_EQ(readSavedCase(lines).failure, SavedCaseFailure::Malformed) << line;
+    }
+}
+
 TEST(SavedCaseReaderTest, AFileThatCannotBeReadIsUnopenable) {
     EXPECT_EQ(readSavedCaseFile("/nonexistent/folder/case.txt").failure,
               SavedCaseFailure::Unopenable);

@@ -310,6 +310,92 @@ TEST(CaseLoader, NumericFailureInTheInitialTemperatureReachesTheHook) {
     EXPECT_EQ(reported, std::vector<std::string>{"sqrt"});
 }
 
+// ---------------------------------------------------------------------------
+// Cylinders and spheres: one geometry line after the velocity.
+
+Lines withLine(Lines lines, const std::string& last) {
+    lines.push_back(last);
+    return lines;
+}
+
+// The case as it loads without its geometry line.
+SimulationCase asPlane(SimulationCase c) {
+    c.geometry = Geometry::Plane;
+    c.ri = 0.0;
+    return c;
+}
+
+TEST(CaseLoader, GeometryLineGivesTheBodyAndLeavesTheRestAsItWas) {
+    struct Case {
+        Lines lines;
+        const char* geometryLine;
+        Geometry geometry;
+        double ri;
+    };
+    const Case cases[] = {
+        {unsteadyCase(), "cylinder 0.05", Geometry::Cylinder, 0.05},
+        {unsteadyCase(), "sphere 0", Geometry::Sphere, 0.0},
+        {unsteadyCase(), "  SPHERE  2.5e-3", Geometry::Sphere, 2.5e-3},
+        {steadyCase(), "cylinder 1", Geometry::Cylinder, 1.0},
+        {steadyCase(), "sphere 3 and a remark", Geometry::Sphere, 3.0},
+        {steadyCase(), "sphere\t1.5", Geometry::Sphere, 1.5},
+    };
+    for (const Case& k : cases) {
+        const CaseLoadResult plane = load(k.lines);
+        Lines radial = withLine(k.lines, k.geometryLine);
+        // Blank lines an editor adds after the geometry line are no part of it.
+        radial.push_back("   ");
+        const LoadedCase l = loaded(load(radial));
+        EXPECT_EQ(l.simulationCase.geometry, k.geometry) << k.geometryLine;
+        EXPECT_EQ(l.simulationCase.ri, k.ri) << k.geometryLine;
+        EXPECT_EQ(asPlane(l.simulationCase), plane.loaded->simulationCase) << k.geometryLine;
+        EXPECT_EQ(l.stepsToMarch, plane.loaded->stepsToMarch);
+    }
+}
+
+// The velocity before the geometry line decides the transient block, as the
+// last line does in a plane case: a steady radial case has none.
+TEST(CaseLoader, VelocityIsTakenFromTheLineBeforeTheGeometryLine) {
+    const LoadedCase l = loaded(load(withLine(steadyCase(), "sphere 0.5")));
+    EXPECT_EQ(l.simulationCase.Rho, PropertyExpression{});
+    EXPECT_EQ(l.simulationCase.east.T, 200.0);
+    EXPECT_EQ(l.simulationCase.u, 0.0);
+}
+
+// x is the radius in a radial body: ri plus the accumulated centre.
+TEST(CaseLoader, FormulaInitialTemperatureIsAFunctionOfTheRadius) {
+    Lines lines = unsteadyCase();
+    lines[0] = " 0.3";
+    lines[7] = "1000*x";
+    const LoadedCase l = loaded(load(withLine(lines, "cylinder 2")));
+    const std::vector<float> centres = accumulatedCentres(0.3, 10);
+    for (std::size_t i = 0; i < 10; ++i) {
+        EXPECT_EQ(l.initialTemperature[i], 1000.0 * (2.0 + static_cast<double>(centres[i])));
+    }
+}
+
+TEST(CaseLoader, MalformedGeometryLinesAndRadialFlowAreCorrupted) {
+    for (const char* line : {"cylinder", "cylinder ", "sphere x", "sphere -0.1", "cylinder 1e999",
+                             "Cylinder,5"}) {
+        EXPECT_EQ(load(withLine(unsteadyCase(), line)).failure, CaseLoadFailure::CorruptedFile)
+            << line;
+    }
+    Lines flowing = unsteadyCase();
+    flowing.back() = " 0.5";
+    EXPECT_EQ(load(withLine(flowing, "sphere 1")).failure, CaseLoadFailure::CorruptedFile);
+    flowing.back() = " -0.5";
+    EXPECT_EQ(load(withLine(flowing, "sphere 1")).failure, CaseLoadFailure::CorruptedFile);
+}
+
+// A last line whose first word is no geometry keyword is what it always was:
+// a velocity that is not a number, after the one the case has already read.
+TEST(CaseLoader, OtherWordsAreNoGeometryLine) {
+    for (const char* line : {"cylinders 1", "spherex 1e-2", "plane 0", "cone 0.1"}) {
+        const LoadedCase l = loaded(load(withLine(unsteadyCase(), line)));
+        EXPECT_EQ(l.simulationCase.geometry, Geometry::Plane) << line;
+    }
+}
+
 TEST(CaseLoader, MissingFileIsReportedAsAMissingCase) {
     const auto directory = std::filesystem::temp_directory_path() /
                            ("calorvia-loader-" + std::to_string(::getpid()));

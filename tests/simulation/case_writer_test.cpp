@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "simulation/case_loader.h"
+#include "text/fixed_text.h"
 #include "text/text_file.h"
 
 namespace calorvia::simulation {
@@ -103,6 +104,49 @@ TEST(CaseWriter, WorkingFileReadsBackToTheSameValues) {
     EXPECT_EQ(c.No, 3);
     EXPECT_EQ(c.west, (BoundaryCondition{BoundaryType::Flux, 0, 150, 0, 0}));
     EXPECT_EQ(c.east, (BoundaryCondition{BoundaryType::Convection, 0, 0, 25, 1e-3}));
+}
+
+// A plane case has no geometry line, whatever ri holds; a radial case adds
+// exactly one, after the velocity, in both layouts.
+TEST(CaseWriter, OnlyARadialCaseAddsItsGeometryLine) {
+    CaseFileContent plane = unsteadyContent();
+    plane.ri = {"7", 7.0};
+    for (CaseFileLayout layout : {CaseFileLayout::Working, CaseFileLayout::Saved}) {
+        const std::vector<std::string> planeLines = caseFileLines(unsteadyContent(), layout);
+        EXPECT_EQ(caseFileLines(plane, layout), planeLines);
+        for (Geometry g : {Geometry::Cylinder, Geometry::Sphere}) {
+            CaseFileContent radial = unsteadyContent();
+            radial.geometry = g;
+            radial.ri = {"0.05", 0.05};
+            std::vector<std::string> lines = caseFileLines(radial, layout);
+            ASSERT_EQ(lines.size(), planeLines.size() + 1);
+            const std::string keyword(geometryKeyword(g));
+            const std::string value = layout == CaseFileLayout::Working
+                                          ? std::string("0.05")
+                                          : text::fitToWidth("0.05", EntryTextWidth);
+            EXPECT_EQ(lines.back(), keyword + " " + value);
+            lines.pop_back();
+            EXPECT_EQ(lines, planeLines);
+        }
+    }
+}
+
+TEST(CaseWriter, RadialWorkingFileReadsBackToTheSameBody) {
+    for (Geometry g : {Geometry::Cylinder, Geometry::Sphere}) {
+        for (double ri : {0.0, 0.1 + 0.2, 1.0E-7, 250.0}) {
+            CaseFileContent content = unsteadyContent();
+            content.geometry = g;
+            content.ri = {"", ri};
+            const CaseLoadResult result =
+                loadCaseFromLines(caseFileLines(content, CaseFileLayout::Working));
+            ASSERT_TRUE(result.ok());
+            const SimulationCase& c = result.loaded->simulationCase;
+            EXPECT_EQ(c.geometry, g);
+            EXPECT_EQ(c.ri, ri);
+            EXPECT_EQ(c.east, (BoundaryCondition{BoundaryType::Convection, 0, 0, 25, 1e-3}));
+            EXPECT_EQ(c.u, 0.0);
+        }
+    }
 }
 
 TEST(CaseWriter, WritesThroughATemporaryFileAndReportsFailure) {

@@ -1,7 +1,7 @@
 #pragma once
-// Slab cases with constant properties and one steady pass of the real
-// discretisation (evaluate, linearise, assemble, TABLU/SOLU), shared by the
-// exact-solution and energy-balance tests.
+// Slab and radial cases with constant properties and one steady pass of the
+// real discretisation (evaluate, linearise, assemble, TABLU/SOLU), shared by
+// the exact-solution and energy-balance tests.
 
 #include <gtest/gtest.h>
 
@@ -71,6 +71,16 @@ inline SimulationCase steadyCase(double Lx, std::int32_t N, double K, double Sc,
     return c;
 }
 
+// A steady cylinder or sphere ri <= r <= ri + Lx, without flow.
+inline SimulationCase radialCase(Geometry geometry, double ri, double Lx, std::int32_t N,
+                                 double K, double Sc, double Sp, BoundaryCondition west,
+                                 BoundaryCondition east) {
+    SimulationCase c = steadyCase(Lx, N, K, Sc, Sp, 0.0, west, east);
+    c.geometry = geometry;
+    c.ri = ri;
+    return c;
+}
+
 // Factorises and solves `system` in place; the solution is left in b.
 inline void solveDirect(DiscreteSystem& system) {
     bool warned = false;
@@ -82,7 +92,7 @@ inline void solveDirect(DiscreteSystem& system) {
 // Steady passes from a zero field with `scheme`, the face estimates Tb_W,
 // Tb_E updated after each as after a step; the nodal temperatures.
 inline NodeArray steadyPass(const SimulationCase& c, ConvectionScheme scheme, int passes = 1) {
-    const ControlVolumeGrid grid(c.Lx, c.N);
+    const ControlVolumeGrid grid(c);
     TemperatureLevels levels(c.N);
     VolumeProperties properties(c.N);
     interpreter::Interpreter engine;
