@@ -44,7 +44,10 @@ Text refusalText(ExactSolutionRefusal refusal) {
         case ExactSolutionRefusal::NonPositiveConductivity:
         case ExactSolutionRefusal::UnknownBoundaryType:
         case ExactSolutionRefusal::NonPositiveFilmCoefficient:
+        case ExactSolutionRefusal::NegativeInnerRadius:
             return Text::ExactNeedsAPhysicalCase;
+        case ExactSolutionRefusal::RadialConvection:
+            return Text::ExactRadialNeedsNoFlow;
         case ExactSolutionRefusal::NoSteadyState:
             return Text::ExactNoSteadyState;
         case ExactSolutionRefusal::NotUnique:

@@ -627,8 +627,13 @@ constexpr Bilingual kTexts[]{
               "The exact solution needs constant properties: K, Sc and Sp (and Rho and Cp "
               "when the velocity is not zero) must be numbers."},
     Bilingual{T::ExactNeedsAPhysicalCase,
-              "A solução exata pede Lx, K e h maiores que zero e valores finitos.",
-              "The exact solution needs Lx, K and h greater than zero and finite values."},
+              "A solução exata pede Lx, K e h maiores que zero, um raio interno zero ou maior e "
+              "valores finitos.",
+              "The exact solution needs Lx, K and h greater than zero, an inner radius of zero "
+              "or more, and finite values."},
+    Bilingual{T::ExactRadialNeedsNoFlow,
+              "Num cilindro ou numa esfera a solução exata pede velocidade zero.",
+              "In a cylinder or a sphere the exact solution needs a velocity of zero."},
     Bilingual{T::ExactNoSteadyState,
               "Com fluxo prescrito nos dois contornos e sem sumidouro não há regime permanente "
               "único: não há solução exata.",

@@ -386,6 +386,7 @@ enum class Text : std::int32_t {
     ExactRms,      // {} is the root mean square of the differences
     ExactNeedsConstants,
     ExactNeedsAPhysicalCase,
+    ExactRadialNeedsNoFlow,
     ExactNoSteadyState,
     ExactNotUnique,
     ExactTooLarge,
