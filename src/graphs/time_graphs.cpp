@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/dialog_templates.h"
+#include "settings/settings_files.h"
 #include "texts/result_file_names.h"
 #include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
@@ -59,20 +60,6 @@ public:
 private:
     std::ifstream in_;
 };
-
-// The language of "idioma": 1 Portuguese; when unreadable 2, written back.
-std::int32_t languageOfFile(const std::filesystem::path& languageFile) {
-    if (const auto lines = text::readTextLines(languageFile)) {
-        for (const std::string& line : *lines) {
-            if (text::textLength(line) == 0) continue;
-            if (const auto code = text::readInteger(line)) return *code;
-            break;
-        }
-    }
-    constexpr std::int32_t english = texts::languageCode(texts::Language::English);
-    text::writeTextFileAtomically(languageFile, text::ListLine().integer(english).str() + "\n");
-    return english;
-}
 
 }  // namespace
 
@@ -190,7 +177,8 @@ TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t l
             }
             return;
         }
-        const std::int32_t helpLanguage = languageOfFile(languageFile);
+        const texts::Language helpLanguage =
+            settings::readLanguage(languageFile, settings::WriteBack::DefaultWhenUnreadable).value;
         platform.setControlText(handle, dialog::kHelpLine1,
                                 texts::textFor(Text::ExperimentalHelpLine1, helpLanguage));
         platform.setControlText(handle, dialog::kHelpLine2,
@@ -220,7 +208,7 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     const std::int32_t Y0 = wide ? 180 : 80;
 
     const TimeGraphRequest request =
-        runTimeGraphDialog(platform, inputs.language, inputs.folder / "idioma");
+        runTimeGraphDialog(platform, inputs.language, inputs.folder / settings::LanguageFileName);
 
     std::string title;
     if (request.choice == TimeGraphChoice::Node) {

@@ -7,7 +7,7 @@
 #include "graphs/time_graphs.h"
 #include "platform/font_descriptor.h"
 #include "run/initial_estimate.h"
-#include "settings/tolerance_file.h"
+#include "settings/settings_files.h"
 #include "shell/menus.h"
 #include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
@@ -22,8 +22,6 @@
 
 namespace calorvia::run {
 
-using settings::readTolerance;
-using settings::ToleranceFileName;
 using namespace simulation;  // the run speaks the simulation's vocabulary
 using texts::ResultFile;
 using texts::Text;
@@ -74,7 +72,7 @@ SimulationRun::SimulationRun(platform::Platform& platform, shell::Shell& shell, 
     : platform_(platform),
       shell_(shell),
       options_(std::move(options)),
-      pane_(platform, shell.programFile("idioma")),
+      pane_(platform, shell.programFile(settings::LanguageFileName)),
       interpreter_(shell.mathErrorHook()) {}
 
 RunOutcome SimulationRun::run() {
@@ -98,7 +96,7 @@ SimulationRun::Flow SimulationRun::load_case() {
     CaseLoadContext context;
     context.cancelRequested = [this] { return cancelRequested(); };
     context.mathErrorHook = shell_.mathErrorHook();
-    CaseLoadResult result = loadCase(shell_.programFile(WorkingCaseFileName), context);
+    CaseLoadResult result = loadCase(shell_.programFile(settings::WorkingCaseFileName), context);
     switch (result.failure) {
         case CaseLoadFailure::None:
             loaded_ = std::move(result.loaded);
@@ -239,7 +237,9 @@ void SimulationRun::set_up() {
     }
 
     linearisationApplied_ = false;
-    Tol_ = readTolerance(shell_.programFile(ToleranceFileName)).Tol;
+    Tol_ = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
+                                   settings::WriteBack::DefaultWhenUnreadable)
+               .value;
     scheme_ = SchemeState{};
 }
 
@@ -549,7 +549,7 @@ SimulationRun::Flow SimulationRun::cancel() {
     shell_.showRunCancelled();
     histories_.close();
     shell_.state().runCancelled();
-    platform_.deleteFile(text::utf8FromPath(shell_.programFile(WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(shell_.programFile(settings::WorkingCaseFileName)));
     if (cancelDuringEvaluation_) interpreter_.DESTROYFUNC();
     return Flow::Stop;
 }
