@@ -46,9 +46,9 @@ class RecordReader {
 public:
     explicit RecordReader(const std::filesystem::path& file) : in_(file, std::ios::binary) {}
     bool opened() const { return static_cast<bool>(in_); }
-    bool skipLine() {
-        std::string line;
-        return static_cast<bool>(std::getline(in_, line));
+    bool skipLines(std::size_t count) {
+        for (std::string line; count > 0 && std::getline(in_, line);) --count;
+        return count == 0;
     }
     // False at the end of the file or at a record that is not a point.
     bool point(float& time, float& temperature) {
@@ -60,6 +60,20 @@ public:
 private:
     std::ifstream in_;
 };
+
+// The points after the first `skipped` lines, up to `limit` of them.
+TimeSeries readPoints(const std::filesystem::path& file, std::size_t skipped, std::size_t limit) {
+    TimeSeries series;
+    RecordReader reader(file);
+    if (!reader.skipLines(skipped)) return series;
+    float time = 0.0f;
+    float temperature = 0.0f;
+    while (series.t.size() < limit && reader.point(time, temperature)) {
+        series.t.push_back(time);
+        series.T.push_back(temperature);
+    }
+    return series;
+}
 
 }  // namespace
 
@@ -75,32 +89,11 @@ bool readPointLine(std::string_view line, float& time, float& temperature) {
 }
 
 TimeSeries readExperimentalData(const std::filesystem::path& file, std::size_t limit) {
-    TimeSeries points;
-    RecordReader reader(file);
-    if (!reader.opened()) return points;
-    float time = 0.0f;
-    float temperature = 0.0f;
-    while (points.t.size() < limit && reader.point(time, temperature)) {
-        points.t.push_back(time);
-        points.T.push_back(temperature);
-    }
-    return points;
+    return readPoints(file, 0, limit);
 }
 
 TimeSeries readHistorySeries(const std::filesystem::path& file, std::size_t maxRows) {
-    TimeSeries series;
-    RecordReader reader(file);
-    if (!reader.opened()) return series;
-    for (std::size_t skipped = 0; skipped < HistoryHeadingLines; ++skipped) {
-        if (!reader.skipLine()) return series;
-    }
-    float time = 0.0f;
-    float temperature = 0.0f;
-    while (series.t.size() < maxRows && reader.point(time, temperature)) {
-        series.t.push_back(time);
-        series.T.push_back(temperature);
-    }
-    return series;
+    return readPoints(file, HistoryHeadingLines, maxRows);
 }
 
 std::string seriesFileName(TimeGraphChoice choice, std::int32_t language) {
@@ -118,10 +111,7 @@ float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
     RecordReader experimental(folder / text::pathFromUtf8(ExperimentalFileName));
     RecordReader series(folder / text::pathFromUtf8(seriesFileName(choice, language)));
     if (!series.opened()) return MissingSeriesDeviation;
-    bool seriesEnded = false;
-    for (std::size_t skipped = 0; skipped < HistoryHeadingLines && !seriesEnded; ++skipped) {
-        seriesEnded = !series.skipLine();
-    }
+    bool seriesEnded = !series.skipLines(HistoryHeadingLines);
     float t1 = 0.0f, T1 = 0.0f, t2 = 0.0f, T2 = 0.0f;
     float lastRowT = 0.0f;
     float sum = 0.0f;
