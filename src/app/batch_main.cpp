@@ -28,6 +28,7 @@
 #include "app/batch_checks.h"
 #include "app/batch_run.h"
 #include "platform_qt/canvas_drawing_sink.h"
+#include "settings/settings_files.h"
 #include "shell/data_folders.h"
 #include "text/text_file.h"
 
@@ -105,8 +106,8 @@ int main(int argc, char** argv) {
     std::string json;
     app.add_option("CASE", casePath, "the saved case file")->required();
     app.add_option("--lang", language,
-                   "language of messages and result file names (default: the \"idioma\" file, "
-                   "else English)")
+                   "language of messages and result file names (default: the \"" +
+                       std::string(settings::LanguageFileName) + "\" file, else English)")
         ->check(CLI::IsMember({"en", "pt"}));
     app.add_option("--scheme", scheme, "answer to the scheme dialog (auto keeps the preselection)")
         ->check(CLI::IsMember({"auto", "cds", "upwind"}));

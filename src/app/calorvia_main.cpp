@@ -30,24 +30,30 @@
 #include "shell/data_folders.h"
 #include "shell/shell.h"
 #include "run/simulation_run.h"
+#include "settings/settings_files.h"
 #include "text/text_file.h"
 
 namespace {
 
 using calorvia::shell::DataFolders;
+using calorvia::settings::ColourFileName;
+using calorvia::settings::LanguageFileName;
+using calorvia::settings::ToleranceFileName;
 using calorvia::shell::Shell;
 
 constexpr const char* kUsage = "usage: calorvia [FOLDER]";
 
 // What --help prints; help2man makes the manual page from it, so it keeps
 // the layout that tool reads (a "Usage:" line, an "Options:" section).
-constexpr const char* kHelp =
+const std::string kHelp =
     "Usage: calorvia [FOLDER]\n"
     "  or:  calorvia --help | --version\n"
     "Opens the Calorvia window, for learning one-dimensional heat conduction and\n"
     "diffusion-convection by the finite volume method.\n"
     "\n"
-    "The program keeps its settings (idioma, cor, tolera), the working case and the\n"
+    "The program keeps its settings (" + std::string(LanguageFileName) + ", " +
+    std::string(ColourFileName) + ", " + std::string(ToleranceFileName) +
+    "), the working case and the\n"
     "result files in the folder it runs in: FOLDER, created when missing, or else\n"
     "the current folder. It needs a display (DISPLAY or WAYLAND_DISPLAY); without\n"
     "one, calorvia-batch runs a saved case.\n"
@@ -63,7 +69,7 @@ constexpr const char* kHelp =
 std::optional<int> answerInformationOption(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kHelp, stdout);
+            std::fputs(kHelp.c_str(), stdout);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <string>
 
+#include "settings/settings_files.h"
 #include "simulation/case_loader.h"
 #include "text/number_writer.h"
 
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
         std::cerr << "usage: calorvia-inspect [CASE_FILE]\n";
         return argc > 2 ? 1 : 0;
     }
-    const std::string path = argc == 2 ? argv[1] : std::string(simulation::WorkingCaseFileName);
+    const std::string path = argc == 2 ? argv[1] : std::string(settings::WorkingCaseFileName);
     simulation::CaseLoadContext context;
     context.mathErrorHook = [](std::string_view function, interpreter::MathErrorKind kind) {
         std::cerr << "A error has occurred!  Function - " << function << " - (kind "

@@ -12,6 +12,7 @@
 #include "interpreter/text_preparation.h"
 #include "platform/dialog_templates.h"
 #include "shell/home_screen.h"
+#include "settings/settings_files.h"
 #include "shell/shared_state.h"
 #include "simulation/case_writer.h"
 #include "simulation/simulation_case.h"
@@ -456,7 +457,7 @@ CaseEntryCommands::WriteOutcome CaseEntryCommands::writeBothFiles(
         context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(target)));
         return WriteOutcome::SavedFileFailed;
     }
-    const std::filesystem::path working = shell_.programFile(simulation::WorkingCaseFileName);
+    const std::filesystem::path working = shell_.programFile(settings::WorkingCaseFileName);
     if (!simulation::writeCaseFile(working, content, simulation::CaseFileLayout::Working)) {
         context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(working)));
         return WriteOutcome::WorkingFileFailed;
@@ -469,7 +470,7 @@ void CaseEntryCommands::changeToStartDirectory() {
 }
 
 void CaseEntryCommands::deleteWorkingCase() {
-    platform_.deleteFile(utf8(shell_.programFile(simulation::WorkingCaseFileName)));
+    platform_.deleteFile(utf8(shell_.programFile(settings::WorkingCaseFileName)));
 }
 
 }  // namespace calorvia::entry

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "platform/dialog_templates.h"
+#include "settings/settings_files.h"
 #include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
-#include "text/text_file.h"
 
 namespace calorvia::graphs {
 namespace {
@@ -132,7 +132,10 @@ void GraphPane::defineScale(std::span<const float> y, const GraphBoundaries& bou
     }
     ymin = lowest;
     ymax = highest;
-    if (graphMode == kProfileGraph) readLanguage();
+    if (graphMode == kProfileGraph) {
+        language = texts::languageCode(
+            settings::readLanguage(languageFile_, settings::WriteBack::DefaultWhenUnreadable).value);
+    }
 
     // The proposal widens the series range to the ambient temperature of
     // each convective boundary and to at least 300..400; the values the user
@@ -183,26 +186,6 @@ void GraphPane::warn(std::string_view text) {
     platform_.messageBox(text, texts::textFor(texts::Text::AttentionTitle, language),
                          platform::kMessageOk);
     platform::requestTutorial(platform_);
-}
-
-// The pane's language comes from the settings file: 1 is Portuguese; a file
-// that does not hold an integer means English, and 2 is written into it.
-void GraphPane::readLanguage() {
-    std::optional<std::int32_t> stored;
-    if (const auto lines = text::readTextLines(languageFile_)) {
-        // Like a free-form read, blank records before the value are skipped.
-        const auto record = std::find_if(lines->begin(), lines->end(), [](const auto& line) {
-            return text::textLength(line) > 0;
-        });
-        if (record != lines->end()) stored = text::readInteger(*record);
-    }
-    if (stored) {
-        language = *stored;
-        return;
-    }
-    constexpr std::int32_t english = texts::languageCode(texts::Language::English);
-    language = english;
-    text::writeTextFileAtomically(languageFile_, text::ListLine().integer(english).str() + "\n");
 }
 
 void GraphPane::drawAxes(std::int32_t X0, std::int32_t Y0, float firstX, float lastX,

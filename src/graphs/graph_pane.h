@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
+#include "settings/settings_files.h"
 
 namespace calorvia::graphs {
 
@@ -40,9 +41,10 @@ inline constexpr std::int32_t kTimeGraph = 1;
 
 class GraphPane {
 public:
-    // `languageFile` is the settings file "idioma" in the program directory;
+    // `languageFile` is the language settings file in the program directory;
     // a profile graph reads the pane's language from it.
-    explicit GraphPane(platform::Platform& platform, std::filesystem::path languageFile = "idioma");
+    explicit GraphPane(platform::Platform& platform,
+                       std::filesystem::path languageFile = settings::LanguageFileName);
 
     // Draws the series of n+1 points x(1..n+1), y(1..n+1) (x[0..n] here) in
     // palette colour `colour` on the pane whose origin is (X0, Y0).
@@ -79,7 +81,6 @@ private:
     void defineScale(std::span<const float> y, const GraphBoundaries& boundaries);
     void askRange(float proposedMin, float proposedMax);
     void warn(std::string_view text);
-    void readLanguage();
     void drawAxes(std::int32_t X0, std::int32_t Y0, float firstX, float lastX,
                   std::string_view xName, std::string_view yName, std::string_view title);
     void textAt(int x, int y, std::string_view text);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "platform/dialog_templates.h"
+#include "settings/settings_files.h"
 #include "texts/result_file_names.h"
 #include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
@@ -45,9 +46,9 @@ class RecordReader {
 public:
     explicit RecordReader(const std::filesystem::path& file) : in_(file, std::ios::binary) {}
     bool opened() const { return static_cast<bool>(in_); }
-    bool skipLine() {
-        std::string line;
-        return static_cast<bool>(std::getline(in_, line));
+    bool skipLines(std::size_t count) {
+        for (std::string line; count > 0 && std::getline(in_, line);) --count;
+        return count == 0;
     }
     // False at the end of the file or at a record that is not a point.
     bool point(float& time, float& temperature) {
@@ -60,18 +61,18 @@ private:
     std::ifstream in_;
 };
 
-// The language of "idioma": 1 Portuguese; when unreadable 2, written back.
-std::int32_t languageOfFile(const std::filesystem::path& languageFile) {
-    if (const auto lines = text::readTextLines(languageFile)) {
-        for (const std::string& line : *lines) {
-            if (text::textLength(line) == 0) continue;
-            if (const auto code = text::readInteger(line)) return *code;
-            break;
-        }
+// The points after the first `skipped` lines, up to `limit` of them.
+TimeSeries readPoints(const std::filesystem::path& file, std::size_t skipped, std::size_t limit) {
+    TimeSeries series;
+    RecordReader reader(file);
+    if (!reader.skipLines(skipped)) return series;
+    float time = 0.0f;
+    float temperature = 0.0f;
+    while (series.t.size() < limit && reader.point(time, temperature)) {
+        series.t.push_back(time);
+        series.T.push_back(temperature);
     }
-    constexpr std::int32_t english = texts::languageCode(texts::Language::English);
-    text::writeTextFileAtomically(languageFile, text::ListLine().integer(english).str() + "\n");
-    return english;
+    return series;
 }
 
 }  // namespace
@@ -88,32 +89,11 @@ bool readPointLine(std::string_view line, float& time, float& temperature) {
 }
 
 TimeSeries readExperimentalData(const std::filesystem::path& file, std::size_t limit) {
-    TimeSeries points;
-    RecordReader reader(file);
-    if (!reader.opened()) return points;
-    float time = 0.0f;
-    float temperature = 0.0f;
-    while (points.t.size() < limit && reader.point(time, temperature)) {
-        points.t.push_back(time);
-        points.T.push_back(temperature);
-    }
-    return points;
+    return readPoints(file, 0, limit);
 }
 
 TimeSeries readHistorySeries(const std::filesystem::path& file, std::size_t maxRows) {
-    TimeSeries series;
-    RecordReader reader(file);
-    if (!reader.opened()) return series;
-    for (std::size_t skipped = 0; skipped < HistoryHeadingLines; ++skipped) {
-        if (!reader.skipLine()) return series;
-    }
-    float time = 0.0f;
-    float temperature = 0.0f;
-    while (series.t.size() < maxRows && reader.point(time, temperature)) {
-        series.t.push_back(time);
-        series.T.push_back(temperature);
-    }
-    return series;
+    return readPoints(file, HistoryHeadingLines, maxRows);
 }
 
 std::string seriesFileName(TimeGraphChoice choice, std::int32_t language) {
@@ -131,10 +111,7 @@ float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
     RecordReader experimental(folder / text::pathFromUtf8(ExperimentalFileName));
     RecordReader series(folder / text::pathFromUtf8(seriesFileName(choice, language)));
     if (!series.opened()) return MissingSeriesDeviation;
-    bool seriesEnded = false;
-    for (std::size_t skipped = 0; skipped < HistoryHeadingLines && !seriesEnded; ++skipped) {
-        seriesEnded = !series.skipLine();
-    }
+    bool seriesEnded = !series.skipLines(HistoryHeadingLines);
     float t1 = 0.0f, T1 = 0.0f, t2 = 0.0f, T2 = 0.0f;
     float lastRowT = 0.0f;
     float sum = 0.0f;
@@ -190,7 +167,8 @@ TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t l
             }
             return;
         }
-        const std::int32_t helpLanguage = languageOfFile(languageFile);
+        const texts::Language helpLanguage =
+            settings::readLanguage(languageFile, settings::WriteBack::DefaultWhenUnreadable).value;
         platform.setControlText(handle, dialog::kHelpLine1,
                                 texts::textFor(Text::ExperimentalHelpLine1, helpLanguage));
         platform.setControlText(handle, dialog::kHelpLine2,
@@ -220,7 +198,7 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     const std::int32_t Y0 = wide ? 180 : 80;
 
     const TimeGraphRequest request =
-        runTimeGraphDialog(platform, inputs.language, inputs.folder / "idioma");
+        runTimeGraphDialog(platform, inputs.language, inputs.folder / settings::LanguageFileName);
 
     std::string title;
     if (request.choice == TimeGraphChoice::Node) {

@@ -59,7 +59,7 @@ struct TimeGraphRequest {
 
 // Template 113 in `language`. Each click of the check box runs EXPERIMENTA,
 // which toggles the experimental switch and shows or blanks the three help
-// lines in the language read from `languageFile` ("idioma").
+// lines in the language read from `languageFile` (the language setting).
 TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
                                     const std::filesystem::path& languageFile);
 
@@ -71,7 +71,7 @@ struct TimeGraphInputs {
     std::int16_t colour = 12;
     int screenWidth = 1024;
     GraphBoundaries boundaries;
-    std::filesystem::path folder = ".";  // where the histories, "Exp.txt" and "idioma" are
+    std::filesystem::path folder = ".";  // the program folder: histories, "Exp.txt", settings
 };
 
 // The whole stage: dialog, title, curve, dots, curve again, deviation.

@@ -25,6 +25,7 @@
 #include "graphs/graph_pane.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
+#include "settings/settings_files.h"
 
 namespace {
 
@@ -211,7 +212,8 @@ int main(int argc, char** argv) {
     // The graph pane keeps the interface language in a settings file; the
     // demo's lives in a folder of its own.
     QTemporaryDir settings;
-    const std::string languageFile = settings.filePath(QStringLiteral("idioma")).toStdString();
+    const std::string languageFile =
+        settings.filePath(QString::fromUtf8(calorvia::settings::LanguageFileName)).toStdString();
     std::ofstream(languageFile) << " 2\n";
 
     calorvia::platform_qt::QtPlatform platform;

@@ -1,6 +1,8 @@
 #include "run/initial_estimate.h"
 
 #include "interpreter/text_preparation.h"
+#include "run/result_files.h"
+#include "shell/menus.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
@@ -13,18 +15,13 @@ using texts::Text;
 
 namespace {
 
-constexpr int kFileMenu = 1;
-constexpr int kSimulationMenu = 2;
-constexpr int kWholeMenu = 0;
-
 bool writeBuffers(const std::filesystem::path& file, const std::vector<std::string>& buffers,
                   std::int32_t N) {
-    std::string content;
+    std::vector<std::string> lines;
     for (std::int32_t i = 1; i <= N; ++i) {
-        content += text::trimRight(buffers[static_cast<std::size_t>(i)]);
-        content += '\n';
+        lines.emplace_back(text::trimRight(buffers[static_cast<std::size_t>(i)]));
     }
-    return text::writeTextFileAtomically(file, content);
+    return writeResultFile(file, lines);
 }
 
 }  // namespace
@@ -61,8 +58,8 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Languag
     if (tell(say(Text::EstimateOffer), platform::kMessageYesNo) != platform::kAnswerYes) {
         return EstimateOutcome::Declined;
     }
-    platform.setMenuItemEnabled(kFileMenu, kWholeMenu, false);
-    platform.setMenuItemEnabled(kSimulationMenu, kWholeMenu, false);
+    platform.setMenuItemEnabled(shell::menu::File, shell::item::Title, false);
+    platform.setMenuItemEnabled(shell::menu::Simulation, shell::item::Title, false);
 
     const std::string name(say(Text::InitialEstimateFileName));
     const std::filesystem::path file = folder / text::pathFromUtf8(name);
@@ -96,8 +93,8 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Languag
         outcome = EstimateOutcome::Abandoned;
         break;
     }
-    platform.setMenuItemEnabled(kFileMenu, kWholeMenu, true);
-    platform.setMenuItemEnabled(kSimulationMenu, kWholeMenu, true);
+    platform.setMenuItemEnabled(shell::menu::File, shell::item::Title, true);
+    platform.setMenuItemEnabled(shell::menu::Simulation, shell::item::Title, true);
     if (written) platform.deleteFile(text::utf8FromPath(file));
     return outcome;
 }

@@ -117,42 +117,30 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     };
     std::vector<std::string> lines{
         std::string(note(Text::InspectionName)) + std::string(text::trimRight(caseName)),
-        listText(note(Text::InspectionPurpose)),
-        blankLine,
-        real(c.Lx, Text::InspectionLx),
-        blankLine,
-        integer(c.N, Text::InspectionN),
-        blankLine,
-        property(temperatureText(c.K), Text::InspectionK),
-        blankLine,
-        property(temperatureText(c.Sc), Text::InspectionSc),
-        blankLine,
-        property(temperatureText(c.Sp), Text::InspectionSp),
-        blankLine,
-        integer(fileNumber(c.state), Text::InspectionState),
-        blankLine,
-        integer(fileNumber(c.method), Text::InspectionMethod),
-        blankLine,
+        listText(note(Text::InspectionPurpose)), blankLine};
+    // Each entry on its line, a blank line after it.
+    auto entries = [&](std::initializer_list<std::string> list) {
+        for (const std::string& entry : list) lines.insert(lines.end(), {entry, blankLine});
     };
+    entries({real(c.Lx, Text::InspectionLx), integer(c.N, Text::InspectionN),
+             property(temperatureText(c.K), Text::InspectionK),
+             property(temperatureText(c.Sc), Text::InspectionSc),
+             property(temperatureText(c.Sp), Text::InspectionSp),
+             integer(fileNumber(c.state), Text::InspectionState),
+             integer(fileNumber(c.method), Text::InspectionMethod)});
     if (c.hasTransientBlock()) {
-        const std::vector<std::string> transient{
-            property(std::string(text::trimRight(c.Ti.text)), Text::InspectionTi),
-            blankLine,
-            property(temperatureText(c.Rho), Text::InspectionRho),
-            blankLine,
-            property(temperatureText(c.Cp), Text::InspectionCp),
-            blankLine,
-            real(c.Delt_t, Text::InspectionDeltT),
-            blankLine,
-            integer(c.Nst, Text::InspectionNst),
-            blankLine,
-            integer(c.No, Text::InspectionNo),
-            blankLine,
-        };
-        lines.insert(lines.end(), transient.begin(), transient.end());
+        entries({property(std::string(text::trimRight(c.Ti.text)), Text::InspectionTi),
+                 property(temperatureText(c.Rho), Text::InspectionRho),
+                 property(temperatureText(c.Cp), Text::InspectionCp),
+                 real(c.Delt_t, Text::InspectionDeltT), integer(c.Nst, Text::InspectionNst),
+                 integer(c.No, Text::InspectionNo)});
     }
-    auto boundaryLines = [&](const BoundaryCondition& b, Text temperature, Text flux,
-                             Text convective, Text tinf) {
+    // The type, then the values of the type; the east type has an empty line
+    // after it.
+    auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType,
+                             Text temperature, Text flux, Text convective, Text tinf) {
+        lines.insert(lines.end(),
+                     {integer(fileNumber(b.type), Text::InspectionBoundaryType), afterType});
         switch (b.type) {
             case BoundaryType::Temperature:
                 lines.push_back(real(b.T, temperature));
@@ -161,22 +149,15 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
                 lines.push_back(real(b.Phi, flux));
                 break;
             case BoundaryType::Convection:
-                lines.push_back(real(b.h, convective));
-                lines.push_back(blankLine);
-                lines.push_back(real(b.Tinf, tinf));
+                lines.insert(lines.end(), {real(b.h, convective), blankLine, real(b.Tinf, tinf)});
                 break;
         }
+        lines.push_back(blankLine);
     };
-    lines.push_back(integer(fileNumber(c.west.type), Text::InspectionBoundaryType));
-    lines.push_back(blankLine);
-    boundaryLines(c.west, Text::InspectionWestTemperature, Text::InspectionWestFlux,
+    boundaryLines(c.west, blankLine, Text::InspectionWestTemperature, Text::InspectionWestFlux,
                   Text::InspectionWestConvective, Text::InspectionWestTinf);
-    lines.push_back(blankLine);
-    lines.push_back(integer(fileNumber(c.east.type), Text::InspectionBoundaryType));
-    lines.push_back("");
-    boundaryLines(c.east, Text::InspectionEastTemperature, Text::InspectionEastFlux,
+    boundaryLines(c.east, "", Text::InspectionEastTemperature, Text::InspectionEastFlux,
                   Text::InspectionEastConvective, Text::InspectionEastTinf);
-    lines.push_back(blankLine);
     lines.push_back(real(c.u, Text::InspectionVelocity));
     return lines;
 }
@@ -213,25 +194,18 @@ std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool title
     return lines;
 }
 
-std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, Language language) {
-    return {std::string(textFor(Text::NodeHistoryHeading, language)) + text::fixedInteger(No, 4) +
-                " (x = " + text::fixedReal(xNo, 11, 5) + ")",
-            blankLine, listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
-}
-
-std::vector<std::string> averageHistoryHeading(Language language) {
-    return {listText(textFor(Text::AverageHistoryHeading, language)), blankLine,
-            listText(textFor(Text::AverageColumns, language)), blankLine};
-}
-
-std::vector<std::string> westHistoryHeading(Language language) {
-    return {listText(textFor(Text::WestHistoryHeading, language)), blankLine,
-            listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
-}
-
-std::vector<std::string> eastHistoryHeading(Language language) {
-    return {listText(textFor(Text::EastHistoryHeading, language)), blankLine,
-            listText(textFor(Text::TimeTemperatureColumns, language)), blankLine};
+std::vector<std::string> historyHeading(HistoryFiles::Which file, std::int32_t No, float xNo,
+                                        Language language) {
+    constexpr Text titles[] = {Text::NodeHistoryHeading, Text::AverageHistoryHeading,
+                               Text::WestHistoryHeading, Text::EastHistoryHeading};
+    const std::string title = file == HistoryFiles::Node
+                                  ? std::string(textFor(titles[file], language)) +
+                                        text::fixedInteger(No, 4) +
+                                        " (x = " + text::fixedReal(xNo, 11, 5) + ")"
+                                  : listText(textFor(titles[file], language));
+    const Text columns =
+        file == HistoryFiles::Average ? Text::AverageColumns : Text::TimeTemperatureColumns;
+    return {title, blankLine, listText(textFor(columns, language)), blankLine};
 }
 
 std::string historyRow(double t, double T) {

@@ -72,12 +72,6 @@ std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool tit
 std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
                                          texts::Language language);
 
-// The four heading lines of the histories.
-std::vector<std::string> nodeHistoryHeading(std::int32_t No, float xNo, texts::Language language);
-std::vector<std::string> averageHistoryHeading(texts::Language language);
-std::vector<std::string> westHistoryHeading(texts::Language language);
-std::vector<std::string> eastHistoryHeading(texts::Language language);
-
 // One history row: a list line of time and temperature in single precision.
 std::string historyRow(double t, double T);
 
@@ -109,5 +103,10 @@ private:
     std::string names_[4];
     std::string failedFile_;
 };
+
+// The four heading lines of a history: its title and its columns, each with
+// a blank line after it; the node history's title names No and its x.
+std::vector<std::string> historyHeading(HistoryFiles::Which file, std::int32_t No, float xNo,
+                                        texts::Language language);
 
 }  // namespace calorvia::run

@@ -2,12 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
+#include <span>
 
 #include "graphs/scheme_dialog.h"
 #include "graphs/time_graphs.h"
-#include "platform/font_descriptor.h"
 #include "run/initial_estimate.h"
-#include "settings/tolerance_file.h"
+#include "settings/settings_files.h"
 #include "shell/menus.h"
 #include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
@@ -15,57 +16,25 @@
 #include "simulation/direct_solver.h"
 #include "simulation/gauss_seidel.h"
 #include "simulation/source_linearisation.h"
-#include "text/fixed_text.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
 
 namespace calorvia::run {
 
-using settings::readTolerance;
-using settings::ToleranceFileName;
 using namespace simulation;  // the run speaks the simulation's vocabulary
 using texts::ResultFile;
 using texts::Text;
 
 namespace {
 
-// The status boxes' light cyan and the graph area's white, as the run's
-// documents write them (COLORREF 0x00BBGGRR).
-constexpr platform::Rgb StatusCyan = platform::colorref(0xFFF000);
-constexpr platform::Rgb White = platform::colorref(0xFFFFFF);
 constexpr std::int16_t SteadyAppendColour = 9;
 constexpr double LowestPlausible = -273.0;
 constexpr double HighestPlausible = 10000.0;
 
-// An integer as a status box shows it: free form, blanks removed.
-std::string counterText(std::int64_t value) {
-    return std::string(text::trim(text::generalInteger(value)));
-}
-
-// The Gauss-Seidel sweep count keeps the leading blanks of its free form
-// and loses only the trailing ones.
-std::string sweepCountText(std::int64_t sweeps) {
-    return std::string(text::trimRight(text::ListLine().integer(sweeps).str()));
-}
-
-// The fonts a status box tries for its text: the run's faces at their own
-// heights, then a pixel smaller each time down to 10 pixels, so that a text
-// keeps inside its box in whatever face the system substitutes.
-const std::vector<std::string>& statusBoxFonts() {
-    static const std::vector<std::string> fonts = [] {
-        constexpr int SmallestHeight = 10;
-        std::vector<std::string> list;
-        for (const std::string_view descriptor : graphs::GraphPane::fontList()) {
-            const auto font = platform::parseFontDescriptor(descriptor);
-            if (!font) continue;
-            for (int height = font->height; height >= SmallestHeight; --height) {
-                list.push_back("t'" + font->face + "'h" + std::to_string(height));
-            }
-        }
-        return list;
-    }();
-    return fonts;
+// The mean of a field, summed from the first volume on.
+double meanOf(std::span<const double> values) {
+    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
 }
 
 }  // namespace
@@ -74,7 +43,7 @@ SimulationRun::SimulationRun(platform::Platform& platform, shell::Shell& shell, 
     : platform_(platform),
       shell_(shell),
       options_(std::move(options)),
-      pane_(platform, shell.programFile("idioma")),
+      pane_(platform, shell.programFile(settings::LanguageFileName)),
       interpreter_(shell.mathErrorHook()) {}
 
 RunOutcome SimulationRun::run() {
@@ -98,16 +67,16 @@ SimulationRun::Flow SimulationRun::load_case() {
     CaseLoadContext context;
     context.cancelRequested = [this] { return cancelRequested(); };
     context.mathErrorHook = shell_.mathErrorHook();
-    CaseLoadResult result = loadCase(shell_.programFile(WorkingCaseFileName), context);
+    CaseLoadResult result = loadCase(shell_.programFile(settings::WorkingCaseFileName), context);
     switch (result.failure) {
         case CaseLoadFailure::None:
             loaded_ = std::move(result.loaded);
             return Flow::Continue;
         case CaseLoadFailure::MissingCase:
-            tell(say(Text::MissingCase), platform::kMessageOk);
+            shell_.tell(say(Text::MissingCase));
             return Flow::Stop;
         case CaseLoadFailure::CorruptedFile:
-            tell(say(Text::CorruptedFile), platform::kMessageOk);
+            shell_.tell(say(Text::CorruptedFile));
             return Flow::Stop;
         case CaseLoadFailure::Cancelled:
             cancel();
@@ -146,101 +115,81 @@ void SimulationRun::build_initial_field() {
     if (c.method == SolutionMethod::GaussSeidel) {
         editInitialEstimate(
             platform_, language_, shell_.programDirectory(),
-            [this](std::string_view text, int flags) { return tell(text, flags); }, N, levels_.T);
+            [this](std::string_view text, int flags) { return shell_.tell(text, flags); }, N,
+            levels_.T);
     }
 }
 
 // --------------------------------------------------------------------- set_up
 
-// The screen and the files before the first step: menus for a running
-// simulation, a white graph area with the case name, the method box, the
-// initial profile of a transient run, the history headings with their rows
-// at t = 0, the status boxes, and Tol from "tolera".
+// Before the first step: the menus of a running simulation, the discrete
+// problem, the screen, the histories and the status boxes.
 void SimulationRun::set_up() {
-    const SimulationCase& c = loaded_->simulationCase;
-    const std::int32_t N = c.N;
-
     shell_.showRunStarted();
     shell_.state().runStarted();
-    steadyAvailable_ = c.state == CaseState::Steady;
+    set_up_system();
+    set_up_screen();
+    start_histories();
+    screen_->showStartBoxes(stateInForce_ == CaseState::Unsteady, stepsToMarch_);
+}
 
+// dx = Lx/N, A, b and the properties cleared, t = 0, the steps to march, the
+// pass limit (1000 for a steady run with a formula K, Sc or Sp), Tol from
+// "tolera" and no scheme chosen yet.
+void SimulationRun::set_up_system() {
+    const SimulationCase& c = loaded_->simulationCase;
+    steadyAvailable_ = c.state == CaseState::Steady;
     grid_ = ControlVolumeGrid(c);
-    system_ = DiscreteSystem(N);
-    properties_ = VolumeProperties(N);
+    system_ = DiscreteSystem(c.N);
+    properties_ = VolumeProperties(c.N);
     t_ = 0.0;
     f_ = loaded_->transientSwitch;
     stepsToMarch_ = loaded_->stepsToMarch;
     outerIterationLimit_ = loaded_->outerIterationLimit;
+    if (stateInForce_ == CaseState::Steady && anyTemperatureFormula()) outerIterationLimit_ = 1000;
+    linearisationApplied_ = false;
+    Tol_ = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
+                                   settings::WriteBack::DefaultWhenUnreadable)
+               .value;
+    scheme_ = SchemeState{};
+}
+
+// A white graph area with the case name, the method box and the initial
+// profile of a transient run; the first profile asks for the scale.
+void SimulationRun::set_up_screen() {
     pane_.scaleDefined = 0;
     pane_.graphMode = graphs::kProfileGraph;
-
-    platform::selectFirstFont(platform_, graphs::GraphPane::fontList());
-    platform_.setBackgroundRgb(White);
-    platform_.clearScreen();
-
-    const std::vector<float> positions = grid_.displayPositions();
-    const float xNo = c.No >= 1 && c.No <= N ? positions[static_cast<std::size_t>(c.No)] : 0.0f;
-
+    screen_.emplace(platform_, language_, shell_.graphicsSize().width);
+    screen_->clear();
     colour_ = static_cast<std::int16_t>(shell_.graphColour());
-    const bool narrow = shell_.graphicsSize().width <= 800;
-    Y0_ = narrow ? 150 : 250;
-    X0_ = narrow ? -10 : 10;
-
     caseName_ = options_.savedCasePath ? caseNameOf(options_.savedCasePath()) : std::string();
-    textAt(350 + X0_, 10, caseName_);
+    screen_->showCaseName(caseName_);
+    if (loaded_->simulationCase.method == SolutionMethod::GaussSeidel) screen_->showMethodBox();
+    if (stateInForce_ == CaseState::Unsteady) drawProfile(initialEnds());
+}
 
-    if (c.method == SolutionMethod::GaussSeidel) {
-        statusBox(330, 208, 435, 231);
-        boxText(337, 211, {330, 208, 435, 231}, say(Text::GaussSidelLabel));
-    }
-
-    if (stateInForce_ == CaseState::Unsteady) {
-        const std::vector<double>& Ti = loaded_->initialTemperature;
-        const double westEnd = prescribedOr(c.west, Ti.front());
-        const double eastEnd = prescribedOr(c.east, Ti.back());
-        drawProfile(levels_.T, westEnd, eastEnd);
-    }
-
+// With more than one step the histories get their headings and the rows of
+// t = 0: Ti(No), the mean of Ti and the ends of the initial profile.
+void SimulationRun::start_histories() {
+    const SimulationCase& c = loaded_->simulationCase;
     const bool withRows = c.Nst > 1;
     if (!histories_.open(shell_.programDirectory(), language_, withRows)) {
         reportWriteFailure(histories_.failedFile());
     }
-    if (withRows) {
-        const std::vector<double>& Ti = loaded_->initialTemperature;
-        const double westEnd = prescribedOr(c.west, Ti.front());
-        const double eastEnd = prescribedOr(c.east, Ti.back());
-        double mean = 0.0;
-        for (const double value : Ti) mean += value;
-        mean /= N;
-        bool written = histories_.writeLines(HistoryFiles::West, westHistoryHeading(language_));
-        written &= histories_.append(HistoryFiles::West, 0.0, westEnd);
-        written &= histories_.writeLines(HistoryFiles::East, eastHistoryHeading(language_));
-        written &= histories_.append(HistoryFiles::East, 0.0, eastEnd);
-        written &=
-            histories_.writeLines(HistoryFiles::Node, nodeHistoryHeading(c.No, xNo, language_));
-        written &= histories_.append(HistoryFiles::Node, 0.0,
-                                     Ti[static_cast<std::size_t>(std::clamp(c.No, 1, N) - 1)]);
-        written &= histories_.writeLines(HistoryFiles::Average, averageHistoryHeading(language_));
-        written &= histories_.append(HistoryFiles::Average, 0.0, mean);
-        if (!written) reportWriteFailure(histories_.failedFile());
+    if (!withRows) return;
+    const std::vector<float> positions = grid_.displayPositions();
+    const float xNo = c.No >= 1 && c.No <= c.N ? positions[static_cast<std::size_t>(c.No)] : 0.0f;
+    const std::vector<double>& Ti = loaded_->initialTemperature;
+    const ProfileEnds ends = initialEnds();
+    const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)], meanOf(Ti),
+                            ends.west, ends.east};  // by HistoryFiles::Which
+    bool written = true;
+    for (const HistoryFiles::Which file :
+         {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
+        written &= histories_.writeLines(file, historyHeading(file, c.No, xNo, language_));
+        written &= histories_.append(file, 0.0, first[file]);
     }
-
-    if (stateInForce_ == CaseState::Unsteady) {
-        statusBox(2, 30, 88, 53);
-        boxText(3, 33, {2, 30, 88, 53}, counterText(stepsToMarch_));
-        statusBox(2, 58, 88, 81);
-        boxText(4, 61, {2, 58, 88, 81}, say(Text::StepsTimeLabel));
-    } else {
-        statusBox(20, 30, 103, 53);
-        boxText(25, 33, {20, 30, 103, 53}, say(Text::WaitLabel));
-        statusBox(2, 58, 121, 81);
-        boxText(7, 61, {2, 58, 121, 81}, say(Text::SteadyStateLabel));
-        if (anyTemperatureFormula()) outerIterationLimit_ = 1000;
-    }
-
-    linearisationApplied_ = false;
-    Tol_ = readTolerance(shell_.programFile(ToleranceFileName)).Tol;
-    scheme_ = SchemeState{};
+    if (!written) reportWriteFailure(histories_.failedFile());
 }
 
 // ---------------------------------------------------------------------- march
@@ -265,42 +214,49 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         if (make_pass() == Flow::Stop) return Flow::Stop;
         if (steady_iteration_done()) break;
     }
-    if (pass_ == outerIterationLimit_) tell(say(Text::NonConvergenceNotice), platform::kMessageOk);
+    if (pass_ == outerIterationLimit_) shell_.tell(say(Text::NonConvergenceNotice));
 
-    const bool rows = stepsToMarch_ > 1;
-    if (rows) {
-        double mean = 0.0;
-        for (std::int32_t i = 1; i <= c.N; ++i) mean += levels_.T[i];
-        mean /= c.N;
-        bool written =
-            histories_.append(HistoryFiles::Node, t_, levels_.T[std::clamp(c.No, 1, c.N)]);
-        written &= histories_.append(HistoryFiles::Average, t_, mean);
-        if (!written) reportWriteFailure(histories_.failedFile());
-    }
+    const std::span<const double> T(&levels_.T[1], static_cast<std::size_t>(c.N));
+    append_rows({{HistoryFiles::Node, levels_.T[std::clamp(c.No, 1, c.N)]},
+                 {HistoryFiles::Average, meanOf(T)}});
     const ProfileEnds ends =
         updateBoundaryTemperatures(grid_, properties_.K, c.west, c.east, levels_);
-    drawProfile(levels_.T, ends.west, ends.east);
-    if (rows) {
-        bool written = histories_.append(HistoryFiles::West, t_, ends.west);
-        written &= histories_.append(HistoryFiles::East, t_, ends.east);
-        if (!written) reportWriteFailure(histories_.failedFile());
-    }
-    if (stateInForce_ == CaseState::Unsteady) {
-        fillBox(2, 2, 88, 25, StatusCyan);
-        boxText(5, 5, {2, 2, 88, 25}, counterText(step_));
-    }
+    drawProfile(ends);
+    append_rows({{HistoryFiles::West, ends.west}, {HistoryFiles::East, ends.east}});
+    if (stateInForce_ == CaseState::Unsteady) screen_->showStep(step_);
     return Flow::Continue;
 }
 
 // One pass: T° = T, the properties at T°, the linearised source, the scheme
-// (first pass of the run), the assembly of A·T = b and its solution.
+// (first pass of the run), the assembly of A·T = b, its solution and the
+// range check; a steady run counts its passes.
 SimulationRun::Flow SimulationRun::make_pass() {
     const SimulationCase& c = loaded_->simulationCase;
     ++pass_;
     ++totalPasses_;
     if (cancelRequested()) return cancel();
     levels_.startPass();
+    if (evaluate_properties() == Flow::Stop) return Flow::Stop;
+    choose_scheme();
+    assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_);
+    if (solve() == Flow::Stop) return Flow::Stop;
+    if (cancelRequested()) return cancel();
+    if (check_range() == Flow::Stop) return Flow::Stop;
+    if (c.state == CaseState::Steady) {
+        screen_->showPass(pass_);
+        if (!shell_.state().iterationNoticeGiven.load() &&
+            (anyTemperatureFormula() || linearisationApplied_)) {
+            shell_.tell(say(Text::IterationNotice));
+            shell_.state().iterationNoticeGiven.store(true);
+        }
+    }
+    return Flow::Continue;
+}
 
+// K, Sc, Sp, Rho and Cp at every volume, then Sc′ and Sp′ of the linearised
+// source. A formula that fails, or a cancel between nodes, ends the run.
+SimulationRun::Flow SimulationRun::evaluate_properties() {
+    const SimulationCase& c = loaded_->simulationCase;
     EvaluationChecks checks;
     checks.cancelRequested = [this] { return cancelRequested(); };
     const EvaluationResult evaluation =
@@ -308,64 +264,49 @@ SimulationRun::Flow SimulationRun::make_pass() {
     if (evaluation.outcome != EvaluationOutcome::Completed) {
         cancelDuringEvaluation_ = true;
         if (evaluation.outcome == EvaluationOutcome::FormulaRejected) {
-            tell(say(Text::CorruptedFile), platform::kMessageOk);
+            shell_.tell(say(Text::CorruptedFile));
         }
         return cancel();
     }
     lineariseSource(c.N, levels_.T, properties_, linearisationApplied_);
+    return Flow::Continue;
+}
 
+// On the first pass of the run with convection, the scheme is chosen (the
+// user may override the proposal); the computing time starts then.
+void SimulationRun::choose_scheme() {
     const SchemeDialog dialog = [this](float, ConvectionScheme preselected, std::string_view line) {
         return static_cast<ConvectionScheme>(
             graphs::runSchemeDialog(platform_, texts::languageCode(language_),
                                     static_cast<graphs::SchemeButton>(preselected), line));
     };
-    if (chooseScheme(c.u, properties_, grid_.dx, dialog, scheme_)) {
+    if (chooseScheme(loaded_->simulationCase.u, properties_, grid_.dx, dialog, scheme_)) {
         startClock_ = computingClock();
-        textAt(400 + X0_, 30,
-               say(scheme_.scheme == ConvectionScheme::CDS ? Text::CdsLabel : Text::UpwindLabel));
+        screen_->showScheme(scheme_.scheme);
     }
-    assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_);
+}
 
-    if (c.method == SolutionMethod::GaussSeidel) {
+// G_S on T, or TABLU and SOLU with b copied into T.
+SimulationRun::Flow SimulationRun::solve() {
+    if (loaded_->simulationCase.method == SolutionMethod::GaussSeidel) {
         GaussSeidelHooks hooks;
         hooks.cancelRequested = [this] { return cancelRequested(); };
-        hooks.progress = [this](std::int32_t sweeps) {
-            fillBox(330, 180, 435, 203, StatusCyan);
-            boxText(333, 183, {330, 180, 435, 203}, sweepCountText(sweeps));
-        };
-        hooks.eraseProgress = [this] { eraseBox(330, 180, 435, 203); };
-        hooks.sweepLimitWarning = [this] {
-            tell(say(Text::SweepLimitWarning), platform::kMessageOk);
-        };
-        if (G_S(system_, Tol_, levels_.T, levels_.Tsweep, hooks).outcome ==
-            GaussSeidelOutcome::Cancelled) {
-            return cancel();
-        }
-    } else {
-        DirectSolverHooks hooks;
-        hooks.cancelRequested = [this] { return cancelRequested(); };
-        hooks.zeroPivotWarning = [this] {
-            tell(say(Text::ZeroPivotWarning), platform::kMessageOk);
-        };
-        bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
-        const FactorisationOutcome factorised = TABLU(system_, warningGiven, hooks);
-        shell_.state().zeroPivotWarningGiven.store(warningGiven);
-        if (factorised == FactorisationOutcome::Cancelled) return cancel();
-        SOLU(system_);
-        for (std::int32_t i = 1; i <= c.N; ++i) levels_.T[i] = system_.b[i];
+        hooks.progress = [this](std::int32_t sweeps) { screen_->showSweepCount(sweeps); };
+        hooks.eraseProgress = [this] { screen_->eraseSweepCount(); };
+        hooks.sweepLimitWarning = [this] { shell_.tell(say(Text::SweepLimitWarning)); };
+        const bool cancelled = G_S(system_, Tol_, levels_.T, levels_.Tsweep, hooks).outcome ==
+                               GaussSeidelOutcome::Cancelled;
+        return cancelled ? cancel() : Flow::Continue;
     }
-    if (cancelRequested()) return cancel();
-    if (check_range() == Flow::Stop) return Flow::Stop;
-
-    if (c.state == CaseState::Steady) {
-        fillBox(20, 2, 103, 25, StatusCyan);
-        boxText(23, 5, {20, 2, 103, 25}, counterText(pass_));
-        if (!shell_.state().iterationNoticeGiven.load() &&
-            (anyTemperatureFormula() || linearisationApplied_)) {
-            tell(say(Text::IterationNotice), platform::kMessageOk);
-            shell_.state().iterationNoticeGiven.store(true);
-        }
-    }
+    DirectSolverHooks hooks;
+    hooks.cancelRequested = [this] { return cancelRequested(); };
+    hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
+    bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
+    const FactorisationOutcome factorised = TABLU(system_, warningGiven, hooks);
+    shell_.state().zeroPivotWarningGiven.store(warningGiven);
+    if (factorised == FactorisationOutcome::Cancelled) return cancel();
+    SOLU(system_);
+    for (std::int32_t i = 1; i <= grid_.N; ++i) levels_.T[i] = system_.b[i];
     return Flow::Continue;
 }
 
@@ -387,7 +328,7 @@ SimulationRun::Flow SimulationRun::check_range() {
         if (verdict != Verdict::None) {
             const Text question =
                 verdict == Verdict::Low ? Text::RangeLowQuestion : Text::RangeHighQuestion;
-            if (tell(say(question), platform::kMessageYesNo) == platform::kAnswerYes) {
+            if (shell_.tell(say(question), platform::kMessageYesNo) == platform::kAnswerYes) {
                 shell_.state().requestCancel();
             }
             given.store(true);
@@ -412,12 +353,9 @@ bool SimulationRun::steady_iteration_done() {
 // A transient run with a prescribed temperature may end with one steady
 // solve (f = 0) from its last field, drawn in colour 9.
 SimulationRun::Flow SimulationRun::finish_marching() {
-    const SimulationCase& c = loaded_->simulationCase;
     endClock_ = computingClock();
-    const bool prescribed =
-        c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
-    if (stateInForce_ == CaseState::Unsteady && prescribed) {
-        if (tell(say(Text::IncludeSteadyQuestion), platform::kMessageYesNo) ==
+    if (stateInForce_ == CaseState::Unsteady && anyPrescribedTemperature()) {
+        if (shell_.tell(say(Text::IncludeSteadyQuestion), platform::kMessageYesNo) ==
             platform::kAnswerYes) {
             steadyAvailable_ = true;
             steadyAppended_ = true;
@@ -439,38 +377,22 @@ SimulationRun::Flow SimulationRun::finish_marching() {
 // of a transient run, the other result files and the end of the run.
 void SimulationRun::output_results() {
     const SimulationCase& c = loaded_->simulationCase;
-    const bool prescribed =
-        c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
+    const bool prescribed = anyPrescribedTemperature();
     const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
-    const FinalProfile profile{c, levels_.T, properties_.K};
-    const std::string steadyName(texts::resultFileName(ResultFile::Steady, language_));
-    if (!writeResultFile(resultPath(ResultFile::Steady),
-                         steadyProfileLines(profile, titled, language_))) {
-        reportWriteFailure(steadyName);
-    }
-
-    // The computing time, under the legend when the blue curve is there.
-    int timeY = Y0_ + 120;
-    if (steadyAppended_ && prescribed) {
-        textAt(X0_ + 320, Y0_ + 120, say(Text::BlueSteadyStateLegend));
-        timeY = Y0_ + 150;
-    }
-    const auto elapsed = static_cast<float>(endClock_ - startClock_);
-    textAt(X0_ + 320, timeY,
-           std::string(say(Text::ElapsedTimeIn)) +
-               std::string(text::trimRight(text::ListLine().real(elapsed).str())) +
-               std::string(say(Text::ElapsedTimeSeconds)));
-
+    write_result(ResultFile::Steady,
+                 steadyProfileLines({c, levels_.T, properties_.K}, titled, language_));
+    screen_->showComputingTime(static_cast<float>(endClock_ - startClock_),
+                               steadyAppended_ && prescribed);
     if (c.state == CaseState::Unsteady && options_.timeGraph) {
-        graphs::TimeGraphInputs inputs;
-        inputs.language = texts::languageCode(language_);
-        inputs.No = c.No;
-        inputs.Nst = c.Nst;
-        inputs.colour = static_cast<std::int16_t>(shell_.graphColour());
-        inputs.screenWidth = shell_.graphicsSize().width;
-        inputs.boundaries = {ambientTemperature(c.west), ambientTemperature(c.east)};
-        inputs.folder = shell_.programDirectory();
-        graphs::drawTimeGraph(platform_, pane_, inputs);
+        graphs::drawTimeGraph(
+            platform_, pane_,
+            {.language = texts::languageCode(language_),
+             .No = c.No,
+             .Nst = c.Nst,
+             .colour = static_cast<std::int16_t>(shell_.graphColour()),
+             .screenWidth = shell_.graphicsSize().width,
+             .boundaries = {ambientTemperature(c.west), ambientTemperature(c.east)},
+             .folder = shell_.programDirectory()});
     }
     write_result_files(titled);
     offer_result_files();
@@ -481,62 +403,34 @@ void SimulationRun::output_results() {
 void SimulationRun::write_result_files(bool titled) {
     const SimulationCase& c = loaded_->simulationCase;
     const FinalProfile profile{c, levels_.T, properties_.K};
-    const struct {
-        ResultFile file;
-        std::vector<std::string> lines;
-    } files[] = {
-        {ResultFile::Data, inspectionCopyLines(c, caseName_, language_)},
-        {ResultFile::Flux, fluxVolumeLines(profile, titled, language_)},
-        {ResultFile::FluxPosition, fluxPositionLines(profile, titled, language_)},
-    };
-    for (const auto& file : files) {
-        if (!writeResultFile(resultPath(file.file), file.lines)) {
-            reportWriteFailure(std::string(texts::resultFileName(file.file, language_)));
-        }
-    }
+    write_result(ResultFile::Data, inspectionCopyLines(c, caseName_, language_));
+    write_result(ResultFile::Flux, fluxVolumeLines(profile, titled, language_));
+    write_result(ResultFile::FluxPosition, fluxPositionLines(profile, titled, language_));
 }
 
 // The end of the run: the beep, and on request every result file in the
 // editor, in the order of the Results menu's files.
 void SimulationRun::offer_result_files() {
     const SimulationCase& c = loaded_->simulationCase;
-    if (c.method == SolutionMethod::GaussSeidel) eraseBox(330, 208, 435, 231);
+    if (c.method == SolutionMethod::GaussSeidel) screen_->eraseMethodBox();
     platform_.beep(100, 100);
-    if (tell(say(Text::InspectFilesQuestion), platform::kMessageYesNo) != platform::kAnswerYes) {
+    if (shell_.tell(say(Text::InspectFilesQuestion), platform::kMessageYesNo) !=
+        platform::kAnswerYes) {
         return;
     }
-    auto open = [this](ResultFile file) {
-        platform_.editTextFile(text::utf8FromPath(resultPath(file)), false);
-    };
-    open(ResultFile::Data);
-    open(ResultFile::Flux);
-    open(ResultFile::FluxPosition);
-    for (const ResultFile history :
-         {ResultFile::Unsteady, ResultFile::Average, ResultFile::West, ResultFile::East}) {
-        if (c.Nst <= 1) {
-            const std::vector<std::string> line{
-                text::ListLine().text(say(Text::SteadyOnlyLine)).str()};
-            if (!writeResultFile(resultPath(history), line)) {
-                reportWriteFailure(std::string(texts::resultFileName(history, language_)));
-            }
+    for (const ResultFile file : texts::kRunFiles) {
+        // The histories of a run of one step only say so.
+        const bool history = file >= ResultFile::Unsteady && file <= ResultFile::East;
+        if (history && c.Nst <= 1) {
+            write_result(file, {text::ListLine().text(say(Text::SteadyOnlyLine)).str()});
         }
-        open(history);
+        platform_.editTextFile(text::utf8FromPath(resultPath(file)), false);
     }
-    open(ResultFile::Steady);
 }
 
 // The status boxes erased and the menus of a finished run: RunState Finished.
 void SimulationRun::finish() {
-    const SimulationCase& c = loaded_->simulationCase;
-    if (c.state == CaseState::Unsteady) {
-        eraseBox(2, 2, 88, 25);
-        eraseBox(2, 30, 88, 53);
-        eraseBox(2, 58, 88, 81);
-    } else {
-        eraseBox(20, 2, 103, 25);
-        eraseBox(20, 30, 103, 53);
-        eraseBox(2, 58, 121, 81);
-    }
+    screen_->eraseStatusBoxes(loaded_->simulationCase.state == CaseState::Unsteady);
     shell_.showRunFinished();
 }
 
@@ -549,64 +443,51 @@ SimulationRun::Flow SimulationRun::cancel() {
     shell_.showRunCancelled();
     histories_.close();
     shell_.state().runCancelled();
-    platform_.deleteFile(text::utf8FromPath(shell_.programFile(WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(shell_.programFile(settings::WorkingCaseFileName)));
     if (cancelDuringEvaluation_) interpreter_.DESTROYFUNC();
     return Flow::Stop;
 }
 
 // ------------------------------------------------------------------- helpers
 
-void SimulationRun::drawProfile(const NodeArray& interior, double westEnd, double eastEnd) {
+// The rows (t, T) of a step, in a run of more than one step.
+void SimulationRun::append_rows(
+    std::initializer_list<std::pair<HistoryFiles::Which, double>> rows) {
+    if (stepsToMarch_ <= 1) return;
+    bool written = true;
+    for (const auto& [file, T] : rows) written &= histories_.append(file, t_, T);
+    if (!written) reportWriteFailure(histories_.failedFile());
+}
+
+void SimulationRun::drawProfile(const ProfileEnds& ends) {
     const SimulationCase& c = loaded_->simulationCase;
     const std::vector<float> x = grid_.displayPositions();
     std::vector<float> y(x.size());
-    y.front() = static_cast<float>(westEnd);
+    y.front() = static_cast<float>(ends.west);
     for (std::int32_t i = 1; i <= c.N; ++i)
-        y[static_cast<std::size_t>(i)] = static_cast<float>(interior[i]);
-    y.back() = static_cast<float>(eastEnd);
+        y[static_cast<std::size_t>(i)] = static_cast<float>(levels_.T[i]);
+    y.back() = static_cast<float>(ends.east);
     const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
                                                                : Text::ProfileTabLuTitle;
-    pane_.GRAF_2D(c.N + 1, x, y, colour_, X0_, Y0_, "X", "T", say(title),
+    pane_.GRAF_2D(c.N + 1, x, y, colour_, screen_->X0(), screen_->Y0(), "X", "T", say(title),
                   {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
 }
 
-void SimulationRun::statusBox(int x1, int y1, int x2, int y2) {
-    platform_.setColorRgb(StatusCyan);
-    platform_.drawRectangle(platform::FillMode::Filled, x1, y1, x2, y2);
-    platform_.setColorIndex(0);
-    platform_.drawRectangle(platform::FillMode::Border, x1, y1, x2, y2);
-}
-
-void SimulationRun::fillBox(int x1, int y1, int x2, int y2, platform::Rgb colour) {
-    platform_.setColorRgb(colour);
-    platform_.drawRectangle(platform::FillMode::Filled, x1, y1, x2, y2);
-}
-
-void SimulationRun::eraseBox(int x1, int y1, int x2, int y2) {
-    fillBox(x1, y1, x2, y2, White);
-}
-
-void SimulationRun::textAt(int x, int y, std::string_view text) {
-    platform_.setColorIndex(0);
-    platform_.moveTo(x, y);
-    platform_.outText(text);
-}
-
-// A status box's text stops short of the box's right and bottom borders, so
-// that erasing the box leaves nothing behind; the run's font comes back
-// afterwards.
-void SimulationRun::boxText(int x, int y, platform::PixelBox box, std::string_view text) {
-    platform_.setColorIndex(0);
-    platform::outTextFitted(platform_, x, y, {box.x2, box.y2}, text, statusBoxFonts());
-    platform::selectFirstFont(platform_, graphs::GraphPane::fontList());
-}
-
-int SimulationRun::tell(std::string_view text, int flags) {
-    return shell_.tell(text, flags);
+// The initial profile's ends: a prescribed temperature, else Ti(1) and Ti(N).
+ProfileEnds SimulationRun::initialEnds() const {
+    const SimulationCase& c = loaded_->simulationCase;
+    const std::vector<double>& Ti = loaded_->initialTemperature;
+    return {westStartTemperature(grid_, c.west, Ti.front()), prescribedOr(c.east, Ti.back())};
 }
 
 // A result file that cannot be written is said once per run; the run goes on
 // and ends normally with the files it could write.
+void SimulationRun::write_result(ResultFile file, const std::vector<std::string>& lines) {
+    if (!writeResultFile(resultPath(file), lines)) {
+        reportWriteFailure(std::string(texts::resultFileName(file, language_)));
+    }
+}
+
 void SimulationRun::reportWriteFailure(const std::string& fileName) {
     const bool firstFailure = unwrittenFiles_.empty();
     if (std::find(unwrittenFiles_.begin(), unwrittenFiles_.end(), fileName) ==
@@ -614,7 +495,7 @@ void SimulationRun::reportWriteFailure(const std::string& fileName) {
         unwrittenFiles_.push_back(fileName);
     }
     if (!firstFailure) return;
-    tell(texts::withValue(say(Text::FileWriteFailed), fileName), platform::kMessageOk);
+    shell_.tell(texts::withValue(say(Text::FileWriteFailed), fileName));
 }
 
 // The run's clock stands still while a message box or dialog of the run
@@ -638,6 +519,11 @@ std::filesystem::path SimulationRun::resultPath(ResultFile file) const {
 bool SimulationRun::anyTemperatureFormula() const {
     const SimulationCase& c = loaded_->simulationCase;
     return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula;
+}
+
+bool SimulationRun::anyPrescribedTemperature() const {
+    const SimulationCase& c = loaded_->simulationCase;
+    return c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
 }
 
 std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& shell,

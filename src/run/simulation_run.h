@@ -13,11 +13,15 @@
 // The stages, in order:
 //   load_case            the working case and its initial temperatures
 //   build_initial_field  the starting field, and its hand editing for G_S
-//   set_up               menus, screen, labels, histories, Tol
-//   march                every time step: solve_time_step, rows, profile
+//   set_up               menus, set_up_system, set_up_screen, start_histories
+//   march                every time step: solve_time_step, whose make_pass runs
+//                        evaluate_properties, choose_scheme, assembly, solve,
+//                        check_range; then the rows and the profile
 //   finish_marching      the optional steady solve appended to a transient
-//   output_results       result files, time graph, offer to open the files
-// and cancel, which any check point may call.
+//   output_results       result files, computing time, time graph, the offer
+//                        to open the files, finish
+// and cancel, which any check point may call. What the stages show goes
+// through RunScreen, the profile through the graph pane.
 //
 // The run looks at the cancel request (RunState CancelRequested) at the start of every
 // pass, after every formula evaluation at a node, inside both solvers, after
@@ -25,16 +29,20 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "graphs/graph_pane.h"
 #include "interpreter/interpreter.h"
 #include "platform/platform.h"
 #include "run/result_files.h"
+#include "run/run_screen.h"
 #include "shell/shell.h"
+#include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/discrete_system.h"
 #include "simulation/property_evaluation.h"
@@ -90,9 +98,15 @@ private:
     Flow load_case();
     void build_initial_field();
     void set_up();
+    void set_up_system();
+    void set_up_screen();
+    void start_histories();
     Flow march();
     Flow solve_time_step();
     Flow make_pass();
+    Flow evaluate_properties();
+    void choose_scheme();
+    Flow solve();
     Flow check_range();
     bool steady_iteration_done();
     Flow finish_marching();
@@ -102,15 +116,11 @@ private:
     void finish();
     Flow cancel();
 
-    // Drawing and messages.
-    void drawProfile(const simulation::NodeArray& interior, double westEnd, double eastEnd);
-    // A box of the status area: filled light cyan and bordered in black.
-    void statusBox(int x1, int y1, int x2, int y2);
-    void fillBox(int x1, int y1, int x2, int y2, platform::Rgb colour);
-    void eraseBox(int x1, int y1, int x2, int y2);
-    void textAt(int x, int y, std::string_view text);
-    void boxText(int x, int y, platform::PixelBox box, std::string_view text);
-    int tell(std::string_view text, int flags);
+    void append_rows(std::initializer_list<std::pair<HistoryFiles::Which, double>> rows);
+    // The profile of T(1..N) between the two ends, in the run's colour.
+    void drawProfile(const simulation::ProfileEnds& ends);
+    simulation::ProfileEnds initialEnds() const;
+    void write_result(texts::ResultFile file, const std::vector<std::string>& lines);
     void reportWriteFailure(const std::string& fileName);
 
     double computingClock() const;
@@ -118,6 +128,7 @@ private:
     std::string_view say(texts::Text text) const;
     std::filesystem::path resultPath(texts::ResultFile file) const;
     bool anyTemperatureFormula() const;
+    bool anyPrescribedTemperature() const;
 
     platform::Platform& platform_;
     shell::Shell& shell_;
@@ -133,6 +144,7 @@ private:
     simulation::VolumeProperties properties_;
     simulation::DiscreteSystem system_;
     HistoryFiles histories_;
+    std::optional<RunScreen> screen_;
     simulation::SchemeState scheme_;
 
     // Run state, reset at every run start.
@@ -153,8 +165,6 @@ private:
     double startClock_ = 0.0;
     double endClock_ = 0.0;
     std::int16_t colour_ = 12;
-    std::int32_t X0_ = 10;  // profile origin: the horizontal offset o
-    std::int32_t Y0_ = 250;
     std::string caseName_;
 };
 

@@ -11,12 +11,46 @@
 
 namespace calorvia::settings {
 
+using std::filesystem::path;
 using texts::Language;
 using texts::languageCode;
 
-std::optional<std::int32_t> readIntegerSetting(const std::filesystem::path& file) {
-    std::error_code error;
-    if (std::filesystem::is_directory(file, error)) return std::nullopt;
+namespace {
+
+// What the file holds, or the default, written back by rule.
+template <class T, class Write>
+SettingReading<T> settle(const path& file, WriteBack rule, std::optional<T> stored, T fallback,
+                         Write write) {
+    if (stored) return {*stored, false, false};
+    return {fallback, true, rule == WriteBack::DefaultWhenUnreadable && !write(file, fallback)};
+}
+
+}  // namespace
+
+SettingReading<Language> readLanguage(const path& file, WriteBack rule) {
+    const std::optional<std::int32_t> code = readIntegerSetting(file);
+    const bool known =
+        code == languageCode(Language::Portuguese) || code == languageCode(Language::English);
+    return settle(file, rule, known ? std::optional(texts::languageFromCode(*code)) : std::nullopt,
+                  DefaultLanguage, [](const path& to, Language language) {
+                      return writeIntegerSetting(to, languageCode(language));
+                  });
+}
+
+SettingReading<std::int32_t> readGraphColour(const path& file, WriteBack rule) {
+    std::optional<std::int32_t> stored = readIntegerSetting(file);
+    if (stored && (*stored < 0 || *stored > 15)) stored.reset();
+    return settle(file, rule, stored, DefaultGraphColour, writeIntegerSetting);
+}
+
+SettingReading<double> readTolerance(const path& file, WriteBack rule) {
+    const std::optional<std::vector<std::string>> lines = text::readTextLines(file);
+    const std::optional<double> stored =
+        lines && !lines->empty() ? text::readReal(lines->front()) : std::nullopt;
+    return settle(file, rule, stored, DefaultTolerance, writeTolerance);
+}
+
+std::optional<std::int32_t> readIntegerSetting(const path& file) {
     const std::optional<std::vector<std::string>> lines = text::readTextLines(file);
     if (!lines) return std::nullopt;
     const auto record = std::find_if(lines->begin(), lines->end(), [](const std::string& line) {
@@ -26,21 +60,12 @@ std::optional<std::int32_t> readIntegerSetting(const std::filesystem::path& file
     return text::readInteger(*record);
 }
 
-bool writeIntegerSetting(const std::filesystem::path& file, std::int32_t value) {
+bool writeIntegerSetting(const path& file, std::int32_t value) {
     return text::writeTextFileAtomically(file, text::ListLine().integer(value).str() + "\n");
 }
 
-std::optional<Language> readLanguageSetting(const std::filesystem::path& file) {
-    const std::optional<std::int32_t> code = readIntegerSetting(file);
-    if (code == languageCode(Language::Portuguese)) return Language::Portuguese;
-    if (code == languageCode(Language::English)) return Language::English;
-    return std::nullopt;
-}
-
-std::optional<std::int32_t> readColourSetting(const std::filesystem::path& file) {
-    const std::optional<std::int32_t> index = readIntegerSetting(file);
-    if (index && *index >= 0 && *index <= 15) return index;
-    return std::nullopt;
+bool writeTolerance(const path& file, double Tol) {
+    return text::writeTextFileAtomically(file, " " + text::shortestReal(Tol) + "\n");
 }
 
 }  // namespace calorvia::settings

@@ -1,8 +1,9 @@
 #pragma once
-// The one-number settings files of the program directory: "idioma" (the
-// interface language) and "cor" (the graph colour). Each holds one record
-// with one integer in free form, preceded by blanks. The tolerance file
-// "tolera" has its own reader beside the solvers.
+// The program folder's own files, and the one home of its settings files:
+// "idioma" (the interface language), "cor" (the graph colour) and "tolera"
+// (the Gauss-Seidel tolerance Tol). A settings file holds one record with one
+// value in free form; a missing or empty file, or a record that is not a value
+// the setting takes, is unreadable and means the setting's default.
 
 #include <cstdint>
 #include <filesystem>
@@ -15,25 +16,40 @@ namespace calorvia::settings {
 
 inline constexpr std::string_view LanguageFileName = "idioma";
 inline constexpr std::string_view ColourFileName = "cor";
+inline constexpr std::string_view ToleranceFileName = "tolera";
+inline constexpr std::string_view WorkingCaseFileName = "Loaded.txt";  // the case a run reads
 
 inline constexpr texts::Language DefaultLanguage = texts::Language::English;
 inline constexpr std::int32_t DefaultGraphColour = 12;  // red
+inline constexpr double DefaultTolerance = 1.0E-08;
+
+// What a reader does with an unreadable file: the menus built before start-up
+// only look; start-up, the graphs, the run and the tolerance dialog write the
+// default into it at once.
+enum class WriteBack { Never, DefaultWhenUnreadable };
+
+template <class T>
+struct SettingReading {
+    T value{};
+    bool usedDefault = false;  // the file was unreadable
+    bool writeFailed = false;  // the default was due in the file but could not be written
+};
+
+// "idioma": 1 Portuguese or 2 English.
+SettingReading<texts::Language> readLanguage(const std::filesystem::path& file, WriteBack rule);
+// "cor": a palette index 0..15, no colour the palette does not have.
+SettingReading<std::int32_t> readGraphColour(const std::filesystem::path& file, WriteBack rule);
+// "tolera": the first value of the first line, zero and negative ones too.
+SettingReading<double> readTolerance(const std::filesystem::path& file, WriteBack rule);
 
 // The integer of the file's first non-blank record (a free-form read skips
-// blank records). Nothing when the file is missing, empty, or its record
-// does not read as an integer.
+// blank records); nothing when there is none.
 std::optional<std::int32_t> readIntegerSetting(const std::filesystem::path& file);
 
-// Replaces the file with one record holding `value`, through a temporary
-// file and a rename. False when the file could not be written; the old file,
-// if any, is then untouched.
+// The file replaced by one record holding the value (read back exactly),
+// through a temporary file and a rename. False when the file could not be
+// written; the old file, if any, is then untouched.
 bool writeIntegerSetting(const std::filesystem::path& file, std::int32_t value);
-
-// "idioma": 1 Portuguese or 2 English. Any other content is unreadable.
-std::optional<texts::Language> readLanguageSetting(const std::filesystem::path& file);
-
-// "cor": a palette index 0..15. Any other content is unreadable, so that no
-// drawing is ever asked for a colour the palette does not have.
-std::optional<std::int32_t> readColourSetting(const std::filesystem::path& file);
+bool writeTolerance(const std::filesystem::path& file, double Tol);
 
 }  // namespace calorvia::settings

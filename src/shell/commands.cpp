@@ -10,7 +10,7 @@
 
 #include "shell/home_screen.h"
 #include "shell/shell.h"
-#include "simulation/simulation_case.h"
+#include "settings/settings_files.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
 
@@ -66,7 +66,7 @@ void Shell::LIMPA() {
     setSimulationItem(SimulationFace::Begin);
     platform_.setMenuItemEnabled(menu::Results, item::Title, false);
     state_.reset();
-    platform_.deleteFile(text::utf8FromPath(programFile(simulation::WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(programFile(settings::WorkingCaseFileName)));
 }
 
 void Shell::SAIR() {

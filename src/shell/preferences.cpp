@@ -10,7 +10,6 @@
 #include "interpreter/text_preparation.h"
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
-#include "settings/tolerance_file.h"
 #include "shell/shell.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
@@ -58,12 +57,11 @@ constexpr std::array<ColourChoice, 5> kColourChoices{{
 void Shell::TOLERANCE() {
     namespace dialog = platform::tolerance_dialog;
     const std::filesystem::path file = programFile(settings::ToleranceFileName);
-    const settings::ToleranceReading reading = settings::readTolerance(file);
-    if (reading.usedDefault && !reading.rewritten) {
-        tell(withValue(text(Text::SettingsWriteFailed), settings::ToleranceFileName));
-    }
+    const auto reading =
+        settings::readTolerance(file, settings::WriteBack::DefaultWhenUnreadable);
+    if (reading.writeFailed) tellUnwritten(settings::ToleranceFileName);
 
-    std::string shown = text::shortestReal(reading.Tol);
+    std::string shown = text::shortestReal(reading.value);
     for (;;) {
         const platform::DialogHandle handle = platform_.createDialog(dialog::kTemplate);
         platform_.setControlText(handle, dialog::kGroup, text(Text::ToleranceGroup));
@@ -87,9 +85,7 @@ void Shell::TOLERANCE() {
             shown = std::string(text::trimRight(typed));
             continue;
         }
-        if (!settings::writeTolerance(file, *Tol)) {
-            tell(withValue(text(Text::SettingsWriteFailed), settings::ToleranceFileName));
-        }
+        if (!settings::writeTolerance(file, *Tol)) tellUnwritten(settings::ToleranceFileName);
         return;
     }
 }

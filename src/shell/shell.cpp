@@ -6,18 +6,13 @@
 
 #include "settings/settings_files.h"
 #include "shell/home_screen.h"
-#include "simulation/simulation_case.h"
 #include "texts/result_file_names.h"
 
 namespace calorvia::shell {
 
 using settings::ColourFileName;
-using settings::DefaultGraphColour;
-using settings::DefaultLanguage;
 using settings::LanguageFileName;
-using settings::readColourSetting;
-using settings::readLanguageSetting;
-using settings::writeIntegerSetting;
+using settings::WriteBack;
 using texts::kResultFiles;
 using texts::Language;
 using texts::languageCode;
@@ -52,7 +47,10 @@ int Shell::tell(std::string_view text, int flags) {
 }
 
 void Shell::writeSetting(std::string_view fileName, std::int32_t value) {
-    if (writeIntegerSetting(programFile(fileName), value)) return;
+    if (!settings::writeIntegerSetting(programFile(fileName), value)) tellUnwritten(fileName);
+}
+
+void Shell::tellUnwritten(std::string_view fileName) {
     tell(withValue(text(Text::SettingsWriteFailed), fileName));
 }
 
@@ -60,7 +58,7 @@ void Shell::writeSetting(std::string_view fileName, std::int32_t value) {
 
 void Shell::buildMenus() {
     const Language menuLanguage =
-        readLanguageSetting(programFile(LanguageFileName)).value_or(DefaultLanguage);
+        settings::readLanguage(programFile(LanguageFileName), WriteBack::Never).value;
     for (const MenuEntry& entry : menuTable()) {
         if (!entry.text) {
             platform_.appendMenuItem(entry.menu, "", platform::MenuItemKind::Separator, {});
@@ -203,23 +201,19 @@ bool Shell::startUp() {
     platform_.pause(50);
     platform_.pause(50);
 
-    if (const auto stored = readLanguageSetting(programFile(LanguageFileName))) {
-        language_.store(languageCode(*stored));
-    } else {
-        language_.store(languageCode(DefaultLanguage));
-        writeSetting(LanguageFileName, languageCode(DefaultLanguage));
-    }
+    const auto stored =
+        settings::readLanguage(programFile(LanguageFileName), WriteBack::DefaultWhenUnreadable);
+    language_.store(languageCode(stored.value));
+    if (stored.writeFailed) tellUnwritten(LanguageFileName);
     platform_.setInterfaceLanguage(language_.load());
 
     graphicsSize_ =
         platform_.configureGraphicsWindow(textFor(Text::GraphicsWindowTitle, language()));
     platform_.pause(50);
-    if (const auto stored = readColourSetting(programFile(ColourFileName))) {
-        graphColour_.store(*stored);
-    } else {
-        graphColour_.store(DefaultGraphColour);
-        writeSetting(ColourFileName, DefaultGraphColour);
-    }
+    const auto colour =
+        settings::readGraphColour(programFile(ColourFileName), WriteBack::DefaultWhenUnreadable);
+    graphColour_.store(colour.value);
+    if (colour.writeFailed) tellUnwritten(ColourFileName);
 
     if (graphicsSize_.width == kRefusedWidth) {
         tell(text(Text::ResolutionRefused));
@@ -298,7 +292,7 @@ void Shell::clearToHomeScreen() {
 // Portuguese average history, as the program always has; start-up removes
 // it too.
 void Shell::deleteFiles(bool includePortugueseAverage) {
-    platform_.deleteFile(text::utf8FromPath(programFile(simulation::WorkingCaseFileName)));
+    platform_.deleteFile(text::utf8FromPath(programFile(settings::WorkingCaseFileName)));
     for (const Language each : {Language::Portuguese, Language::English}) {
         for (const ResultFile file : kResultFiles) {
             if (file == ResultFile::Average && each == Language::Portuguese &&

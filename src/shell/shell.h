@@ -163,6 +163,7 @@ private:
     void openResultFile(texts::Text fileName);
     void handOverToShell(const std::function<void()>& handOver);
     void writeSetting(std::string_view fileName, std::int32_t value);
+    void tellUnwritten(std::string_view fileName);
     void renameResultFiles(texts::Language from, texts::Language to);
     bool resultsPresent() const;
     std::optional<std::filesystem::path> copyResults();

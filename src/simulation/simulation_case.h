@@ -18,9 +18,6 @@ inline constexpr std::int32_t MaxControlVolumes = 1000;
 inline constexpr std::size_t PropertyTextWidth = 256;
 inline constexpr std::size_t EntryTextWidth = 50;
 
-// The working case file, in the program's start directory.
-inline constexpr std::string_view WorkingCaseFileName = "Loaded.txt";
-
 // The kind of run and the solution method. The numbers are those of the
 // case files; a hand-made file may hold another number, which is kept as it
 // is (a state other than 1 runs as unsteady where the files say so).

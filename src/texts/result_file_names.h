@@ -24,7 +24,16 @@ enum class ResultFile {
     Balance,       // the energy balance of the run
 };
 
-// In the order of the renaming table of a language change.
+// The files every run leaves, in the order of the renaming table of a
+// language change, which is also the order the end of a run opens them in.
+inline constexpr std::array kRunFiles{
+    ResultFile::Data,    ResultFile::Flux, ResultFile::FluxPosition, ResultFile::Unsteady,
+    ResultFile::Average, ResultFile::West, ResultFile::East,         ResultFile::Steady,
+};
+
+// Every result file: those, then the files of checking a result. Start-up
+// and Exit delete them all, a language change renames them all, Save Results
+// As copies them all.
 inline constexpr std::array kResultFiles{
     ResultFile::Data,    ResultFile::Flux, ResultFile::FluxPosition, ResultFile::Unsteady,
     ResultFile::Average, ResultFile::West, ResultFile::East,         ResultFile::Steady,

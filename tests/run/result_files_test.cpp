@@ -228,9 +228,9 @@ TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
 }
 
 TEST(HistoryHeadings, NodeNumberIsI4AndPositionF11_5) {
-    EXPECT_EQ(nodeHistoryHeading(12, 0.125f, Language::English)[0],
+    EXPECT_EQ(historyHeading(HistoryFiles::Node, 12, 0.125f, Language::English)[0],
               "One-dimensional unsteady state node   12 (x =     0.12500)");
-    EXPECT_EQ(averageHistoryHeading(Language::Portuguese)[2], "   Tempo        Temperatura média");
+    EXPECT_EQ(historyHeading(HistoryFiles::Average, 0, 0.0f, Language::Portuguese)[2], "   Tempo        Temperatura média");
     EXPECT_EQ(historyRow(0.1, 20.0), " " + std::string("      0.1000000") + "       20.00000");
 }
 

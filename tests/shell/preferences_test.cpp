@@ -7,7 +7,6 @@
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
 #include "shell_test_support.h"
-#include "settings/tolerance_file.h"
 
 namespace calorvia::shell::testing {
 
@@ -27,9 +26,9 @@ std::string shownTolerance(const platform::DialogRun& run) {
 }
 
 double storedTolerance(const std::filesystem::path& file) {
-    const auto reading = settings::readTolerance(file);
+    const auto reading = settings::readTolerance(file, settings::WriteBack::Never);
     EXPECT_FALSE(reading.usedDefault);
-    return reading.Tol;
+    return reading.value;
 }
 
 // ---------------------------------------------------------------- tolerance
