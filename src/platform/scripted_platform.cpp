@@ -424,7 +424,7 @@ DialogHandle ScriptedPlatform::createDialog(int templateNumber) {
     Dialog dialog{layout, {}, false};
     for (const auto& control : layout->controls) {
         dialog.controls[control.number] =
-            Control{&control, {std::string(control.caption), false, control.enabled}, {}};
+            Control{&control, {std::string(templateCaption(control)), false, control.enabled}, {}};
     }
     dialogs_[handle] = std::move(dialog);
     return DialogHandle{handle};
