@@ -11,7 +11,6 @@
 #include <string>
 
 #include "settings/settings_files.h"
-#include "settings/tolerance_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const std::filesystem::path folder = [] {
@@ -26,11 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     }
     (void)calorvia::settings::readIntegerSetting(file);
-    (void)calorvia::settings::readLanguageSetting(file);
-    if (const auto colour = calorvia::settings::readColourSetting(file)) {
-        if (*colour < 0 || *colour > 15) __builtin_trap();
+    using calorvia::settings::WriteBack;
+    const auto language = calorvia::settings::readLanguage(file, WriteBack::Never).value;
+    if (language != calorvia::texts::Language::Portuguese &&
+        language != calorvia::texts::Language::English) {
+        __builtin_trap();
     }
-    const auto tolerance = calorvia::settings::readTolerance(file);
-    (void)tolerance;
+    const auto colour = calorvia::settings::readGraphColour(file, WriteBack::Never).value;
+    if (colour < 0 || colour > 15) __builtin_trap();
+    (void)calorvia::settings::readTolerance(file, WriteBack::Never);
     return 0;
 }

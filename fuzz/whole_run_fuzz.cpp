@@ -16,6 +16,7 @@
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
+#include "settings/settings_files.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "run/simulation_run.h"
@@ -117,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!shell.startUp()) return 0;
     state = &shell.state();
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    if (!text::writeTextFileAtomically(folder / simulation::WorkingCaseFileName, content)) {
+    if (!text::writeTextFileAtomically(folder / settings::WorkingCaseFileName, content)) {
         std::abort();
     }
     run::SimulationRun run(platform, shell);

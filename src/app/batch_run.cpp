@@ -210,11 +210,11 @@ private:
         if (layout == nullptr) return;
         std::string shown = std::to_string(number);
         std::string fields;
-        std::string caption(layout->title);
+        std::string caption(platform::templateTitle(*layout));
         for (const platform::ControlTemplate& control : layout->controls) {
             switch (control.kind) {
                 case platform::ControlKind::GroupBox:
-                    if (caption == layout->title)
+                    if (caption == platform::templateTitle(*layout))
                         caption = platform.controlText(handle, control.number);
                     break;
                 case platform::ControlKind::Edit: {

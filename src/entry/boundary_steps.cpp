@@ -2,10 +2,11 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "interpreter/text_preparation.h"
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
-#include "text/fixed_text.h"
 #include "text/number_reader.h"
 
 namespace calorvia::entry {
@@ -15,6 +16,13 @@ namespace b = platform::boundary_step;
 using platform::DialogHandle;
 using platform::Platform;
 using texts::Text;
+
+constexpr platform::Field<BoundaryEntry> kBoundaryStepFields[]{
+    {b::kTEdit, &BoundaryEntry::T, NumberEntryWidth},
+    {b::kPhiEdit, &BoundaryEntry::Phi, NumberEntryWidth},
+    {b::kHEdit, &BoundaryEntry::h, NumberEntryWidth},
+    {b::kTinfEdit, &BoundaryEntry::Tinf, NumberEntryWidth},
+};
 
 bool blankControl(Platform& platform, DialogHandle dialog, int control) {
     return isBlankEntry(platform.controlText(dialog, control));
@@ -42,41 +50,24 @@ void convectionChanged(Platform& platform, DialogHandle dialog) {
 }
 
 struct SideTexts {
-    int templateNumber;
-    Text tLabel, phiLabel, hLabel, tinfLabel;
     Text blank, tUnreadable, phiUnreadable, convectionIncomplete, hUnreadable, tinfUnreadable;
 };
 
-const SideTexts& textsOf(BoundarySide side) {
-    static const SideTexts west{
-        b::kWestTemplate,      Text::WestTLabel,        Text::WestPhiLabel,
-        Text::WestHLabel,      Text::WestTinfLabel,     Text::WestBlank,
-        Text::WestTUnreadable, Text::WestPhiUnreadable, Text::WestConvectionIncomplete,
-        Text::WestHUnreadable, Text::WestTinfUnreadable};
-    static const SideTexts east{
-        b::kEastTemplate,      Text::EastTLabel,        Text::EastPhiLabel,
-        Text::EastHLabel,      Text::EastTinfLabel,     Text::EastBlank,
-        Text::EastTUnreadable, Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
-        Text::EastHUnreadable, Text::EastTinfUnreadable};
-    return side == BoundarySide::West ? west : east;
-}
+constexpr SideTexts kWestTexts{Text::WestBlank,         Text::WestTUnreadable,
+                               Text::WestPhiUnreadable, Text::WestConvectionIncomplete,
+                               Text::WestHUnreadable,   Text::WestTinfUnreadable};
+constexpr SideTexts kEastTexts{Text::EastBlank,         Text::EastTUnreadable,
+                               Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
+                               Text::EastHUnreadable,   Text::EastTinfUnreadable};
 
-// Without step 2 (steady, no velocity) the boundaries are steps 2 and 3,
-// otherwise 3 and 4.
-struct StepCaptions {
-    Text title, forward, back;
-};
-
-StepCaptions captionsOf(BoundarySide side, bool transientStep) {
-    if (side == BoundarySide::West) {
-        return transientStep ? StepCaptions{Text::WestStep3Title, Text::WizardForwardStep4,
-                                            Text::WizardBackStep2}
-                             : StepCaptions{Text::WestStep2Title, Text::WizardForwardStep3,
-                                            Text::WizardBackStep1};
-    }
-    return transientStep
-               ? StepCaptions{Text::EastStep4Title, Text::WizardOkButton, Text::WizardBackStep3}
-               : StepCaptions{Text::EastStep3Title, Text::WizardOkButton, Text::WizardBackStep2};
+// The templates number the boundaries steps 3 and 4; without step 2 (steady,
+// no velocity) they are steps 2 and 3.
+std::vector<platform::Caption> renumbered(BoundarySide side, bool transientStep) {
+    if (transientStep) return {};
+    const bool west = side == BoundarySide::West;
+    return {{b::kStepTitle, west ? Text::WestStep2Title : Text::EastStep3Title},
+            {platform::kButtonForward, west ? Text::WizardForwardStep3 : Text::OkButton},
+            {platform::kButtonBack, west ? Text::WizardBackStep1 : Text::WizardBackStep2}};
 }
 
 // A boundary text prepared in place (decimal comma to point) and read.
@@ -120,37 +111,15 @@ std::optional<Text> validate(BoundaryEntry& boundary, const SideTexts& texts) {
     return std::nullopt;
 }
 
-std::string readBack(Platform& platform, DialogHandle dialog, int control) {
-    return text::cutToWidth(platform.controlText(dialog, control), NumberEntryWidth);
-}
-
 // One showing of the dialog; the button that closed it.
 int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundary,
                bool transientStep) {
     Platform& platform = context.platform;
-    const SideTexts& texts = textsOf(side);
-    const StepCaptions captions = captionsOf(side, transientStep);
-    const DialogHandle dialog = platform.createDialog(texts.templateNumber);
-    auto caption = [&](int control, Text id) {
-        platform.setControlText(dialog, control, context.text(id));
-    };
-    caption(b::kStepTitle, captions.title);
-    caption(b::kTemperatureGroup, Text::BoundaryTemperatureGroup);
-    caption(b::kFluxGroup, Text::BoundaryFluxGroup);
-    caption(b::kConvectionGroup, Text::BoundaryConvectionGroup);
-    caption(b::kTLabel, texts.tLabel);
-    caption(b::kPhiLabel, texts.phiLabel);
-    caption(b::kHLabel, texts.hLabel);
-    caption(b::kTinfLabel, texts.tinfLabel);
-    caption(b::kFluxSignHint, Text::FluxSignHint);
-    caption(platform::kButtonForward, captions.forward);
-    caption(platform::kButtonCancel, Text::CancelButton);
-    caption(platform::kButtonBack, captions.back);
-
-    platform.setControlText(dialog, b::kTEdit, shownText(boundary.T));
-    platform.setControlText(dialog, b::kPhiEdit, shownText(boundary.Phi));
-    platform.setControlText(dialog, b::kHEdit, shownText(boundary.h));
-    platform.setControlText(dialog, b::kTinfEdit, shownText(boundary.Tinf));
+    const bool west = side == BoundarySide::West;
+    const DialogHandle dialog =
+        platform::createDialogIn(platform, west ? b::kWestTemplate : b::kEastTemplate,
+                                 context.language, renumbered(side, transientStep));
+    platform::load(platform, dialog, boundary, kBoundaryStepFields);
     // The stored texts decide which groups are open, by the same precedence
     // as the validation.
     if (!isBlankEntry(boundary.T)) {
@@ -161,7 +130,6 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
         enable(platform, dialog, {b::kTEdit, b::kPhiEdit}, false);
     }
 
-    const bool west = side == BoundarySide::West;
     auto attach = [&](int control, void (*routine)(Platform&, DialogHandle)) {
         platform.setControlRoutine(dialog, control,
                                    [&platform, dialog, routine] { routine(platform, dialog); });
@@ -172,12 +140,8 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
     attach(b::kTinfEdit, west ? CC1_CONV_B : CC2_CONV_B);
 
     const int result = platform.runDialog(dialog);
-    if (result != platform::kButtonCancel) {
-        boundary.T = readBack(platform, dialog, b::kTEdit);
-        boundary.Phi = readBack(platform, dialog, b::kPhiEdit);
-        boundary.h = readBack(platform, dialog, b::kHEdit);
-        boundary.Tinf = readBack(platform, dialog, b::kTinfEdit);
-    }
+    if (result != platform::kButtonCancel)
+        platform::save(platform, dialog, boundary, kBoundaryStepFields);
     platform.releaseDialog(dialog);
     return result;
 }
@@ -223,7 +187,8 @@ StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry&
             boundary = before;
             return StepResult::Cancel;
         }
-        if (const auto failure = validate(boundary, textsOf(side))) {
+        if (const auto failure =
+                validate(boundary, side == BoundarySide::West ? kWestTexts : kEastTexts)) {
             context.tell(*failure);
             continue;
         }

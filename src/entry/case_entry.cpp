@@ -29,10 +29,6 @@ bool isBlankEntry(std::string_view text) {
     return text::textLength(text) == 0;
 }
 
-std::string shownText(std::string_view text) {
-    return std::string(text::trim(text));
-}
-
 simulation::CaseFileContent caseFileContent(const CaseEntry& entry) {
     simulation::CaseFileContent content;
     content.Lx = number(entry.Lx, entry.LxValue);

@@ -89,10 +89,6 @@ struct CaseEntry {
 // Whether an entry holds nothing but blanks.
 bool isBlankEntry(std::string_view text);
 
-// A text as an edit field shows it: leading blanks moved to the end, and
-// trailing blanks removed, so simply without blanks at either end.
-std::string shownText(std::string_view text);
-
 // What the two case files are written from.
 simulation::CaseFileContent caseFileContent(const CaseEntry& entry);
 

@@ -10,13 +10,13 @@
 #include "entry/case_commands.h"
 #include "interpreter/property_text.h"
 #include "interpreter/text_preparation.h"
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
 #include "shell/home_screen.h"
 #include "settings/settings_files.h"
 #include "shell/shared_state.h"
 #include "simulation/case_writer.h"
 #include "simulation/simulation_case.h"
-#include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/text_file.h"
 
@@ -28,6 +28,27 @@ namespace t = platform::transient_step;
 using interpreter::PropertyVariable;
 using platform::DialogHandle;
 using texts::Text;
+
+// What each edit field and option of steps 1 and 2 shows of the record.
+constexpr platform::Field<CaseEntry> kGeneralStepFields[]{
+    {g::kLxEdit, &CaseEntry::Lx, NumberEntryWidth},
+    {g::kNEdit, &CaseEntry::N, NumberEntryWidth},
+    {g::kKEdit, &CaseEntry::K, PropertyEntryWidth},
+    {g::kScEdit, &CaseEntry::Sc, PropertyEntryWidth},
+    {g::kSpEdit, &CaseEntry::Sp, PropertyEntryWidth},
+    {g::kUEdit, &CaseEntry::u, NumberEntryWidth},
+    {.control = g::kSteadyRadio, .flag = &CaseEntry::steadyChosen},
+    {.control = g::kUnsteadyRadio, .flag = &CaseEntry::unsteadyChosen},
+    {.control = g::kGaussSidelCheck, .flag = &CaseEntry::gaussSidelChosen},
+};
+constexpr platform::Field<CaseEntry> kTransientStepFields[]{
+    {t::kTiEdit, &CaseEntry::Ti, PropertyEntryWidth},
+    {t::kRhoEdit, &CaseEntry::Rho, PropertyEntryWidth},
+    {t::kCpEdit, &CaseEntry::Cp, PropertyEntryWidth},
+    {t::kDeltTEdit, &CaseEntry::Delt_t, NumberEntryWidth},
+    {t::kNstEdit, &CaseEntry::Nst, NumberEntryWidth},
+    {t::kNoEdit, &CaseEntry::No, NumberEntryWidth},
+};
 
 constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
 constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
@@ -154,11 +175,6 @@ Check checkTransient(CaseEntry& e) {
     return std::nullopt;
 }
 
-std::string readBack(platform::Platform& platform, DialogHandle dialog, int control,
-                     std::size_t width) {
-    return text::cutToWidth(platform.controlText(dialog, control), width);
-}
-
 std::string utf8(const std::filesystem::path& path) {
     return text::utf8FromPath(path);
 }
@@ -178,46 +194,11 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
     CaseEntry& e = entry_;
     while (true) {
         context.panel.clearWhole();
-        const DialogHandle dialog = platform_.createDialog(g::kTemplate);
-        auto caption = [&](int control, Text id) {
-            platform_.setControlText(dialog, control, context.text(id));
-        };
-        caption(g::kStepTitle, Text::WizardStep1Title);
-        caption(g::kLxLabel, Text::WizardLxLabel);
-        caption(g::kNLabel, Text::WizardNLabel);
-        caption(g::kNHint, Text::WizardNHint);
-        caption(g::kKLabel, Text::WizardKLabel);
-        caption(g::kScLabel, Text::WizardScLabel);
-        caption(g::kSpLabel, Text::WizardSpLabel);
-        caption(g::kKHint, Text::WizardTemperatureHint);
-        caption(g::kScHint, Text::WizardTemperatureHint);
-        caption(g::kSpHint, Text::WizardTemperatureHint);
-        caption(g::kULabel, Text::WizardULabel);
-        caption(g::kUHint, Text::WizardUHint);
-        caption(g::kStateLabel, Text::WizardStateLabel);
-        caption(g::kSteadyRadio, Text::WizardSteadyOption);
-        caption(g::kUnsteadyRadio, Text::WizardUnsteadyOption);
-        caption(g::kMethodLabel, Text::WizardMethodLabel);
-        caption(g::kGaussSidelCheck, Text::WizardGaussSidelOption);
-        caption(platform::kButtonForward, Text::WizardForwardStep2);
-        caption(platform::kButtonCancel, Text::CancelButton);
-        caption(g::kSyntaxButton, Text::WizardSyntaxButton);
-
-        platform_.setControlText(dialog, g::kLxEdit, shownText(e.Lx));
-        platform_.setControlText(dialog, g::kNEdit, shownText(e.N));
-        platform_.setControlText(dialog, g::kKEdit, shownText(e.K));
-        platform_.setControlText(dialog, g::kScEdit, shownText(e.Sc));
-        platform_.setControlText(dialog, g::kSpEdit, shownText(e.Sp));
-        platform_.setControlText(dialog, g::kUEdit, shownText(e.u));
+        const auto dialog = platform::createDialogIn(platform_, g::kTemplate, context.language);
         // The hidden first option of the state group is switched on, so that
         // a new case has no state chosen until the student picks one.
         platform_.setControlState(dialog, g::kNoStateRadio, true);
-        platform_.setControlState(dialog, g::kSteadyRadio, false);
-        platform_.setControlState(dialog, g::kUnsteadyRadio, false);
-        platform_.setControlState(dialog, g::kGaussSidelCheck, false);
-        if (e.steadyChosen) platform_.setControlState(dialog, g::kSteadyRadio, true);
-        if (e.unsteadyChosen) platform_.setControlState(dialog, g::kUnsteadyRadio, true);
-        if (e.gaussSidelChosen) platform_.setControlState(dialog, g::kGaussSidelCheck, true);
+        platform::load(platform_, dialog, e, kGeneralStepFields);
         platform_.setControlRoutine(dialog, g::kSyntaxButton, context.syntaxHelp);
 
         const int result = platform_.runDialog(dialog);
@@ -225,15 +206,7 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
             platform_.releaseDialog(dialog);
             return StepResult::Cancel;
         }
-        e.Lx = readBack(platform_, dialog, g::kLxEdit, NumberEntryWidth);
-        e.N = readBack(platform_, dialog, g::kNEdit, NumberEntryWidth);
-        e.K = readBack(platform_, dialog, g::kKEdit, PropertyEntryWidth);
-        e.Sc = readBack(platform_, dialog, g::kScEdit, PropertyEntryWidth);
-        e.Sp = readBack(platform_, dialog, g::kSpEdit, PropertyEntryWidth);
-        e.u = readBack(platform_, dialog, g::kUEdit, NumberEntryWidth);
-        e.steadyChosen = platform_.controlState(dialog, g::kSteadyRadio);
-        e.unsteadyChosen = platform_.controlState(dialog, g::kUnsteadyRadio);
-        e.gaussSidelChosen = platform_.controlState(dialog, g::kGaussSidelCheck);
+        platform::save(platform_, dialog, e, kGeneralStepFields);
         platform_.releaseDialog(dialog);
 
         if (e.steadyChosen) e.state = simulation::CaseState::Steady;
@@ -255,31 +228,8 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
     CaseEntry& e = entry_;
     while (true) {
         context.panel.clearRegion(SummaryRegion::UpperRight);
-        const DialogHandle dialog = platform_.createDialog(t::kTemplate);
-        auto caption = [&](int control, Text id) {
-            platform_.setControlText(dialog, control, context.text(id));
-        };
-        caption(t::kStepTitle, Text::WizardStep2Title);
-        caption(t::kTiLabel, Text::WizardTiLabel);
-        caption(t::kRhoLabel, Text::WizardRhoLabel);
-        caption(t::kCpLabel, Text::WizardCpLabel);
-        caption(t::kDeltTLabel, Text::WizardDeltTLabel);
-        caption(t::kNstLabel, Text::WizardNstLabel);
-        caption(t::kNoLabel, Text::WizardNoLabel);
-        caption(t::kTiHint, Text::WizardPositionHint);
-        caption(t::kRhoHint, Text::WizardTemperatureHint);
-        caption(t::kCpHint, Text::WizardTemperatureHint);
-        caption(platform::kButtonForward, Text::WizardForwardStep3);
-        caption(platform::kButtonCancel, Text::CancelButton);
-        caption(platform::kButtonBack, Text::WizardBackStep1);
-        caption(t::kSyntaxButton, Text::WizardSyntaxButton);
-
-        platform_.setControlText(dialog, t::kTiEdit, shownText(e.Ti));
-        platform_.setControlText(dialog, t::kRhoEdit, shownText(e.Rho));
-        platform_.setControlText(dialog, t::kCpEdit, shownText(e.Cp));
-        platform_.setControlText(dialog, t::kDeltTEdit, shownText(e.Delt_t));
-        platform_.setControlText(dialog, t::kNstEdit, shownText(e.Nst));
-        platform_.setControlText(dialog, t::kNoEdit, shownText(e.No));
+        const auto dialog = platform::createDialogIn(platform_, t::kTemplate, context.language);
+        platform::load(platform_, dialog, e, kTransientStepFields);
         platform_.setControlRoutine(dialog, t::kSyntaxButton, context.syntaxHelp);
 
         const int result = platform_.runDialog(dialog);
@@ -287,12 +237,7 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
             platform_.releaseDialog(dialog);
             return StepResult::Cancel;
         }
-        e.Ti = readBack(platform_, dialog, t::kTiEdit, PropertyEntryWidth);
-        e.Rho = readBack(platform_, dialog, t::kRhoEdit, PropertyEntryWidth);
-        e.Cp = readBack(platform_, dialog, t::kCpEdit, PropertyEntryWidth);
-        e.Delt_t = readBack(platform_, dialog, t::kDeltTEdit, NumberEntryWidth);
-        e.Nst = readBack(platform_, dialog, t::kNstEdit, NumberEntryWidth);
-        e.No = readBack(platform_, dialog, t::kNoEdit, NumberEntryWidth);
+        platform::save(platform_, dialog, e, kTransientStepFields);
         platform_.releaseDialog(dialog);
         if (result == platform::kButtonBack) return StepResult::Back;
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
 #include "texts/text_catalogue.h"
@@ -159,9 +160,8 @@ void GraphPane::defineScale(std::span<const float> y, const GraphBoundaries& bou
 // Shows the scale dialog until both boxes hold numbers in order.
 void GraphPane::askRange(float proposedMin, float proposedMax) {
     for (;;) {
-        const auto dialog = platform_.createDialog(scale::kTemplate);
-        platform_.setControlText(dialog, scale::kGroup,
-                                 texts::textFor(texts::Text::ScaleGroupCaption, language));
+        const auto dialog = platform::createDialogIn(platform_, scale::kTemplate,
+                                                     texts::languageFromCode(language));
         platform_.setControlText(dialog, scale::kTminEdit, proposalText(proposedMin));
         platform_.setControlText(dialog, scale::kTmaxEdit, proposalText(proposedMax));
         platform_.runDialog(dialog);

@@ -1,16 +1,15 @@
 #include "graphs/scheme_dialog.h"
 
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
-#include "texts/text_catalogue.h"
 
 namespace calorvia::graphs {
 
 SchemeButton runSchemeDialog(platform::Platform& platform, std::int32_t language,
                              SchemeButton preselected, std::string_view pecletLine) {
     namespace scheme = platform::scheme_dialog;
-    const auto dialog = platform.createDialog(scheme::kTemplate);
-    platform.setControlText(dialog, scheme::kGroup,
-                            texts::textFor(texts::Text::SchemeGroupCaption, language));
+    const auto dialog =
+        platform::createDialogIn(platform, scheme::kTemplate, texts::languageFromCode(language));
     platform.setControlText(dialog, scheme::kPecletLine, pecletLine);
     const bool cds = preselected == SchemeButton::CDS;
     platform.setControlState(dialog, cds ? scheme::kCdsRadio : scheme::kUpwindRadio, true);

@@ -4,14 +4,15 @@
 #include <fstream>
 #include <optional>
 
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
-#include "texts/result_file_names.h"
-#include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/result_file_names.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::graphs {
 namespace {
@@ -149,32 +150,25 @@ float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
 
 TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
                                     const std::filesystem::path& languageFile) {
-    auto say = [language](Text text) { return texts::textFor(text, language); };
-    const platform::DialogHandle handle = platform.createDialog(dialog::kTemplate);
-    platform.setControlText(handle, dialog::kGroup, say(Text::TimeGraphGroup));
-    platform.setControlText(handle, dialog::kNodeRadio, say(Text::TimeGraphNodeOption));
-    platform.setControlText(handle, dialog::kAverageRadio, say(Text::TimeGraphAverageOption));
-    platform.setControlText(handle, dialog::kExperimentalCheck,
-                            say(Text::TimeGraphExperimentalCheck));
+    const platform::DialogHandle handle =
+        platform::createDialogIn(platform, dialog::kTemplate, texts::languageFromCode(language));
 
     bool experimental = false;
-    // EXPERIMENTA: one click of the check box.
+    // EXPERIMENTA: one click of the check box shows the help, in the language
+    // of "idioma", or blanks it again.
     auto EXPERIMENTA = [&platform, handle, &experimental, languageFile] {
         experimental = !experimental;
-        if (!experimental) {
-            for (int line : {dialog::kHelpLine1, dialog::kHelpLine2, dialog::kHelpLine3}) {
-                platform.setControlText(handle, line, " ");
-            }
-            return;
-        }
-        const texts::Language helpLanguage =
-            settings::readLanguage(languageFile, settings::WriteBack::DefaultWhenUnreadable).value;
-        platform.setControlText(handle, dialog::kHelpLine1,
-                                texts::textFor(Text::ExperimentalHelpLine1, helpLanguage));
-        platform.setControlText(handle, dialog::kHelpLine2,
-                                texts::textFor(Text::ExperimentalHelpLine2, helpLanguage));
-        platform.setControlText(handle, dialog::kHelpLine3,
-                                texts::textFor(Text::ExperimentalHelpLine3, helpLanguage));
+        const auto help = [&](Text text) { return experimental ? text : Text::BlankHelpLine; };
+        const platform::Caption lines[]{{dialog::kHelpLine1, help(Text::ExperimentalHelpLine1)},
+                                        {dialog::kHelpLine2, help(Text::ExperimentalHelpLine2)},
+                                        {dialog::kHelpLine3, help(Text::ExperimentalHelpLine3)}};
+        // Only the help reads "idioma"; a blank line is the same in both languages.
+        platform::showCaptions(
+            platform, handle, lines,
+            experimental
+                ? settings::readLanguage(languageFile, settings::WriteBack::DefaultWhenUnreadable)
+                      .value
+                : texts::Language::English);
     };
     platform.setControlRoutine(handle, dialog::kExperimentalCheck, EXPERIMENTA);
     platform.runDialog(handle);

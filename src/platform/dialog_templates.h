@@ -1,6 +1,9 @@
 #pragma once
 // The dialog templates 101..113 as data, shared by every Platform
-// implementation: each control's number, kind, rectangle and default caption.
+// implementation: each control's number, kind, rectangle and the catalogue
+// text of its caption. The texts themselves live only in the catalogue; a
+// dialog is built with them in English, and dialog_bindings.h shows them in
+// the user's language.
 //
 // Rectangles are in dialog units (x, y, width, height) of the template font,
 // MS Sans Serif 8: a horizontal unit is a quarter of the font's average
@@ -11,8 +14,11 @@
 // close the dialog with their number unless the program attaches a routine.
 // The named control numbers below are the ones the program's code uses.
 
+#include <optional>
 #include <span>
 #include <string_view>
+
+#include "texts/text_catalogue.h"
 
 namespace calorvia::platform {
 
@@ -37,7 +43,8 @@ struct ControlTemplate {
     int number = 0;
     ControlKind kind = ControlKind::Label;
     DialogRect rect;
-    std::string_view caption;
+    // Nothing for edit fields and the lines the program writes itself.
+    std::optional<texts::Text> caption;
     bool enabled = true;
     bool defaultButton = false;  // pressed by Enter
     int radioGroup = 0;          // radio buttons only
@@ -45,7 +52,7 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int number = 0;
-    std::string_view title;
+    texts::Text title = texts::Text::ProgramName;
     int width = 0;
     int height = 0;
     std::span<const ControlTemplate> controls;
@@ -55,6 +62,15 @@ struct DialogTemplate {
     // The control with this number, or nullptr.
     const ControlTemplate* control(int controlNumber) const;
 };
+
+// The texts a dialog is built with: the caption in English, empty for a
+// control without one, and the window title (the same in both languages).
+inline std::string_view templateCaption(const ControlTemplate& control) {
+    return control.caption ? texts::textFor(*control.caption, texts::Language::English) : "";
+}
+inline std::string_view templateTitle(const DialogTemplate& dialog) {
+    return texts::textFor(dialog.title, texts::Language::English);
+}
 
 // Every template, in ascending number.
 std::span<const DialogTemplate> dialogTemplates();

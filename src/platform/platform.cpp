@@ -1,8 +1,42 @@
 #include "platform/platform.h"
 
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
+#include "text/text_file.h"
+
 namespace calorvia::platform {
+
+void Platform::deleteFile(std::string_view path) {
+    const auto target = text::pathFromUtf8(path);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, ignored))) return;
+    std::filesystem::remove(target, ignored);
+}
+
+bool Platform::renameFile(std::string_view from, std::string_view to) {
+    const auto source = text::pathFromUtf8(from);
+    const auto target = text::pathFromUtf8(to);
+    std::error_code error;
+    if (!std::filesystem::exists(source, error) || error) return false;
+    if (std::filesystem::exists(target, error) || error) return false;
+    std::filesystem::rename(source, target, error);
+    return !error;
+}
+
+std::optional<std::string> Platform::currentDirectory() {
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    if (error) return std::nullopt;
+    return text::utf8FromPath(current);
+}
+
+bool Platform::setCurrentDirectory(std::string_view path) {
+    std::error_code error;
+    std::filesystem::current_path(text::pathFromUtf8(path), error);
+    return !error;
+}
 
 FileDialogRequest caseFileDialogRequest(std::string title, std::string initialFolder,
                                         std::string fileName) {

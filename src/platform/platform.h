@@ -299,18 +299,19 @@ public:
     // two readings mean anything.
     virtual double clockSeconds() = 0;
 
-    // --- files -------------------------------------------------------------------
+    // --- files (the same on every platform, written once in platform.cpp) --------
 
-    // Deletes a file; a missing file is no error.
-    virtual void deleteFile(std::string_view path) = 0;
+    // Deletes a file; a missing file is no error. Only files are deleted: a
+    // folder that bears a result file's name is the user's, even when empty.
+    virtual void deleteFile(std::string_view path);
     // Renames a file; false, changing nothing, when the source is missing or
     // a file of the target name exists (no file is ever replaced silently).
-    virtual bool renameFile(std::string_view from, std::string_view to) = 0;
+    virtual bool renameFile(std::string_view from, std::string_view to);
     // The process's current directory; nothing on failure.
-    virtual std::optional<std::string> currentDirectory() = 0;
+    virtual std::optional<std::string> currentDirectory();
     // Makes `path` current; false, leaving the current directory as it was,
     // when that is impossible (a missing folder, say).
-    virtual bool setCurrentDirectory(std::string_view path) = 0;
+    virtual bool setCurrentDirectory(std::string_view path);
 };
 
 // Tries the descriptors in order, each only when the one before was refused,

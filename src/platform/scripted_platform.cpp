@@ -424,7 +424,7 @@ DialogHandle ScriptedPlatform::createDialog(int templateNumber) {
     Dialog dialog{layout, {}, false};
     for (const auto& control : layout->controls) {
         dialog.controls[control.number] =
-            Control{&control, {std::string(control.caption), false, control.enabled}, {}};
+            Control{&control, {std::string(templateCaption(control)), false, control.enabled}, {}};
     }
     dialogs_[handle] = std::move(dialog);
     return DialogHandle{handle};
@@ -744,41 +744,25 @@ double ScriptedPlatform::clockSeconds() {
 
 void ScriptedPlatform::deleteFile(std::string_view path) {
     record("deleteFile", {}, {std::string(path)});
-    // Only files are deleted: a folder that happens to bear a result file's
-    // name is the user's, even when it is empty.
-    const auto target = text::pathFromUtf8(path);
-    std::error_code error;
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, error))) return;
-    std::filesystem::remove(target, error);
+    Platform::deleteFile(path);
 }
 
 bool ScriptedPlatform::renameFile(std::string_view from, std::string_view to) {
-    std::error_code error;
-    const auto source = text::pathFromUtf8(from);
-    const auto target = text::pathFromUtf8(to);
-    bool renamed = false;
-    if (std::filesystem::exists(source, error) && !std::filesystem::exists(target, error)) {
-        std::filesystem::rename(source, target, error);
-        renamed = !error;
-    }
+    const bool renamed = Platform::renameFile(from, to);
     record("renameFile", {renamed ? 1 : 0}, {std::string(from), std::string(to)});
     return renamed;
 }
 
 std::optional<std::string> ScriptedPlatform::currentDirectory() {
-    std::error_code error;
-    const auto path = std::filesystem::current_path(error);
-    record("currentDirectory", {error ? 0 : 1});
-    if (error) return std::nullopt;
-    const auto text = path.u8string();
-    return std::string(text.begin(), text.end());
+    auto current = Platform::currentDirectory();
+    record("currentDirectory", {current ? 1 : 0});
+    return current;
 }
 
 bool ScriptedPlatform::setCurrentDirectory(std::string_view path) {
-    std::error_code error;
-    std::filesystem::current_path(text::pathFromUtf8(path), error);
-    record("setCurrentDirectory", {error ? 0 : 1}, {std::string(path)});
-    return !error;
+    const bool changed = Platform::setCurrentDirectory(path);
+    record("setCurrentDirectory", {changed ? 1 : 0}, {std::string(path)});
+    return changed;
 }
 
 }  // namespace calorvia::platform

@@ -463,39 +463,4 @@ double QtPlatform::clockSeconds() {
     return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-// ------------------------------------------------------------------- files
-
-void QtPlatform::deleteFile(std::string_view path) {
-    // Only files are deleted: a folder that happens to bear a result file's
-    // name is the user's, even when it is empty.
-    const auto target = pathOf(path);
-    std::error_code ignored;
-    if (std::filesystem::is_directory(std::filesystem::symlink_status(target, ignored))) return;
-    std::filesystem::remove(target, ignored);
-}
-
-bool QtPlatform::renameFile(std::string_view from, std::string_view to) {
-    const auto source = pathOf(from);
-    const auto target = pathOf(to);
-    std::error_code error;
-    if (!std::filesystem::exists(source, error) || error) return false;
-    // No file is ever replaced silently.
-    if (std::filesystem::exists(target, error) || error) return false;
-    std::filesystem::rename(source, target, error);
-    return !error;
-}
-
-std::optional<std::string> QtPlatform::currentDirectory() {
-    std::error_code error;
-    auto current = std::filesystem::current_path(error);
-    if (error) return std::nullopt;
-    return current.string();
-}
-
-bool QtPlatform::setCurrentDirectory(std::string_view path) {
-    std::error_code error;
-    std::filesystem::current_path(pathOf(path), error);
-    return !error;
-}
-
 }  // namespace calorvia::platform_qt

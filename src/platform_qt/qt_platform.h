@@ -122,12 +122,6 @@ public:
     void pause(int milliseconds) override;
     double clockSeconds() override;
 
-    // --- files
-    void deleteFile(std::string_view path) override;
-    bool renameFile(std::string_view from, std::string_view to) override;
-    std::optional<std::string> currentDirectory() override;
-    bool setCurrentDirectory(std::string_view path) override;
-
     // ------------------------------------------------------- desktop settings
 
     // Where a requested document really is. Help documents are named as the

@@ -56,7 +56,7 @@ void setLabelText(QLabel& label, const QString& text) {
 TemplateDialog::TemplateDialog(const platform::DialogTemplate& layout, QWidget* parent)
     : QDialog(parent), layout_(layout) {
     setObjectName(QStringLiteral("calorviaDialog%1").arg(layout.number));
-    setWindowTitle(fromView(layout.title));
+    setWindowTitle(fromView(templateTitle(layout)));
     // The title bar offers only closing, like the templates' dialogs.
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
@@ -107,7 +107,7 @@ void TemplateDialog::build() {
         QWidget* widget = createWidget(controlLayout);
         widget->setEnabled(controlLayout.enabled);
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            label->setProperty(kProgramText, fromView(controlLayout.caption));
+            label->setProperty(kProgramText, fromView(templateCaption(controlLayout)));
         }
         controls_[controlLayout.number] = {&controlLayout, widget,
                                            std::make_shared<platform::Command>()};
@@ -125,7 +125,7 @@ void TemplateDialog::build() {
 }
 
 QWidget* TemplateDialog::createWidget(const platform::ControlTemplate& controlLayout) {
-    const QString caption = fromView(controlLayout.caption);
+    const QString caption = fromView(templateCaption(controlLayout));
     const int number = controlLayout.number;
     switch (controlLayout.kind) {
         case ControlKind::GroupBox:

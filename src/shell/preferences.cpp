@@ -8,6 +8,7 @@
 #include <string>
 
 #include "interpreter/text_preparation.h"
+#include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
 #include "shell/shell.h"
@@ -36,18 +37,17 @@ constexpr std::size_t kToleranceFieldWidth = 50;
 
 struct ColourChoice {
     int control;
-    Text name;
     std::int32_t paletteIndex;
 };
 
 // In the order the dialog's buttons are read: when several are on, the last
 // one wins.
 constexpr std::array<ColourChoice, 5> kColourChoices{{
-    {platform::colour_dialog::kBlackRadio, Text::ColourBlack, 0},
-    {platform::colour_dialog::kRedRadio, Text::ColourRed, 12},
-    {platform::colour_dialog::kMagentaRadio, Text::ColourMagenta, 13},
-    {platform::colour_dialog::kGreenRadio, Text::ColourGreen, 10},
-    {platform::colour_dialog::kYellowRadio, Text::ColourYellow, 14},
+    {platform::colour_dialog::kBlackRadio, 0},
+    {platform::colour_dialog::kRedRadio, 12},
+    {platform::colour_dialog::kMagentaRadio, 13},
+    {platform::colour_dialog::kGreenRadio, 10},
+    {platform::colour_dialog::kYellowRadio, 14},
 }};
 
 }  // namespace
@@ -63,9 +63,7 @@ void Shell::TOLERANCE() {
 
     std::string shown = text::shortestReal(reading.value);
     for (;;) {
-        const platform::DialogHandle handle = platform_.createDialog(dialog::kTemplate);
-        platform_.setControlText(handle, dialog::kGroup, text(Text::ToleranceGroup));
-        platform_.setControlText(handle, platform::kButtonCancel, text(Text::CancelButton));
+        const auto handle = platform::createDialogIn(platform_, dialog::kTemplate, language());
         platform_.setControlText(handle, dialog::kToleranceEdit, shown);
         const int button = platform_.runDialog(handle);
         if (button == platform::kButtonCancel) {
@@ -92,11 +90,7 @@ void Shell::TOLERANCE() {
 
 void Shell::COR() {
     namespace dialog = platform::colour_dialog;
-    const platform::DialogHandle handle = platform_.createDialog(dialog::kTemplate);
-    platform_.setControlText(handle, dialog::kGroup, text(Text::ColourGroup));
-    for (const ColourChoice& choice : kColourChoices) {
-        platform_.setControlText(handle, choice.control, text(choice.name));
-    }
+    const auto handle = platform::createDialogIn(platform_, dialog::kTemplate, language());
     for (const ColourChoice& choice : kColourChoices) {
         if (choice.paletteIndex == graphColour()) {
             platform_.setControlState(handle, choice.control, true);
@@ -122,8 +116,7 @@ void Shell::COR() {
 void Shell::LANGUAGE() {
     namespace dialog = platform::language_dialog;
     const Language before = language();
-    const platform::DialogHandle handle = platform_.createDialog(dialog::kTemplate);
-    platform_.setControlText(handle, dialog::kGroup, text(Text::LanguageGroup));
+    const auto handle = platform::createDialogIn(platform_, dialog::kTemplate, before);
     platform_.setControlState(
         handle, before == Language::Portuguese ? dialog::kPortugueseRadio : dialog::kEnglishRadio,
         true);

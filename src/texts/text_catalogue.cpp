@@ -372,7 +372,7 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::WizardBackStep1, "<< Passo &1", "<< Step &1"},
     Bilingual{T::WizardBackStep2, "<< Passo &2", "<< Step &2"},
     Bilingual{T::WizardBackStep3, "<< Passo &3", "<< Step &3"},
-    Bilingual{T::WizardOkButton, "&OK", "&OK"},
+    Bilingual{T::OkButton, "&OK", "&OK"},
     Bilingual{T::BoundaryTemperatureGroup, "Temperatura", "Temperature"},
     Bilingual{T::BoundaryFluxGroup, "Fluxo", "Flux"},
     Bilingual{T::BoundaryConvectionGroup, "Convecção", "Convection"},
@@ -652,6 +652,26 @@ constexpr Bilingual kTexts[]{
               "no fim da simulação transiente.",
               "The exact solution is that of the steady state: simulate the steady state, or "
               "include it at the end of the unsteady simulation."},
+
+    // ---- dialog templates: window titles and captions alike in both languages
+    Bilingual{T::GeneralStepWindowTitle, "Calorvia - General Information",
+              "Calorvia - General Information"},
+    Bilingual{T::TransientStepWindowTitle, "Calorvia - Unsteady State (or convective problem)",
+              "Calorvia - Unsteady State (or convective problem)"},
+    Bilingual{T::WestBoundaryWindowTitle, "Calorvia - West Boundary", "Calorvia - West Boundary"},
+    Bilingual{T::EastBoundaryWindowTitle, "Calorvia - East Boundary", "Calorvia - East Boundary"},
+    Bilingual{T::ToleranceWindowTitle, "Calorvia - Tolerance", "Calorvia - Tolerance"},
+    Bilingual{T::ScaleWindowTitle, "Calorvia - Dynamic Graph", "Calorvia - Dynamic Graph"},
+    Bilingual{T::TimeGraphWindowTitle, "Calorvia - Unsteady State Graph",
+              "Calorvia - Unsteady State Graph"},
+    Bilingual{T::PortugueseOption, "Português", "Português"},
+    Bilingual{T::EnglishOption, "English", "English"},
+    Bilingual{T::ToleranceLabel, "Tol  = ", "Tol  = "},
+    Bilingual{T::CdsOption, "CDS", "CDS"},
+    Bilingual{T::UpwindOption, "Upwind", "Upwind"},
+    Bilingual{T::TminLabel, "Tmin = ", "Tmin = "},
+    Bilingual{T::TmaxLabel, "Tmax = ", "Tmax = "},
+    Bilingual{T::BlankHelpLine, " ", " "},
 };
 
 constexpr bool tableFollowsEnumeration() {

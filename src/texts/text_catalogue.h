@@ -247,7 +247,7 @@ enum class Text : std::int32_t {
     WizardBackStep1,
     WizardBackStep2,
     WizardBackStep3,
-    WizardOkButton,
+    OkButton,
     BoundaryTemperatureGroup,
     BoundaryFluxGroup,
     BoundaryConvectionGroup,
@@ -391,6 +391,23 @@ enum class Text : std::int32_t {
     ExactNotUnique,
     ExactTooLarge,
     ExactNeedsSteadyProfile,
+
+    // ---- dialog templates: window titles and captions alike in both languages
+    GeneralStepWindowTitle,
+    TransientStepWindowTitle,
+    WestBoundaryWindowTitle,
+    EastBoundaryWindowTitle,
+    ToleranceWindowTitle,
+    ScaleWindowTitle,
+    TimeGraphWindowTitle,
+    PortugueseOption,
+    EnglishOption,
+    ToleranceLabel,
+    CdsOption,
+    UpwindOption,
+    TminLabel,
+    TmaxLabel,
+    BlankHelpLine,
 
     Count  // not a text: the number of texts
 };

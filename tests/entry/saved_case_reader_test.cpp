@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "entry/saved_case_reader.h"
+#include "platform/dialog_bindings.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry {
@@ -41,8 +42,8 @@ TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
     EXPECT_FALSE(e.unsteadyChosen);
     EXPECT_FALSE(e.gaussSidelChosen);
     EXPECT_EQ(e.west.type, simulation::BoundaryType::Temperature);
-    EXPECT_EQ(shownText(e.west.T), "100");
-    EXPECT_EQ(shownText(e.east.T), "0");
+    EXPECT_EQ(platform::shownText(e.west.T), "100");
+    EXPECT_EQ(platform::shownText(e.east.T), "0");
 }
 
 TEST(SavedCaseReaderTest, AFormulaConductivityDoesNotChangeTheLayout) {
@@ -64,7 +65,7 @@ TEST(SavedCaseReaderTest, AMissingVelocityLineAfterAPositiveBoundaryValueIsRecog
     const auto reading = readSavedCase(steadyLines("1", false, "25"));
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(reading.entry.u, "0.0");
-    EXPECT_EQ(shownText(reading.entry.east.T), "25");
+    EXPECT_EQ(platform::shownText(reading.entry.east.T), "25");
     EXPECT_EQ(reading.entry.Ti, "");
 }
 
@@ -97,11 +98,11 @@ TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
         lines.insert(lines.end(), tail.begin(), tail.end());
         const auto reading = readSavedCase(lines);
         ASSERT_TRUE(reading.ok()) << tail.size() << " blank lines";
-        EXPECT_EQ(shownText(reading.entry.u), "0.5");
+        EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
         EXPECT_EQ(reading.entry.Ti, "300");
         EXPECT_EQ(reading.entry.west.type, simulation::BoundaryType::Temperature);
-        EXPECT_EQ(shownText(reading.entry.west.T), "20");
-        EXPECT_EQ(shownText(reading.entry.east.T), "80");
+        EXPECT_EQ(platform::shownText(reading.entry.west.T), "20");
+        EXPECT_EQ(platform::shownText(reading.entry.east.T), "80");
         EXPECT_EQ(reading.entry.NstValue, 1);
     }
 }
@@ -122,7 +123,7 @@ TEST(SavedCaseReaderTest, AnUnknownBoundaryTypeReadsNoValueLine) {
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(simulation::fileNumber(reading.entry.west.type), 9) << "kept as read";
     EXPECT_EQ(reading.entry.east.type, simulation::BoundaryType::Flux);
-    EXPECT_EQ(shownText(reading.entry.east.Phi), "5");
+    EXPECT_EQ(platform::shownText(reading.entry.east.Phi), "5");
 }
 
 TEST(SavedCaseReaderTest, ConvectionReadsTwoValueLines) {
@@ -133,10 +134,10 @@ TEST(SavedCaseReaderTest, ConvectionReadsTwoValueLines) {
     EXPECT_EQ(reading.entry.Ti, "x");
     EXPECT_EQ(reading.entry.Nst, "5");
     EXPECT_EQ(reading.entry.No, "3");
-    EXPECT_EQ(shownText(reading.entry.west.h), "10");
-    EXPECT_EQ(shownText(reading.entry.west.Tinf), "20");
-    EXPECT_EQ(shownText(reading.entry.east.Phi), "-4");
-    EXPECT_EQ(shownText(reading.entry.u), "0");
+    EXPECT_EQ(platform::shownText(reading.entry.west.h), "10");
+    EXPECT_EQ(platform::shownText(reading.entry.west.Tinf), "20");
+    EXPECT_EQ(platform::shownText(reading.entry.east.Phi), "-4");
+    EXPECT_EQ(platform::shownText(reading.entry.u), "0");
 }
 
 TEST(SavedCaseReaderTest, LongLinesAreCutToTheirWidths) {
@@ -193,8 +194,8 @@ TEST(SavedCaseReaderTest, AGeometryLineGivesTheBodyAndItsRadiusText) {
     EXPECT_EQ(radial.entry.ri, fitToWidth("0.05", 50)) << "50 characters, as saved";
     EXPECT_EQ(radial.entry.riValue, 0.05);
     // Everything else as in the plane file: the velocity is the line before.
-    EXPECT_EQ(shownText(radial.entry.u), "0");
-    EXPECT_EQ(shownText(radial.entry.east.T), "25");
+    EXPECT_EQ(platform::shownText(radial.entry.u), "0");
+    EXPECT_EQ(platform::shownText(radial.entry.east.T), "25");
     EXPECT_EQ(radial.entry.Ti, "");
 }
 
@@ -231,13 +232,13 @@ TEST(SavedCaseReaderTest, ARadialCaseRoundTrips) {
     ASSERT_TRUE(reading.ok());
     const CaseEntry& r = reading.entry;
     EXPECT_EQ(r.geometry, simulation::Geometry::Cylinder);
-    EXPECT_EQ(shownText(r.ri), "0.02");
-    EXPECT_EQ(shownText(r.Lx), "0.03");
+    EXPECT_EQ(platform::shownText(r.ri), "0.02");
+    EXPECT_EQ(platform::shownText(r.Lx), "0.03");
     EXPECT_EQ(r.Ti, "100");
     EXPECT_EQ(r.Nst, "200");
-    EXPECT_EQ(shownText(r.west.Phi), "500");
-    EXPECT_EQ(shownText(r.east.Tinf), "25");
-    EXPECT_EQ(shownText(r.u), "0");
+    EXPECT_EQ(platform::shownText(r.west.Phi), "500");
+    EXPECT_EQ(platform::shownText(r.east.Tinf), "25");
+    EXPECT_EQ(platform::shownText(r.u), "0");
     EXPECT_TRUE(r.unsteadyChosen);
 }
 
@@ -250,7 +251,7 @@ TEST(SavedCaseReaderTest, TheVelocityOfARadialCaseIsKept) {
     lines.push_back("cylinder 0");
     const auto reading = readSavedCase(lines);
     ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(shownText(reading.entry.u), "0.5");
+    EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
     EXPECT_EQ(reading.entry.Ti, "20");
     EXPECT_EQ(reading.entry.geometry, simulation::Geometry::Cylinder);
 }

@@ -121,8 +121,7 @@ TEST_F(ScriptedPlatformTest, UnknownTemplatesControlsAndReleasedDialogsThrow) {
 
 TEST_F(ScriptedPlatformTest, ControlsStartWithTheTemplateCaptions) {
     const auto dialog = platform_.createDialog(112);
-    EXPECT_EQ(platform_.controlText(dialog, scale_dialog::kTminLabel),
-              std::string(findDialogTemplate(112)->control(scale_dialog::kTminLabel)->caption));
+    EXPECT_EQ(platform_.controlText(dialog, scale_dialog::kTminLabel), "Tmin = ");
     EXPECT_EQ(platform_.controlText(dialog, scale_dialog::kTminEdit), "");
 }
 

@@ -86,7 +86,7 @@ TEST(TemplateLayout, EveryControlOfEveryTemplateSitsAtItsRectangle) {
         const DialogBaseUnits base = dialog->baseUnits();
         EXPECT_GT(base.x, 2);
         EXPECT_GT(base.y, 8);
-        EXPECT_EQ(dialog->windowTitle().toStdString(), std::string(layout.title));
+        EXPECT_EQ(dialog->windowTitle().toStdString(), templateTitle(layout));
         EXPECT_EQ(dialog->width(), horizontalUnitsToPixels(layout.width, base));
         EXPECT_EQ(dialog->height(), verticalUnitsToPixels(layout.height, base));
         for (const auto& control : layout.controls) {
@@ -122,8 +122,7 @@ TEST(TemplateLayout, EveryControlOfEveryTemplateSitsAtItsRectangle) {
                     break;
             }
             if (control.kind != platform::ControlKind::Edit) {
-                EXPECT_EQ(platform.controlText(handle, control.number),
-                          std::string(control.caption));
+                EXPECT_EQ(platform.controlText(handle, control.number), templateCaption(control));
             }
         }
         platform.releaseDialog(handle);

@@ -61,8 +61,14 @@ TEST(TextCatalogueTest, PortugueseTextsAreNotLeftInEnglish) {
         Text::MenuHomePage, Text::ColourMagenta, Text::GaussSidelLabel, Text::CdsLabel,
         Text::UpwindLabel, Text::ElapsedTimeSeconds, Text::PecletSuffix,
         // the case entry wizard's untranslated captions and summary parts
-        Text::WizardGaussSidelOption, Text::WizardOkButton, Text::SummaryGaussSidelVelocity,
-        Text::SummaryTabLuVelocity, Text::SummaryPlaceholder, Text::ConvectionTinfPart};
+        Text::WizardGaussSidelOption, Text::OkButton, Text::SummaryGaussSidelVelocity,
+        Text::SummaryTabLuVelocity, Text::SummaryPlaceholder, Text::ConvectionTinfPart,
+        // the dialog templates' window titles and fixed captions
+        Text::GeneralStepWindowTitle, Text::TransientStepWindowTitle, Text::WestBoundaryWindowTitle,
+        Text::EastBoundaryWindowTitle, Text::ToleranceWindowTitle, Text::ScaleWindowTitle,
+        Text::TimeGraphWindowTitle, Text::PortugueseOption, Text::EnglishOption,
+        Text::ToleranceLabel, Text::CdsOption, Text::UpwindOption, Text::TminLabel, Text::TmaxLabel,
+        Text::BlankHelpLine};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
         const auto id = static_cast<Text>(i);
         if (same.contains(id)) {
