@@ -4,6 +4,9 @@
 //
 //   calorvia-platform-demo [--interactive] [--quit-after MILLISECONDS]
 //
+// --quit-after closes the window that long after start, or as soon as the
+// drawing is done if it takes longer.
+//
 // The graphs come from a small explicit finite-volume march of a slab with a
 // uniform source between two fixed temperatures: its profiles after several
 // times, its steady profile in blue, and the temperature of the middle
@@ -224,9 +227,17 @@ int main(int argc, char** argv) {
         QObject::connect(&answerer, &QTimer::timeout, &app, answerDialogs);
         answerer.start(300);
     }
-    if (quitAfter > 0) QTimer::singleShot(quitAfter, &app, [&] { platform.closeApplication(); });
-
+    // The window closes no sooner than the drawing is done: a worker still
+    // waiting on a call carried to the GUI thread would never be answered
+    // once the event loop has ended, and joining it would hang.
     std::atomic<bool> drawn{false};
+    QTimer closer;
+    if (quitAfter > 0) {
+        QObject::connect(&closer, &QTimer::timeout, &app, [&] {
+            if (drawn) platform.closeApplication();
+        });
+        QTimer::singleShot(quitAfter, &app, [&closer] { closer.start(50); });
+    }
     std::thread worker([&] {
         drawDemo(platform, languageFile);
         drawn = true;
