@@ -22,6 +22,7 @@
 #include "run/simulation_run.h"
 #include "shell/shell.h"
 #include "simulation/control_volume_grid.h"
+#include "simulation/exact_solution.h"
 #include "simulation/simulation_case.h"
 
 namespace calorvia::run {
