@@ -134,6 +134,28 @@ nlohmann::ordered_json caseJson(const BatchOptions& options, const SimulationCas
     json["west"] = boundaryJson(c.west);
     json["east"] = boundaryJson(c.east);
     json["u"] = c.u;
+    json["geometry"] = simulation::geometryKeyword(c.geometry);
+    if (simulation::isRadial(c.geometry)) json["ri"] = c.ri;
+    return json;
+}
+
+nlohmann::ordered_json faceHeatJson(const simulation::FaceHeat& heat) {
+    nlohmann::ordered_json json;
+    json["conduction"] = heat.conduction;
+    json["convection"] = heat.convection;
+    return json;
+}
+
+nlohmann::ordered_json balanceJson(const simulation::EnergyBalance& balance,
+                                   simulation::Geometry geometry) {
+    nlohmann::ordered_json json;
+    json["unit"] = simulation::heatRateUnit(geometry);
+    json["west"] = faceHeatJson(balance.west);
+    json["east"] = faceHeatJson(balance.east);
+    json["generated"] = balance.generated;
+    json["stored"] = balance.stored;
+    json["residual"] = balance.residual;
+    json["relative_residual"] = balance.relativeResidual();
     return json;
 }
 
@@ -267,6 +289,10 @@ bool writeJsonSummary(const std::filesystem::path& file, const BatchOptions& opt
     outcome["messages"] = run.messages;
     json["outcome"] = outcome;
     json["result_files"] = run.filesWritten;
+    if (!run.csvFiles.empty()) json["csv_files"] = run.csvFiles;
+    if (run.balance && run.loaded) {
+        json["energy_balance"] = balanceJson(*run.balance, run.loaded->simulationCase.geometry);
+    }
     if (run.finished) {
         const ExactCheck check = checkAgainstExact(run);
         nlohmann::ordered_json exact;

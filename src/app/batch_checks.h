@@ -7,8 +7,8 @@
 //    against the exact solution per level, or, without one, the change of
 //    the face temperatures and fluxes from level to level, and the observed
 //    order of accuracy p = log(e_coarse / e_fine) / log 3;
-//  - --json FILE: the case as run, the outcome and every figure above as one
-//    JSON object.
+//  - --json FILE: the case as run, the outcome, the files written, the energy
+//    balance and every figure above as one JSON object.
 
 #include <filesystem>
 #include <optional>

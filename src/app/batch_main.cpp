@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "app/batch_checks.h"
+#include "app/batch_csv.h"
 #include "app/batch_run.h"
 #include "platform_qt/canvas_drawing_sink.h"
 #include "settings/settings_files.h"
@@ -104,6 +105,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> settings;
     int refineLevels = 0;
     std::string json;
+    std::string csv;
     app.add_option("CASE", casePath, "the saved case file")->required();
     app.add_option("--lang", language,
                    "language of messages and result file names (default: the \"" +
@@ -136,6 +138,9 @@ int main(int argc, char** argv) {
     app.add_option("--json", json,
                    "write the case as run, the outcome, the result files and the checks as one "
                    "JSON object to FILE");
+    app.add_option("--csv", csv,
+                   "write the profile, the face fluxes and the histories as CSV files (SI units "
+                   "in the header, full double precision) into the folder DIR");
 
     try {
         app.parse(argc, argv);
@@ -172,9 +177,10 @@ int main(int argc, char** argv) {
         }
         options.overrides.push_back({name, setting.substr(equals + 1)});
     }
-    if (refineLevels > 0 && (!png.empty() || !svg.empty() || !json.empty() || exact)) {
+    if (refineLevels > 0 &&
+        (!png.empty() || !svg.empty() || !json.empty() || !csv.empty() || exact)) {
         return usageError("--refine runs the case several times; it takes no --png, --svg, "
-                          "--json or --exact");
+                          "--json, --csv or --exact");
     }
     if (refineLevels > 0) return batch::refinementStudy(options, refineLevels, std::cout, std::cerr);
 
@@ -195,9 +201,18 @@ int main(int argc, char** argv) {
             canvas = std::make_unique<platform_qt::CanvasDrawingSink>(
                 QSize(options.size.width, options.size.height));
         }
-        const batch::BatchRun run = batch::runCase(options, canvas.get(), std::cerr);
+        batch::BatchRun run = batch::runCase(options, canvas.get(), std::cerr);
         int status = batch::report(options, run, std::cout);
         if (exact) status = std::max(status, batch::reportExact(run, std::cout, std::cerr));
+        if (!csv.empty() && run.finished) {
+            const batch::CsvOutcome written = batch::writeCsvFiles(text::pathFromUtf8(csv), run);
+            for (const std::string& file : written.files) std::cout << file << '\n';
+            if (!written.ok) {
+                std::cerr << "calorvia-batch: cannot write " << written.failedFile << '\n';
+                status = std::max(status, batch::kExitOther);
+            }
+            run.csvFiles = written.files;
+        }
         if (!json.empty() && !batch::writeJsonSummary(text::pathFromUtf8(json), options, run)) {
             std::cerr << "calorvia-batch: cannot write " << json << '\n';
             status = std::max(status, batch::kExitOther);

@@ -443,6 +443,9 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     const std::string shownPath = text::utf8FromPath(options.casePath);
     runOptions.savedCasePath = [shownPath] { return shownPath; };
     runOptions.timeGraph = options.graph != GraphAnswer::None;
+    runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
+        result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
+    };
     run::SimulationRun run(platform, shell, runOptions);
     run::RunOutcome outcome = run::RunOutcome::NotStarted;
     shell.setRunEntry([&] { outcome = run.run(); });
@@ -496,6 +499,7 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     result.steadyProfile = run.steadyProfileAvailable();
     result.steps = run.stepsMarched();
     result.passes = run.totalPasses();
+    result.balance = run.energyBalance();
     const bool transient = c.state == simulation::CaseState::Unsteady;
     if (transient && options.experimental && options.graph != GraphAnswer::None) {
         const auto choice = options.graph == GraphAnswer::Average ? graphs::TimeGraphChoice::Average
@@ -513,6 +517,24 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     return result;
 }
 
+namespace {
+
+// The terms of the balance, each on its line, heat entering the body positive.
+void printEnergyBalance(const simulation::EnergyBalance& balance, simulation::Geometry geometry,
+                        std::ostream& out) {
+    out << "Energy balance (" << simulation::heatRateUnit(geometry) << "), heat entering positive:\n"
+        << "  West face, conduction: " << balance.west.conduction << '\n'
+        << "  West face, flow: " << balance.west.convection << '\n'
+        << "  East face, conduction: " << balance.east.conduction << '\n'
+        << "  East face, flow: " << balance.east.convection << '\n'
+        << "  Generated: " << balance.generated << '\n'
+        << "  Stored: " << balance.stored << '\n'
+        << "  Residual: " << balance.residual << " (" << balance.relativeResidual()
+        << " of the largest term)\n";
+}
+
+}  // namespace
+
 int report(const BatchOptions& options, const BatchRun& run, std::ostream& out) {
     if (!run.finished) return run.status;
     for (const std::string& name : run.filesWritten) out << name << '\n';
@@ -525,6 +547,7 @@ int report(const BatchOptions& options, const BatchRun& run, std::ostream& out) 
         out << "Passes: " << run.passes << '\n';
     }
     out << "Computing time: " << run.computingSeconds << " s\n";
+    if (run.balance) printEnergyBalance(*run.balance, c.geometry, out);
     if (transient && options.experimental && options.graph != GraphAnswer::None) {
         out << "Standard deviation: ";
         if (run.deviation) {

@@ -18,6 +18,7 @@
 // by the answer given. No drawing call is kept: a picture, when wanted, is
 // drawn by a DrawingSink as the calls come.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -28,6 +29,7 @@
 
 #include "platform/scripted_platform.h"
 #include "simulation/control_volume_grid.h"
+#include "simulation/energy_balance.h"
 #include "simulation/simulation_case.h"
 #include "texts/text_catalogue.h"
 
@@ -80,6 +82,12 @@ struct BatchRun {
     std::vector<std::string> filesWritten;  // in the current language
     std::vector<std::string> messages;      // every message box, "TITLE: TEXT"
     std::optional<float> deviation;         // the standard deviation, when compared
+    std::optional<simulation::EnergyBalance> balance;  // of the last pass
+    // The rows the run gave its histories, (t, T) in full precision, by
+    // run::HistoryFiles::Which (node, average, west, east); empty when the
+    // run kept no history (one step).
+    std::array<std::vector<std::pair<double, double>>, 4> histories;
+    std::vector<std::string> csvFiles;  // written by --csv, folder included
 };
 
 // The answers of a batch run are a function of what a dialog shows, so a
@@ -108,8 +116,8 @@ inline constexpr int kExitStopped = 3;
 BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& messages);
 
 // runCase, then the lines calorvia-batch prints: the result files written,
-// the scheme, the passes or steps, the computing time and the standard
-// deviation. Returns the exit status.
+// the scheme, the passes or steps, the computing time, the energy balance
+// and the standard deviation. Returns the exit status.
 int runBatch(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& out,
              std::ostream& messages);
 int report(const BatchOptions& options, const BatchRun& run, std::ostream& out);

@@ -29,6 +29,7 @@
 #include "platform_qt/qt_platform.h"
 #include "shell/data_folders.h"
 #include "shell/shell.h"
+#include "run/exact_command.h"
 #include "run/simulation_run.h"
 #include "settings/settings_files.h"
 #include "text/text_file.h"
@@ -150,6 +151,9 @@ int main(int argc, char** argv) {
     runOptions.savedCasePath = [&caseEntry] {
         return calorvia::text::utf8FromPath(caseEntry.currentCasePath());
     };
+    // Results > Compare with the exact solution keeps what it needs of each run.
+    calorvia::run::ExactComparisonCommand exactComparison(platform, shell);
+    exactComparison.attach(runOptions);
     shell.setRunEntry(calorvia::run::makeRunEntry(platform, shell, runOptions));
 
     std::atomic<bool> failed{false};

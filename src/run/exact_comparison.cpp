@@ -11,20 +11,19 @@ using texts::Text;
 
 ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, const NodeArray& K,
                                  const ExactSteadySolution& exact) {
-    const ControlVolumeGrid grid(c.Lx, c.N);
+    const ControlVolumeGrid grid(c);
     const auto N = static_cast<std::size_t>(c.N);
-    const std::vector<float> centres = accumulatedCentres(c.Lx, c.N);
+    const std::vector<float> shown = grid.displayPositions();
     ExactComparison comparison;
     comparison.points.reserve(N + 2);
-    const auto add = [&](float shown, double x, double numerical) {
-        comparison.points.push_back({shown, x, numerical, exact.temperature(x)});
+    const auto add = [&](std::size_t k, double x, double numerical) {
+        comparison.points.push_back({shown[k], x, numerical, exact.temperature(x)});
     };
-    add(0.0f, 0.0, faceTemperature(c.west, T[1], K[1], grid.dx).value_or(T[1]));
+    add(0, exact.west(), westFaceTemperature(grid, c.west, T[1], K[1]).value_or(T[1]));
     for (std::size_t i = 1; i <= N; ++i) {
-        add(centres[i - 1], grid.centre(static_cast<std::int32_t>(i)), T[i]);
+        add(i, grid.centre(static_cast<std::int32_t>(i)), T[i]);
     }
-    add(static_cast<float>(c.Lx), c.Lx,
-        faceTemperature(c.east, T[N], K[N], grid.dx).value_or(T[N]));
+    add(N + 1, exact.east(), eastFaceTemperature(grid, c.east, T[N], K[N]).value_or(T[N]));
     double sumOfSquares = 0.0;
     for (const ComparedPoint& point : comparison.points) {
         const double difference = std::fabs(point.difference());

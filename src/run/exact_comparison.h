@@ -1,8 +1,9 @@
 #pragma once
 // The steady profile of a run beside the exact steady solution of its case
 // (simulation/exact_solution.h), at both faces and every node. The nodes are
-// compared at their exact centres (i - 1/2)·dx, the faces with the face
-// temperatures the other result files show. The file that shows the
+// compared at their exact centres (i - 1/2)·dx (radii ri + (i - 1/2)·dx in a
+// cylinder or a sphere), the faces with the face temperatures the other
+// result files show; the positions shown are those of the drawn profile. The file that shows the
 // comparison, "Exact.txt", is written by result_files.h.
 
 #include <optional>

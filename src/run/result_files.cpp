@@ -1,6 +1,7 @@
 #include "run/result_files.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "text/fixed_text.h"
 #include "text/number_writer.h"
@@ -100,6 +101,25 @@ std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
     lines.push_back(blankLine);
     lines.push_back(listText(withValue(textFor(Text::ExactLargest, language), value(comparison.largest))));
     lines.push_back(listText(withValue(textFor(Text::ExactRms, language), value(comparison.rms))));
+    return lines;
+}
+
+std::vector<std::string> energyBalanceLines(const EnergyBalance& balance, Geometry geometry,
+                                            Language language) {
+    std::vector<std::string> lines{
+        listText(withValue(textFor(Text::BalanceHeading, language), heatRateUnit(geometry))),
+        blankLine};
+    for (const auto& [value, annotation] :
+         {std::pair{balance.west.conduction, Text::BalanceWestConduction},
+          std::pair{balance.west.convection, Text::BalanceWestConvection},
+          std::pair{balance.east.conduction, Text::BalanceEastConduction},
+          std::pair{balance.east.convection, Text::BalanceEastConvection},
+          std::pair{balance.generated, Text::BalanceGenerated},
+          std::pair{balance.stored, Text::BalanceStored},
+          std::pair{balance.residual, Text::BalanceResidual},
+          std::pair{balance.relativeResidual(), Text::BalanceRelativeResidual}}) {
+        lines.push_back(text::ListLine().real(single(value)).text(textFor(annotation, language)).str());
+    }
     return lines;
 }
 

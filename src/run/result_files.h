@@ -26,6 +26,7 @@
 
 #include "run/exact_comparison.h"
 #include "simulation/control_volume_grid.h"
+#include "simulation/energy_balance.h"
 #include "simulation/simulation_case.h"
 #include "texts/result_file_names.h"
 #include "texts/text_catalogue.h"
@@ -59,6 +60,15 @@ std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool ti
 // difference.
 std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
                                               texts::Language language);
+
+// "Balance.txt": the heading line with the unit of `geometry`, then one list
+// line per term, the value (single precision) before its annotation, as in
+// the inspection copy: the heat entering through each face by conduction
+// and by the flow, generated, stored, the residual and the residual divided
+// by the largest term (0 when every term is 0).
+std::vector<std::string> energyBalanceLines(const simulation::EnergyBalance& balance,
+                                            simulation::Geometry geometry,
+                                            texts::Language language);
 
 // "Data.txt": the case as loaded, for inspection.
 std::vector<std::string> inspectionCopyLines(const simulation::SimulationCase& simulationCase,

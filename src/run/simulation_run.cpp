@@ -188,6 +188,7 @@ void SimulationRun::start_histories() {
          {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
         written &= histories_.writeLines(file, historyHeading(file, c.No, xNo, language_));
         written &= histories_.append(file, 0.0, first[file]);
+        if (options_.onHistoryRow) options_.onHistoryRow(file, 0.0, first[file]);
     }
     if (!written) reportWriteFailure(histories_.failedFile());
 }
@@ -203,7 +204,8 @@ SimulationRun::Flow SimulationRun::march() {
     return Flow::Continue;
 }
 
-// One time step: passes until the step is done, then the history rows
+// One time step: passes until the step is done, then its energy balance,
+// the history rows
 //     (t, T(No)), (t, mean of T), (t, Tb_W), (t, Tb_E)
 // and the profile drawn with the new boundary temperatures.
 SimulationRun::Flow SimulationRun::solve_time_step() {
@@ -216,6 +218,9 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
     }
     if (pass_ == outerIterationLimit_) shell_.tell(say(Text::NonConvergenceNotice));
 
+    // The balance of the equations just solved, whose boundary rows hold the
+    // face estimates that updateBoundaryTemperatures replaces below.
+    balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
     const std::span<const double> T(&levels_.T[1], static_cast<std::size_t>(c.N));
     append_rows({{HistoryFiles::Node, levels_.T[std::clamp(c.No, 1, c.N)]},
                  {HistoryFiles::Average, meanOf(T)}});
@@ -379,6 +384,7 @@ void SimulationRun::output_results() {
     const SimulationCase& c = loaded_->simulationCase;
     const bool prescribed = anyPrescribedTemperature();
     const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
+    profileAxes_ = {screen_->X0(), screen_->Y0(), pane_.ymin, pane_.ymax, pane_.xa, pane_.xb};
     write_result(ResultFile::Steady,
                  steadyProfileLines({c, levels_.T, properties_.K}, titled, language_));
     screen_->showComputingTime(static_cast<float>(endClock_ - startClock_),
@@ -396,16 +402,19 @@ void SimulationRun::output_results() {
     }
     write_result_files(titled);
     offer_result_files();
+    if (options_.onFinished) options_.onFinished(*this);
     finish();
 }
 
-// The inspection copy and the two flux files, from the final field.
+// The inspection copy, the two flux files and the energy balance, from the
+// final field.
 void SimulationRun::write_result_files(bool titled) {
     const SimulationCase& c = loaded_->simulationCase;
     const FinalProfile profile{c, levels_.T, properties_.K};
     write_result(ResultFile::Data, inspectionCopyLines(c, caseName_, language_));
     write_result(ResultFile::Flux, fluxVolumeLines(profile, titled, language_));
     write_result(ResultFile::FluxPosition, fluxPositionLines(profile, titled, language_));
+    write_result(ResultFile::Balance, energyBalanceLines(balance_, c.geometry, language_));
 }
 
 // The end of the run: the beep, and on request every result file in the
@@ -455,7 +464,10 @@ void SimulationRun::append_rows(
     std::initializer_list<std::pair<HistoryFiles::Which, double>> rows) {
     if (stepsToMarch_ <= 1) return;
     bool written = true;
-    for (const auto& [file, T] : rows) written &= histories_.append(file, t_, T);
+    for (const auto& [file, T] : rows) {
+        written &= histories_.append(file, t_, T);
+        if (options_.onHistoryRow) options_.onHistoryRow(file, t_, T);
+    }
     if (!written) reportWriteFailure(histories_.failedFile());
 }
 

@@ -45,6 +45,7 @@
 #include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/discrete_system.h"
+#include "simulation/energy_balance.h"
 #include "simulation/property_evaluation.h"
 #include "simulation/scheme_choice.h"
 #include "simulation/simulation_case.h"
@@ -57,6 +58,20 @@ enum class RunOutcome {
     Finished,    // the result files are written and the run is on screen
 };
 
+class SimulationRun;
+
+// Where the last profile of a run was drawn: the pane's origin and the
+// scale of its axes (the time graph of a transient run draws on a scale of
+// its own afterwards).
+struct ProfileAxes {
+    std::int32_t X0 = 0;
+    std::int32_t Y0 = 0;
+    float ymin = 0.0f;
+    float ymax = 0.0f;
+    float xa = 0.0f;  // first and last abscissa of the profile
+    float xb = 0.0f;
+};
+
 struct RunOptions {
     // The path of the saved case in use, whose name heads the graph and the
     // inspection copy; nothing known gives no name.
@@ -64,6 +79,13 @@ struct RunOptions {
     // The temperature-versus-time graph after a transient run; calorvia-batch
     // --graph none leaves it out.
     bool timeGraph = true;
+    // Every row the run gives a history, in full precision, as it is
+    // written: the rows of t = 0, then those of every step (a run of one
+    // step keeps no history and gives none).
+    std::function<void(HistoryFiles::Which file, double t, double T)> onHistoryRow{};
+    // A run that ended normally, after its result files and before the
+    // Results menu is enabled: what the Results menu's checks keep of it.
+    std::function<void(const SimulationRun& run)> onFinished{};
 };
 
 class SimulationRun {
@@ -79,6 +101,11 @@ public:
     // Whether the final field is a steady profile: a steady run, or a
     // transient one with the steady state appended.
     bool steadyProfileAvailable() const { return steadyAvailable_; }
+    // The energy balance of the last pass (energy_balance.h), written to
+    // "Balance.txt".
+    const simulation::EnergyBalance& energyBalance() const { return balance_; }
+    // Where the last profile was drawn, with the scale of its axes.
+    const ProfileAxes& profileAxes() const { return profileAxes_; }
     std::int32_t passesOfLastStep() const { return pass_; }
     std::int32_t totalPasses() const { return totalPasses_; }
     double simulatedTime() const { return t_; }
@@ -146,6 +173,8 @@ private:
     HistoryFiles histories_;
     std::optional<RunScreen> screen_;
     simulation::SchemeState scheme_;
+    simulation::EnergyBalance balance_;
+    ProfileAxes profileAxes_;
 
     // Run state, reset at every run start.
     double t_ = 0.0;

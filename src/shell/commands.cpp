@@ -168,6 +168,13 @@ void Shell::SHOW7() {
     openResultFile(Text::SteadyFileName);
 }
 
+void Shell::compareWithExact() {
+    if (compareExact_) compareExact_();
+}
+void Shell::showEnergyBalance() {
+    openResultFile(Text::BalanceFileName);
+}
+
 void Shell::IMPRIMIR() {
     platform_.printGraphics();
 }

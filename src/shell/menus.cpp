@@ -62,6 +62,10 @@ constexpr std::array kMenuTable{
     separator(menu::Results, 20),
     entry(menu::Results, item::SaveResultsAs, T::MenuSaveResultsAs, C::SaveResultsAs),
     separator(menu::Results, 22),
+    entry(menu::Results, item::CompareExact, T::MenuCompareExact, C::CompareExact),
+    separator(menu::Results, 24),
+    entry(menu::Results, item::EnergyBalance, T::MenuEnergyBalance, C::EnergyBalance),
+    separator(menu::Results, 26),
 
     title(menu::Preferences, T::MenuPreferences),
     entry(menu::Preferences, item::GraphColour, T::MenuGraphColour, C::COR),

@@ -42,6 +42,8 @@ inline constexpr int EastBoundary = 15;
 inline constexpr int SteadyState = 17;
 inline constexpr int PrintScreen = 19;
 inline constexpr int SaveResultsAs = 21;
+inline constexpr int CompareExact = 23;
+inline constexpr int EnergyBalance = 25;
 // Preferences
 inline constexpr int GraphColour = 1;
 inline constexpr int Idioma = 3;
@@ -72,6 +74,8 @@ enum class MenuCommand {
     SHOW7,
     IMPRIMIR,
     SaveResultsAs,
+    CompareExact,
+    EnergyBalance,
     COR,
     LANGUAGE,
     TOLERANCE,

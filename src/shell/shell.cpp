@@ -105,6 +105,10 @@ platform::Command Shell::commandFor(MenuCommand command) {
             return [this] { IMPRIMIR(); };
         case MenuCommand::SaveResultsAs:
             return [this] { saveResultsAs(); };
+        case MenuCommand::CompareExact:
+            return [this] { compareWithExact(); };
+        case MenuCommand::EnergyBalance:
+            return [this] { showEnergyBalance(); };
         case MenuCommand::COR:
             return [this] { COR(); };
         case MenuCommand::LANGUAGE:

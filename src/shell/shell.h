@@ -47,6 +47,8 @@ public:
     // File > New (NOVO) and File > Open (ABRIR), run on the window thread.
     void setNewCaseEntry(EntryPoint entry) { newCase_ = std::move(entry); }
     void setOpenCaseEntry(EntryPoint entry) { openCase_ = std::move(entry); }
+    // Results > Compare with the exact solution, which needs the last run.
+    void setCompareExactEntry(EntryPoint entry) { compareExact_ = std::move(entry); }
     // The saved case in use (an empty path when there is none), which a copy
     // of the results takes along.
     void setSavedCaseSource(std::function<std::filesystem::path()> source) {
@@ -95,6 +97,10 @@ public:
     void SHOW5();
     void SHOW6();
     void SHOW7();
+    // Results > Compare with the exact solution (nothing until the run gives it).
+    void compareWithExact();
+    // Results > Energy Balance: "Balance.txt" in the editor.
+    void showEnergyBalance();
     void IMPRIMIR();
     void AJUDA_SOFT();
     void AJUDA_WIN();
@@ -180,6 +186,7 @@ private:
     EntryPoint run_;
     EntryPoint newCase_;
     EntryPoint openCase_;
+    EntryPoint compareExact_;
     std::function<std::filesystem::path()> savedCase_;
 };
 

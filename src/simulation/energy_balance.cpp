@@ -25,36 +25,26 @@ bool isKnown(const BoundaryCondition& c) {
            c.type == BoundaryType::Convection;
 }
 
-// D_b·(T_b − T(P)), Phi, or H_b·(Tinf − T(P)).
-double conductionIn(const BoundaryCondition& c, const BoundaryNode& P) {
-    switch (c.type) {
-        case BoundaryType::Temperature:
-            return P.K * 2.0 / P.dx * (c.T - P.T);
-        case BoundaryType::Flux:
-            return c.Phi;
-        case BoundaryType::Convection:
-            return 1.0 / (1.0 / c.h + P.dx / (P.K * 2.0)) * (c.Tinf - P.T);
-    }
-    return 0.0;
-}
-
 // The face value the assembly carries F_b at: the prescribed temperature, or
 // the estimate of a flux or convective face.
 double carriedFaceValue(const BoundaryCondition& c, const BoundaryNode& P) {
     return c.type == BoundaryType::Temperature ? c.T : P.Tb;
 }
 
-// Inflow F_W·T_face in every scheme.
+// Conduction: the west face flux (positive towards the east, so into the
+// body); convection: the inflow F_W·T_face in every scheme.
 FaceHeat westHeat(const BoundaryCondition& c, const BoundaryNode& P) {
     if (!isKnown(c)) return {};
-    return {conductionIn(c, P), P.F * carriedFaceValue(c, P)};
+    return {westFaceFlux(c, P.T, P.K, P.dx), P.F * carriedFaceValue(c, P)};
 }
 
-// Outflow F_E·T_face under CDS, F_E·T(N) under Upwind.
+// Conduction: minus the east face flux (it leaves the body when positive);
+// convection: the outflow F_E·T_face under CDS, F_E·T(N) under Upwind.
 FaceHeat eastHeat(const BoundaryCondition& c, const BoundaryNode& P) {
     if (!isKnown(c)) return {};
     const double carried = P.treatment == FaceTreatment::Upwind ? P.T : carriedFaceValue(c, P);
-    return {conductionIn(c, P), -(P.F * carried)};
+    // 0.0 − x rather than −x: nothing leaving shows as 0, not −0.
+    return {0.0 - eastFaceFlux(c, P.T, P.K, P.dx), 0.0 - P.F * carried};
 }
 
 // ΔV_i: dx in the plane wall, the volume between the faces of a radial one.
@@ -116,10 +106,27 @@ EnergyBalance radialBalance(const SimulationCase& simulationCase, double f,
 
 }  // namespace
 
+std::string_view heatRateUnit(Geometry geometry) {
+    switch (geometry) {
+        case Geometry::Cylinder:
+            return "W/m";
+        case Geometry::Sphere:
+            return "W";
+        case Geometry::Plane:
+            break;
+    }
+    return "W/m²";
+}
+
 double EnergyBalance::largestTerm() const {
     return std::max({std::abs(west.conduction), std::abs(west.convection),
                      std::abs(east.conduction), std::abs(east.convection), std::abs(generated),
                      std::abs(stored)});
+}
+
+double EnergyBalance::relativeResidual() const {
+    const double largest = largestTerm();
+    return largest > 0.0 ? residual / largest : 0.0;
 }
 
 EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,

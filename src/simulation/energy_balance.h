@@ -16,18 +16,20 @@
 // equations, per radian or steradian (face heats times the face area A_b,
 // geometry.h), each multiplied by 2π or 4π; the centre of a solid body lets
 // no heat through.
-// Each face heat is taken exactly as the assembly writes it into the
-// boundary row, with D_b = 2·K(P)/dx, H_b = 1/(1/h + dx/(2·K(P))),
-// F_b = Rho(P)·Cp(P)·u (0 in pure diffusion):
-//   conduction    temperature  D_b·(T_b − T(P))
-//                 flux         Phi
-//                 convection   H_b·(Tinf − T(P))
-//   convection    west         +F_W·T_W (temperature), +F_W·Tb_W (flux, convection)
-//                 east, CDS    −F_E·T_E (temperature), −F_E·Tb_E (flux, convection)
-//                 east, Upwind −F_E·T(N)
+// The conduction into the body through a face is the face flux of
+// boundary_condition.h, 2·K(P)·(T_face − T(P))/dx with the face temperature
+// of the solution: what the boundary row holds, D_b·(T_b − T(P)), Phi or
+// H_b·(Tinf − T(P)) (D_b = 2·K(P)/dx, H_b = 1/(1/h + dx/(2·K(P)))), up to
+// round-off. The convective transport, with F_b = Rho(P)·Cp(P)·u (0 in
+// pure diffusion), is taken as the row carries it:
+//   west          +F_W·T_W (temperature), +F_W·Tb_W (flux, convection)
+//   east, CDS     −F_E·T_E (temperature), −F_E·Tb_E (flux, convection)
+//   east, Upwind  −F_E·T(N)
 // So R is the sum of the residuals of the N equations: at round-off for a
 // directly solved linear system, within the iteration tolerance otherwise.
 // A boundary of an unknown type has no row and carries nothing.
+
+#include <string_view>
 
 #include "simulation/control_volume_grid.h"
 #include "simulation/property_evaluation.h"
@@ -53,7 +55,12 @@ struct EnergyBalance {
     // The largest magnitude among the face heats, the generated and the
     // stored heat: the scale the residual is judged against.
     double largestTerm() const;
+    // residual / largestTerm(), 0 when every term is 0.
+    double relativeResidual() const;
 };
+
+// The unit of the rates above: "W/m²", "W/m" or "W".
+std::string_view heatRateUnit(Geometry geometry);
 
 // The balance of the last pass. Takes the arguments of that pass's
 // assembleSystem, with the solution in levels.T; levels.TbW and levels.TbE

@@ -391,6 +391,15 @@ enum class Text : std::int32_t {
     ExactNotUnique,
     ExactTooLarge,
     ExactNeedsSteadyProfile,
+    BalanceHeading,  // {} is the unit of the heat rates
+    BalanceWestConduction,
+    BalanceWestConvection,
+    BalanceEastConduction,
+    BalanceEastConvection,
+    BalanceGenerated,
+    BalanceStored,
+    BalanceResidual,
+    BalanceRelativeResidual,
 
     // ---- dialog templates: window titles and captions alike in both languages
     GeneralStepWindowTitle,

@@ -17,7 +17,9 @@ while IFS='|' read -r name case options extra; do
     rm -rf "$here/golden/$name" && mkdir -p "$here/golden/$name"
     for file in "$work/run"/*.txt; do
         base=$(basename "$file")
-        case $base in Loaded.txt|Exp.txt) continue ;; esac
+        # The energy balance's residual is round-off, whose digits no
+        # regression should hold; the balance has tests of its own.
+        case $base in Loaded.txt|Exp.txt|Balance.txt|Balanço.txt) continue ;; esac
         cp "$file" "$here/golden/$name/"
     done
     echo "$name: $(ls "$here/golden/$name" | wc -l) files"

@@ -23,6 +23,7 @@
 #include "platform_qt/template_dialog.h"
 #include "shell/shell.h"
 #include "simulation/case_writer.h"
+#include "run/exact_command.h"
 #include "run/simulation_run.h"
 
 namespace {
@@ -93,6 +94,8 @@ int main(int argc, char** argv) {
     shell.buildMenus();
     run::RunOptions options;
     options.savedCasePath = [] { return std::string("cases/Heated slab.txt"); };
+    run::ExactComparisonCommand exactComparison(platform, shell);
+    exactComparison.attach(options);
     shell.setRunEntry(run::makeRunEntry(platform, shell, options));
 
     std::atomic<bool> stop{false};

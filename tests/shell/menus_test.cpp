@@ -58,6 +58,10 @@ const std::vector<Item> kMenuBar{
     {3, 20, nullptr, nullptr},
     {3, 21, "Save Results &As…", "Salvar &Resultados Como…"},
     {3, 22, nullptr, nullptr},
+    {3, 23, "Compare with the e&xact solution", "Comparar com a solução e&xata"},
+    {3, 24, nullptr, nullptr},
+    {3, 25, "Energy &Balance", "&Balanço de Energia"},
+    {3, 26, nullptr, nullptr},
     {4, 0, "&Preferences", "&Preferências"},
     {4, 1, "&Color of the Graphs", "&Cor dos Gráficos"},
     {4, 2, nullptr, nullptr},
@@ -260,7 +264,45 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{9, {"Flux_x_Position.txt"}, {"Fluxo_x_Posição.txt"}},
         ShowCase{11, {"Unsteady.txt", "Average.txt"}, {"Transiente.txt", "Média.txt"}},
         ShowCase{13, {"West.txt"}, {"Oeste.txt"}}, ShowCase{15, {"East.txt"}, {"Leste.txt"}},
-        ShowCase{17, {"Steady.txt"}, {"Permanente.txt"}}));
+        ShowCase{17, {"Steady.txt"}, {"Permanente.txt"}},
+        ShowCase{25, {"Balance.txt"}, {"Balanço.txt"}}));
+
+// Whether the user can choose a Results entry: its menu and itself enabled.
+bool choosable(const platform::ScriptedPlatform& platform, int item) {
+    return platform.menuItemEnabled(menu::Results, item::Title) &&
+           platform.menuItemEnabled(menu::Results, item);
+}
+
+// The entries that check a result are greyed exactly when the others are:
+// at start-up, during a run, after it, and after Clear Screen.
+TEST_F(ProgramDirectoryTest, TheCheckingEntriesAreGreyedWithTheOtherResults) {
+    auto shell = startedShell();
+    int compared = 0;
+    shell->setCompareExactEntry([&] { ++compared; });
+    const auto expectLikeTheOthers = [&](const char* stage, bool enabled) {
+        for (const int entry : {item::SelectGraph, item::Dataset, item::SteadyState,
+                                item::SaveResultsAs, item::CompareExact, item::EnergyBalance}) {
+            EXPECT_EQ(choosable(platform, entry), enabled) << stage << ", item " << entry;
+        }
+    };
+    expectLikeTheOthers("after start-up", false);
+    writeFile(file("Loaded.txt"), "case\n");
+    shell->setRunEntry([&] {
+        shell->state().runStarted();
+        shell->showRunStarted();
+        expectLikeTheOthers("during the run", false);
+        shell->showRunFinished();
+    });
+    platform.chooseMenuItem(menu::Simulation, item::SimulationCommand);
+    shell->idleStep();
+    expectLikeTheOthers("after the run", true);
+    platform.chooseMenuItem(menu::Results, item::CompareExact);
+    EXPECT_EQ(compared, 1);
+    platform.chooseMenuItem(menu::Simulation, item::SimulationCommand);  // Clear Screen
+    expectLikeTheOthers("after Clear Screen", false);
+    EXPECT_THROW(platform.chooseMenuItem(menu::Results, item::CompareExact),
+                 platform::ScriptError);
+}
 
 struct BuiltInCase {
     int menu;

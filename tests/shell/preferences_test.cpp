@@ -308,8 +308,8 @@ TEST_F(ProgramDirectoryTest, ChoosingTheCurrentLanguageStillRewritesTheMenus) {
     platform.clearRecords();
     platform.expectDialog(language::kTemplate).press(platform::kButtonOk);
     platform.chooseMenuItem(4, 3);
-    // Every item that has a text: 5 titles and 24 entries.
-    EXPECT_EQ(platform.callsNamed("setMenuItemText").size(), 29u);
+    // Every item that has a text: 5 titles and 26 entries.
+    EXPECT_EQ(platform.callsNamed("setMenuItemText").size(), 31u);
     // The eight result files, Exact.txt and Balance.txt.
     EXPECT_EQ(platform.callsNamed("renameFile").size(), 10u);
     EXPECT_EQ(platform.callsNamed("setAboutText").size(), 1u);

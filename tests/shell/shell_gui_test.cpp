@@ -88,7 +88,7 @@ TEST_F(ShellOnQtTest, StartUpBringsUpTheMenusAndPaintsTheHomeScreen) {
     EXPECT_EQ(window.menuItem(1, 0)->text(), QStringLiteral("&File"));
     EXPECT_EQ(window.menuItem(2, 1)->text(), QStringLiteral("&Begin Simulation"));
     EXPECT_EQ(window.menuItem(4, 4)->text(), QStringLiteral("&Language"));
-    EXPECT_EQ(window.menuItemCount(3), 23);
+    EXPECT_EQ(window.menuItemCount(3), 27);
     EXPECT_TRUE(window.menuItem(3, 2)->isSeparator());
     EXPECT_TRUE(window.menuItem(1, 0)->isEnabled());
     EXPECT_FALSE(window.menuItem(3, 0)->isEnabled());

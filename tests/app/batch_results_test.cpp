@@ -1,0 +1,208 @@
+// What calorvia-batch leaves for a script beside the result files: the
+// energy balance of every example, the CSV files and the JSON summary.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/batch_checks.h"
+#include "app/batch_csv.h"
+#include "batch_test_support.h"
+#include "text/fixed_text.h"
+#include "text/number_reader.h"
+#include "text/number_writer.h"
+#include "text/text_file.h"
+
+namespace calorvia::batch {
+namespace {
+
+BatchRun runQuietly(const BatchOptions& options) {
+    std::ostringstream messages;
+    return runCase(options, nullptr, messages);
+}
+
+// ------------------------------------------------------------ energy balance
+
+// Every saved case of examples/ (the working files and the experimental
+// data are no saved cases), found afresh so that a new example is checked
+// too.
+std::vector<std::string> exampleCases() {
+    const std::filesystem::path root = std::filesystem::path(CALORVIA_SOURCE_DIR) / "examples";
+    std::vector<std::string> cases;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+        const std::filesystem::path& path = entry.path();
+        if (!entry.is_regular_file() || path.extension() != ".txt") continue;
+        if (path.filename() == "Exp.txt" || path.filename() == "Loaded.txt") continue;
+        cases.push_back(std::filesystem::relative(path, root).generic_string());
+    }
+    std::sort(cases.begin(), cases.end());
+    return cases;
+}
+
+// Linear: no property depends on T, and no positive source is linearised.
+bool isLinear(const simulation::SimulationCase& c) {
+    const bool transported = c.hasTransientBlock();
+    return !c.K.isFormula && !c.Sc.isFormula && !c.Sp.isFormula && c.Sp.constant <= 0.0 &&
+           !(transported && (c.Rho.isFormula || c.Cp.isFormula));
+}
+
+class ExampleBalanceTest : public BatchRunTest,
+                           public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ExampleBalanceTest, TheResidualOfALinearExampleIsRoundOff) {
+    BatchOptions options;
+    options.casePath = std::filesystem::path(CALORVIA_SOURCE_DIR) / "examples" / GetParam();
+    options.dataFolders = {CALORVIA_DATA_DIR};
+    options.steady = false;  // a transient example's last step, not its final steady state
+    const BatchRun run = runQuietly(options);
+    ASSERT_TRUE(run.finished) << run.status;
+    ASSERT_TRUE(run.balance);
+    if (!isLinear(run.loaded->simulationCase)) GTEST_SKIP() << "not a linear case";
+    const simulation::EnergyBalance& b = *run.balance;
+    const double largestFaceFlow =
+        std::max({std::abs(b.west.conduction), std::abs(b.west.convection),
+                  std::abs(b.east.conduction), std::abs(b.east.convection)});
+    EXPECT_GT(largestFaceFlow, 0.0);
+    EXPECT_LE(std::abs(b.residual), 1e-9 * largestFaceFlow)
+        << "residual " << b.residual << " of " << largestFaceFlow;
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleBalanceTest, ::testing::ValuesIn(exampleCases()),
+                         [](const ::testing::TestParamInfo<std::string>& example) {
+                             std::string name = example.param;
+                             for (char& c : name) {
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             }
+                             return name;
+                         });
+
+// The table above must not go empty by a renamed folder.
+TEST(ExampleCases, MostExamplesAreLinear) {
+    EXPECT_GE(exampleCases().size(), 9u);
+}
+
+// ------------------------------------------------------------------- --csv
+
+std::vector<std::vector<std::string>> readCsv(const std::filesystem::path& file) {
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string& line : text::readTextLines(file).value_or(std::vector<std::string>{})) {
+        std::vector<std::string> fields;
+        std::istringstream split(line);
+        for (std::string field; std::getline(split, field, ',');) fields.push_back(field);
+        rows.push_back(std::move(fields));
+    }
+    return rows;
+}
+
+double number(const std::string& field) {
+    return text::readReal(field).value_or(std::nan(""));
+}
+
+// The transient slab: 20 volumes, 100 steps; every CSV value is the run's
+// own double, and shows in the result file as that file prints it.
+TEST_F(BatchRunTest, TheCsvFilesReadBackToTheResultFilesInFullPrecision) {
+    BatchOptions options = example("transient-slab-cooling.txt");
+    options.steady = true;
+    BatchRun run = runQuietly(options);
+    ASSERT_TRUE(run.finished);
+    const CsvOutcome written = writeCsvFiles("csv", run);
+    ASSERT_TRUE(written.ok) << written.failedFile;
+    EXPECT_EQ(written.files.size(), 2u + 4u);
+
+    const auto profile = readCsv("csv/profile.csv");
+    ASSERT_EQ(profile.size(), 1u + 22u);
+    EXPECT_EQ(profile[0], (std::vector<std::string>{"x [m]", "T [K]"}));
+    const auto steady = text::readTextLines("Steady.txt").value();
+    ASSERT_EQ(steady.size(), 4u + 22u);
+    for (std::size_t i = 1; i <= 20; ++i) {
+        ASSERT_EQ(profile[i + 1].size(), 2u);
+        EXPECT_EQ(number(profile[i + 1][1]), run.T[i]) << i;  // the double itself
+        EXPECT_EQ(text::fixedReal(static_cast<float>(number(profile[i + 1][1])), 14, 7),
+                  steady[4 + i].substr(16))
+            << steady[4 + i];
+    }
+    EXPECT_EQ(number(profile.back()[0]), 1.0);
+
+    const auto fluxes = readCsv("csv/fluxes.csv");
+    ASSERT_EQ(fluxes.size(), 1u + 21u);
+    EXPECT_EQ(fluxes[0], (std::vector<std::string>{"x [m]", "q [W/m^2]"}));
+    const auto fluxFile = text::readTextLines("Flux_x_Position.txt").value();
+    for (std::size_t face = 0; face <= 20; ++face) {
+        EXPECT_EQ(text::fixedReal(static_cast<float>(number(fluxes[face + 1][1])), 14, 7),
+                  fluxFile[4 + face].substr(16))
+            << fluxFile[4 + face];
+    }
+
+    // The node history: the row of t = 0 and one per step, as Unsteady.txt.
+    const auto node = readCsv("csv/history_node.csv");
+    ASSERT_EQ(node.size(), 1u + 101u);
+    EXPECT_EQ(node[0], (std::vector<std::string>{"t [s]", "T [K]"}));
+    const auto unsteady = text::readTextLines("Unsteady.txt").value();
+    ASSERT_EQ(unsteady.size(), 4u + 101u);
+    for (std::size_t row = 1; row < node.size(); row += 25) {
+        const std::string printed = " " + text::generalFloat(static_cast<float>(number(node[row][0]))) +
+                                    text::generalFloat(static_cast<float>(number(node[row][1])));
+        EXPECT_EQ(printed, unsteady[3 + row]);
+    }
+    for (const char* name : {"csv/history_average.csv", "csv/history_west.csv",
+                             "csv/history_east.csv"}) {
+        EXPECT_EQ(readCsv(name).size(), 1u + 101u) << name;
+    }
+}
+
+TEST_F(BatchRunTest, ASteadyRunHasNoHistoryCsvAndAnUnwritableFolderIsReported) {
+    const BatchRun run = runQuietly(example("plane-wall.txt"));
+    ASSERT_TRUE(run.finished);
+    const CsvOutcome written = writeCsvFiles("out", run);
+    ASSERT_TRUE(written.ok);
+    EXPECT_EQ(written.files,
+              (std::vector<std::string>{"out/profile.csv", "out/fluxes.csv"}));
+
+    text::writeTextFileAtomically("blocked", "a file where the folder should be\n");
+    const CsvOutcome refused = writeCsvFiles("blocked", run);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.failedFile, "blocked/profile.csv");
+}
+
+// ------------------------------------------------------------------ --json
+
+// A wall of K = 1, 1 m, held at 200 at the west and cooled at the east
+// (h = 10, Tinf = 20) passes q = 180/(L/K + 1/h) through both faces.
+TEST_F(BatchRunTest, TheJsonSummaryHoldsTheEnergyBalanceAndTheCsvFiles) {
+    const BatchOptions options = example("convection-cooled-wall.txt");
+    BatchRun run = runQuietly(options);
+    run.csvFiles = {"csv/profile.csv"};
+    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
+    const nlohmann::json& balance = json["energy_balance"];
+    const double q = 180.0 / (1.0 + 0.1);
+    EXPECT_EQ(balance["unit"], "W/m²");
+    EXPECT_NEAR(balance["west"]["conduction"].get<double>(), q, 1e-9 * q);
+    EXPECT_NEAR(balance["east"]["conduction"].get<double>(), -q, 1e-9 * q);
+    EXPECT_EQ(balance["generated"].get<double>(), 0.0);
+    EXPECT_EQ(balance["residual"].get<double>(), run.balance->residual);
+    EXPECT_EQ(json["csv_files"], nlohmann::json::array({"csv/profile.csv"}));
+    EXPECT_EQ(json["case"]["geometry"], "plane");
+}
+
+// The batch prints the balance after the computing time.
+TEST_F(BatchRunTest, TheReportPrintsTheBalance) {
+    const BatchOptions options = example("convection-cooled-wall.txt");
+    std::ostringstream out, messages;
+    ASSERT_EQ(runBatch(options, nullptr, out, messages), kExitWritten);
+    const std::string printed = out.str();
+    EXPECT_NE(printed.find("Balance.txt\n"), std::string::npos);
+    const auto at = printed.find("Energy balance (W/m²), heat entering positive:\n"
+                                 "  West face, conduction: 163.636\n");
+    EXPECT_NE(at, std::string::npos) << printed;
+    EXPECT_GT(at, printed.find("Computing time: "));
+}
+
+}  // namespace
+}  // namespace calorvia::batch
