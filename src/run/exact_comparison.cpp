@@ -11,20 +11,22 @@ using texts::Text;
 
 ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, const NodeArray& K,
                                  const ExactSteadySolution& exact) {
-    const ControlVolumeGrid grid(c.Lx, c.N);
+    const ControlVolumeGrid grid(c);
     const auto N = static_cast<std::size_t>(c.N);
-    const std::vector<float> centres = accumulatedCentres(c.Lx, c.N);
+    const std::vector<float> shown = grid.displayPositions();
     ExactComparison comparison;
+    comparison.radial = grid.isRadial();
     comparison.points.reserve(N + 2);
-    const auto add = [&](float shown, double x, double numerical) {
-        comparison.points.push_back({shown, x, numerical, exact.temperature(x)});
+    const auto add = [&](float shownPosition, double x, double numerical) {
+        comparison.points.push_back({shownPosition, x, numerical, exact.temperature(x)});
     };
-    add(0.0f, 0.0, faceTemperature(c.west, T[1], K[1], grid.dx).value_or(T[1]));
+    add(shown.front(), grid.ri, westFaceTemperature(grid, c.west, T[1], K[1]).value_or(T[1]));
     for (std::size_t i = 1; i <= N; ++i) {
-        add(centres[i - 1], grid.centre(static_cast<std::int32_t>(i)), T[i]);
+        add(shown[i], grid.centre(static_cast<std::int32_t>(i)), T[i]);
     }
-    add(static_cast<float>(c.Lx), c.Lx,
-        faceTemperature(c.east, T[N], K[N], grid.dx).value_or(T[N]));
+    // The east face at ri + Lx as entered (0 + Lx is Lx itself in the plane
+    // wall; N·dx need not be).
+    add(shown.back(), grid.ri + c.Lx, eastFaceTemperature(grid, c.east, T[N], K[N]).value_or(T[N]));
     double sumOfSquares = 0.0;
     for (const ComparedPoint& point : comparison.points) {
         const double difference = std::fabs(point.difference());
