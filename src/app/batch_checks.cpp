@@ -54,14 +54,14 @@ std::string errorText(double value) {
 // face temperatures and the two face fluxes.
 std::array<double, 4> boundaryFigures(const BatchRun& run) {
     const SimulationCase& c = run.loaded->simulationCase;
-    const double dx = c.Lx / c.N;
+    const simulation::ControlVolumeGrid grid(c);
     const auto N = static_cast<std::size_t>(c.N);
     const simulation::NodeArray& T = run.T;
     const simulation::NodeArray& K = run.K;
-    return {simulation::faceTemperature(c.west, T[1], K[1], dx).value_or(T[1]),
-            simulation::faceTemperature(c.east, T[N], K[N], dx).value_or(T[N]),
-            simulation::westFaceFlux(c.west, T[1], K[1], dx),
-            simulation::eastFaceFlux(c.east, T[N], K[N], dx)};
+    return {simulation::westFaceTemperature(grid, c.west, T[1], K[1]).value_or(T[1]),
+            simulation::eastFaceTemperature(grid, c.east, T[N], K[N]).value_or(T[N]),
+            simulation::westFaceFlux(grid, c.west, T[1], K[1]),
+            simulation::eastFaceFlux(grid, c.east, T[N], K[N])};
 }
 
 // The options of one level: every --set as given, N replaced.

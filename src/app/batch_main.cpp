@@ -31,6 +31,7 @@
 #include "platform_qt/canvas_drawing_sink.h"
 #include "settings/settings_files.h"
 #include "shell/data_folders.h"
+#include "simulation/geometry.h"
 #include "text/text_file.h"
 
 namespace {
@@ -175,7 +176,11 @@ int main(int argc, char** argv) {
             return usageError("--set \"" + setting + "\": NAME=VALUE, NAME one of " +
                               batch::settableEntryNames());
         }
-        options.overrides.push_back({name, setting.substr(equals + 1)});
+        const std::string value = setting.substr(equals + 1);
+        if (name == "geometry" && !simulation::geometryFromKeyword(value)) {
+            return usageError("--set \"" + setting + "\": geometry is plane, cylinder or sphere");
+        }
+        options.overrides.push_back({name, value});
     }
     if (refineLevels > 0 &&
         (!png.empty() || !svg.empty() || !json.empty() || !csv.empty() || exact)) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 #include <set>
 #include <string>
 #include <system_error>
@@ -52,6 +53,9 @@ struct EntryField {
     int step;
     int control;
     int group = 0;  // 0 outside the boundary steps
+    // The geometry is a choice of options, not a text: its value names the
+    // option clicked (plane, cylinder or sphere); control is the first one.
+    bool geometryChoice = false;
 };
 
 namespace general = platform::general_step;
@@ -77,6 +81,8 @@ constexpr std::array kEntryFields{
     EntryField{"Sc", general::kTemplate, general::kScEdit},
     EntryField{"Sp", general::kTemplate, general::kSpEdit},
     EntryField{"u", general::kTemplate, general::kUEdit},
+    EntryField{"geometry", general::kTemplate, general::kPlaneRadio, 0, true},
+    EntryField{"ri", general::kTemplate, general::kRiEdit},
     EntryField{"Ti", transient::kTemplate, transient::kTiEdit},
     EntryField{"Rho", transient::kTemplate, transient::kRhoEdit},
     EntryField{"Cp", transient::kTemplate, transient::kCpEdit},
@@ -261,11 +267,44 @@ private:
                 }
             }
         }
+        // The geometry first: its option opens or closes the inner radius.
+        std::optional<simulation::Geometry> geometry;
         for (const auto& [index, field] : fields) {
+            if (!field->geometryChoice) continue;
+            geometry = simulation::geometryFromKeyword(options_.overrides[index].value);
+            if (!geometry) {
+                messages_ << "calorvia-batch: --set geometry takes plane, cylinder or sphere\n";
+                return false;
+            }
+            script.click(geometryOption(*geometry));
+            applied_.insert(index);
+        }
+        for (const auto& [index, field] : fields) {
+            if (field->geometryChoice) continue;
+            const bool innerRadius =
+                step == general::kTemplate && field->control == general::kRiEdit;
+            if (innerRadius && !(geometry ? simulation::isRadial(*geometry)
+                                          : !platform.controlState(dialog, general::kPlaneRadio))) {
+                messages_ << "calorvia-batch: --set ri: a plane wall has no inner radius (--set "
+                             "geometry=cylinder or sphere)\n";
+                return false;
+            }
             script.type(field->control, options_.overrides[index].value);
             applied_.insert(index);
         }
         return true;
+    }
+
+    static int geometryOption(simulation::Geometry geometry) {
+        switch (geometry) {
+            case simulation::Geometry::Cylinder:
+                return general::kCylinderRadio;
+            case simulation::Geometry::Sphere:
+                return general::kSphereRadio;
+            case simulation::Geometry::Plane:
+                break;
+        }
+        return general::kPlaneRadio;
     }
 
     // A message naming the private copy names the user's file instead.

@@ -48,8 +48,10 @@ struct EntryOverride {
     std::string value;
 };
 
-// The names --set takes: Lx N K Sc Sp u, Ti Rho Cp Delt_t Nst No,
-// west.T west.Phi west.h west.Tinf and the same for east.
+// The names --set takes: Lx N K Sc Sp u geometry ri, Ti Rho Cp Delt_t Nst
+// No, west.T west.Phi west.h west.Tinf and the same for east. geometry is
+// plane, cylinder or sphere (the option clicked in step 1); ri is typed into
+// the inner radius, which only a cylinder or a sphere has.
 bool isSettableEntry(std::string_view name);
 std::string settableEntryNames();
 

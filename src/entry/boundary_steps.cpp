@@ -60,14 +60,29 @@ constexpr SideTexts kEastTexts{Text::EastBlank,         Text::EastTUnreadable,
                                Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
                                Text::EastHUnreadable,   Text::EastTinfUnreadable};
 
-// The templates number the boundaries steps 3 and 4; without step 2 (steady,
-// no velocity) they are steps 2 and 3.
-std::vector<platform::Caption> renumbered(BoundarySide side, bool transientStep) {
-    if (transientStep) return {};
-    const bool west = side == BoundarySide::West;
-    return {{b::kStepTitle, west ? Text::WestStep2Title : Text::EastStep3Title},
-            {platform::kButtonForward, west ? Text::WizardForwardStep3 : Text::OkButton},
-            {platform::kButtonBack, west ? Text::WizardBackStep1 : Text::WizardBackStep2}};
+// The templates number the boundaries steps 3 and 4. Without step 2 (steady,
+// no velocity) each comes one step earlier, and so does the east step of a
+// solid body, which has no west step (its west is the centre).
+std::vector<platform::Caption> renumbered(BoundarySide side, const CaseEntry& entry) {
+    const int earlier = (entry.hasTransientData() ? 0 : 1) + (entry.westIsCentre() ? 1 : 0);
+    if (side == BoundarySide::West) {
+        if (earlier == 0) return {};
+        return {{b::kStepTitle, Text::WestStep2Title},
+                {platform::kButtonForward, Text::WizardForwardStep3},
+                {platform::kButtonBack, Text::WizardBackStep1}};
+    }
+    switch (earlier) {
+        case 0:
+            return {};
+        case 1:
+            return {{b::kStepTitle, Text::EastStep3Title},
+                    {platform::kButtonForward, Text::OkButton},
+                    {platform::kButtonBack, Text::WizardBackStep2}};
+        default:
+            return {{b::kStepTitle, Text::EastStep2Title},
+                    {platform::kButtonForward, Text::OkButton},
+                    {platform::kButtonBack, Text::WizardBackStep1}};
+    }
 }
 
 // A boundary text prepared in place (decimal comma to point) and read.
@@ -113,12 +128,11 @@ std::optional<Text> validate(BoundaryEntry& boundary, const SideTexts& texts) {
 
 // One showing of the dialog; the button that closed it.
 int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundary,
-               bool transientStep) {
+               const std::vector<platform::Caption>& captions) {
     Platform& platform = context.platform;
     const bool west = side == BoundarySide::West;
-    const DialogHandle dialog =
-        platform::createDialogIn(platform, west ? b::kWestTemplate : b::kEastTemplate,
-                                 context.language, renumbered(side, transientStep));
+    const DialogHandle dialog = platform::createDialogIn(
+        platform, west ? b::kWestTemplate : b::kEastTemplate, context.language, captions);
     platform::load(platform, dialog, boundary, kBoundaryStepFields);
     // The stored texts decide which groups are open, by the same precedence
     // as the validation.
@@ -175,13 +189,13 @@ void CC2_CONV_B(Platform& platform, DialogHandle dialog) {
 
 StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry& entry) {
     BoundaryEntry& boundary = side == BoundarySide::West ? entry.west : entry.east;
-    const bool transientStep = entry.hasTransientData();
+    const std::vector<platform::Caption> captions = renumbered(side, entry);
     const SummaryRegion quarter =
         side == BoundarySide::West ? SummaryRegion::LowerLeft : SummaryRegion::LowerRight;
     while (true) {
         context.panel.clearRegion(quarter);
         const BoundaryEntry before = boundary;
-        const int result = showDialog(context, side, boundary, transientStep);
+        const int result = showDialog(context, side, boundary, captions);
         if (result == platform::kButtonBack) return StepResult::Back;
         if (result != platform::kButtonForward) {
             boundary = before;

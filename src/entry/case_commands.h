@@ -58,6 +58,7 @@ private:
     StepResult runTransientStep(WizardContext& context);
     // True when the student wants to change the case after a warning.
     bool wantsToModify(WizardContext& context);
+    Stage stageBeforeWest() const;
     void writeCase(WizardContext& context);
     enum class WriteOutcome { Written, SavedFileFailed, WorkingFileFailed };
     // Writes the saved case file, then the working one; a failure has been

@@ -21,6 +21,14 @@ simulation::CaseFileBoundary boundary(const BoundaryEntry& b) {
 
 }  // namespace
 
+BoundaryEntry CaseEntry::effectiveWest() const {
+    if (!westIsCentre()) return west;
+    BoundaryEntry centre;
+    centre.Phi = "0";
+    centre.type = simulation::BoundaryType::Flux;
+    return centre;
+}
+
 void CaseEntry::blank() {
     *this = CaseEntry{};
 }
@@ -44,7 +52,7 @@ simulation::CaseFileContent caseFileContent(const CaseEntry& entry) {
     content.Delt_t = number(entry.Delt_t, entry.Delt_tValue);
     content.Nst = entry.NstValue;
     content.No = entry.NoValue;
-    content.west = boundary(entry.west);
+    content.west = boundary(entry.effectiveWest());
     content.east = boundary(entry.east);
     content.u = number(entry.u, entry.uValue);
     content.geometry = entry.geometry;

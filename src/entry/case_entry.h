@@ -81,6 +81,15 @@ struct CaseEntry {
         return state == simulation::CaseState::Unsteady || uValue > 0.0;
     }
 
+    // A solid cylinder or sphere (ri = 0): its west face is the axis or the
+    // centre, where no boundary condition acts, so the wizard skips the west
+    // step and the summary names the centre.
+    bool westIsCentre() const { return simulation::isRadial(geometry) && riValue == 0.0; }
+    // The west boundary the case files hold: the one entered, or for a solid
+    // body an insulated face (flux 0), which is what the centre is and what
+    // any reader of the files, old or new, takes it for.
+    BoundaryEntry effectiveWest() const;
+
     // The twenty texts and ri blank, the three choices cleared, no state,
     // the plane wall.
     void blank();

@@ -20,6 +20,10 @@ constexpr int kLeftColumn = 40;
 constexpr int kRightColumn = 394;
 constexpr std::array<int, 7> kRows{40, 65, 90, 115, 140, 165, 190};
 constexpr int kBoundaryRow = 240;
+// A cylinder's or a sphere's line (step 1) stands in the right column just
+// below the upper right quarter, so that clearing that quarter for step 2
+// leaves it.
+constexpr int kBodyRow = 192;
 // Where the velocity text stands on the method line: after the longer
 // Gauss-Sidel caption it starts further left than after tab. LU.
 constexpr int kVelocityAfterGaussSidel = 290;
@@ -103,6 +107,11 @@ void SummaryPanel::drawGeneral(const CaseEntry& e) {
     line(kLeftColumn, kRows[6],
          text(gaussSidel ? Text::SummaryGaussSidelVelocity : Text::SummaryTabLuVelocity));
     line(gaussSidel ? kVelocityAfterGaussSidel : kVelocityAfterTabLu, kRows[6], trimmed(e.u));
+    if (simulation::isRadial(e.geometry)) {
+        const Text body = e.geometry == simulation::Geometry::Cylinder ? Text::SummaryCylinder
+                                                                       : Text::SummarySphere;
+        line(kRightColumn, kBodyRow, texts::withValue(text(body), trimmed(e.ri)));
+    }
 }
 
 void SummaryPanel::drawTransient(const CaseEntry& e) {
@@ -146,6 +155,12 @@ void SummaryPanel::drawWest(const BoundaryEntry& west) {
     clearRegion(SummaryRegion::LowerLeft);
     boundaryLine(kLeftColumn, west, Text::WestTemperatureLine, Text::WestFluxLine,
                  Text::WestConvectionLine);
+}
+
+void SummaryPanel::drawWestCentre() {
+    clearRegion(SummaryRegion::LowerLeft);
+    beginText();
+    line(kLeftColumn, kBoundaryRow, text(Text::WestCentreLine));
 }
 
 // The east quarter was cleared when its dialog was shown.

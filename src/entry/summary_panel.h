@@ -42,6 +42,8 @@ public:
     // The transient settings, or placeholders when the case has none.
     void drawTransient(const CaseEntry& entry);
     void drawWest(const BoundaryEntry& west);
+    // The west line of a solid cylinder or sphere: its centre.
+    void drawWestCentre();
     void drawEast(const BoundaryEntry& east);
 
 private:

@@ -37,6 +37,7 @@ constexpr platform::Field<CaseEntry> kGeneralStepFields[]{
     {g::kScEdit, &CaseEntry::Sc, PropertyEntryWidth},
     {g::kSpEdit, &CaseEntry::Sp, PropertyEntryWidth},
     {g::kUEdit, &CaseEntry::u, NumberEntryWidth},
+    {g::kRiEdit, &CaseEntry::ri, NumberEntryWidth},
     {.control = g::kSteadyRadio, .flag = &CaseEntry::steadyChosen},
     {.control = g::kUnsteadyRadio, .flag = &CaseEntry::unsteadyChosen},
     {.control = g::kGaussSidelCheck, .flag = &CaseEntry::gaussSidelChosen},
@@ -49,6 +50,32 @@ constexpr platform::Field<CaseEntry> kTransientStepFields[]{
     {t::kNstEdit, &CaseEntry::Nst, NumberEntryWidth},
     {t::kNoEdit, &CaseEntry::No, NumberEntryWidth},
 };
+
+// The geometry options of step 1, one per body.
+struct GeometryOption {
+    int control;
+    simulation::Geometry geometry;
+};
+constexpr GeometryOption kGeometryOptions[]{
+    {g::kPlaneRadio, simulation::Geometry::Plane},
+    {g::kCylinderRadio, simulation::Geometry::Cylinder},
+    {g::kSphereRadio, simulation::Geometry::Sphere},
+};
+
+simulation::Geometry chosenGeometry(platform::Platform& platform, DialogHandle dialog) {
+    for (const GeometryOption& option : kGeometryOptions) {
+        if (platform.controlState(dialog, option.control)) return option.geometry;
+    }
+    return simulation::Geometry::Plane;
+}
+
+// The inner radius is asked for only while a cylinder or a sphere is chosen.
+void openInnerRadius(platform::Platform& platform, DialogHandle dialog) {
+    const bool radial = simulation::isRadial(chosenGeometry(platform, dialog));
+    for (const int control : {g::kRiLabel, g::kRiEdit, g::kRiHint}) {
+        platform.setControlEnabled(dialog, control, radial);
+    }
+}
 
 constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
 constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
@@ -132,6 +159,17 @@ Check checkGeneral(CaseEntry& e) {
     if (*u < 0.0) return Refusal{Text::UNegative};
     e.uValue = *u;
 
+    // A cylinder or a sphere: ri >= 0 (0 is a solid body) and no flow, the
+    // radial grid carrying no convection term.
+    if (simulation::isRadial(e.geometry)) {
+        if (isBlankEntry(e.ri)) return Refusal{Text::RiBlank};
+        const auto ri = prepareAndRead(e.ri);
+        if (!ri || !std::isfinite(*ri)) return Refusal{Text::RiUnreadable};
+        if (!(*ri >= 0.0)) return Refusal{Text::RiNegative};
+        e.riValue = *ri;
+        if (e.uValue != 0.0) return Refusal{Text::RadialVelocity};
+    }
+
     if (e.state == NoStateChosen) return Refusal{Text::StateMissing};
     return std::nullopt;
 }
@@ -199,6 +237,13 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
         // a new case has no state chosen until the student picks one.
         platform_.setControlState(dialog, g::kNoStateRadio, true);
         platform::load(platform_, dialog, e, kGeneralStepFields);
+        for (const GeometryOption& option : kGeometryOptions) {
+            if (option.geometry == e.geometry)
+                platform_.setControlState(dialog, option.control, true);
+            platform_.setControlRoutine(dialog, option.control,
+                                        [this, dialog] { openInnerRadius(platform_, dialog); });
+        }
+        openInnerRadius(platform_, dialog);
         platform_.setControlRoutine(dialog, g::kSyntaxButton, context.syntaxHelp);
 
         const int result = platform_.runDialog(dialog);
@@ -207,6 +252,7 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
             return StepResult::Cancel;
         }
         platform::save(platform_, dialog, e, kGeneralStepFields);
+        e.geometry = chosenGeometry(platform_, dialog);
         platform_.releaseDialog(dialog);
 
         if (e.steadyChosen) e.state = simulation::CaseState::Steady;
@@ -257,14 +303,17 @@ bool CaseEntryCommands::wantsToModify(WizardContext& context) {
     const CaseEntry& e = entry_;
     using simulation::BoundaryType;
     const bool steady = e.state == simulation::CaseState::Steady;
-    if (steady && e.west.type == BoundaryType::Flux && e.east.type == BoundaryType::Flux) {
+    // The centre of a solid body is an insulated face: with a flux at the
+    // surface too, nothing fixes the temperature level.
+    const BoundaryType westType = e.effectiveWest().type;
+    if (steady && westType == BoundaryType::Flux && e.east.type == BoundaryType::Flux) {
         if (context.tell(Text::FluxFluxWarning, Text::AttentionTitle, platform::kMessageYesNo) ==
             platform::kAnswerYes) {
             return true;
         }
     }
     if (e.uValue > 0.0 && steady &&
-        !(e.west.type == BoundaryType::Temperature && e.east.type == BoundaryType::Temperature)) {
+        !(westType == BoundaryType::Temperature && e.east.type == BoundaryType::Temperature)) {
         if (context.tell(Text::ConvectiveProblemWarning, Text::ConvectiveProblemTitle,
                          platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;
@@ -317,6 +366,12 @@ private:
 
 }  // namespace
 
+// The step before the west boundary: step 2 when the case has transient
+// data, else step 1.
+CaseEntryCommands::Stage CaseEntryCommands::stageBeforeWest() const {
+    return entry_.hasTransientData() ? Stage::Transient : Stage::General;
+}
+
 void CaseEntryCommands::LEITURAS() {
     WizardContext context = makeContext();
     if (!closeWhatIsOnScreen(context, Text::WizardCloseSimulationQuestion)) return;
@@ -344,16 +399,22 @@ void CaseEntryCommands::LEITURAS() {
                 if (result == StepResult::Back) stage = Stage::General;
                 break;
             case Stage::West:
+                // A solid body's west is its centre: no step, the summary says so.
+                if (entry_.westIsCentre()) {
+                    context.panel.drawWestCentre();
+                    stage = Stage::East;
+                    break;
+                }
                 result = runBoundaryStep(context, BoundarySide::West, entry_);
                 if (result == StepResult::Forward) stage = Stage::East;
-                if (result == StepResult::Back) {
-                    stage = entry_.hasTransientData() ? Stage::Transient : Stage::General;
-                }
+                if (result == StepResult::Back) stage = stageBeforeWest();
                 break;
             case Stage::East:
                 result = runBoundaryStep(context, BoundarySide::East, entry_);
                 if (result == StepResult::Forward) stage = Stage::ClosingChecks;
-                if (result == StepResult::Back) stage = Stage::West;
+                if (result == StepResult::Back) {
+                    stage = entry_.westIsCentre() ? stageBeforeWest() : Stage::West;
+                }
                 break;
             case Stage::ClosingChecks:
                 if (wantsToModify(context)) {

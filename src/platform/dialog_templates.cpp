@@ -42,9 +42,13 @@ constexpr ControlTemplate check(int number, DialogRect rect, T caption) {
 }
 
 // ---- 101: step 1, general settings -------------------------------------------
+// The body's two rows (geometry, inner radius) sit under the velocity; the
+// state, method and buttons follow 36 units lower than the plane wall's
+// original layout, and the dialog grows by as much.
 namespace g = general_step;
+constexpr int kBodyRows = 36;
 constexpr std::array kGeneralStep{
-    group(g::kStepTitle, {7, 3, 333, 198}, T::WizardStep1Title),
+    group(g::kStepTitle, {7, 3, 333, 198 + kBodyRows}, T::WizardStep1Title),
     label(g::kLxLabel, 23, 30, 118, T::WizardLxLabel),
     label(g::kNLabel, 23, 48, 118, T::WizardNLabel),
     label(g::kKLabel, 23, 66, 118, T::WizardKLabel),
@@ -62,15 +66,22 @@ constexpr std::array kGeneralStep{
     label(g::kScHint, 264, 84, 72, T::WizardTemperatureHint),
     label(g::kSpHint, 264, 102, 72, T::WizardTemperatureHint),
     label(g::kUHint, 192, 120, 144, T::WizardUHint),
-    radio(g::kNoStateRadio, {69, 139, 10, 8}, std::nullopt, 1, false),
-    label(g::kStateLabel, 68, 136, 50, T::WizardStateLabel),
-    radio(g::kSteadyRadio, {120, 137, 60, kOptionHeight}, T::WizardSteadyOption, 1),
-    radio(g::kUnsteadyRadio, {202, 137, 70, kOptionHeight}, T::WizardUnsteadyOption, 1),
-    label(g::kMethodLabel, 80, 155, 36, T::WizardMethodLabel),
-    check(g::kGaussSidelCheck, {120, 155, 166, 9}, T::WizardGaussSidelOption),
-    button(kButtonForward, 234, 180, T::WizardForwardStep2, true),
-    button(kButtonCancel, 172, 180, T::CancelButton),
-    button(g::kSyntaxButton, 111, 180, T::WizardSyntaxButton),
+    label(g::kGeometryLabel, 68, 137, 50, T::WizardGeometryLabel),
+    radio(g::kPlaneRadio, {120, 137, 70, kOptionHeight}, T::WizardPlaneOption, 2),
+    radio(g::kCylinderRadio, {202, 137, 60, kOptionHeight}, T::WizardCylinderOption, 2),
+    radio(g::kSphereRadio, {266, 137, 60, kOptionHeight}, T::WizardSphereOption, 2),
+    label(g::kRiLabel, 23, 156, 118, T::WizardRiLabel),
+    edit(g::kRiEdit, 146, 154, 40),
+    label(g::kRiHint, 192, 156, 144, T::WizardRiHint),
+    radio(g::kNoStateRadio, {69, 139 + kBodyRows, 10, 8}, std::nullopt, 1, false),
+    label(g::kStateLabel, 68, 136 + kBodyRows, 50, T::WizardStateLabel),
+    radio(g::kSteadyRadio, {120, 137 + kBodyRows, 60, kOptionHeight}, T::WizardSteadyOption, 1),
+    radio(g::kUnsteadyRadio, {202, 137 + kBodyRows, 70, kOptionHeight}, T::WizardUnsteadyOption, 1),
+    label(g::kMethodLabel, 80, 155 + kBodyRows, 36, T::WizardMethodLabel),
+    check(g::kGaussSidelCheck, {120, 155 + kBodyRows, 166, 9}, T::WizardGaussSidelOption),
+    button(kButtonForward, 234, 180 + kBodyRows, T::WizardForwardStep2, true),
+    button(kButtonCancel, 172, 180 + kBodyRows, T::CancelButton),
+    button(g::kSyntaxButton, 111, 180 + kBodyRows, T::WizardSyntaxButton),
 };
 
 // ---- 102: step 2, transient settings -----------------------------------------
@@ -204,7 +215,7 @@ constexpr std::array kUnsteadyGraphDialog{
 };
 
 constexpr std::array kTemplates{
-    DialogTemplate{g::kTemplate, T::GeneralStepWindowTitle, 347, 208, kGeneralStep},
+    DialogTemplate{g::kTemplate, T::GeneralStepWindowTitle, 347, 208 + kBodyRows, kGeneralStep},
     DialogTemplate{t::kTemplate, T::TransientStepWindowTitle, 353, 179, kTransientStep},
     DialogTemplate{b::kWestTemplate, T::WestBoundaryWindowTitle, 229, 204, kWestStep},
     DialogTemplate{b::kEastTemplate, T::EastBoundaryWindowTitle, 229, 204, kEastStep},

@@ -115,6 +115,15 @@ inline constexpr int kUnsteadyRadio = 1033;
 inline constexpr int kMethodLabel = 1034;
 inline constexpr int kGaussSidelCheck = 1035;
 inline constexpr int kSyntaxButton = 1040;
+// The body: plane wall (preselected), cylinder or sphere, and the inner
+// radius, open only for a cylinder or a sphere.
+inline constexpr int kGeometryLabel = 1041;
+inline constexpr int kPlaneRadio = 1042;
+inline constexpr int kCylinderRadio = 1043;
+inline constexpr int kSphereRadio = 1044;
+inline constexpr int kRiEdit = 1007;
+inline constexpr int kRiLabel = 1017;
+inline constexpr int kRiHint = 1027;
 }  // namespace general_step
 
 // 102: case entry, step 2, transient settings.

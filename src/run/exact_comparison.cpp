@@ -15,6 +15,7 @@ ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, co
     const auto N = static_cast<std::size_t>(c.N);
     const std::vector<float> shown = grid.displayPositions();
     ExactComparison comparison;
+    comparison.radial = grid.isRadial();
     comparison.points.reserve(N + 2);
     const auto add = [&](std::size_t k, double x, double numerical) {
         comparison.points.push_back({shown[k], x, numerical, exact.temperature(x)});

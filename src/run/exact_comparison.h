@@ -3,8 +3,8 @@
 // (simulation/exact_solution.h), at both faces and every node. The nodes are
 // compared at their exact centres (i - 1/2)·dx (radii ri + (i - 1/2)·dx in a
 // cylinder or a sphere), the faces with the face temperatures the other
-// result files show; the positions shown are those of the drawn profile. The file that shows the
-// comparison, "Exact.txt", is written by result_files.h.
+// result files show; the positions shown are those of the drawn profile.
+// The file that shows the comparison, "Exact.txt", is written by result_files.h.
 
 #include <optional>
 #include <vector>
@@ -28,6 +28,7 @@ struct ExactComparison {
     std::vector<ComparedPoint> points;  // west face, the N nodes, east face
     double largest = 0.0;               // max |difference|
     double rms = 0.0;                   // root mean square of the differences
+    bool radial = false;                // positions are radii (a cylinder or a sphere)
 };
 
 // The comparison of the final field T (1..N) with the exact solution, the

@@ -52,44 +52,48 @@ double faceConductivity(double KP, double KE) {
 }
 
 std::vector<double> faceFluxes(const FinalProfile& profile) {
+    const ControlVolumeGrid grid(profile.simulationCase);
     const SimulationCase& c = profile.simulationCase;
     const std::int32_t N = c.N;
-    const double dx = c.Lx / N;
+    const double dx = grid.dx;
     const NodeArray& T = profile.T;
     const NodeArray& K = profile.K;
     std::vector<double> flux(static_cast<std::size_t>(N) + 1, 0.0);
-    flux[0] = westFaceFlux(c.west, T[1], K[1], dx);
+    flux[0] = westFaceFlux(grid, c.west, T[1], K[1]);
     for (std::int32_t j = 1; j < N; ++j) {
         flux[j] = -faceConductivity(K[j], K[j + 1]) * (T[j + 1] - T[j]) / dx;
     }
-    flux[static_cast<std::size_t>(N)] = eastFaceFlux(c.east, T[N], K[N], dx);
+    flux[static_cast<std::size_t>(N)] = eastFaceFlux(grid, c.east, T[N], K[N]);
     return flux;
 }
 
 std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool titled,
                                             Language language) {
     const SimulationCase& c = profile.simulationCase;
+    const ControlVolumeGrid grid(c);
     const std::int32_t N = c.N;
-    const double dx = c.Lx / N;
+    const Text columns = grid.isRadial() ? Text::SteadyRadiusColumns : Text::SteadyColumns;
     std::vector<std::string> lines{titleLine(titled, Text::SteadyTitle, language), blankLine,
-                                   listText(textFor(Text::SteadyColumns, language)), blankLine};
-    if (const auto Tw = faceTemperature(c.west, profile.T[1], profile.K[1], dx)) {
-        lines.push_back(profileRow(0.0f, single(*Tw)));
+                                   listText(textFor(columns, language)), blankLine};
+    // The west face, the N centres and the east face: positions, or radii.
+    const std::vector<float> positions = grid.displayPositions();
+    if (const auto Tw = westFaceTemperature(grid, c.west, profile.T[1], profile.K[1])) {
+        lines.push_back(profileRow(positions.front(), single(*Tw)));
     }
-    const std::vector<float> centres = accumulatedCentres(c.Lx, N);
     for (std::int32_t i = 1; i <= N; ++i) {
-        lines.push_back(profileRow(centres[static_cast<std::size_t>(i - 1)], single(profile.T[i])));
+        lines.push_back(profileRow(positions[static_cast<std::size_t>(i)], single(profile.T[i])));
     }
-    if (const auto Te = faceTemperature(c.east, profile.T[N], profile.K[N], dx)) {
-        lines.push_back(profileRow(single(c.Lx), single(*Te)));
+    if (const auto Te = eastFaceTemperature(grid, c.east, profile.T[N], profile.K[N])) {
+        lines.push_back(profileRow(positions.back(), single(*Te)));
     }
     return lines;
 }
 
 std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
                                               Language language) {
+    const Text columns = comparison.radial ? Text::ExactRadiusColumns : Text::ExactColumns;
     std::vector<std::string> lines{listText(textFor(Text::ExactTitle, language)), blankLine,
-                                   listText(textFor(Text::ExactColumns, language)), blankLine};
+                                   listText(textFor(columns, language)), blankLine};
     for (const ComparedPoint& point : comparison.points) {
         lines.push_back(profileRow(point.shownPosition, single(point.numerical)) + "    " +
                         text::fixedReal(single(point.exact), 14, 7) +
@@ -179,17 +183,24 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     boundaryLines(c.east, "", Text::InspectionEastTemperature, Text::InspectionEastFlux,
                   Text::InspectionEastConvective, Text::InspectionEastTinf);
     lines.push_back(real(c.u, Text::InspectionVelocity));
+    // A cylinder or a sphere adds its body and inner radius; a plane wall's
+    // copy ends as it always did.
+    if (isRadial(c.geometry)) {
+        lines.push_back(blankLine);
+        lines.push_back(real(c.ri, c.geometry == Geometry::Cylinder ? Text::InspectionCylinder
+                                                                    : Text::InspectionSphere));
+    }
     return lines;
 }
 
 std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool titled,
                                            Language language) {
-    const SimulationCase& c = profile.simulationCase;
+    const ControlVolumeGrid grid(profile.simulationCase);
     const std::vector<double> flux = faceFluxes(profile);
+    const Text columns = grid.isRadial() ? Text::FluxRadiusColumns : Text::FluxPositionColumns;
     std::vector<std::string> lines{titleLine(titled, Text::FluxPositionTitle, language), blankLine,
-                                   listText(textFor(Text::FluxPositionColumns, language)),
-                                   blankLine};
-    const std::vector<float> faces = accumulatedFaces(c.Lx, c.N);
+                                   listText(textFor(columns, language)), blankLine};
+    const std::vector<float> faces = grid.facePositions();
     for (std::size_t face = 0; face < flux.size(); ++face) {
         lines.push_back(text::fixedReal(faces[face], 12, 5) + "    " +
                         text::fixedReal(single(flux[face]), 14, 7));

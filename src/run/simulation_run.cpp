@@ -481,7 +481,9 @@ void SimulationRun::drawProfile(const ProfileEnds& ends) {
     y.back() = static_cast<float>(ends.east);
     const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
                                                                : Text::ProfileTabLuTitle;
-    pane_.GRAF_2D(c.N + 1, x, y, colour_, screen_->X0(), screen_->Y0(), "X", "T", say(title),
+    // A cylinder's or a sphere's profile runs along the radius, ri to ri + Lx.
+    const std::string_view axis = grid_.isRadial() ? "r" : "X";
+    pane_.GRAF_2D(c.N + 1, x, y, colour_, screen_->X0(), screen_->Y0(), axis, "T", say(title),
                   {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
 }
 

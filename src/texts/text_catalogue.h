@@ -151,6 +151,7 @@ enum class Text : std::int32_t {
     SteadyTitle,
     SteadyWarning,
     SteadyColumns,
+    SteadyRadiusColumns,  // a cylinder or a sphere
     NodeHistoryHeading,
     TimeTemperatureColumns,
     AverageHistoryHeading,
@@ -182,8 +183,11 @@ enum class Text : std::int32_t {
     InspectionEastConvective,
     InspectionEastTinf,
     InspectionVelocity,
+    InspectionCylinder,  // the inner radius of a cylinder
+    InspectionSphere,
     FluxPositionTitle,
     FluxPositionColumns,
+    FluxRadiusColumns,
     FluxVolumesTitle,
     FluxSignNote,
     FluxVolumesColumns,
@@ -227,6 +231,12 @@ enum class Text : std::int32_t {
     WizardTemperatureHint,
     WizardULabel,
     WizardUHint,
+    WizardGeometryLabel,
+    WizardPlaneOption,
+    WizardCylinderOption,
+    WizardSphereOption,
+    WizardRiLabel,
+    WizardRiHint,
     WizardStateLabel,
     WizardSteadyOption,
     WizardUnsteadyOption,
@@ -264,6 +274,7 @@ enum class Text : std::int32_t {
     WestStep3Title,
     EastStep3Title,
     EastStep4Title,
+    EastStep2Title,  // a solid body without transient data: its west is the centre
 
     // ---- case entry: questions and warnings
     WizardCloseSimulationQuestion,
@@ -294,6 +305,10 @@ enum class Text : std::int32_t {
     UBlank,
     UUnreadable,
     UNegative,
+    RiBlank,
+    RiUnreadable,
+    RiNegative,
+    RadialVelocity,
     StateMissing,
     TiBlank,
     TiUnreadable,
@@ -355,6 +370,9 @@ enum class Text : std::int32_t {
     EastFluxLine,
     EastConvectionLine,
     ConvectionTinfPart,
+    SummaryCylinder,  // {} is the inner radius
+    SummarySphere,
+    WestCentreLine,
 
     // ---- keeping the results: Results > Save Results As, and Exit
     MenuSaveResultsAs,
@@ -382,6 +400,7 @@ enum class Text : std::int32_t {
     BalanceFileName,
     ExactTitle,
     ExactColumns,
+    ExactRadiusColumns,
     ExactLargest,  // {} is the largest difference
     ExactRms,      // {} is the root mean square of the differences
     ExactNeedsConstants,

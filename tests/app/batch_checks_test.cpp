@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "app/batch_checks.h"
 #include "batch_test_support.h"
@@ -114,6 +116,70 @@ TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeAndTheChecks) 
     EXPECT_EQ(json["outcome"]["messages"].back(),
               "Attention: The simulation was ended. Do you want to inspect the files generated "
               "now? No");
+}
+
+// --set geometry clicks the body's option in step 1 and --set ri types the
+// inner radius it opens: the plane wall becomes a spherical shell whose
+// exact 1/r profile the run meets, and the summary names the body.
+TEST_F(BatchRunTest, TheBodyIsChosenThroughTheWizardAndTheSummaryNamesIt) {
+    BatchOptions options = example("plane-wall.txt");
+    options.overrides = {{"ri", "0.5"}, {"geometry", "sphere"}};
+    const BatchRun run = runQuietly(options);
+    ASSERT_TRUE(run.finished) << run.status;
+    const simulation::SimulationCase& c = run.loaded->simulationCase;
+    EXPECT_EQ(c.geometry, simulation::Geometry::Sphere);
+    EXPECT_EQ(c.ri, 0.5);
+    const ExactCheck check = checkAgainstExact(run);
+    ASSERT_TRUE(check.comparison) << check.refusal;
+    EXPECT_TRUE(check.comparison->radial);
+    // T = a + b/r from 100 at r = 0.5 to 200 at 1.5: b = -75, |T″| = 150/r³
+    // is at most 1200 at ri; second order keeps the error within
+    // dx²·max|T″|/4 = 3 (dx = 0.1).
+    EXPECT_LT(check.comparison->largest, 0.01 * 1200.0 / 4.0);
+    EXPECT_GT(check.comparison->largest, 1.0e-6) << "1/r is not linear";
+
+    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
+    EXPECT_EQ(json["case"]["geometry"], "sphere");
+    EXPECT_EQ(json["case"]["ri"], 0.5);
+
+    // Back to the plane wall: the geometry is named, and it has no ri.
+    BatchOptions plane = example("fuel-rod.txt");
+    plane.overrides = {{"geometry", "plane"}};
+    const BatchRun wall = runQuietly(plane);
+    ASSERT_TRUE(wall.finished);
+    EXPECT_EQ(wall.loaded->simulationCase.geometry, simulation::Geometry::Plane);
+    ASSERT_TRUE(writeJsonSummary("plane.json", plane, wall));
+    const nlohmann::json planeJson =
+        nlohmann::json::parse(text::readTextFile("plane.json").value());
+    EXPECT_EQ(planeJson["case"]["geometry"], "plane");
+    EXPECT_FALSE(planeJson["case"].contains("ri"));
+}
+
+// The wizard's own messages refuse a radius it refuses; a radius for a
+// plane wall, which has none, and an unknown body refuse the case.
+TEST_F(BatchRunTest, BodiesTheWizardRefusesAreRefused) {
+    struct Refused {
+        std::vector<EntryOverride> entries;
+        std::optional<Text> message;
+    };
+    const Refused cases[]{
+        {{{"geometry", "cylinder"}, {"ri", "-1"}}, Text::RiNegative},
+        {{{"geometry", "sphere"}, {"ri", "1"}, {"u", "2"}}, Text::RadialVelocity},
+        {{{"ri", "0.1"}}, std::nullopt},
+        {{{"geometry", "cone"}}, std::nullopt},
+    };
+    for (const Refused& refused : cases) {
+        BatchOptions options = example("plane-wall.txt");
+        options.overrides = refused.entries;
+        const BatchRun run = runQuietly(options);
+        EXPECT_EQ(run.status, kExitRefused) << refused.entries.back().name;
+        if (!refused.message) continue;
+        ASSERT_FALSE(run.messages.empty());
+        EXPECT_EQ(run.messages.back(),
+                  "Attention: " +
+                      std::string(texts::textFor(*refused.message, texts::Language::English)));
+    }
 }
 
 }  // namespace

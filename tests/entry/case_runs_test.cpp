@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "entry_test_support.h"
 #include "platform/dialog_templates.h"
 #include "run/simulation_run.h"
+#include "texts/result_file_names.h"
 
 namespace calorvia::entry::testing {
 namespace {
@@ -39,6 +42,65 @@ TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
     EXPECT_TRUE(fileExists(file("Steady.txt")));
     EXPECT_TRUE(fileExists(file("Flux.txt")));
     EXPECT_EQ(runState(), shell::RunState::Finished);
+}
+
+// The end-of-run files of the current run, by name.
+std::map<std::string, std::string> endOfRunFiles(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto file : {texts::ResultFile::Steady, texts::ResultFile::Data,
+                            texts::ResultFile::Flux, texts::ResultFile::FluxPosition}) {
+        const std::string name(texts::resultFileName(file, texts::Language::English));
+        files[name] = readFile(folder / name).value_or("(missing)");
+    }
+    return files;
+}
+
+// A solid cylinder with uniform generation, entered, run, reopened with
+// File > Open and run again: the same files, which give radii under the
+// heading "Radius r", and a profile drawn along r.
+TEST_F(CaseRunsTest, ARadialCaseSavedReopenedAndRunGivesTheSameFiles) {
+    GeneralEntries entries;
+    entries.Lx = "0,5";
+    entries.N = "5";
+    entries.Sc = "100";
+    entries.geometry = simulation::Geometry::Cylinder;
+    entries.ri = "0";
+    general(entries).press(kButtonForward);
+    east(temperature("20")).press(kButtonForward);
+    platform.expectSaveFile(dataFile("rod.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
+
+    const auto runOnce = [this] {
+        platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
+        platform.expectMessageBox(kAnswerNo,
+                                  std::string(shell->text(texts::Text::InspectFilesQuestion)));
+        run::SimulationRun run(platform, *shell);
+        EXPECT_EQ(run.run(), run::RunOutcome::Finished);
+        platform.verifyScriptDone();
+        return endOfRunFiles(directory());
+    };
+    const auto first = runOnce();
+    bool alongR = false;
+    for (const auto& text : platform.texts()) alongR = alongR || text.text == "r";
+    EXPECT_TRUE(alongR) << "the horizontal axis is the radius";
+
+    // T = 20 + Sc·(R² − r²)/(4K) at the surface R = 0.5: 26.25 at the axis.
+    const std::string& steady = first.at("Steady.txt");
+    EXPECT_NE(steady.find("Radius r         Temperature"), std::string::npos);
+    EXPECT_NE(steady.find("     0.00000        26."), std::string::npos) << steady;
+    EXPECT_NE(steady.find("     0.50000        20.0000000"), std::string::npos) << steady;
+    EXPECT_NE(first.at("Flux_x_Position.txt").find("Radius r            Flux"), std::string::npos);
+
+    expectQuestion(kAnswerYes, std::string(shell->text(texts::Text::CloseSimulationQuestion)));
+    platform.expectOpenFile(dataFile("rod.txt").string());
+    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
+    chooseOpen();
+    platform.verifyScriptDone();
+    ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
+    EXPECT_EQ(runOnce(), first);
 }
 
 }  // namespace

@@ -25,6 +25,9 @@ DialogScript& EntryTest::general(const GeneralEntries& e) {
     if (e.state == 1) script.click(g::kSteadyRadio);
     if (e.state == 2) script.click(g::kUnsteadyRadio);
     if (e.gaussSidel) script.click(g::kGaussSidelCheck);
+    if (e.geometry == simulation::Geometry::Cylinder) script.click(g::kCylinderRadio);
+    if (e.geometry == simulation::Geometry::Sphere) script.click(g::kSphereRadio);
+    if (!e.ri.empty()) script.type(g::kRiEdit, e.ri);
     return script;
 }
 

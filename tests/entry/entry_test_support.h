@@ -41,6 +41,9 @@ struct GeneralEntries {
     std::string u = "0";
     int state = 1;  // 0 none clicked, 1 Steady, 2 Unsteady
     bool gaussSidel = false;
+    // A cylinder or a sphere is clicked, then ri typed when given.
+    simulation::Geometry geometry = simulation::Geometry::Plane;
+    std::string ri;
 };
 
 struct TransientEntries {

@@ -546,7 +546,8 @@ TEST_F(WizardTest, TheSaveDialogStartsInTheDataFolderWithUntitled) {
 }
 
 TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
-    GeneralEntries entries{"0,5", "5", "2*t", "-5", "0", "0.25", 2, true};
+    GeneralEntries entries{
+        "0,5", "5", "2*t", "-5", "0", "0.25", 2, true, simulation::Geometry::Plane, ""};
     TransientEntries transientEntries{"20+x", "1000", "4,18", "0,1", "3", "5"};
     general(entries).press(kButtonForward);
     transient(transientEntries).press(kButtonForward);

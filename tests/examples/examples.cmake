@@ -10,4 +10,8 @@ set(CALORVIA_EXAMPLES
   "convection-diffusion-high-peclet|convection-diffusion-high-peclet.txt||"
   "transient-slab-cooling|transient-slab-cooling.txt|--steady,no|"
   "temperature-dependent-conductivity|temperature-dependent-conductivity.txt||"
-  "experimental-data|experimental-data/heated-slab.txt|--exp|experimental-data/Exp.txt")
+  "experimental-data|experimental-data/heated-slab.txt|--exp|experimental-data/Exp.txt"
+  "insulated-pipe-below-critical-radius|insulated-pipe-below-critical-radius.txt||"
+  "insulated-pipe-above-critical-radius|insulated-pipe-above-critical-radius.txt||"
+  "fuel-rod|fuel-rod.txt||"
+  "sphere-cooling|sphere-cooling.txt||")

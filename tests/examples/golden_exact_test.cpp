@@ -184,4 +184,133 @@ TEST(TransientSlabCooling, NodeHistoryFollowsTheSeries) {
     }
 }
 
+// ---- cylinders and spheres ------------------------------------------------------------
+
+// The N + 2 radii of a profile file: the faces ri and ro, and the centres
+// ri + (i - 1/2)·dx. They are taken from the case rather than read back,
+// since five decimals of a radius near 0.005 would cost more than the
+// discretisation does.
+std::vector<double> profileRadii(double ri, double Lx, int N) {
+    std::vector<double> r{ri};
+    for (int i = 1; i <= N; ++i) r.push_back(ri + (i - 0.5) * Lx / N);
+    r.push_back(ri + Lx);
+    return r;
+}
+
+// An insulated pipe: its outer wall, r = 0.005, held at 100; insulation
+// K = 0.1 outside it, cooled by air h = 10 at 20. The critical radius of
+// insulation is rc = K/h = 0.01: a layer up to rc loses more heat than the
+// bare pipe, a thicker one less. Per unit length the loss is
+//     q' = 2π (100 − 20) / (ln(ro/ri)/K + 1/(h·ro)),
+// the profile T = 100 − (100 − 20)·(ln(r/ri)/K)/(ln(ro/ri)/K + 1/(h·ro)).
+struct Pipe {
+    const char* name;
+    double ro;
+};
+
+double pipeResistance(double ro) {
+    return std::log(ro / 0.005) / 0.1 + 1.0 / (10.0 * ro);
+}
+
+double pipeLoss(double ro) {
+    return 2.0 * std::numbers::pi * 80.0 / pipeResistance(ro);
+}
+
+// The loss through the outer face of the stored flux file: 2π·ro·q.
+double storedPipeLoss(const Pipe& pipe) {
+    const auto faces = readTable(pipe.name, "Flux_x_Position.txt");
+    EXPECT_EQ(faces.size(), 21u);
+    return faces.empty() ? 0.0 : 2.0 * std::numbers::pi * pipe.ro * faces.back().T;
+}
+
+TEST(InsulatedPipe, ProfilesFollowTheLogarithm) {
+    for (const Pipe pipe : {Pipe{"insulated-pipe-below-critical-radius", 0.008},
+                            Pipe{"insulated-pipe-above-critical-radius", 0.05}}) {
+        const auto profile = readTable(pipe.name, "Steady.txt");
+        ASSERT_EQ(profile.size(), 22u) << pipe.name;
+        const std::vector<double> r = profileRadii(0.005, pipe.ro - 0.005, 20);
+        // Second order in dx, largest near ri where T″ = −T′/r is largest:
+        // dx²·|T″|/8 is 0.05 K (thin layer) and 0.8 K (thick) there.
+        const double tolerance = pipe.ro < 0.01 ? 0.1 : 1.0;
+        for (std::size_t i = 0; i < profile.size(); ++i) {
+            const double exact =
+                100.0 - 80.0 * (std::log(r[i] / 0.005) / 0.1) / pipeResistance(pipe.ro);
+            EXPECT_NEAR(profile[i].T, exact, tolerance) << pipe.name << ", r = " << r[i];
+        }
+        EXPECT_NEAR(storedPipeLoss(pipe), pipeLoss(pipe.ro), 0.01 * pipeLoss(pipe.ro)) << pipe.name;
+    }
+}
+
+// Below rc the layer raises the loss of the bare pipe, 2π·ri·h·80; above it
+// the layer lowers it.
+TEST(InsulatedPipe, TheCriticalRadiusSeparatesMoreLossFromLess) {
+    const double bare = 2.0 * std::numbers::pi * 0.005 * 10.0 * 80.0;
+    EXPECT_GT(storedPipeLoss({"insulated-pipe-below-critical-radius", 0.008}), bare);
+    EXPECT_LT(storedPipeLoss({"insulated-pipe-above-critical-radius", 0.05}), bare);
+}
+
+// A fuel rod: a solid cylinder of radius R = 0.005, K = 3, generating
+// q = 3e8 per unit volume, cooled by h = 20000 at 300. Everything generated
+// leaves through the surface, q·R/2 per unit area, so the surface stands at
+// Ts = 300 + q·R/(2h) = 337.5 and T = Ts + q·(R² − r²)/(4K) (962.5 on the
+// axis).
+TEST(FuelRod, FollowsTheParabolaAndLetsOutWhatItGenerates) {
+    const double q = 3.0e8, R = 0.005, K = 3.0;
+    const double Ts = 300.0 + q * R / (2.0 * 20000.0);
+    const auto profile = readTable("fuel-rod", "Steady.txt");
+    ASSERT_EQ(profile.size(), 22u);
+    const std::vector<double> r = profileRadii(0.0, R, 20);
+    // The axis (r = 0) shows the first volume's temperature. Second order:
+    // q·dx²/(8K) = 0.8 K of the 625 K rise.
+    for (std::size_t i = 0; i < profile.size(); ++i) {
+        const double exact = Ts + q * (R * R - r[i] * r[i]) / (4.0 * K);
+        EXPECT_NEAR(profile[i].T, exact, 1.0) << "r = " << r[i];
+    }
+    // The finite volumes conserve energy to round-off: the surface flux is
+    // the generation over the cross-section, to single precision.
+    const auto faces = readTable("fuel-rod", "Flux_x_Position.txt");
+    ASSERT_EQ(faces.size(), 21u);
+    EXPECT_EQ(faces.front().T, 0.0) << "nothing crosses the axis";
+    EXPECT_NEAR(faces.back().T, q * R / 2.0, 1.0);
+}
+
+// A solid sphere of radius 1 (K = Rho = Cp = 1) at 100 cooled in a fluid at
+// 0 with h = 1: Bi = h·R/K = 1. Its centre follows the series
+//     T/100 = Σ C_n·exp(−ζ_n²·Fo),  C_n = 4(sin ζ_n − ζ_n cos ζ_n)/(2ζ_n − sin 2ζ_n),
+// with 1 − ζ_n·cot ζ_n = Bi; once Fo = αt/R² > 0.2 the first term alone
+// holds to well within 1 %. The eigenvalue is found by bisection on
+// (0, π), where 1 − ζ·cot ζ grows from 0 to infinity.
+double firstSphereEigenvalue(double Bi) {
+    double low = 1.0e-9;
+    double high = std::numbers::pi - 1.0e-9;
+    for (int i = 0; i < 200; ++i) {
+        const double middle = 0.5 * (low + high);
+        const double f = 1.0 - middle / std::tan(middle) - Bi;
+        (f < 0.0 ? low : high) = middle;
+    }
+    return 0.5 * (low + high);
+}
+
+TEST(SphereCooling, TheCentreFollowsTheOneTermSeriesOnceFourierPassesAFifth) {
+    const double zeta = firstSphereEigenvalue(1.0);
+    ASSERT_NEAR(1.0 - zeta / std::tan(zeta), 1.0, 1.0e-12);
+    const double C =
+        4.0 * (std::sin(zeta) - zeta * std::cos(zeta)) / (2.0 * zeta - std::sin(2.0 * zeta));
+    // The followed volume is the first, its centre at r = dx/2 = 0.0025.
+    const double r = 0.0025;
+    const double shape = std::sin(zeta * r) / (zeta * r);
+    const auto history = readTable("sphere-cooling", "Unsteady.txt");
+    ASSERT_EQ(history.size(), 501u);
+    EXPECT_NEAR(history.front().T, 100.0, 1.0E-4);
+    int compared = 0;
+    for (const Point& p : history) {
+        const double Fo = p.x;  // α = R = 1
+        if (Fo <= 0.2) continue;
+        const double series = 100.0 * C * std::exp(-zeta * zeta * Fo) * shape;
+        EXPECT_NEAR(p.T, series, 0.01 * series) << "Fo = " << Fo;
+        ++compared;
+    }
+    EXPECT_GE(compared, 299) << "the rows from Fo = 0.2 to 0.5";
+}
+
 }  // namespace

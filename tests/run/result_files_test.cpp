@@ -206,6 +206,45 @@ TEST(Fluxes, FacePositionsAccumulateLikeTheCentres) {
     }
 }
 
+// A cylinder or a sphere lists radii, ri to ri + Lx, under "Radius r" /
+// "Raio r"; its face fluxes are flux densities as in the wall. A solid body
+// shows its first volume's temperature at the axis, where nothing crosses.
+TEST(RadialFiles, ListRadiiUnderTheirOwnHeading) {
+    SimulationCase shell = threeVolumes();
+    shell.geometry = Geometry::Cylinder;
+    shell.ri = 1.0;
+    const NodeArray T = nodes({15.0, 25.0, 35.0});
+    const NodeArray K = nodes({2.0, 2.0, 2.0});
+    const FinalProfile profile{shell, T, K};
+    const auto steady = steadyProfileLines(profile, true, Language::English);
+    ASSERT_EQ(steady.size(), 4u + 5u);
+    EXPECT_EQ(steady[2], " Radius r         Temperature");
+    EXPECT_EQ(steady[4], "     1.00000        10.0000000");
+    EXPECT_EQ(steady[5], "     1.05000        15.0000000");
+    EXPECT_EQ(steady[8], "     1.30000        40.0000000");
+    const auto faces = fluxPositionLines(profile, true, Language::Portuguese);
+    EXPECT_EQ(faces[2], "  Raio r             Fluxo");
+    EXPECT_EQ(faces[4], "     1.00000      -200.0000000");
+    EXPECT_EQ(faces[7], "     1.30000      -200.0000000");
+
+    SimulationCase solid = shell;
+    solid.geometry = Geometry::Sphere;
+    solid.ri = 0.0;
+    solid.west = {BoundaryType::Temperature, 99.0, 0.0, 0.0, 0.0};  // no say at the centre
+    const FinalProfile centred{solid, T, K};
+    EXPECT_EQ(steadyProfileLines(centred, true, Language::Portuguese)[4],
+              "     0.00000        15.0000000");
+    EXPECT_EQ(faceFluxes(centred).front(), 0.0);
+    EXPECT_EQ(fluxVolumeLines(centred, true, Language::English)[5].substr(0, 14), "     0.0000000");
+    // The inspection copy ends with the body and its inner radius.
+    const auto copy = inspectionCopyLines(shell, "pipe", Language::English);
+    EXPECT_EQ(copy.back().substr(copy.back().size() - 29), " <= Cylinder: inner radius ri");
+    EXPECT_NE(copy.back().find(" 1.0"), std::string::npos) << copy.back();
+    EXPECT_EQ(copy[copy.size() - 2], " ");
+    EXPECT_EQ(inspectionCopyLines(threeVolumes(), "wall", Language::English).size(),
+              copy.size() - 2);
+}
+
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
     SimulationCase c = threeVolumes();
     c.state = CaseState::Unsteady;

@@ -119,7 +119,7 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
         Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
         Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
         Text::EastTemperatureLine, Text::EastFluxLine, Text::EastConvectionLine,
-        Text::ConvectionTinfPart,
+        Text::ConvectionTinfPart, Text::SummaryCylinder, Text::SummarySphere,
         // keeping the results
         Text::ResultsCopyFailed, Text::ResultsCopied,
         // checking a result

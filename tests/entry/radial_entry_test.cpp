@@ -1,0 +1,245 @@
+// Cylinders and spheres in the case entry wizard: the geometry options and
+// the inner radius of step 1, their messages, the solid body whose west is
+// its centre, the summary and the case files.
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include "entry_test_support.h"
+#include "simulation/case_loader.h"
+#include "text/fixed_text.h"
+
+namespace calorvia::entry::testing {
+namespace {
+
+using simulation::Geometry;
+using text::fitToWidth;
+
+std::string lines(std::initializer_list<std::string> each) {
+    std::string all;
+    for (const auto& line : each) all += line + "\n";
+    return all;
+}
+
+GeneralEntries body(Geometry geometry, std::string ri) {
+    GeneralEntries entries;
+    entries.geometry = geometry;
+    entries.ri = std::move(ri);
+    return entries;
+}
+
+class RadialEntryTest : public EntryTest {};
+
+// ---- step 1: the inner radius, one entry at a time ----------------------------------
+
+struct RadialCase {
+    const char* what;
+    GeneralEntries entries;
+    const char* message;  // nullptr: accepted
+    int next = b::kWestTemplate;
+};
+
+void PrintTo(const RadialCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+class RadialStepOne : public EntryTest, public ::testing::WithParamInterface<RadialCase> {};
+
+TEST_P(RadialStepOne, IsAcceptedOrRefusedWithItsMessage) {
+    const RadialCase& c = GetParam();
+    general(c.entries).press(kButtonForward);
+    if (c.message) {
+        expectWarning(c.message);
+        platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    } else {
+        platform.expectDialog(c.next).press(kButtonCancel);
+    }
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+GeneralEntries withVelocity(GeneralEntries entries, std::string u) {
+    entries.u = std::move(u);
+    return entries;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Wizard, RadialStepOne,
+    ::testing::Values(
+        RadialCase{"cylinder without ri", body(Geometry::Cylinder, ""), "Inform the inner radius!"},
+        RadialCase{"sphere ri text", body(Geometry::Sphere, "wide"),
+                   "Error reading the value of the inner radius!"},
+        RadialCase{"cylinder ri negative", body(Geometry::Cylinder, "-0,1"),
+                   "The inner radius must be zero or greater!"},
+        RadialCase{"sphere with velocity", withVelocity(body(Geometry::Sphere, "1"), "0.5"),
+                   "Radial geometry: the velocity must be zero!"},
+        RadialCase{"cylinder shell", body(Geometry::Cylinder, "0,05"), nullptr},
+        // A solid body: its west is the centre, and the east step comes next.
+        RadialCase{"solid sphere", body(Geometry::Sphere, "0"), nullptr, b::kEastTemplate},
+        // The checks keep their order: the velocity is read before ri.
+        RadialCase{"u before ri", withVelocity(body(Geometry::Cylinder, ""), "fast"),
+                   "Error reading the value of the velocity of the domain!"},
+        RadialCase{"ri before the state",
+                   [] {
+                       GeneralEntries e = body(Geometry::Sphere, "");
+                       e.state = 0;
+                       return e;
+                   }(),
+                   "Inform the inner radius!"}));
+
+// The plane wall is preselected and its inner radius closed; a cylinder or
+// a sphere opens it, the plane wall closes it again.
+TEST_F(RadialEntryTest, TheInnerRadiusIsOpenOnlyForACylinderOrASphere) {
+    platform.expectDialog(g::kTemplate).click(g::kSphereRadio).press(kButtonCancel);
+    platform.expectDialog(g::kTemplate)
+        .click(g::kCylinderRadio)
+        .type(g::kRiEdit, "1")
+        .click(g::kPlaneRadio)
+        .press(kButtonCancel);
+    chooseNew();
+    chooseNew();
+    platform.verifyScriptDone();
+
+    const auto first = runsOf(g::kTemplate).at(0);
+    EXPECT_TRUE(first.atStart.at(g::kPlaneRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kCylinderRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kSphereRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kRiEdit).enabled);
+    EXPECT_TRUE(first.atEnd.at(g::kRiEdit).enabled);
+    EXPECT_TRUE(first.atEnd.at(g::kRiLabel).enabled);
+    EXPECT_FALSE(runsOf(g::kTemplate).at(1).atEnd.at(g::kRiEdit).enabled);
+}
+
+// ---- the solid body: no west step -----------------------------------------------
+
+TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
+    // Steady without velocity: the east step is step 2, back leads to step 1.
+    general(body(Geometry::Sphere, "0")).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("In r = 0:  centre (no condition)"));
+            EXPECT_TRUE(shows("Sphere:  ri = 0"));
+        })
+        .press(kButtonBack);
+    // Unsteady: step 2, then the east step is step 3 and back leads to step 2.
+    GeneralEntries unsteady = body(Geometry::Sphere, "0");
+    unsteady.state = 2;
+    general(unsteady).press(kButtonForward);
+    transient({}).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonBack);
+    platform.expectDialog(t::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+
+    EXPECT_TRUE(runsOf(b::kWestTemplate).empty());
+    const auto east = runsOf(b::kEastTemplate);
+    ASSERT_EQ(east.size(), 2u);
+    EXPECT_EQ(east[0].atStart.at(b::kStepTitle).text,
+              "Step 2 - East boundary condition - In x = L:");
+    EXPECT_EQ(east[0].atStart.at(kButtonBack).text, "<< Step &1");
+    EXPECT_EQ(east[0].atStart.at(kButtonForward).text, "&OK");
+    EXPECT_EQ(east[1].atStart.at(b::kStepTitle).text,
+              "Step 3 - East boundary condition - In x = L:");
+    EXPECT_EQ(east[1].atStart.at(kButtonBack).text, "<< Step &2");
+}
+
+// The centre carries no heat: with a flux at the surface a steady solid
+// body has no temperature level, which the flux warning says.
+TEST_F(RadialEntryTest, ASteadySolidBodyWithAFluxSurfaceIsWarnedAbout) {
+    general(body(Geometry::Cylinder, "0")).press(kButtonForward);
+    east(flux("-5")).press(kButtonForward);
+    expectQuestion(kAnswerYes,
+                   "The two boundary conditions involve flux. Thus, it is strongly advisable \n"
+                   "to simulate a long unsteady state! Would you like to modify this dataset?");
+    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+}
+
+// ---- the case files -----------------------------------------------------------------
+
+// A solid cylinder: both files end with the geometry line, and the west,
+// which no step asked for, is written as the insulated face the centre is.
+TEST_F(RadialEntryTest, ASolidCylinderIsWrittenWithItsGeometryLineAndAnInsulatedCentre) {
+    GeneralEntries entries = body(Geometry::Cylinder, "0");
+    entries.Sc = "1000";
+    general(entries).press(kButtonForward);
+    east(convection("10", "20")).press(kButtonForward);
+    platform.expectSaveFile(dataFile("rod.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
+
+    EXPECT_EQ(readFile(dataFile("rod.txt")),
+              lines({fitToWidth("1", 50), " 10", "1", "1000", "0", " 1", " 2", " 2",
+                     fitToWidth("0", 50), " 3", fitToWidth("10", 50), fitToWidth("20", 50),
+                     fitToWidth("0", 50), "cylinder " + fitToWidth("0", 50)}));
+    EXPECT_EQ(readFile(file("Loaded.txt")), lines({" 1", " 10", "1", "1000", "0", " 1", " 2", " 2",
+                                                   " 0", " 3", " 10", " 20", " 0", "cylinder 0"}));
+    const auto loaded = simulation::loadCase(file("Loaded.txt"));
+    ASSERT_TRUE(loaded.ok());
+    EXPECT_EQ(loaded.loaded->simulationCase.geometry, Geometry::Cylinder);
+    EXPECT_EQ(loaded.loaded->simulationCase.ri, 0.0);
+    EXPECT_TRUE(shows("Cylinder:  ri = 0"));
+    EXPECT_TRUE(shows("In x = L:  h = 10   Tinf = 20"));
+}
+
+// Reopened, the case fills step 1 with its body and runs the wizard the
+// same way, rewriting the same files.
+TEST_F(RadialEntryTest, AReopenedSphereShowsItsBodyAndIsRewrittenUnchanged) {
+    const std::string saved = lines({fitToWidth("0.1", 50), " 20", "15", "0", "0", " 1", " 2", " 1",
+                                     fitToWidth("100", 50), " 1", fitToWidth("20", 50),
+                                     fitToWidth("0", 50), "sphere " + fitToWidth("0,2", 50)});
+    writeFile(dataFile("shell.txt"), saved);
+    platform.expectOpenFile(dataFile("shell.txt").string());
+    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
+    chooseOpen();
+    platform.verifyScriptDone();
+
+    const auto general = runsOf(g::kTemplate).at(0);
+    EXPECT_TRUE(general.atStart.at(g::kSphereRadio).on);
+    EXPECT_FALSE(general.atStart.at(g::kPlaneRadio).on);
+    EXPECT_TRUE(general.atStart.at(g::kRiEdit).enabled);
+    EXPECT_EQ(general.atStart.at(g::kRiEdit).text, "0,2");
+    // The radius, prepared for reading, is saved as a plane entry is.
+    EXPECT_EQ(readFile(dataFile("shell.txt")),
+              lines({fitToWidth("0.1", 50), " 20", "15", "0", "0", " 1", " 2", " 1",
+                     fitToWidth("100", 50), " 1", fitToWidth("20", 50), fitToWidth("0", 50),
+                     "sphere " + fitToWidth("0.2", 50)}));
+    EXPECT_EQ(readFile(file("Loaded.txt")), lines({" 0.1", " 20", "15", "0", "0", " 1", " 2", " 1",
+                                                   " 100", " 1", " 20", " 0", "sphere 0.2"}));
+}
+
+class PortugueseRadialEntryTest : public EntryTest {
+protected:
+    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
+};
+
+TEST_F(PortugueseRadialEntryTest, SpeaksPortuguese) {
+    general(body(Geometry::Cylinder, "")).press(kButtonForward);
+    expectWarning("Informe o raio interno!", "Atenção");
+    general(body(Geometry::Cylinder, "-2")).press(kButtonForward);
+    expectWarning("O raio interno deve ser zero ou maior!", "Atenção");
+    general(withVelocity(body(Geometry::Sphere, "0"), "1")).press(kButtonForward);
+    expectWarning("Geometria radial: a velocidade deve ser zero!", "Atenção");
+    general(body(Geometry::Sphere, "0")).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("Esfera:  ri = 0"));
+            EXPECT_TRUE(shows("Em r = 0:  centro (sem condição)"));
+        })
+        .press(kButtonCancel);
+    chooseNew();
+    platform.verifyScriptDone();
+    const auto run = runsOf(g::kTemplate).at(0);
+    EXPECT_EQ(run.atStart.at(g::kPlaneRadio).text, "Parede pla&na");
+    EXPECT_EQ(run.atStart.at(g::kSphereRadio).text, "Es&fera");
+    EXPECT_EQ(runsOf(b::kEastTemplate).at(0).atStart.at(b::kStepTitle).text,
+              "Passo 2 - Condição de contorno leste - Em x = L:");
+}
+
+}  // namespace
+}  // namespace calorvia::entry::testing
