@@ -22,8 +22,8 @@ DialogScript& EntryTest::general(const GeneralEntries& e) {
         .type(g::kScEdit, e.Sc)
         .type(g::kSpEdit, e.Sp)
         .type(g::kUEdit, e.u);
-    if (e.state == 1) script.click(g::kSteadyRadio);
-    if (e.state == 2) script.click(g::kUnsteadyRadio);
+    if (e.state == CaseState::Steady) script.click(g::kSteadyRadio);
+    if (e.state == CaseState::Unsteady) script.click(g::kUnsteadyRadio);
     if (e.gaussSidel) script.click(g::kGaussSidelCheck);
     return script;
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,11 @@
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
 #include "shell/home_screen.h"
+#include "simulation/simulation_case.h"
 
 namespace calorvia::entry::testing {
 
+using simulation::CaseState;
 namespace g = platform::general_step;
 namespace t = platform::transient_step;
 namespace b = platform::boundary_step;
@@ -39,7 +42,7 @@ struct GeneralEntries {
     std::string Sc = "0";
     std::string Sp = "0";
     std::string u = "0";
-    int state = 1;  // 0 none clicked, 1 Steady, 2 Unsteady
+    std::optional<CaseState> state = CaseState::Steady;  // the radio clicked, if any
     bool gaussSidel = false;
 };
 
