@@ -5,11 +5,10 @@
 namespace calorvia::entry::testing {
 
 void EntryTest::SetUp() {
-    ProgramDirectoryTest::SetUp();
     prepareProgramDirectory();
-    shell = startedShell();
-    commands = std::make_unique<CaseEntryCommands>(platform, *shell);
-    commands->attachToShell();
+    app::Application& application = startApplication();
+    shell = &application.shell();
+    commands = &application.caseEntry();
     std::filesystem::create_directories(directory() / "Data");
     platform.clearRecords();
 }
@@ -90,7 +89,7 @@ bool EntryTest::shows(const std::string& text) const {
 }
 
 std::filesystem::path EntryTest::dataFile(std::string_view name) const {
-    return directory() / "Data" / shell::testing::pathOf(name);
+    return directory() / "Data" / calorvia::testing::pathOf(name);
 }
 
 std::vector<platform::DialogRun> EntryTest::runsOf(int templateNumber) const {
