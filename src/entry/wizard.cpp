@@ -26,7 +26,6 @@ namespace {
 namespace g = platform::general_step;
 namespace t = platform::transient_step;
 using interpreter::PropertyVariable;
-using platform::DialogHandle;
 using texts::Text;
 
 // What each edit field and option of steps 1 and 2 shows of the record.
