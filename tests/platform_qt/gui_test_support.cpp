@@ -6,16 +6,12 @@
 #include <QThread>
 #include <QTimer>
 
+#include "support/real_program.h"
+
 namespace calorvia::platform_qt::testing {
 
 bool processEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, timeout);
 }
 
 void processEventsFor(std::chrono::milliseconds duration) {

@@ -29,6 +29,7 @@
 #include "simulation/case_writer.h"
 #include "run/simulation_run.h"
 #include "support/program_folder.h"
+#include "support/real_program.h"
 #include "text/text_file.h"
 
 namespace calorvia::run {
@@ -37,13 +38,7 @@ using namespace simulation;
 namespace {
 
 bool serveUntil(const std::function<bool()>& done, int milliseconds = 30000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, std::chrono::milliseconds(milliseconds));
 }
 
 // The user at the keyboard: confirms every dialog with OK and answers every

@@ -8,7 +8,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QElapsedTimer>
 #include <QImage>
 #include <atomic>
 #include <filesystem>
@@ -36,13 +35,7 @@ namespace {
 // Lets the GUI thread serve the worker until `done` says so, at most
 // `milliseconds`.
 bool serveUntil(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, std::chrono::milliseconds(milliseconds));
 }
 
 using ShellOnQtTest = calorvia::testing::ProgramFolderTest;

@@ -1,5 +1,6 @@
 #include "support/real_program.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QThread>
 
@@ -24,6 +25,16 @@ QProcessEnvironment environmentWithoutDisplay() {
         environment.remove(QString::fromLatin1(name));
     }
     return environment;
+}
+
+bool serveEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QThread::msleep(1);
+    }
+    return true;
 }
 
 FinishedProgram runToEnd(const std::filesystem::path& program, const QStringList& arguments,

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace calorvia::testing {
@@ -21,6 +22,11 @@ struct FinishedProgram {
     std::string out;
     std::string err;
 };
+
+// Lets this thread, Qt's GUI thread, serve events (the program's main thread
+// waits on it for every window operation) until `done` holds; false when
+// `timeout` passed first.
+bool serveEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
 // Runs the program to its end, in `folder` when one is given.
 FinishedProgram runToEnd(const std::filesystem::path& program, const QStringList& arguments,
