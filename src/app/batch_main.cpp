@@ -54,18 +54,6 @@ std::optional<platform::PixelSize> readSize(const std::string& text) {
     return size;
 }
 
-// The data folder of an installation beside the program, then the build tree's.
-// The program's folder comes from the system, not from Qt, which is started
-// only for a picture.
-std::vector<std::filesystem::path> installedDataFolders() {
-    std::error_code error;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
-    std::vector<std::filesystem::path> folders;
-    if (!error) folders.push_back(shell::dataFolderBesideProgram(program.parent_path()));
-    folders.emplace_back(CALORVIA_BUILD_DATA_DIR);
-    return folders;
-}
-
 // Standard error carries the program's messages; Qt's own notes about the
 // session (no runtime folder, say) are dropped, its errors kept.
 void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
@@ -168,7 +156,7 @@ int main(int argc, char** argv) {
     const auto pixels = readSize(size);
     if (!pixels) return usageError("--size: \"" + size + "\" is not WIDTHxHEIGHT");
     options.size = *pixels;
-    options.dataFolders = installedDataFolders();
+    options.dataFolders = shell::installedDataFolders(CALORVIA_BUILD_DATA_DIR);
     for (const std::string& setting : settings) {
         const std::size_t equals = setting.find('=');
         const std::string name = setting.substr(0, equals);

@@ -13,17 +13,17 @@
 #include <system_error>
 #include <vector>
 
-#include "entry/case_commands.h"
+#include "app/application.h"
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
-#include "texts/result_file_names.h"
+#include "run/simulation_run.h"
 #include "settings/settings_files.h"
 #include "shell/shared_state.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
-#include "run/simulation_run.h"
 #include "text/fixed_text.h"
 #include "text/text_file.h"
+#include "texts/result_file_names.h"
 
 namespace calorvia::batch {
 namespace {
@@ -32,12 +32,6 @@ using platform::DialogHandle;
 using platform::DialogScript;
 using texts::Text;
 
-// The answers of a batch run. At start-up, a message with OK is a warning the
-// desktop program also shows and goes on from (a settings file that cannot be
-// written, say): it refuses nothing. From File > Open to the wizard's first
-// step, such a message refuses the file itself (it cannot be read as a case).
-// During the wizard, such a message followed by the same step again refuses
-// an entry: that step is closed, which ends the wizard with nothing written.
 // Thrown out of the run when answering again could only loop: a dialog came
 // back exactly as it was answered, twice in a row.
 struct RepeatedRefusal {
@@ -454,14 +448,19 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     platform.setScreenSize(options.size);
     platform.setFrameMaximumSize(options.size);
 
-    shell::Shell shell(platform, shell::DataFolders(options.dataFolders));
-    shell.buildMenus();
+    run::RunOptions runOptions;
+    const std::string shownPath = text::utf8FromPath(options.casePath);
+    runOptions.savedCasePath = [shownPath] { return shownPath; };
+    runOptions.timeGraph = options.graph != GraphAnswer::None;
+    runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
+        result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
+    };
+    app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions);
+    shell::Shell& shell = application.shell();
     if (!shell.startUp()) return result;
     policy.setLanguage(shell.language());
     result.language = shell.language();
 
-    entry::CaseEntryCommands caseEntry(platform, shell);
-    caseEntry.attachToShell();
     policy.setPhase(BatchPolicy::Phase::Entry);
     shell.ABRIR();
     result.messages = policy.shown();
@@ -478,16 +477,6 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     }
 
     policy.setPhase(BatchPolicy::Phase::Run);
-    run::RunOptions runOptions;
-    const std::string shownPath = text::utf8FromPath(options.casePath);
-    runOptions.savedCasePath = [shownPath] { return shownPath; };
-    runOptions.timeGraph = options.graph != GraphAnswer::None;
-    runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
-        result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
-    };
-    run::SimulationRun run(platform, shell, runOptions);
-    run::RunOutcome outcome = run::RunOutcome::NotStarted;
-    shell.setRunEntry([&] { outcome = run.run(); });
     shell.beginSimulation();
     try {
         shell.idleStep();
@@ -499,6 +488,9 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
     result.messages = policy.shown();
+    if (application.lastRun() == nullptr) return result;
+    const run::SimulationRun& run = *application.lastRun();
+    const run::RunOutcome outcome = application.lastOutcome();
     result.loaded = run.loadedCase();
     result.T = run.temperatures();
     result.K = run.lastConductivity();
@@ -561,7 +553,8 @@ namespace {
 // The terms of the balance, each on its line, heat entering the body positive.
 void printEnergyBalance(const simulation::EnergyBalance& balance, simulation::Geometry geometry,
                         std::ostream& out) {
-    out << "Energy balance (" << simulation::heatRateUnit(geometry) << "), heat entering positive:\n"
+    out << "Energy balance (" << simulation::heatRateUnit(geometry)
+        << "), heat entering positive:\n"
         << "  West face, conduction: " << balance.west.conduction << '\n'
         << "  West face, flow: " << balance.west.convection << '\n'
         << "  East face, conduction: " << balance.east.conduction << '\n'

@@ -10,7 +10,6 @@
 // simulation.
 
 #include <QApplication>
-#include <QDir>
 #include <QStringList>
 #include <atomic>
 #include <chrono>
@@ -23,16 +22,10 @@
 #include <string>
 #include <system_error>
 #include <thread>
-#include <vector>
 
-#include "entry/case_commands.h"
+#include "app/application.h"
 #include "platform_qt/qt_platform.h"
-#include "shell/data_folders.h"
-#include "shell/shell.h"
-#include "run/exact_command.h"
-#include "run/simulation_run.h"
 #include "settings/settings_files.h"
-#include "text/text_file.h"
 
 namespace {
 
@@ -40,7 +33,6 @@ using calorvia::shell::DataFolders;
 using calorvia::settings::ColourFileName;
 using calorvia::settings::LanguageFileName;
 using calorvia::settings::ToleranceFileName;
-using calorvia::shell::Shell;
 
 constexpr const char* kUsage = "usage: calorvia [FOLDER]";
 
@@ -104,14 +96,6 @@ bool enterFolder(const std::filesystem::path& folder) {
     return false;
 }
 
-// The data folder of an installation beside the program, then the build
-// tree's.
-std::vector<std::filesystem::path> installedDataFolders() {
-    return {
-        calorvia::shell::dataFolderBesideProgram(pathOf(QCoreApplication::applicationDirPath())),
-        std::filesystem::path(CALORVIA_BUILD_DATA_DIR)};
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,27 +118,15 @@ int main(int argc, char** argv) {
     }
     if (arguments.size() == 2 && !enterFolder(pathOf(arguments[1]))) return 2;
 
-    const DataFolders folders(installedDataFolders());
+    const DataFolders folders(calorvia::shell::installedDataFolders(CALORVIA_BUILD_DATA_DIR));
     calorvia::platform_qt::QtPlatform platform;
-    Shell shell(platform, folders);
+    calorvia::app::Application application(platform, folders);
+    auto& shell = application.shell();
     platform.setDocumentMapper([folders](const std::filesystem::path& requested) {
         return calorvia::shell::helpDocumentPath(requested, folders);
     });
     // Closing the window is leaving the program by File > Exit.
     platform.setWindowCloseCommand([&shell] { shell.SAIR(); });
-    shell.buildMenus();
-    // File > New and File > Open: the case entry wizard.
-    calorvia::entry::CaseEntryCommands caseEntry(platform, shell);
-    caseEntry.attachToShell();
-    // The run heads its graph with the name of the saved case in use.
-    calorvia::run::RunOptions runOptions;
-    runOptions.savedCasePath = [&caseEntry] {
-        return calorvia::text::utf8FromPath(caseEntry.currentCasePath());
-    };
-    // Results > Compare with the exact solution keeps what it needs of each run.
-    calorvia::run::ExactComparisonCommand exactComparison(platform, shell);
-    exactComparison.attach(runOptions);
-    shell.setRunEntry(calorvia::run::makeRunEntry(platform, shell, runOptions));
 
     std::atomic<bool> failed{false};
     std::atomic<bool> finished{false};

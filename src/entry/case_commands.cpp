@@ -45,12 +45,6 @@ bool isReadableFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-void CaseEntryCommands::attachToShell() {
-    shell_.setNewCaseEntry([this] { NOVO(); });
-    shell_.setOpenCaseEntry([this] { ABRIR(); });
-    shell_.setSavedCaseSource([this] { return currentCasePath_; });
-}
-
 void CaseEntryCommands::NOVO() {
     mode_ = WizardMode::New;
     LEITURAS();

@@ -30,10 +30,6 @@ public:
     CaseEntryCommands(const CaseEntryCommands&) = delete;
     CaseEntryCommands& operator=(const CaseEntryCommands&) = delete;
 
-    // Makes File > New and File > Open run NOVO and ABRIR, and tells the
-    // shell which saved case is in use.
-    void attachToShell();
-
     void NOVO();
     void ABRIR();
     // The chosen file, or nothing when the student cancelled; the chosen

@@ -540,12 +540,4 @@ bool SimulationRun::anyPrescribedTemperature() const {
     return c.west.type == BoundaryType::Temperature || c.east.type == BoundaryType::Temperature;
 }
 
-std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& shell,
-                                   RunOptions options) {
-    return [&platform, &shell, options] {
-        SimulationRun run(platform, shell, options);
-        run.run();
-    };
-}
-
 }  // namespace calorvia::run

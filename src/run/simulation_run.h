@@ -197,8 +197,4 @@ private:
     std::string caseName_;
 };
 
-// The run as the shell's entry point: one SimulationRun per Begin Simulation.
-std::function<void()> makeRunEntry(platform::Platform& platform, shell::Shell& shell,
-                                   RunOptions options = {});
-
 }  // namespace calorvia::run

@@ -54,6 +54,15 @@ std::filesystem::path dataFolderBesideProgram(const std::filesystem::path& progr
     return programDirectory / ".." / "share" / "calorvia";
 }
 
+std::vector<std::filesystem::path> installedDataFolders(const std::filesystem::path& buildTree) {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    std::vector<std::filesystem::path> folders;
+    if (!error) folders.push_back(dataFolderBesideProgram(program.parent_path()));
+    folders.push_back(buildTree);
+    return folders;
+}
+
 std::filesystem::path helpDocumentPath(const std::filesystem::path& requested,
                                        const DataFolders& folders) {
     const std::string name = text::toLowerAscii(text::utf8FromPath(requested.filename()));

@@ -53,6 +53,9 @@ private:
 // The data folder an installation puts beside the program: share/calorvia
 // next to the bin folder that holds it (`cmake --install` lays both out).
 std::filesystem::path dataFolderBesideProgram(const std::filesystem::path& programDirectory);
+// The folders the running program finds its shipped data in: the one beside
+// it, then the build tree's.
+std::vector<std::filesystem::path> installedDataFolders(const std::filesystem::path& buildTree);
 
 // Maps a document the program asks the shell to open onto the file that is
 // really shown: "Help.hlp", "Ajuda.hlp", "Syntax.hlp" and "Sintaxe.hlp", and

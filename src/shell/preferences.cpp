@@ -28,7 +28,6 @@ using texts::languageCode;
 using texts::ResultFile;
 using texts::resultFileName;
 using texts::Text;
-using texts::withValue;
 
 namespace {
 

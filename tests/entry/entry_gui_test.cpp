@@ -21,6 +21,7 @@
 #include <string>
 #include <thread>
 
+#include "app/application.h"
 #include "entry/case_commands.h"
 #include "gui_test_support.h"
 #include "platform/dialog_templates.h"
@@ -141,11 +142,8 @@ TEST(CaseEntryOnQt, AStudentTypesAWholeNewCaseSavesItRunsItAndClearsTheScreen) {
     TemporaryWorkingFolder folder;
     std::filesystem::create_directories(folder.path() / "Data");
     platform_qt::QtPlatform platform;
-    shell::Shell shell(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
-    CaseEntryCommands commands(platform, shell);
-    commands.attachToShell();
-    shell.setRunEntry(run::makeRunEntry(platform, shell));
-    shell.buildMenus();
+    app::Application application(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
+    shell::Shell& shell = application.shell();
 
     std::atomic<int> started{-1};
     std::atomic<bool> stop{false};

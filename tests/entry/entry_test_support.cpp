@@ -5,11 +5,10 @@
 namespace calorvia::entry::testing {
 
 void EntryTest::SetUp() {
-    ProgramDirectoryTest::SetUp();
     prepareProgramDirectory();
-    shell = startedShell();
-    commands = std::make_unique<CaseEntryCommands>(platform, *shell);
-    commands->attachToShell();
+    app::Application& application = startApplication();
+    shell = &application.shell();
+    commands = &application.caseEntry();
     std::filesystem::create_directories(directory() / "Data");
     platform.clearRecords();
 }
@@ -22,8 +21,8 @@ DialogScript& EntryTest::general(const GeneralEntries& e) {
         .type(g::kScEdit, e.Sc)
         .type(g::kSpEdit, e.Sp)
         .type(g::kUEdit, e.u);
-    if (e.state == 1) script.click(g::kSteadyRadio);
-    if (e.state == 2) script.click(g::kUnsteadyRadio);
+    if (e.state == CaseState::Steady) script.click(g::kSteadyRadio);
+    if (e.state == CaseState::Unsteady) script.click(g::kUnsteadyRadio);
     if (e.gaussSidel) script.click(g::kGaussSidelCheck);
     if (e.geometry == simulation::Geometry::Cylinder) script.click(g::kCylinderRadio);
     if (e.geometry == simulation::Geometry::Sphere) script.click(g::kSphereRadio);
@@ -93,7 +92,7 @@ bool EntryTest::shows(const std::string& text) const {
 }
 
 std::filesystem::path EntryTest::dataFile(std::string_view name) const {
-    return directory() / "Data" / shell::testing::pathOf(name);
+    return directory() / "Data" / calorvia::testing::pathOf(name);
 }
 
 std::vector<platform::DialogRun> EntryTest::runsOf(int templateNumber) const {

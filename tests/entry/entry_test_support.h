@@ -1,22 +1,24 @@
 #pragma once
-// Shared ground of the case entry tests: a started shell on the scripted
-// platform in a program directory of its own, the case entry commands
-// attached to it, and helpers that script what a student does in each step.
+// Shared ground of the case entry tests: the application started on the
+// scripted platform in a program folder of its own, and helpers that script what a student does in each step.
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "../shell/shell_test_support.h"
 #include "entry/case_commands.h"
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
 #include "shell/home_screen.h"
+#include "simulation/simulation_case.h"
+#include "support/scripted_story.h"
 
 namespace calorvia::entry::testing {
 
+using simulation::CaseState;
 namespace g = platform::general_step;
 namespace t = platform::transient_step;
 namespace b = platform::boundary_step;
@@ -27,9 +29,9 @@ using platform::kAnswerYes;
 using platform::kButtonBack;
 using platform::kButtonCancel;
 using platform::kButtonForward;
-using shell::testing::fileExists;
-using shell::testing::readFile;
-using shell::testing::writeFile;
+using calorvia::testing::fileExists;
+using calorvia::testing::readFile;
+using calorvia::testing::writeFile;
 
 // What a student types into step 1. Empty fields are left as they are.
 struct GeneralEntries {
@@ -39,7 +41,7 @@ struct GeneralEntries {
     std::string Sc = "0";
     std::string Sp = "0";
     std::string u = "0";
-    int state = 1;  // 0 none clicked, 1 Steady, 2 Unsteady
+    std::optional<CaseState> state = CaseState::Steady;  // the radio clicked, if any
     bool gaussSidel = false;
     // A cylinder or a sphere is clicked, then ri typed when given.
     simulation::Geometry geometry = simulation::Geometry::Plane;
@@ -80,7 +82,7 @@ struct ShownText {
     std::string text;
 };
 
-class EntryTest : public shell::testing::ProgramDirectoryTest {
+class EntryTest : public calorvia::testing::ScriptedStoryTest {
 protected:
     void SetUp() override;
     // Runs in the fresh program directory before the shell starts.
@@ -117,8 +119,8 @@ protected:
     // The dialog runs of one template, in order.
     std::vector<platform::DialogRun> runsOf(int templateNumber) const;
 
-    std::unique_ptr<shell::Shell> shell;
-    std::unique_ptr<CaseEntryCommands> commands;
+    shell::Shell* shell = nullptr;
+    CaseEntryCommands* commands = nullptr;
 };
 
 }  // namespace calorvia::entry::testing

@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         RadialCase{"ri before the state",
                    [] {
                        GeneralEntries e = body(Geometry::Sphere, "");
-                       e.state = 0;
+                       e.state = std::nullopt;
                        return e;
                    }(),
                    "Inform the inner radius!"}));
@@ -124,7 +124,7 @@ TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
         .press(kButtonBack);
     // Unsteady: step 2, then the east step is step 3 and back leads to step 2.
     GeneralEntries unsteady = body(Geometry::Sphere, "0");
-    unsteady.state = 2;
+    unsteady.state = CaseState::Unsteady;
     general(unsteady).press(kButtonForward);
     transient({}).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonBack);

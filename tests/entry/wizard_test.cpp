@@ -126,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         StepOneCase{"u negative", with([](auto& e) { e.u = "-1"; }),
                     "The velocity of the domain must be equal or greater than zero! You could "
                     "invert the boundary conditions!"},
-        StepOneCase{"no state", with([](auto& e) { e.state = 0; }),
+        StepOneCase{"no state", with([](auto& e) { e.state = std::nullopt; }),
                     "Inform the state of the simulation!"},
         // The order of the checks: the first failure is the one reported.
         StepOneCase{"Lx before N", with([](auto& e) {
@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct StepTwoCase {
     const char* what;
-    int state;
+    CaseState state;
     TransientEntries entries;
     const char* message;
 };
@@ -160,7 +160,7 @@ TEST_P(StepTwoEntries, AreAcceptedOrRefusedWithTheirMessage) {
     const StepTwoCase& c = GetParam();
     GeneralEntries entries;
     entries.state = c.state;
-    entries.u = c.state == 1 ? "0.5" : "0";
+    entries.u = c.state == CaseState::Steady ? "0.5" : "0";
     general(entries).press(kButtonForward);
     transient(c.entries).press(kButtonForward);
     if (c.message) {
@@ -176,36 +176,39 @@ TEST_P(StepTwoEntries, AreAcceptedOrRefusedWithTheirMessage) {
 INSTANTIATE_TEST_SUITE_P(
     Wizard, StepTwoEntries,
     ::testing::Values(
-        StepTwoCase{"steady with velocity takes Nst 1", 1, withT([](auto& e) { e.Nst = "1"; }),
-                    nullptr},
-        StepTwoCase{"unsteady refuses Nst 1", 2, withT([](auto& e) { e.Nst = "1"; }),
+        StepTwoCase{"steady with velocity takes Nst 1", CaseState::Steady,
+                    withT([](auto& e) { e.Nst = "1"; }), nullptr},
+        StepTwoCase{"unsteady refuses Nst 1", CaseState::Unsteady,
+                    withT([](auto& e) { e.Nst = "1"; }),
                     "For the unsteady state, the number of steps in the time must be greater 1!"},
-        StepTwoCase{"No 0", 2, withT([](auto& e) { e.No = "0"; }),
+        StepTwoCase{"No 0", CaseState::Unsteady, withT([](auto& e) { e.No = "0"; }),
                     "The number of the node must be from 1 up to the number N of specified "
                     "control volumes!"},
-        StepTwoCase{"No N+1", 2, withT([](auto& e) { e.No = "11"; }),
+        StepTwoCase{"No N+1", CaseState::Unsteady, withT([](auto& e) { e.No = "11"; }),
                     "The number of the node must be from 1 up to the number N of specified "
                     "control volumes!"},
-        StepTwoCase{"No N", 2, withT([](auto& e) { e.No = "10"; }), nullptr},
-        StepTwoCase{"Ti formula of x", 2, withT([](auto& e) { e.Ti = "20+5*x"; }), nullptr},
-        StepTwoCase{"Ti blank", 2, withT([](auto& e) { e.Ti = ""; }),
+        StepTwoCase{"No N", CaseState::Unsteady, withT([](auto& e) { e.No = "10"; }), nullptr},
+        StepTwoCase{"Ti formula of x", CaseState::Unsteady, withT([](auto& e) { e.Ti = "20+5*x"; }),
+                    nullptr},
+        StepTwoCase{"Ti blank", CaseState::Unsteady, withT([](auto& e) { e.Ti = ""; }),
                     "Inform the initial temperature!"},
-        StepTwoCase{"Ti bad formula", 2, withT([](auto& e) { e.Ti = "x*"; }),
+        StepTwoCase{"Ti bad formula", CaseState::Unsteady, withT([](auto& e) { e.Ti = "x*"; }),
                     "Syntax error reading the expression of the initial temperature!"},
-        StepTwoCase{"Rho 0", 2, withT([](auto& e) { e.Rho = "0"; }),
+        StepTwoCase{"Rho 0", CaseState::Unsteady, withT([](auto& e) { e.Rho = "0"; }),
                     "The density must be greater than zero!"},
-        StepTwoCase{"Rho formula", 2, withT([](auto& e) { e.Rho = "1000-t"; }), nullptr},
-        StepTwoCase{"Cp negative", 2, withT([](auto& e) { e.Cp = "-4"; }),
+        StepTwoCase{"Rho formula", CaseState::Unsteady, withT([](auto& e) { e.Rho = "1000-t"; }),
+                    nullptr},
+        StepTwoCase{"Cp negative", CaseState::Unsteady, withT([](auto& e) { e.Cp = "-4"; }),
                     "The specific heat must be greater zero!"},
-        StepTwoCase{"Cp text", 2, withT([](auto& e) { e.Cp = "q"; }),
+        StepTwoCase{"Cp text", CaseState::Unsteady, withT([](auto& e) { e.Cp = "q"; }),
                     "Error reading the value of the specific heat!"},
-        StepTwoCase{"Delt_t blank", 2, withT([](auto& e) { e.Delt_t = ""; }),
+        StepTwoCase{"Delt_t blank", CaseState::Unsteady, withT([](auto& e) { e.Delt_t = ""; }),
                     "Inform the value of the interval of time!"},
-        StepTwoCase{"Delt_t zero", 2, withT([](auto& e) { e.Delt_t = "0,0"; }),
+        StepTwoCase{"Delt_t zero", CaseState::Unsteady, withT([](auto& e) { e.Delt_t = "0,0"; }),
                     "The interval of time must be greater than zero!"},
-        StepTwoCase{"Nst text", 2, withT([](auto& e) { e.Nst = "many"; }),
+        StepTwoCase{"Nst text", CaseState::Unsteady, withT([](auto& e) { e.Nst = "many"; }),
                     "Error reading the value of the number of steps in the time!"},
-        StepTwoCase{"No blank", 2, withT([](auto& e) { e.No = ""; }),
+        StepTwoCase{"No blank", CaseState::Unsteady, withT([](auto& e) { e.No = ""; }),
                     "Inform the number of the node for the study of the unsteady state!"}));
 
 // ---- the road through the steps -------------------------------------------------------
@@ -272,7 +275,7 @@ TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAn
 // dialogs go where the platform puts them again.
 TEST_F(WizardTest, EveryStepLeavesTheSummaryPanelInSight) {
     GeneralEntries entries;
-    entries.state = 2;
+    entries.state = CaseState::Unsteady;
     general(entries).press(kButtonForward);
     transient({}).press(kButtonForward);
     west(temperature("100")).press(kButtonForward);
@@ -304,7 +307,7 @@ TEST_F(WizardTest, EveryStepLeavesTheSummaryPanelInSight) {
 
 TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummaries) {
     GeneralEntries entries;
-    entries.state = 2;
+    entries.state = CaseState::Unsteady;
     general(entries).press(kButtonForward);
     transient({}).press(kButtonForward);
     west(temperature("100")).press(kButtonForward);
@@ -491,7 +494,7 @@ TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
 
 TEST_F(WizardTest, UnsteadyFluxAtBothEndsIsNotWarnedAbout) {
     GeneralEntries entries;
-    entries.state = 2;
+    entries.state = CaseState::Unsteady;
     general(entries).press(kButtonForward);
     transient({}).press(kButtonForward);
     west(flux("10")).press(kButtonForward);
@@ -546,8 +549,16 @@ TEST_F(WizardTest, TheSaveDialogStartsInTheDataFolderWithUntitled) {
 }
 
 TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
-    GeneralEntries entries{
-        "0,5", "5", "2*t", "-5", "0", "0.25", 2, true, simulation::Geometry::Plane, ""};
+    GeneralEntries entries{"0,5",
+                           "5",
+                           "2*t",
+                           "-5",
+                           "0",
+                           "0.25",
+                           CaseState::Unsteady,
+                           true,
+                           simulation::Geometry::Plane,
+                           ""};
     TransientEntries transientEntries{"20+x", "1000", "4,18", "0,1", "3", "5"};
     general(entries).press(kButtonForward);
     transient(transientEntries).press(kButtonForward);

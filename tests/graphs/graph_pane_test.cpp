@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <limits>
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
+#include "support/program_folder.h"
 #include "text/number_reader.h"
 
 namespace calorvia::graphs {
@@ -23,15 +23,6 @@ constexpr int Y0 = 250;
 
 class GraphPaneTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("calorvia-graphs-" + std::to_string(::getpid()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(directory_);
-        std::filesystem::create_directories(directory_);
-    }
-    void TearDown() override { std::filesystem::remove_all(directory_); }
-
     std::filesystem::path languageFile() const { return directory_ / "idioma"; }
     void writeLanguage(const std::string& text) { std::ofstream(languageFile()) << text; }
     std::string languageFileLine() const {
@@ -75,8 +66,9 @@ protected:
         return count;
     }
 
+    calorvia::testing::TemporaryFolder folder_;
+    const std::filesystem::path& directory_ = folder_.path();
     ScriptedPlatform platform_;
-    std::filesystem::path directory_;
 };
 
 // ---- the proposed range ------------------------------------------------------------

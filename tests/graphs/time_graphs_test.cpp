@@ -6,12 +6,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
+#include "support/program_folder.h"
 
 namespace calorvia::graphs {
 namespace {
@@ -20,16 +20,6 @@ namespace dialog = platform::unsteady_graph_dialog;
 
 class TimeGraphTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::random_device seed;
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("calorvia-timegraph-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        std::filesystem::remove_all(folder_, error);
-    }
     void write(const std::string& name, const std::string& content) const {
         std::ofstream(folder_ / name, std::ios::binary) << content;
     }
@@ -39,7 +29,8 @@ protected:
     }
     float deviation() const { return STANDARD_ERROR(TimeGraphChoice::Node, 2, folder_); }
 
-    std::filesystem::path folder_;
+    calorvia::testing::TemporaryFolder temporary_;
+    const std::filesystem::path& folder_ = temporary_.path();
 };
 
 TEST_F(TimeGraphTest, CoincidingTimesGiveTheRootMeanSquareOfTheDifferences) {

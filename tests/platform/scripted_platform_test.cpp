@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "platform/dialog_templates.h"
+#include "support/program_folder.h"
 
 namespace calorvia::platform {
 namespace {
@@ -23,26 +23,15 @@ std::string contents(const std::filesystem::path& path) {
 
 class ScriptedPlatformTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("calorvia-platform-" + std::to_string(::getpid()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(directory_);
-        std::filesystem::create_directories(directory_);
-        previous_ = std::filesystem::current_path();
-    }
-    void TearDown() override {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(directory_);
-    }
     std::string file(const std::string& name) const { return (directory_ / name).string(); }
     void write(const std::string& name, const std::string& text) {
         std::ofstream(directory_ / name) << text;
     }
 
+    // Entered, so that the current directory the tests change comes back.
+    calorvia::testing::TemporaryFolder folder_{calorvia::testing::TemporaryFolder::Current::Enter};
+    const std::filesystem::path& directory_ = folder_.path();
     ScriptedPlatform platform_;
-    std::filesystem::path directory_;
-    std::filesystem::path previous_;
 };
 
 // ---- the script: anything unforeseen throws ---------------------------------

@@ -5,20 +5,13 @@
 #include <QDialog>
 #include <QThread>
 #include <QTimer>
-#include <fstream>
-#include <random>
-#include <sstream>
+
+#include "support/real_program.h"
 
 namespace calorvia::platform_qt::testing {
 
 bool processEventsUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline) return false;
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(1);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, timeout);
 }
 
 void processEventsFor(std::chrono::milliseconds duration) {
@@ -67,29 +60,8 @@ void WhenModal::tick() {
     }
 }
 
-TemporaryWorkingFolder::TemporaryWorkingFolder() : previous_(std::filesystem::current_path()) {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("calorvia-gui-test-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-    std::filesystem::current_path(path_);
-}
-
-TemporaryWorkingFolder::~TemporaryWorkingFolder() {
-    std::error_code ignored;
-    std::filesystem::current_path(previous_, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
-void writeFile(const std::filesystem::path& path, const std::string& contents) {
-    std::ofstream(path, std::ios::binary) << contents;
-}
-
 std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return contents.str();
+    return calorvia::testing::readFile(path).value_or(std::string());
 }
 
 }  // namespace calorvia::platform_qt::testing

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "support/program_folder.h"
+
 class QTimer;
 
 namespace calorvia::platform_qt::testing {
@@ -59,20 +61,13 @@ private:
     bool reported_ = false;
 };
 
-// A fresh folder under the system's temporary folder, removed afterwards;
-// while it lives it is also the current directory.
-class TemporaryWorkingFolder {
-public:
-    TemporaryWorkingFolder();
-    ~TemporaryWorkingFolder();
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-    std::filesystem::path previous_;
+// A fresh folder, the current directory while it lives.
+struct TemporaryWorkingFolder : calorvia::testing::TemporaryFolder {
+    TemporaryWorkingFolder() : TemporaryFolder(Current::Enter) {}
 };
 
-void writeFile(const std::filesystem::path& path, const std::string& contents);
+using calorvia::testing::writeFile;
+// The file's bytes; none when it cannot be read.
 std::string readFile(const std::filesystem::path& path);
 
 inline QRgb rgbOf(const QImage& image, int x, int y) {

@@ -126,7 +126,6 @@ TEST_F(InitialEstimateTest, AFileThatCannotBeWrittenIsReportedAndTheEstimateKept
 }
 
 TEST_F(InitialEstimateTest, APortugueseUserEditsInicialTxt) {
-    shell_.reset();
     writeFile(file("idioma"), "1\n");
     startShell();
     platform.clearRecords();

@@ -18,12 +18,12 @@
 #include <string>
 #include <thread>
 
+#include "app/application.h"
 #include "platform/dialog_templates.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
 #include "shell/shell.h"
 #include "simulation/case_writer.h"
-#include "run/exact_command.h"
 #include "run/simulation_run.h"
 
 namespace {
@@ -90,13 +90,10 @@ int main(int argc, char** argv) {
     std::filesystem::current_path(argv[1]);
 
     platform_qt::QtPlatform platform;
-    shell::Shell shell(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
-    shell.buildMenus();
     run::RunOptions options;
     options.savedCasePath = [] { return std::string("cases/Heated slab.txt"); };
-    run::ExactComparisonCommand exactComparison(platform, shell);
-    exactComparison.attach(options);
-    shell.setRunEntry(run::makeRunEntry(platform, shell, options));
+    app::Application application(platform, shell::DataFolders({CALORVIA_DATA_DIR}), options);
+    shell::Shell& shell = application.shell();
 
     std::atomic<bool> stop{false};
     std::thread mainThread([&] {

@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <atomic>
 #include <filesystem>
@@ -21,6 +20,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/application.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
@@ -28,6 +28,8 @@
 #include "shell/shell.h"
 #include "simulation/case_writer.h"
 #include "run/simulation_run.h"
+#include "support/program_folder.h"
+#include "support/real_program.h"
 #include "text/text_file.h"
 
 namespace calorvia::run {
@@ -36,13 +38,7 @@ using namespace simulation;
 namespace {
 
 bool serveUntil(const std::function<bool()>& done, int milliseconds = 30000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, std::chrono::milliseconds(milliseconds));
 }
 
 // The user at the keyboard: confirms every dialog with OK and answers every
@@ -100,32 +96,22 @@ CaseFileContent conductionCase(std::int32_t N, CaseState state, std::int32_t Nst
     return c;
 }
 
-class RunOnQtTest : public ::testing::Test {
+class RunOnQtTest : public calorvia::testing::ProgramFolderTest {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path().toStdString());
-    }
     void TearDown() override {
         stop_ = true;
         if (mainThread_.joinable()) {
             serveUntil([this] { return finished_.load(); }, 20000);
             mainThread_.join();
         }
-        std::filesystem::current_path(previous_);
     }
 
-    std::filesystem::path file(const char* name) const {
-        return std::filesystem::path(folder_.path().toStdString()) / name;
-    }
-
-    // Start-up and the idle loop on the program's main thread, the run wired
-    // in as the desktop program wires it.
+    // Start-up and the idle loop on the program's main thread, the
+    // application wired as the desktop program wires it.
     void startProgram() {
-        shell_ = std::make_unique<shell::Shell>(platform_, shell::DataFolders({CALORVIA_DATA_DIR}));
-        shell_->buildMenus();
-        shell_->setRunEntry(makeRunEntry(platform_, *shell_));
+        application_ = std::make_unique<app::Application>(
+            platform_, shell::DataFolders({calorvia::testing::buildDataFolder()}));
+        shell_ = &application_->shell();
         mainThread_ = std::thread([this] {
             if (shell_->startUp()) shell_->idleLoop([this] { return !stop_.load(); });
             finished_ = true;
@@ -139,13 +125,12 @@ protected:
     QString simulationItem() { return platform_.mainWindow().menuItem(2, 1)->text(); }
 
     platform_qt::QtPlatform platform_;
-    std::unique_ptr<shell::Shell> shell_;
+    shell::Shell* shell_ = nullptr;
     std::atomic<bool> stop_{false};
     std::atomic<bool> finished_{false};
 
 private:
-    QTemporaryDir folder_;
-    std::filesystem::path previous_;
+    std::unique_ptr<app::Application> application_;
     std::thread mainThread_;
 };
 

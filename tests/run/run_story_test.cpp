@@ -543,8 +543,7 @@ TEST_F(RunStoryTest, MissingWorkingCaseIsReportedAndNothingStarts) {
 }
 
 TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
-    auto& shell = startShell();
-    shell.setRunEntry(makeRunEntry(platform, shell));
+    auto& shell = startStory();
     writeCase(steadyCase());
     expectScale();
     expectInspect();

@@ -1,6 +1,6 @@
 #pragma once
-// Shared ground of the run stories: a fresh program directory per test, a
-// started shell on the scripted platform, working cases written the way the
+// Shared ground of the run stories: a program folder per test, a started
+// shell (or the whole application) on the scripted platform, working cases written the way the
 // wizard writes them, and the result files read back line by line.
 
 #include <gtest/gtest.h>
@@ -21,25 +21,16 @@
 #include "texts/text_catalogue.h"
 #include "simulation/case_writer.h"
 #include "run/simulation_run.h"
+#include "support/scripted_story.h"
 #include "text/text_file.h"
 
 namespace calorvia::run::testing {
 
 using namespace simulation;
 
-inline std::filesystem::path pathOf(std::string_view text) {
-    return text::pathFromUtf8(text);
-}
-
-inline void writeFile(const std::filesystem::path& path, std::string_view content) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << content;
-}
-
-inline bool fileExists(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::exists(path, error);
-}
+using calorvia::testing::fileExists;
+using calorvia::testing::pathOf;
+using calorvia::testing::writeFile;
 
 inline CaseFileNumber number(double value) {
     std::ostringstream text;
@@ -100,31 +91,18 @@ inline CaseFileContent unsteadyCase() {
     return c;
 }
 
-class RunStoryTest : public ::testing::Test {
+class RunStoryTest : public calorvia::testing::ScriptedStoryTest {
 protected:
-    void SetUp() override {
-        previous_ = std::filesystem::current_path();
-        std::random_device seed;
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("calorvia-run-" + std::to_string(seed()) + "-" + std::to_string(seed()));
-        std::filesystem::create_directories(directory_);
-        std::filesystem::current_path(directory_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        std::filesystem::current_path(previous_, error);
-        std::filesystem::remove_all(directory_, error);
-    }
-
-    std::filesystem::path file(std::string_view name) const { return directory_ / pathOf(name); }
-
-    // The shell started in the test's directory, in the language of "idioma".
+    // The shell alone, started in the test's folder, in the language of "idioma".
     shell::Shell& startShell() {
-        shell_ = std::make_unique<shell::Shell>(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
-        shell_->buildMenus();
-        EXPECT_TRUE(shell_->startUp());
-        return *shell_;
+        ownShell_.reset();  // the one before goes first
+        ownShell_ = std::make_unique<shell::Shell>(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
+        ownShell_->buildMenus();
+        EXPECT_TRUE(ownShell_->startUp());
+        return *(shell_ = ownShell_.get());
     }
+    // The whole application, its runs begun from the Simulation menu.
+    shell::Shell& startStory() { return *(shell_ = &startApplication().shell()); }
 
     void writeCase(const CaseFileContent& content) {
         ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), content, CaseFileLayout::Working));
@@ -152,12 +130,10 @@ protected:
         platform.expectMessageBox(answer, say(texts::Text::InspectFilesQuestion));
     }
 
-    platform::ScriptedPlatform platform;
-    std::unique_ptr<shell::Shell> shell_;
+    shell::Shell* shell_ = nullptr;
 
 private:
-    std::filesystem::path previous_;
-    std::filesystem::path directory_;
+    std::unique_ptr<shell::Shell> ownShell_;
 };
 
 }  // namespace calorvia::run::testing

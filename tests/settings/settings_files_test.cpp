@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "settings/settings_files.h"
+#include "support/program_folder.h"
 #include "text/number_reader.h"
 #include "text/text_file.h"
 
@@ -24,15 +25,6 @@ namespace fs = std::filesystem;
 
 class ToleranceFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::replace(name.begin(), name.end(), '/', '_');  // a parameterised test's name
-        folder_ = fs::temp_directory_path() / ("calorvia_settings_" + name);
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path file() const { return folder_ / std::string(ToleranceFileName); }
 
     void write(const std::string& bytes) const {
@@ -47,7 +39,8 @@ protected:
         return text::readReal(lines->front());
     }
 
-    fs::path folder_;
+    calorvia::testing::TemporaryFolder temporary_;
+    const fs::path& folder_ = temporary_.path();
 };
 
 struct ContentRow {

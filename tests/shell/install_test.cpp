@@ -12,8 +12,6 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
-#include <QTemporaryDir>
-#include <QThread>
 #include <algorithm>
 #include <cctype>
 #include <chrono>
@@ -27,10 +25,11 @@
 
 #include "shell/data_folders.h"
 #include "settings/settings_files.h"
+#include "support/program_folder.h"
+#include "support/real_program.h"
 
 namespace calorvia::shell {
 
-using settings::readIntegerSetting;
 
 namespace {
 
@@ -43,13 +42,7 @@ std::filesystem::path installPrefix() {
 
 const std::filesystem::path kPrefix = installPrefix();
 
-std::optional<std::string> contentOf(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+const auto contentOf = calorvia::testing::readFile;
 
 // True when `path` lies inside the installed tree (so that a file found in
 // the build tree does not count).
@@ -70,36 +63,14 @@ bool isExecutableFile(const std::filesystem::path& path) {
                std::filesystem::perms::none;
 }
 
-struct Finished {
-    bool finished = false;
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using calorvia::testing::environmentWithoutDisplay;
+using Finished = calorvia::testing::FinishedProgram;
 
 // Runs an installed program to its end, in `folder` when one is given.
 Finished runInstalled(const std::string& program, const QStringList& arguments,
                       const QProcessEnvironment& environment,
                       const std::filesystem::path& folder = {}) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    if (!folder.empty()) process.setWorkingDirectory(QString::fromStdString(folder.string()));
-    process.start(QString::fromStdString((kPrefix / "bin" / program).string()), arguments);
-    Finished result;
-    result.finished = process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
-    result.exitCode = process.exitCode();
-    result.out = process.readAllStandardOutput().toStdString();
-    result.err = process.readAllStandardError().toStdString();
-    return result;
-}
-
-// An environment with no display of any kind.
-QProcessEnvironment withoutDisplay() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    return environment;
+    return calorvia::testing::runToEnd(kPrefix / "bin" / program, arguments, environment, folder);
 }
 
 constexpr const char* kPrograms[] = {"calorvia", "calorvia-batch"};
@@ -108,11 +79,8 @@ constexpr const char* kPrograms[] = {"calorvia", "calorvia-batch"};
 // own place; an empty program directory, so that only shipped files count.
 class InstalledDataTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(userFolder.isValid());
-        folders.setProgramDirectory(userFolder.path().toStdString());
-    }
-    QTemporaryDir userFolder;
+    void SetUp() override { folders.setProgramDirectory(userFolder.path()); }
+    calorvia::testing::TemporaryFolder userFolder;
     DataFolders folders{{dataFolderBesideProgram(kPrefix / "bin")}};
 };
 
@@ -186,11 +154,11 @@ TEST(InstalledDesktopEntry, StartsTheInstalledProgram) {
 TEST(InstalledPrograms, EachPrintsTheProjectVersionAndItsHelpWithoutADisplay) {
     for (const std::string program : kPrograms) {
         SCOPED_TRACE(program);
-        const Finished version = runInstalled(program, {QStringLiteral("--version")}, withoutDisplay());
+        const Finished version = runInstalled(program, {QStringLiteral("--version")}, environmentWithoutDisplay());
         ASSERT_TRUE(version.finished);
         EXPECT_EQ(version.exitCode, 0) << version.err;
         EXPECT_EQ(version.out, program + " " CALORVIA_VERSION "\n");
-        const Finished help = runInstalled(program, {QStringLiteral("--help")}, withoutDisplay());
+        const Finished help = runInstalled(program, {QStringLiteral("--help")}, environmentWithoutDisplay());
         ASSERT_TRUE(help.finished);
         EXPECT_EQ(help.exitCode, 0) << help.err;
         EXPECT_NE(help.out.find("Usage: " + program), std::string::npos) << help.out;
@@ -227,15 +195,14 @@ TEST(InstalledManualPages, EachProgramHasOneWithItsVersionAndOptions) {
 // The installed batch program runs an example in a folder of its own and
 // writes the same result files, to the bit, as the build it came from.
 TEST(InstalledPrograms, TheBatchProgramRunsAnExampleInAFreshFolder) {
-    QTemporaryDir parent;
-    ASSERT_TRUE(parent.isValid());
-    const std::filesystem::path folder = std::filesystem::path(parent.path().toStdString()) / "run";
+    const calorvia::testing::TemporaryFolder parent;
+    const std::filesystem::path folder = parent.file("run");
     ASSERT_TRUE(std::filesystem::create_directory(folder));
     const std::filesystem::path source = CALORVIA_SOURCE_DIR;
     const Finished run = runInstalled(
         "calorvia-batch",
         {QString::fromStdString((source / "examples/plane-wall.txt").string())},
-        withoutDisplay(), folder);
+        environmentWithoutDisplay(), folder);
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const std::filesystem::path golden = source / "tests/examples/golden/plane-wall";
@@ -256,28 +223,10 @@ TEST(InstalledPrograms, TheBatchProgramRunsAnExampleInAFreshFolder) {
 // The installed program starts on its own (no build tree needed to link or
 // run it) and makes a new folder its program directory.
 TEST(InstalledPrograms, TheDesktopProgramStartsOffscreen) {
-    QTemporaryDir parent;
-    ASSERT_TRUE(parent.isValid());
-    const std::filesystem::path folder =
-        std::filesystem::path(parent.path().toStdString()) / "work";
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QString::fromStdString((kPrefix / "bin" / "calorvia").string()),
-                  {QString::fromStdString(folder.string())});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    bool started = false;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!started && std::chrono::steady_clock::now() < deadline &&
-           program.state() == QProcess::Running) {
-        started = readIntegerSetting(folder / "idioma").has_value() &&
-                  readIntegerSetting(folder / "cor").has_value();
-        if (!started) QThread::msleep(50);
-    }
-    program.kill();
-    program.waitForFinished(10000);
-    EXPECT_TRUE(started) << program.readAllStandardError().toStdString();
+    const calorvia::testing::TemporaryFolder parent;
+    EXPECT_EQ(calorvia::testing::startUpWritesTheSettings(kPrefix / "bin" / "calorvia",
+                                                          parent.file("work")),
+              "");
 }
 
 }  // namespace

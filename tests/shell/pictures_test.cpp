@@ -12,6 +12,7 @@
 #include "shell/pictures/home_pictures.h"
 #include "shell/pictures/raster.h"
 #include "shell/pictures/stroke_font.h"
+#include "support/program_folder.h"
 
 namespace calorvia::shell::pictures {
 namespace {
@@ -175,8 +176,8 @@ TEST(HomePicturesTest, TheWallIsWarmInTheWestAndCoolInTheEast) {
 }
 
 TEST(HomePicturesTest, AllFourAreWrittenAsBmpFiles) {
-    const auto folder = std::filesystem::temp_directory_path() / "calorvia-pictures-test";
-    std::filesystem::remove_all(folder);
+    const calorvia::testing::TemporaryFolder temporary;
+    const std::filesystem::path& folder = temporary.path();
     ASSERT_TRUE(writeHomePictures(folder / "Bitmap"));
     for (const char* name : {"Equation.bmp", "Parede.bmp", "Cilindro.bmp", "Esfera.bmp"}) {
         std::ifstream in(folder / "Bitmap" / name, std::ios::binary);
@@ -188,7 +189,6 @@ TEST(HomePicturesTest, AllFourAreWrittenAsBmpFiles) {
     std::filesystem::path failed;
     EXPECT_FALSE(writeHomePictures(folder / "Bitmap" / "Equation.bmp" / "inside", &failed));
     EXPECT_FALSE(failed.empty());
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

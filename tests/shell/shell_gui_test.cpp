@@ -8,13 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QColor>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QTemporaryDir>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -29,6 +23,8 @@
 #include "shell/home_screen.h"
 #include "settings/settings_files.h"
 #include "shell/shell.h"
+#include "support/program_folder.h"
+#include "support/real_program.h"
 
 namespace calorvia::shell {
 
@@ -39,32 +35,10 @@ namespace {
 // Lets the GUI thread serve the worker until `done` says so, at most
 // `milliseconds`.
 bool serveUntil(const std::function<bool()>& done, int milliseconds = 20000) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > milliseconds) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-    return true;
+    return calorvia::testing::serveEventsUntil(done, std::chrono::milliseconds(milliseconds));
 }
 
-class ShellOnQtTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(folder_.isValid());
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_.path().toStdString());
-    }
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
-    std::filesystem::path file(const char* name) const {
-        return std::filesystem::path(folder_.path().toStdString()) / name;
-    }
-
-private:
-    QTemporaryDir folder_;
-    std::filesystem::path previous_;
-};
+using ShellOnQtTest = calorvia::testing::ProgramFolderTest;
 
 bool isGrey(QRgb pixel, int level) {
     return qRed(pixel) == level && qGreen(pixel) == level && qBlue(pixel) == level;
@@ -150,74 +124,50 @@ TEST_F(ShellOnQtTest, APortugueseStartShowsPortugueseMenus) {
 
 // --------------------------------------------------------- the program itself
 
-QProcessEnvironment offscreen() {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return environment;
-}
-
 TEST(DesktopProgramTest, StartsInTheFolderItIsGivenAndCreatesIt) {
-    QTemporaryDir parent;
-    ASSERT_TRUE(parent.isValid());
-    const std::filesystem::path folder =
-        std::filesystem::path(parent.path().toStdString()) / "new folder";
-    QProcess program;
-    program.setProcessEnvironment(offscreen());
-    program.start(QStringLiteral(CALORVIA_PROGRAM), {QString::fromStdString(folder.string())});
-    ASSERT_TRUE(program.waitForStarted(10000));
-    const bool settingsWritten = serveUntil([&] {
-        return readIntegerSetting(folder / "idioma").has_value() &&
-               readIntegerSetting(folder / "cor").has_value();
-    });
-    program.kill();
-    program.waitForFinished(10000);
-    ASSERT_TRUE(settingsWritten);
+    const calorvia::testing::TemporaryFolder parent;
+    const std::filesystem::path folder = parent.path() / "new folder";
+    EXPECT_EQ(calorvia::testing::startUpWritesTheSettings(CALORVIA_PROGRAM, folder), "");
     EXPECT_EQ(readIntegerSetting(folder / "idioma"), 2);
     EXPECT_EQ(readIntegerSetting(folder / "cor"), 12);
 }
 
 TEST(DesktopProgramTest, WithoutADisplayItSaysSoAndEnds) {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    QTemporaryDir folder;
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(CALORVIA_PROGRAM), {folder.path()});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_NE(program.exitCode(), 0);
-    EXPECT_TRUE(program.readAllStandardError().contains("no display"));
-    EXPECT_FALSE(QFileInfo::exists(folder.path() + QStringLiteral("/idioma")));
+    const calorvia::testing::TemporaryFolder folder;
+    const auto program =
+        calorvia::testing::runToEnd(CALORVIA_PROGRAM, {QString::fromStdString(folder.path().string())},
+                                    calorvia::testing::environmentWithoutDisplay(), {},
+                                    std::chrono::seconds(10));
+    ASSERT_TRUE(program.finished);
+    EXPECT_NE(program.exitCode, 0);
+    EXPECT_NE(program.err.find("no display"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("idioma")));
 }
 
 // Qt takes its own options; any other option is refused rather than taken
 // for the name of a folder to work in.
 TEST(DesktopProgramTest, AnOptionItDoesNotKnowIsRefusedAndMakesNoFolder) {
-    QTemporaryDir parent;
-    ASSERT_TRUE(parent.isValid());
-    QProcess program;
-    program.setProcessEnvironment(offscreen());
-    program.setWorkingDirectory(parent.path());
-    program.start(QStringLiteral(CALORVIA_PROGRAM),
-                  {QStringLiteral("-platform"), QStringLiteral("offscreen"),
-                   QStringLiteral("--frobnicate")});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("usage: calorvia [FOLDER]"));
-    EXPECT_TRUE(QDir(parent.path()).isEmpty());
+    const calorvia::testing::TemporaryFolder parent;
+    const auto program = calorvia::testing::runToEnd(
+        CALORVIA_PROGRAM,
+        {QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("--frobnicate")},
+        calorvia::testing::offscreenEnvironment(), parent.path(), std::chrono::seconds(10));
+    ASSERT_TRUE(program.finished);
+    EXPECT_EQ(program.exitCode, 2);
+    EXPECT_NE(program.err.find("usage: calorvia [FOLDER]"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(parent.path()));
 }
 
 TEST(DesktopProgramTest, AFolderThatCannotBeMadeIsReported) {
-    QTemporaryDir parent;
-    const QString blocker = parent.path() + QStringLiteral("/a file");
-    std::ofstream(blocker.toStdString()) << "not a folder\n";
-    QProcess program;
-    program.setProcessEnvironment(offscreen());
-    program.start(QStringLiteral(CALORVIA_PROGRAM), {blocker + QStringLiteral("/inside")});
-    ASSERT_TRUE(program.waitForFinished(10000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("cannot work in the folder"));
+    const calorvia::testing::TemporaryFolder parent;
+    const std::filesystem::path blocker = parent.file("a file");
+    std::ofstream(blocker) << "not a folder\n";
+    const auto program = calorvia::testing::runToEnd(
+        CALORVIA_PROGRAM, {QString::fromStdString((blocker / "inside").string())},
+        calorvia::testing::offscreenEnvironment(), {}, std::chrono::seconds(10));
+    ASSERT_TRUE(program.finished);
+    EXPECT_EQ(program.exitCode, 2);
+    EXPECT_NE(program.err.find("cannot work in the folder"), std::string::npos);
 }
 
 }  // namespace

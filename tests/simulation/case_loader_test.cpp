@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <unistd.h>
 
 #include "interpreter/math_functions.h"
+#include "support/program_folder.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::simulation {
@@ -397,9 +397,8 @@ TEST(CaseLoader, OtherWordsAreNoGeometryLine) {
 }
 
 TEST(CaseLoader, MissingFileIsReportedAsAMissingCase) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("calorvia-loader-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(directory);
+    const calorvia::testing::TemporaryFolder folder;
+    const std::filesystem::path& directory = folder.path();
     EXPECT_EQ(loadCase(directory / "Loaded.txt").failure, CaseLoadFailure::MissingCase);
 
     std::ofstream(directory / "Loaded.txt", std::ios::binary)
@@ -407,7 +406,6 @@ TEST(CaseLoader, MissingFileIsReportedAsAMissingCase) {
     const CaseLoadResult fromWindows = loadCase(directory / "Loaded.txt");
     ASSERT_TRUE(fromWindows.ok());
     EXPECT_EQ(fromWindows.loaded->simulationCase, load(steadyCase()).loaded->simulationCase);
-    std::filesystem::remove_all(directory);
 }
 
 }  // namespace

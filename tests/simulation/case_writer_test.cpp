@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include "simulation/case_loader.h"
+#include "support/program_folder.h"
 #include "text/fixed_text.h"
 #include "text/text_file.h"
 
@@ -150,10 +149,8 @@ TEST(CaseWriter, RadialWorkingFileReadsBackToTheSameBody) {
 }
 
 TEST(CaseWriter, WritesThroughATemporaryFileAndReportsFailure) {
-    const auto directory = std::filesystem::temp_directory_path() /
-                           ("calorvia-writer-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(directory);
-    std::filesystem::create_directories(directory);
+    const calorvia::testing::TemporaryFolder folder;
+    const std::filesystem::path& directory = folder.path();
     const auto path = directory / "case.txt";
     ASSERT_TRUE(writeCaseFile(path, unsteadyContent(), CaseFileLayout::Saved));
     const auto lines = text::readTextLines(path);
@@ -165,7 +162,6 @@ TEST(CaseWriter, WritesThroughATemporaryFileAndReportsFailure) {
                                CaseFileLayout::Working));
     EXPECT_FALSE(writeCaseFile(directory / "absent" / "x.txt", unsteadyContent(),
                                CaseFileLayout::Working));
-    std::filesystem::remove_all(directory);
 }
 
 }  // namespace

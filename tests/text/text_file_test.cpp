@@ -7,26 +7,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/program_folder.h"
+
 namespace calorvia::text {
 namespace {
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        directory_ = std::filesystem::temp_directory_path() /
-                     ("calorvia-text-" + std::to_string(::getpid()) + "-" +
-                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(directory_);
-        std::filesystem::create_directories(directory_);
-    }
-    void TearDown() override {
-        std::filesystem::permissions(directory_, std::filesystem::perms::owner_all);
-        std::filesystem::remove_all(directory_);
-    }
     void writeRaw(const std::filesystem::path& path, const std::string& bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    std::filesystem::path directory_;
+    calorvia::testing::TemporaryFolder folder_;
+    const std::filesystem::path& directory_ = folder_.path();
 };
 
 TEST_F(TextFileTest, LinesLoseTheirUnixOrWindowsEnds) {

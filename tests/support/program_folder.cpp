@@ -1,0 +1,66 @@
+#include "support/program_folder.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <system_error>
+
+#include "text/text_file.h"
+
+namespace calorvia::testing {
+
+std::filesystem::path pathOf(std::string_view text) { return text::pathFromUtf8(text); }
+std::string utf8(const std::filesystem::path& path) { return text::utf8FromPath(path); }
+
+void writeFile(const std::filesystem::path& path, std::string_view content) {
+    std::error_code ignored;
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ignored);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+std::optional<std::string> readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
+}
+
+std::filesystem::path buildDataFolder() { return CALORVIA_DATA_DIR; }
+
+TemporaryFolder::TemporaryFolder(Current current) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "calorvia-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw std::runtime_error("cannot make a temporary folder under " + pattern);
+    }
+    path_ = pattern;
+    if (current == Current::Enter) {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(path_);
+    }
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    std::error_code ignored;
+    if (previous_) std::filesystem::current_path(*previous_, ignored);
+    // A test may have taken its rights on a folder away to see a write fail.
+    using std::filesystem::perms;
+    std::filesystem::permissions(path_, perms::owner_all, std::filesystem::perm_options::add,
+                                 ignored);
+    for (auto entry = std::filesystem::recursive_directory_iterator(path_, ignored);
+         entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored)) {
+        if (entry->is_directory(ignored)) {
+            std::filesystem::permissions(entry->path(), perms::owner_all,
+                                         std::filesystem::perm_options::add, ignored);
+        }
+    }
+    std::filesystem::remove_all(path_, ignored);
+}
+
+}  // namespace calorvia::testing
