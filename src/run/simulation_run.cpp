@@ -152,6 +152,9 @@ void SimulationRun::set_up_system() {
                                    settings::WriteBack::DefaultWhenUnreadable)
                .value;
     scheme_ = SchemeState{};
+    directMethod_ = DirectMethod{};
+    profileX_ = grid_.displayPositions();
+    profileY_.assign(profileX_.size(), 0.0f);
 }
 
 // A white graph area with the case name, the method box and the initial
@@ -177,8 +180,7 @@ void SimulationRun::start_histories() {
         reportWriteFailure(histories_.failedFile());
     }
     if (!withRows) return;
-    const std::vector<float> positions = grid_.displayPositions();
-    const float xNo = c.No >= 1 && c.No <= c.N ? positions[static_cast<std::size_t>(c.No)] : 0.0f;
+    const float xNo = c.No >= 1 && c.No <= c.N ? profileX_[static_cast<std::size_t>(c.No)] : 0.0f;
     const std::vector<double>& Ti = loaded_->initialTemperature;
     const ProfileEnds ends = initialEnds();
     const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)], meanOf(Ti),
@@ -286,7 +288,8 @@ void SimulationRun::choose_scheme() {
     }
 }
 
-// G_S on T, or TABLU and SOLU with b copied into T.
+// G_S on T, or TABLU and SOLU with b copied into T. A step that assembles
+// the matrix of the step before (constant properties) reuses its factors.
 SimulationRun::Flow SimulationRun::solve() {
     if (loaded_->simulationCase.method == SolutionMethod::GaussSeidel) {
         GaussSeidelHooks hooks;
@@ -302,7 +305,7 @@ SimulationRun::Flow SimulationRun::solve() {
     hooks.cancelRequested = [this] { return cancelRequested(); };
     hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
     bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
-    const FactorisationOutcome factorised = TABLU(system_, warningGiven, hooks);
+    const FactorisationOutcome factorised = directMethod_.factorise(system_, warningGiven, hooks);
     shell_.state().zeroPivotWarningGiven.store(warningGiven);
     if (factorised == FactorisationOutcome::Cancelled) return cancel();
     SOLU(system_);
@@ -461,16 +464,16 @@ void SimulationRun::append_rows(
 
 void SimulationRun::drawProfile(const ProfileEnds& ends) {
     const SimulationCase& c = loaded_->simulationCase;
-    const std::vector<float> x = grid_.displayPositions();
-    std::vector<float> y(x.size());
+    std::vector<float>& y = profileY_;
     y.front() = static_cast<float>(ends.west);
     for (std::int32_t i = 1; i <= c.N; ++i)
         y[static_cast<std::size_t>(i)] = static_cast<float>(levels_.T[i]);
     y.back() = static_cast<float>(ends.east);
     const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
                                                                : Text::ProfileTabLuTitle;
-    pane_.GRAF_2D(c.N + 1, x, y, colour_, screen_->X0(), screen_->Y0(), "X", "T", say(title),
-                  {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
+    pane_.GRAF_2D(c.N + 1, profileX_, y, colour_, screen_->X0(), screen_->Y0(), "X", "T",
+                  say(title), {ambientTemperature(c.west), ambientTemperature(c.east)},
+                  graphs::kLinePlot);
 }
 
 // The initial profile's ends: a prescribed temperature, else Ti(1) and Ti(N).
