@@ -370,7 +370,7 @@ SimulationRun::Flow SimulationRun::finish_marching() {
             endClock_ = computingClock();
         }
     }
-    histories_.close();
+    if (!histories_.close()) reportWriteFailure(histories_.failedFile());
     return Flow::Continue;
 }
 
