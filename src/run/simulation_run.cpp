@@ -32,6 +32,16 @@ constexpr std::int16_t SteadyAppendColour = 9;
 constexpr double LowestPlausible = -273.0;
 constexpr double HighestPlausible = 10000.0;
 
+// Whether every value lies in [-273, 10000] (a NaN does not): nearly always,
+// and said by one pass without a branch per node.
+bool allPlausible(std::span<const double> values) {
+    std::int64_t outside = 0;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        outside += !((values[i] >= LowestPlausible) & (values[i] <= HighestPlausible));
+    }
+    return outside == 0;
+}
+
 // The mean of a field, summed from the first volume on.
 double meanOf(std::span<const double> values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
@@ -317,7 +327,8 @@ SimulationRun::Flow SimulationRun::solve() {
 // which; a NaN counts as above) brings the question whether to cancel.
 SimulationRun::Flow SimulationRun::check_range() {
     auto& given = shell_.state().rangeWarningGiven;
-    if (!given.load()) {
+    if (!given.load() &&
+        !allPlausible(std::span(&levels_.T[1], static_cast<std::size_t>(grid_.N)))) {
         enum class Verdict { None, Low, High } verdict = Verdict::None;
         for (std::int32_t i = 1; i <= grid_.N; ++i) {
             // A NaN fails every comparison; asked the other way round it is
