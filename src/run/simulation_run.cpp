@@ -33,13 +33,12 @@ constexpr double LowestPlausible = -273.0;
 constexpr double HighestPlausible = 10000.0;
 
 // Whether every value lies in [-273, 10000] (a NaN does not): nearly always,
-// and said by one pass without a branch per node.
+// and said by one pass whose only branch is never taken.
 bool allPlausible(std::span<const double> values) {
-    std::int64_t outside = 0;
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        outside += !((values[i] >= LowestPlausible) & (values[i] <= HighestPlausible));
+    for (const double value : values) {
+        if (!(value >= LowestPlausible && value <= HighestPlausible)) return false;
     }
-    return outside == 0;
+    return true;
 }
 
 // The mean of a field, summed from the first volume on.
