@@ -4,7 +4,9 @@
 # Needs bash 5 (EPOCHREALTIME).
 # Builds calorvia-batch with the release preset first, unless CALORVIA_BATCH
 # names a program to time. Peak memory is the largest resident set of the
-# runs, as GNU time reports it (package "time").
+# runs, and the processor time user + system time, as GNU time reports them
+# (package "time"); on a machine busy with other work the processor time
+# says more than the wall time, which waits for the processor too.
 #
 # The cases:
 #   steady-formula-K   N = 1000, K = 40 + 0.02*T, direct method (TABLU/SOLU),
@@ -16,8 +18,8 @@
 #   gauss-seidel       N = 200, steady, Gauss-Seidel (G_S) to Tol = 1.0E-8
 # and, for the first two, the NumPy/SciPy script a student would write
 # (bench/numpy_slab.py: the same equations, scipy.linalg.solve_banded, the
-# same history files), timed the same way; the last column is Calorvia's
-# time over the script's.
+# same history files), timed the same way; the ratios are Calorvia's time
+# over the script's, wall and processor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -48,7 +50,7 @@ printf '1\n 200\n10\n1000\n0\n 1\n 1\n 1\n100\n 1\n200\n0\n' > "$work/gauss-seid
 
 # run_once PROGRAM ARGS...: one timed run in a fresh folder (the program's
 # current directory; "@" in ARGS stands for that folder); prints "seconds
-# kilobytes".
+# kilobytes processor-seconds".
 run_once() {
     local folder
     folder=$(mktemp -d "$work/run.XXXXXX")
@@ -57,14 +59,17 @@ run_once() {
     # GNU time gives the peak memory; its clock shows hundredths only, so
     # the wall time is bash's own microsecond clock around the run.
     local start=$EPOCHREALTIME
-    (cd "$folder" && "$gnu_time" -f '%M' -o "$folder/.time" \
+    (cd "$folder" && "$gnu_time" -f '%M %U %S' -o "$folder/.time" \
         "${args[@]}" >"$folder/.out" 2>"$folder/.err") || {
         echo "failed: $*" >&2
         cat "$folder/.err" >&2
         exit 1
     }
     local end=$EPOCHREALTIME
-    echo "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }') $(cat "$folder/.time")"
+    local kilobytes user system
+    read -r kilobytes user system <"$folder/.time"
+    echo "$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", b - a }') $kilobytes" \
+        "$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')"
     rm -rf "$folder"
 }
 
@@ -72,30 +77,33 @@ median() {
     sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-printf '| case | median wall time (s) of %s runs | peak memory (MB) | NumPy/SciPy script (s) | ratio |\n' "$runs"
-printf '|---|---|---|---|---|\n'
-# median_of COMMAND...: the median wall time and the peak memory of RUNS runs.
+printf '| case | median wall time (s) of %s runs | processor (s) | peak memory (MB) | NumPy/SciPy script: wall (s) | processor (s) | ratio: wall | processor |\n' "$runs"
+printf '|---|---|---|---|---|---|---|---|\n'
+# median_of COMMAND...: the median wall time, the peak memory and the median
+# processor time of RUNS runs.
 median_of() {
-    local times=() peak=0
+    local times=() cpus=() peak=0
     for ((i = 0; i < runs; i++)); do
-        read -r seconds kilobytes < <(run_once "$@")
+        read -r seconds kilobytes cpu < <(run_once "$@")
         times+=("$seconds")
+        cpus+=("$cpu")
         ((kilobytes > peak)) && peak=$kilobytes
     done
-    echo "$(printf '%s\n' "${times[@]}" | median) $peak"
+    echo "$(printf '%s\n' "${times[@]}" | median) $peak $(printf '%s\n' "${cpus[@]}" | median)"
 }
 # measure NAME SCRIPT-MODE CASE [OPTIONS...]; SCRIPT-MODE "-" has no script.
 measure() {
     local name=$1 mode=$2 case=$3
     shift 3
-    read -r seconds peak < <(median_of "$batch" "$@" "$case")
-    local script="" ratio=""
+    read -r seconds peak cpu < <(median_of "$batch" "$@" "$case")
+    local script="" scriptCpu="" ratio="" cpuRatio=""
     if [ "$mode" != - ]; then
-        read -r script _ < <(median_of "$python" "$repo/bench/numpy_slab.py" "$mode" @)
+        read -r script _ scriptCpu < <(median_of "$python" "$repo/bench/numpy_slab.py" "$mode" @)
         ratio=$(awk -v a="$seconds" -v b="$script" 'BEGIN { printf "%.2f", a / b }')
+        cpuRatio=$(awk -v a="$cpu" -v b="$scriptCpu" 'BEGIN { if (b > 0) printf "%.2f", a / b }')
     fi
-    printf '| %s | %s | %.1f | %s | %s |\n' "$name" "$seconds" \
-        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')" "$script" "$ratio"
+    printf '| %s | %s | %s | %.1f | %s | %s | %s | %s |\n' "$name" "$seconds" "$cpu" \
+        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')" "$script" "$scriptCpu" "$ratio" "$cpuRatio"
 }
 measure steady-formula-K steady "$work/steady-formula-K.txt"
 measure transient-10000 transient "$work/transient-10000.txt" --steady no

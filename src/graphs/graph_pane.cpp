@@ -110,9 +110,14 @@ void GraphPane::GRAF_2D(std::int32_t n, std::span<const float> x, std::span<cons
 
     xa = x[0];
     xb = x[count - 1];
+    // Every pixel first, then one drawing call: away from the calls, the
+    // divisions of neighbouring points overlap (and vectorise).
+    points_.resize(count);
+    for (std::size_t i = 0; i < count; ++i) points_[i].x = pixelX(x[i], X0);
+    for (std::size_t i = 0; i < count; ++i) points_[i].y = pixelY(y[i], Y0);
     platform_.setColorIndex(colour);
-    platform_.moveTo(pixelX(x[0], X0), pixelY(y[0], Y0));
-    for (std::size_t i = 0; i < count; ++i) platform_.lineTo(pixelX(x[i], X0), pixelY(y[i], Y0));
+    platform_.moveTo(points_[0].x, points_[0].y);
+    platform_.lineThrough(points_);
 }
 
 // The range of a new graph: proposed from the series, confirmed by the user.

@@ -20,6 +20,7 @@
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 #include "settings/settings_files.h"
@@ -87,6 +88,9 @@ private:
 
     platform::Platform& platform_;
     std::filesystem::path languageFile_;
+    // The pixels of the last line plot, kept so that a run drawing a profile
+    // at every step allocates them once.
+    std::vector<platform::PixelPoint> points_;
 };
 
 }  // namespace calorvia::graphs

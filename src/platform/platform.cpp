@@ -8,6 +8,10 @@
 
 namespace calorvia::platform {
 
+void Platform::lineThrough(std::span<const PixelPoint> points) {
+    for (const PixelPoint& point : points) lineTo(point.x, point.y);
+}
+
 void Platform::deleteFile(std::string_view path) {
     const auto target = text::pathFromUtf8(path);
     std::error_code ignored;

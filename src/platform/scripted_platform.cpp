@@ -354,6 +354,17 @@ void ScriptedPlatform::lineTo(int x, int y) {
     y_ = y;
 }
 
+// With nothing to record and no sink the segments go nowhere: only the
+// current point moves.
+void ScriptedPlatform::lineThrough(std::span<const PixelPoint> points) {
+    if (sink_ || recording_) {
+        Platform::lineThrough(points);
+    } else if (!points.empty()) {
+        x_ = points.back().x;
+        y_ = points.back().y;
+    }
+}
+
 void ScriptedPlatform::drawRectangle(FillMode fill, int x1, int y1, int x2, int y2) {
     if (sink_) sink_->drawRectangle(fill, x1, y1, x2, y2);
     if (recording_) record("drawRectangle", {fill == FillMode::Filled ? 1 : 0, x1, y1, x2, y2});
@@ -397,7 +408,7 @@ int ScriptedPlatform::selectFont(std::string_view descriptor) {
     const bool refused = sink_ ? sink_->selectFont(descriptor) < 0
                                : refuseAllFonts_ || refusedFonts_.contains(descriptor);
     const int result = refused ? -1 : 1;
-    record("selectFont", {result}, {std::string(descriptor)});
+    if (recording_) record("selectFont", {result}, {std::string(descriptor)});
     if (!refused) {
         font_ = std::string(descriptor);
         if (const auto parsed = parseFontDescriptor(descriptor)) fontHeight_ = parsed->height;

@@ -299,6 +299,13 @@ void QtPlatform::moveTo(int x, int y) {
 void QtPlatform::lineTo(int x, int y) {
     canvas_->lineTo(x, y);
 }
+// One lock of the canvas and one repaint request for the whole series.
+void QtPlatform::lineThrough(std::span<const platform::PixelPoint> points) {
+    std::vector<QPoint> ends;
+    ends.reserve(points.size());
+    for (const platform::PixelPoint& point : points) ends.emplace_back(point.x, point.y);
+    canvas_->lineThrough(ends);
+}
 
 void QtPlatform::drawRectangle(platform::FillMode fill, int x1, int y1, int x2, int y2) {
     canvas_->drawRectangle(fill, x1, y1, x2, y2);

@@ -84,6 +84,7 @@ public:
     void clearScreen() override;
     void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
+    void lineThrough(std::span<const platform::PixelPoint> points) override;
     void drawRectangle(platform::FillMode fill, int x1, int y1, int x2, int y2) override;
     void drawEllipse(platform::FillMode fill, int x1, int y1, int x2, int y2) override;
     void setTextRotation(int tenthsOfDegree) override;

@@ -285,19 +285,32 @@ bool HistoryFiles::writeLines(Which file, const std::vector<std::string>& lines)
     if (!out.is_open()) return false;
     for (const std::string& line : lines) out << line << '\n';
     out.flush();
-    if (out) return true;
+    return good(file);
+}
+
+// A row stays in the stream's buffer until the buffer is full or the file is
+// closed: one write to the system per few hundred rows instead of one a row.
+bool HistoryFiles::append(Which file, double t, double T) {
+    std::ofstream& out = files_[file];
+    if (!out.is_open()) return false;
+    out << historyRow(t, T) << '\n';
+    return good(file);
+}
+
+bool HistoryFiles::close() {
+    bool ok = true;
+    for (int which = 0; which < 4; ++which) {
+        if (!files_[which].is_open()) continue;
+        files_[which].close();  // fails when the last rows cannot be written
+        ok &= good(static_cast<Which>(which));
+    }
+    return ok;
+}
+
+bool HistoryFiles::good(Which file) {
+    if (files_[file]) return true;
     if (failedFile_.empty()) failedFile_ = names_[file];
     return false;
-}
-
-bool HistoryFiles::append(Which file, double t, double T) {
-    return writeLines(file, {historyRow(t, T)});
-}
-
-void HistoryFiles::close() {
-    for (std::ofstream& file : files_) {
-        if (file.is_open()) file.close();
-    }
 }
 
 }  // namespace calorvia::run

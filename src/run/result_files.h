@@ -105,10 +105,15 @@ public:
     bool open(const std::filesystem::path& folder, texts::Language language, bool withRows);
     bool writeLines(Which file, const std::vector<std::string>& lines);
     bool append(Which file, double t, double T);
-    void close();
+    // Writes what is still buffered and closes the files; false when a file
+    // could not be written to the end (failedFile names the first).
+    bool close();
     const std::string& failedFile() const { return failedFile_; }
 
 private:
+    // Whether `file` took everything so far; the first that did not is kept.
+    bool good(Which file);
+
     std::ofstream files_[4];
     std::string names_[4];
     std::string failedFile_;

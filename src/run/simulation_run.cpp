@@ -32,6 +32,15 @@ constexpr std::int16_t SteadyAppendColour = 9;
 constexpr double LowestPlausible = -273.0;
 constexpr double HighestPlausible = 10000.0;
 
+// Whether every value lies in [-273, 10000] (a NaN does not): nearly always,
+// and said by one pass whose only branch is never taken.
+bool allPlausible(std::span<const double> values) {
+    for (const double value : values) {
+        if (!(value >= LowestPlausible && value <= HighestPlausible)) return false;
+    }
+    return true;
+}
+
 // The mean of a field, summed from the first volume on.
 double meanOf(std::span<const double> values) {
     return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
@@ -152,6 +161,9 @@ void SimulationRun::set_up_system() {
                                    settings::WriteBack::DefaultWhenUnreadable)
                .value;
     scheme_ = SchemeState{};
+    directMethod_ = DirectMethod{};
+    profileX_ = grid_.displayPositions();
+    profileY_.assign(profileX_.size(), 0.0f);
 }
 
 // A white graph area with the case name, the method box and the initial
@@ -177,8 +189,7 @@ void SimulationRun::start_histories() {
         reportWriteFailure(histories_.failedFile());
     }
     if (!withRows) return;
-    const std::vector<float> positions = grid_.displayPositions();
-    const float xNo = c.No >= 1 && c.No <= c.N ? positions[static_cast<std::size_t>(c.No)] : 0.0f;
+    const float xNo = c.No >= 1 && c.No <= c.N ? profileX_[static_cast<std::size_t>(c.No)] : 0.0f;
     const std::vector<double>& Ti = loaded_->initialTemperature;
     const ProfileEnds ends = initialEnds();
     const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)], meanOf(Ti),
@@ -204,7 +215,7 @@ SimulationRun::Flow SimulationRun::march() {
     return Flow::Continue;
 }
 
-// One time step: passes until the step is done, then its energy balance,
+// One time step: passes until the step is done, then (last step) its energy balance,
 // the history rows
 //     (t, T(No)), (t, mean of T), (t, Tb_W), (t, Tb_E)
 // and the profile drawn with the new boundary temperatures.
@@ -218,9 +229,11 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
     }
     if (pass_ == outerIterationLimit_) shell_.tell(say(Text::NonConvergenceNotice));
 
-    // The balance of the equations just solved, whose boundary rows hold the
+    // The balance of the last step's equations, whose boundary rows hold the
     // face estimates that updateBoundaryTemperatures replaces below.
-    balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
+    if (step_ == stepsToMarch_) {
+        balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
+    }
     const std::span<const double> T(&levels_.T[1], static_cast<std::size_t>(c.N));
     append_rows({{HistoryFiles::Node, levels_.T[std::clamp(c.No, 1, c.N)]},
                  {HistoryFiles::Average, meanOf(T)}});
@@ -291,7 +304,8 @@ void SimulationRun::choose_scheme() {
     }
 }
 
-// G_S on T, or TABLU and SOLU with b copied into T.
+// G_S on T, or TABLU and SOLU with b copied into T. A step that assembles
+// the matrix of the step before (constant properties) reuses its factors.
 SimulationRun::Flow SimulationRun::solve() {
     if (loaded_->simulationCase.method == SolutionMethod::GaussSeidel) {
         GaussSeidelHooks hooks;
@@ -307,7 +321,7 @@ SimulationRun::Flow SimulationRun::solve() {
     hooks.cancelRequested = [this] { return cancelRequested(); };
     hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
     bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
-    const FactorisationOutcome factorised = TABLU(system_, warningGiven, hooks);
+    const FactorisationOutcome factorised = directMethod_.factorise(system_, warningGiven, hooks);
     shell_.state().zeroPivotWarningGiven.store(warningGiven);
     if (factorised == FactorisationOutcome::Cancelled) return cancel();
     SOLU(system_);
@@ -319,7 +333,8 @@ SimulationRun::Flow SimulationRun::solve() {
 // which; a NaN counts as above) brings the question whether to cancel.
 SimulationRun::Flow SimulationRun::check_range() {
     auto& given = shell_.state().rangeWarningGiven;
-    if (!given.load()) {
+    if (!given.load() &&
+        !allPlausible(std::span(&levels_.T[1], static_cast<std::size_t>(grid_.N)))) {
         enum class Verdict { None, Low, High } verdict = Verdict::None;
         for (std::int32_t i = 1; i <= grid_.N; ++i) {
             // A NaN fails every comparison; asked the other way round it is
@@ -372,7 +387,7 @@ SimulationRun::Flow SimulationRun::finish_marching() {
             endClock_ = computingClock();
         }
     }
-    histories_.close();
+    if (!histories_.close()) reportWriteFailure(histories_.failedFile());
     return Flow::Continue;
 }
 
@@ -473,8 +488,7 @@ void SimulationRun::append_rows(
 
 void SimulationRun::drawProfile(const ProfileEnds& ends) {
     const SimulationCase& c = loaded_->simulationCase;
-    const std::vector<float> x = grid_.displayPositions();
-    std::vector<float> y(x.size());
+    std::vector<float>& y = profileY_;
     y.front() = static_cast<float>(ends.west);
     for (std::int32_t i = 1; i <= c.N; ++i)
         y[static_cast<std::size_t>(i)] = static_cast<float>(levels_.T[i]);
@@ -483,8 +497,9 @@ void SimulationRun::drawProfile(const ProfileEnds& ends) {
                                                                : Text::ProfileTabLuTitle;
     // A cylinder's or a sphere's profile runs along the radius, ri to ri + Lx.
     const std::string_view axis = grid_.isRadial() ? "r" : "X";
-    pane_.GRAF_2D(c.N + 1, x, y, colour_, screen_->X0(), screen_->Y0(), axis, "T", say(title),
-                  {ambientTemperature(c.west), ambientTemperature(c.east)}, graphs::kLinePlot);
+    pane_.GRAF_2D(c.N + 1, profileX_, y, colour_, screen_->X0(), screen_->Y0(), axis, "T",
+                  say(title), {ambientTemperature(c.west), ambientTemperature(c.east)},
+                  graphs::kLinePlot);
 }
 
 // The initial profile's ends: a prescribed temperature, else Ti(1) and Ti(N).

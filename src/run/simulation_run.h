@@ -44,6 +44,7 @@
 #include "shell/shell.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
+#include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
 #include "simulation/energy_balance.h"
 #include "simulation/property_evaluation.h"
@@ -170,6 +171,11 @@ private:
     simulation::TemperatureLevels levels_;
     simulation::VolumeProperties properties_;
     simulation::DiscreteSystem system_;
+    simulation::DirectMethod directMethod_;
+    // The drawn profile: the display positions, fixed for the run, and the
+    // temperatures of the step in single precision.
+    std::vector<float> profileX_;
+    std::vector<float> profileY_;
     HistoryFiles histories_;
     std::optional<RunScreen> screen_;
     simulation::SchemeState scheme_;

@@ -47,18 +47,23 @@ struct Coefficients {
 //                   A(i,i) = D_w + C_i + F_e + D_e - dx·Sp′(i)
 //   b(i) = dx·Sc′(i) + C_i·T°(i)
 // The west face of node i is the east face of node i-1: D and F are carried
-// over instead of computed twice (the same value either way).
+// over instead of computed twice (the same value either way). The face
+// conductances and the capacities, which divide, are computed first, each in
+// a loop of its own that the compiler vectorises; they wait in the upper and
+// main diagonals until their rows are written.
 void assembleInterior(const Coefficients& c, const VolumeProperties& properties,
                       const NodeArray& Told, std::size_t N, DiscreteSystem& system) {
     const double dx = c.dx;
     const NodeArray& Sp = properties.Sp;  // Sp′
     const NodeArray& ScPrime = properties.ScPrime;
-    double Dw = c.D(1);
+    for (std::size_t i = 1; i + 1 <= N; ++i) system.upper[i] = c.D(i);
+    for (std::size_t i = 2; i + 1 <= N; ++i) system.diagonal[i] = c.C(i);
+    double Dw = system.upper[1];
     double Fw = c.F(1);
     for (std::size_t i = 2; i + 1 <= N; ++i) {
-        const double De = c.D(i);
+        const double De = system.upper[i];
         const double Fe = c.F(i);
-        const double Ci = c.C(i);
+        const double Ci = system.diagonal[i];
         double& lower = system.lower[i];
         double& upper = system.upper[i];
         switch (c.treatment) {

@@ -7,6 +7,23 @@
 
 namespace calorvia::simulation {
 
+namespace {
+
+// b - (0.0 + p), the dense substitution's step with its one band product p.
+// 0.0 + p is p except for p = -0, and then b - (+0) differs from b - (-0)
+// only for b = -0 (-0 against +0): so b - p is the result unless it is a
+// zero. Tested apart, the "0.0 +" stays off the chain from one unknown to
+// the next (a substitution is as fast as that chain), and every bit of the
+// result is the dense one's.
+inline double minusRowSum(double b, double p) {
+    const double difference = b - p;
+    if (difference == 0.0) [[unlikely]]
+        return b - (0.0 + p);
+    return difference;
+}
+
+}  // namespace
+
 FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
                            const DirectSolverHooks& hooks) {
     if (system.N > DirectSolverMaxSize) return FactorisationOutcome::TooLarge;
@@ -47,12 +64,11 @@ void SOLU(DiscreteSystem& system) {
     // L·y = b: the dense row sum of row i has the single band term A(i,i-1)·b(i-1).
     b[1] = d[1] * b[1];
     for (std::size_t i = 2; i <= N; ++i) {
-        b[i] = b[i] - (0.0 + l[i] * b[i - 1]);
-        b[i] = d[i] * b[i];
+        b[i] = d[i] * minusRowSum(b[i], l[i] * b[i - 1]);
     }
     // U·x = y: the dense row sum of row i has the single band term A(i,i+1)·b(i+1).
     for (std::size_t i = N - 1; i >= 1; --i) {
-        b[i] = b[i] - (0.0 + u[i] * b[i + 1]);
+        b[i] = minusRowSum(b[i], u[i] * b[i + 1]);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,42 @@ TEST(HeadlessOptions, TheSinkGetsTheDrawingAndDecidesTheFonts) {
     EXPECT_TRUE(platform.showBitmap("/no/such/picture.bmp", 0, 0));
     // Recording is independent of the sink.
     EXPECT_EQ(platform.lines().size(), 1u);
+}
+
+// A series drawn in one call is, for the record and for a sink, the
+// point-to-point calls; with neither, only the current point moves.
+TEST(HeadlessOptions, ASeriesInOneCallIsItsPointToPointLines) {
+    const std::vector<PixelPoint> series{{5, 6}, {7, 9}, {7, 9}, {-3, 12}};
+    ScriptedPlatform recorded;
+    recorded.moveTo(1, 2);
+    recorded.lineThrough(series);
+    ScriptedPlatform oneByOne;
+    oneByOne.moveTo(1, 2);
+    for (const PixelPoint& point : series) oneByOne.lineTo(point.x, point.y);
+    ASSERT_EQ(recorded.lines().size(), series.size());
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const DrawnLine& a = recorded.lines()[i];
+        const DrawnLine& b = oneByOne.lines()[i];
+        EXPECT_EQ((std::array{a.x1, a.y1, a.x2, a.y2}), (std::array{b.x1, b.y1, b.x2, b.y2}));
+    }
+    EXPECT_EQ(recorded.callsNamed("lineTo").size(), series.size());
+
+    ScriptedPlatform sunk;
+    CountingSink sink;
+    sunk.setRecording(false);
+    sunk.setDrawingSink(&sink);
+    sunk.lineThrough(series);
+    EXPECT_EQ(sink.lineEnds, (std::vector<PixelSize>{{5, 6}, {7, 9}, {7, 9}, {-3, 12}}));
+
+    ScriptedPlatform headless;
+    headless.setRecording(false);
+    headless.moveTo(1, 2);
+    headless.lineThrough(series);
+    headless.lineThrough({});
+    headless.setRecording(true);
+    headless.lineTo(0, 0);
+    ASSERT_EQ(headless.lines().size(), 1u);
+    EXPECT_EQ((std::array{headless.lines()[0].x1, headless.lines()[0].y1}), (std::array{-3, 12}));
 }
 
 TEST(HeadlessOptions, TheRealClockMovesAndPauseDoesNotAdvanceIt) {

@@ -89,6 +89,24 @@ TEST_F(CanvasTest, ASeriesDrawnPointToPointPassesThroughEveryPoint) {
     EXPECT_EQ(rgbOf(image, 170, 300), kGrey);
 }
 
+// The series in one call leaves the pixels of its point-to-point calls.
+TEST_F(CanvasTest, ASeriesInOneCallDrawsWhatItsSingleLinesDraw) {
+    const std::vector<platform::PixelPoint> series{{100, 300}, {120, 280}, {140, 265},
+                                                   {160, 255}, {150, 250}, {150, 250},
+                                                   {200, 252}, {-20, 260}, {240, 275}};
+    platform.setColorIndex(10);
+    platform.moveTo(90, 310);
+    for (const auto& point : series) platform.lineTo(point.x, point.y);
+    const QImage oneByOne = platform.canvasImage();
+    platform.clearScreen();
+    platform.moveTo(90, 310);
+    platform.lineThrough(series);
+    EXPECT_EQ(platform.canvasImage(), oneByOne);
+    // The current point ends at the last point of the series.
+    platform.lineTo(240, 290);
+    EXPECT_EQ(at(240, 283), kGreen);
+}
+
 TEST_F(CanvasTest, RgbColoursAndPaletteIndicesBothDraw) {
     platform.setColorRgb(platform::rgb(1, 2, 3));
     platform.moveTo(5, 5);

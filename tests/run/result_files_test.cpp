@@ -4,6 +4,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -271,6 +275,34 @@ TEST(HistoryHeadings, NodeNumberIsI4AndPositionF11_5) {
               "One-dimensional unsteady state node   12 (x =     0.12500)");
     EXPECT_EQ(historyHeading(HistoryFiles::Average, 0, 0.0f, Language::Portuguese)[2], "   Tempo        Temperatura média");
     EXPECT_EQ(historyRow(0.1, 20.0), " " + std::string("      0.1000000") + "       20.00000");
+}
+
+// Rows are buffered, not written one by one: rows that a full disk refuses
+// are still reported, at the latest when the histories are closed, and the
+// other histories keep every row.
+TEST(HistoryFiles, RowsAFullDiskRefusesAreReportedByClose) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("calorvia-histories-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    std::filesystem::create_symlink("/dev/full", folder / "Average.txt");
+    HistoryFiles files;
+    ASSERT_TRUE(files.open(folder, Language::English, true));
+    for (int row = 1; row <= 3; ++row) {
+        for (const HistoryFiles::Which file :
+             {HistoryFiles::Node, HistoryFiles::Average, HistoryFiles::West, HistoryFiles::East}) {
+            files.append(file, 0.1 * row, 20.0 + row);
+        }
+    }
+    EXPECT_FALSE(files.close());
+    EXPECT_EQ(files.failedFile(), "Average.txt");
+    std::ifstream node(folder / "Unsteady.txt");
+    const std::string written((std::istreambuf_iterator<char>(node)), {});
+    std::string expected;
+    for (int row = 1; row <= 3; ++row) expected += historyRow(0.1 * row, 20.0 + row) + "\n";
+    EXPECT_EQ(written, expected);
+    std::filesystem::remove_all(folder);
 }
 
 TEST(CaseName, IsTheFileNameWithoutItsExtension) {

@@ -422,6 +422,27 @@ TEST_F(RunStoryTest, RangeWarningIsAskedOncePerRun) {
     EXPECT_EQ(lines("Unsteady.txt").size(), 4u + 4u);
 }
 
+// Rho·Cp and K so small that every pivot of every step's matrix is at the
+// guard: the matrix is the same at every step, so later steps reuse its
+// factors, and the warning is still given once per run, at the first step.
+TEST_F(RunStoryTest, AVanishingPivotAtEveryStepIsWarnedAboutOnce) {
+    startShell();
+    CaseFileContent c = unsteadyCase();
+    c.K = "1E-13";
+    c.Rho = "1E-13";
+    c.west = flux(0.0);
+    writeCase(c);
+    expectScale();
+    platform.expectMessageBox(kAnswerOk, say(Text::ZeroPivotWarning));
+    platform.expectDialog(graph::kTemplate).press(1);
+    expectScale();
+    expectInspect();
+    std::unique_ptr<SimulationRun> run;
+    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    platform.verifyScriptDone();
+    EXPECT_EQ(lines("Unsteady.txt").size(), 4u + 11u);
+}
+
 TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
     startShell();
     CaseFileContent c = steadyCase();
