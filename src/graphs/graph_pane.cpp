@@ -110,12 +110,17 @@ void GraphPane::GRAF_2D(std::int32_t n, std::span<const float> x, std::span<cons
 
     xa = x[0];
     xb = x[count - 1];
+    platform_.setColorIndex(colour);
+    if (!platform_.drawingShown()) {
+        // The curve would go nowhere; only its end is the new current point.
+        platform_.moveTo(pixelX(x[count - 1], X0), pixelY(y[count - 1], Y0));
+        return;
+    }
     // Every pixel first, then one drawing call: away from the calls, the
     // divisions of neighbouring points overlap (and vectorise).
     points_.resize(count);
     for (std::size_t i = 0; i < count; ++i) points_[i].x = pixelX(x[i], X0);
     for (std::size_t i = 0; i < count; ++i) points_[i].y = pixelY(y[i], Y0);
-    platform_.setColorIndex(colour);
     platform_.moveTo(points_[0].x, points_[0].y);
     platform_.lineThrough(points_);
 }

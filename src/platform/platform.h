@@ -222,6 +222,9 @@ public:
     // lineTo to each point in turn, in one call: a profile of a thousand
     // segments costs one call instead of a thousand.
     virtual void lineThrough(std::span<const PixelPoint> points);
+    // False when drawing goes nowhere (a headless run without a picture):
+    // a caller may then skip computing pixels that only drawing would use.
+    virtual bool drawingShown() const { return true; }
     // Rectangle and ellipse in the box with corners (x1, y1) and (x2, y2),
     // both corners included.
     virtual void drawRectangle(FillMode fill, int x1, int y1, int x2, int y2) = 0;

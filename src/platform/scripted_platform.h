@@ -217,6 +217,7 @@ public:
     void setAnswerPolicy(AnswerPolicy* policy) { policy_ = policy; }
     // Off: no call, drawing or dialog run is kept (the script still is).
     void setRecording(bool on) { recording_ = on; }
+    bool drawingShown() const override { return sink_ != nullptr || recording_; }
     // Drawing goes to `sink` as well; it decides which fonts are accepted.
     void setDrawingSink(DrawingSink* sink) { sink_ = sink; }
     // clockSeconds reads the real (monotonic) clock, and pause does not wait.

@@ -345,6 +345,22 @@ TEST_F(GraphPaneTest, TheCurveRunsThroughTheMappedPixels) {
     EXPECT_EQ(pane.xb, 2.0f);
 }
 
+// With drawing going nowhere the pane skips the curve's pixels, but the
+// next line still starts where the drawn curve would have ended.
+TEST_F(GraphPaneTest, AHeadlessCurveEndsWhereTheDrawnOneEnds) {
+    GraphPane pane(platform_, languageFile());
+    confirm("0", "100");
+    plot(pane, {0.0f, 1.0f}, {0.0f, 10.0f});
+    platform_.setRecording(false);
+    plot(pane, {0.0f, 0.5f, 1.0f, 2.0f}, {0.0f, 50.0f, 75.0f, 100.0f});
+    platform_.setRecording(true);
+    platform_.lineTo(0, 0);
+    const auto lines = curve(platform_, 12);
+    ASSERT_EQ(lines.size(), 3u);  // the first curve and the line after the second
+    EXPECT_EQ((std::array{lines[2].x1, lines[2].y1}), (std::array{X0 + 300, Y0 + 80}));
+    EXPECT_EQ(pane.xb, 2.0f);
+}
+
 // Offsets are truncated toward zero, not rounded and not floored.
 struct TruncationCase {
     float y;
