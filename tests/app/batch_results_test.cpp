@@ -55,7 +55,7 @@ bool isLinear(const simulation::SimulationCase& c) {
 class ExampleBalanceTest : public BatchRunTest,
                            public ::testing::WithParamInterface<std::string> {};
 
-TEST_P(ExampleBalanceTest, TheResidualOfALinearExampleIsRoundOff) {
+TEST_P(ExampleBalanceTest, TheResidualIsRoundOffOrWithinTheIterationTolerance) {
     BatchOptions options;
     options.casePath = std::filesystem::path(CALORVIA_SOURCE_DIR) / "examples" / GetParam();
     options.dataFolders = {CALORVIA_DATA_DIR};
@@ -63,13 +63,15 @@ TEST_P(ExampleBalanceTest, TheResidualOfALinearExampleIsRoundOff) {
     const BatchRun run = runQuietly(options);
     ASSERT_TRUE(run.finished) << run.status;
     ASSERT_TRUE(run.balance);
-    if (!isLinear(run.loaded->simulationCase)) GTEST_SKIP() << "not a linear case";
+    // A linear case balances to round-off; a nonlinear one balances the last
+    // system solved, whose coefficients lag its temperatures by one pass.
+    const double share = isLinear(run.loaded->simulationCase) ? 1e-9 : 1e-6;
     const simulation::EnergyBalance& b = *run.balance;
     const double largestFaceFlow =
         std::max({std::abs(b.west.conduction), std::abs(b.west.convection),
                   std::abs(b.east.conduction), std::abs(b.east.convection)});
     EXPECT_GT(largestFaceFlow, 0.0);
-    EXPECT_LE(std::abs(b.residual), 1e-9 * largestFaceFlow)
+    EXPECT_LE(std::abs(b.residual), share * largestFaceFlow)
         << "residual " << b.residual << " of " << largestFaceFlow;
 }
 
