@@ -10,9 +10,6 @@
 // case was refused, 3 the run stopped, 1 anything else.
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
-#include <QMessageLogContext>
-#include <QString>
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -27,8 +24,8 @@
 
 #include "app/batch_checks.h"
 #include "app/batch_csv.h"
+#include "app/batch_pictures.h"
 #include "app/batch_run.h"
-#include "platform_qt/canvas_drawing_sink.h"
 #include "settings/settings_files.h"
 #include "shell/data_folders.h"
 #include "simulation/geometry.h"
@@ -52,14 +49,6 @@ std::optional<platform::PixelSize> readSize(const std::string& text) {
         return std::nullopt;
     }
     return size;
-}
-
-// Standard error carries the program's messages; Qt's own notes about the
-// session (no runtime folder, say) are dropped, its errors kept.
-void qtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg) {
-        std::cerr << "calorvia-batch: " << message.toStdString() << '\n';
-    }
 }
 
 int usageError(const std::string& what) {
@@ -153,6 +142,7 @@ int main(int argc, char** argv) {
     if (graph == "average") options.graph = batch::GraphAnswer::Average;
     if (graph == "none") options.graph = batch::GraphAnswer::None;
     options.experimental = experimental;
+    options.keepHistories = !csv.empty();
     const auto pixels = readSize(size);
     if (!pixels) return usageError("--size: \"" + size + "\" is not WIDTHxHEIGHT");
     options.size = *pixels;
@@ -179,22 +169,17 @@ int main(int argc, char** argv) {
 
     try {
         // A picture is drawn by the desktop canvas, which needs Qt's fonts;
-        // without one no Qt is started at all.
-        std::unique_ptr<QGuiApplication> qt;
-        std::unique_ptr<platform_qt::CanvasDrawingSink> canvas;
+        // without one no Qt is loaded at all.
+        std::unique_ptr<batch::PictureCanvas> canvas;
         if (!png.empty() || !svg.empty()) {
-            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-                qputenv("QT_QPA_PLATFORM", "offscreen");
+            std::string why;
+            canvas = batch::openPictureCanvas(options.size, why);
+            if (!canvas) {
+                std::cerr << "calorvia-batch: no pictures: " << why << '\n';
+                return batch::kExitOther;
             }
-            qInstallMessageHandler(qtMessages);
-            static int qtArgc = 1;
-            static char qtName[] = "calorvia-batch";
-            static char* qtArgv[] = {qtName, nullptr};
-            qt = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
-            canvas = std::make_unique<platform_qt::CanvasDrawingSink>(
-                QSize(options.size.width, options.size.height));
         }
-        batch::BatchRun run = batch::runCase(options, canvas.get(), std::cerr);
+        batch::BatchRun run = batch::runCase(options, canvas ? &canvas->sink() : nullptr, std::cerr);
         int status = batch::report(options, run, std::cout);
         if (exact) status = std::max(status, batch::reportExact(run, std::cout, std::cerr));
         if (!csv.empty() && run.finished) {
@@ -211,11 +196,11 @@ int main(int argc, char** argv) {
             status = std::max(status, batch::kExitOther);
         }
         if (canvas && status == batch::kExitWritten) {
-            if (!png.empty() && !canvas->savePng(QString::fromStdString(png))) {
+            if (!png.empty() && !canvas->savePng(png)) {
                 std::cerr << "calorvia-batch: cannot write the picture " << png << '\n';
                 return batch::kExitOther;
             }
-            if (!svg.empty() && !canvas->saveSvg(QString::fromStdString(svg))) {
+            if (!svg.empty() && !canvas->saveSvg(svg)) {
                 std::cerr << "calorvia-batch: cannot write the picture " << svg << '\n';
                 return batch::kExitOther;
             }

@@ -452,9 +452,11 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     const std::string shownPath = text::utf8FromPath(options.casePath);
     runOptions.savedCasePath = [shownPath] { return shownPath; };
     runOptions.timeGraph = options.graph != GraphAnswer::None;
-    runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
-        result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
-    };
+    if (options.keepHistories) {
+        runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
+            result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
+        };
+    }
     app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions);
     shell::Shell& shell = application.shell();
     if (!shell.startUp()) return result;

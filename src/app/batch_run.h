@@ -66,6 +66,9 @@ struct BatchOptions {
     // Where the pictures and help documents are installed.
     std::vector<std::filesystem::path> dataFolders;
     std::vector<EntryOverride> overrides;
+    // Keep every history row in BatchRun::histories (for --csv); without it
+    // a long run keeps none.
+    bool keepHistories = false;
 };
 
 // What one run of a case left, for the reports of calorvia-batch.

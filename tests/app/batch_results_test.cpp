@@ -111,6 +111,7 @@ double number(const std::string& field) {
 TEST_F(BatchRunTest, TheCsvFilesReadBackToTheResultFilesInFullPrecision) {
     BatchOptions options = example("transient-slab-cooling.txt");
     options.steady = true;
+    options.keepHistories = true;
     BatchRun run = runQuietly(options);
     ASSERT_TRUE(run.finished);
     const CsvOutcome written = writeCsvFiles("csv", run);
@@ -159,7 +160,9 @@ TEST_F(BatchRunTest, TheCsvFilesReadBackToTheResultFilesInFullPrecision) {
 }
 
 TEST_F(BatchRunTest, ASteadyRunHasNoHistoryCsvAndAnUnwritableFolderIsReported) {
-    const BatchRun run = runQuietly(example("plane-wall.txt"));
+    BatchOptions options = example("plane-wall.txt");
+    options.keepHistories = true;
+    const BatchRun run = runQuietly(options);
     ASSERT_TRUE(run.finished);
     const CsvOutcome written = writeCsvFiles("out", run);
     ASSERT_TRUE(written.ok);

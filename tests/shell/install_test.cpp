@@ -193,7 +193,8 @@ TEST(InstalledManualPages, EachProgramHasOneWithItsVersionAndOptions) {
 
 #ifdef CALORVIA_HAS_BATCH
 // The installed batch program runs an example in a folder of its own and
-// writes the same result files, to the bit, as the build it came from.
+// writes the same result files, to the bit, as the build it came from, and
+// its picture.
 TEST(InstalledPrograms, TheBatchProgramRunsAnExampleInAFreshFolder) {
     const calorvia::testing::TemporaryFolder parent;
     const std::filesystem::path folder = parent.file("run");
@@ -201,10 +202,14 @@ TEST(InstalledPrograms, TheBatchProgramRunsAnExampleInAFreshFolder) {
     const std::filesystem::path source = CALORVIA_SOURCE_DIR;
     const Finished run = runInstalled(
         "calorvia-batch",
-        {QString::fromStdString((source / "examples/plane-wall.txt").string())},
+        {QStringLiteral("--png"), QStringLiteral("graph.png"),
+         QString::fromStdString((source / "examples/plane-wall.txt").string())},
         environmentWithoutDisplay(), folder);
     ASSERT_TRUE(run.finished);
     ASSERT_EQ(run.exitCode, 0) << run.err;
+    // The picture comes from the installed module, opened on demand.
+    EXPECT_NE(run.out.find("Picture: graph.png"), std::string::npos) << run.out;
+    EXPECT_GT(std::filesystem::file_size(folder / "graph.png"), 0u);
     const std::filesystem::path golden = source / "tests/examples/golden/plane-wall";
     int compared = 0;
     for (const auto& stored : std::filesystem::directory_iterator(golden)) {

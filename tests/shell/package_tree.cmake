@@ -63,6 +63,7 @@ foreach(program calorvia calorvia-batch)
   endif()
 endforeach()
 foreach(file
+    lib/calorvia/calorvia-batch-pictures.so
     share/man/man1/calorvia.1.gz
     share/man/man1/calorvia-batch.1.gz
     share/applications/calorvia.desktop
