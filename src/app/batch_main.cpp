@@ -59,11 +59,12 @@ int usageError(const std::string& what) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app("Runs a saved Calorvia case without a window: the case is loaded and run as "
-                 "the desktop program's File > Open and Simulation > Begin Simulation would, "
-                 "every question answered by rule, and the result files are written to the "
-                 "current directory.",
-                 "calorvia-batch");
+    CLI::App app(
+        "Runs a saved Calorvia case without a window: the case is loaded and run as "
+        "the desktop program's File > Open and Simulation > Begin Simulation would, "
+        "every question answered by rule, and the result files are written to the "
+        "current directory.",
+        "calorvia-batch");
     app.set_help_flag("-h,--help", "print this help and exit");
     app.set_version_flag("--version", "calorvia-batch " CALORVIA_VERSION,
                          "print the version and exit");
@@ -162,10 +163,12 @@ int main(int argc, char** argv) {
     }
     if (refineLevels > 0 &&
         (!png.empty() || !svg.empty() || !json.empty() || !csv.empty() || exact)) {
-        return usageError("--refine runs the case several times; it takes no --png, --svg, "
-                          "--json, --csv or --exact");
+        return usageError(
+            "--refine runs the case several times; it takes no --png, --svg, "
+            "--json, --csv or --exact");
     }
-    if (refineLevels > 0) return batch::refinementStudy(options, refineLevels, std::cout, std::cerr);
+    if (refineLevels > 0)
+        return batch::refinementStudy(options, refineLevels, std::cout, std::cerr);
 
     try {
         // A picture is drawn by the desktop canvas, which needs Qt's fonts;
@@ -179,7 +182,8 @@ int main(int argc, char** argv) {
                 return batch::kExitOther;
             }
         }
-        batch::BatchRun run = batch::runCase(options, canvas ? &canvas->sink() : nullptr, std::cerr);
+        batch::BatchRun run =
+            batch::runCase(options, canvas ? &canvas->sink() : nullptr, std::cerr);
         int status = batch::report(options, run, std::cout);
         if (exact) status = std::max(status, batch::reportExact(run, std::cout, std::cerr));
         if (!csv.empty() && run.finished) {
