@@ -404,43 +404,40 @@ TEST_F(RunStoryTest, NoPrescribedTemperatureIsNeverAskedAboutTheSteadyState) {
               " Attention: make sure that the one-dimensional steady state was reached!");
 }
 
-TEST_F(RunStoryTest, RangeWarningIsAskedOncePerRun) {
-    startShell();
-    CaseFileContent c = unsteadyCase();
-    c.Sc = "1000000";
-    c.Nst = 3;
-    c.west = flux(0.0);
-    writeCase(c);
-    expectScale();
-    platform.expectMessageBox(kAnswerNo, say(Text::RangeHighQuestion), {}, platform::kMessageYesNo);
-    platform.expectDialog(graph::kTemplate).press(1);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
-    EXPECT_EQ(lines("Unsteady.txt").size(), 4u + 4u);
-}
-
-// Rho·Cp and K so small that every pivot of every step's matrix is at the
-// guard: the matrix is the same at every step, so later steps reuse its
-// factors, and the warning is still given once per run, at the first step.
-TEST_F(RunStoryTest, AVanishingPivotAtEveryStepIsWarnedAboutOnce) {
-    startShell();
-    CaseFileContent c = unsteadyCase();
-    c.K = "1E-13";
-    c.Rho = "1E-13";
-    c.west = flux(0.0);
-    writeCase(c);
-    expectScale();
-    platform.expectMessageBox(kAnswerOk, say(Text::ZeroPivotWarning));
-    platform.expectDialog(graph::kTemplate).press(1);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
-    EXPECT_EQ(lines("Unsteady.txt").size(), 4u + 11u);
+// A warning met at every step is given once per run: the range question
+// (answered No), and the vanishing pivot — Rho·Cp and K so small that every
+// pivot of every step's matrix is at the guard, the same matrix every step,
+// so later steps reuse its factors and the warning still comes at the first.
+TEST_F(RunStoryTest, AWarningMetAtEveryStepIsGivenOncePerRun) {
+    CaseFileContent range = unsteadyCase();
+    range.Sc = "1000000";
+    range.Nst = 3;
+    CaseFileContent pivot = unsteadyCase();
+    pivot.K = "1E-13";
+    pivot.Rho = "1E-13";
+    const struct {
+        CaseFileContent content;
+        Text warning;
+        int answer;
+        int flags;
+        std::size_t rows;  // of Unsteady.txt after its four heading lines
+    } cases[]{{range, Text::RangeHighQuestion, kAnswerNo, platform::kMessageYesNo, 4},
+              {pivot, Text::ZeroPivotWarning, kAnswerOk, platform::kMessageOk, 11}};
+    for (auto c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.warning));
+        startShell();
+        c.content.west = flux(0.0);
+        writeCase(c.content);
+        expectScale();
+        platform.expectMessageBox(c.answer, say(c.warning), {}, c.flags);
+        platform.expectDialog(graph::kTemplate).press(1);
+        expectScale();
+        expectInspect();
+        std::unique_ptr<SimulationRun> run;
+        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+        platform.verifyScriptDone();
+        EXPECT_EQ(lines("Unsteady.txt").size(), 4u + c.rows);
+    }
 }
 
 TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
