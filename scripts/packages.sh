@@ -8,7 +8,7 @@
 CALORVIA_BUILD_PACKAGES=(g++ cmake ninja-build libgtest-dev libgmock-dev
                          qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev
                          qt6-translations-l10n)
-# fuzz: clang with its libFuzzer and sanitizer runtimes.
+# fuzz and sanitize: clang with its libFuzzer and sanitizer runtimes.
 CALORVIA_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 # bench: Google Benchmark.
 CALORVIA_BENCH_PACKAGES=(libbenchmark-dev)
