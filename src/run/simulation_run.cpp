@@ -157,11 +157,13 @@ void SimulationRun::set_up_system() {
     outerIterationLimit_ = loaded_->outerIterationLimit;
     if (stateInForce_ == CaseState::Steady && anyTemperatureFormula()) outerIterationLimit_ = 1000;
     linearisationApplied_ = false;
+    propertiesKept_ = false;
     Tol_ = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
                                    settings::WriteBack::DefaultWhenUnreadable)
                .value;
     scheme_ = SchemeState{};
     directMethod_ = DirectMethod{};
+    assemblyCache_ = AssemblyCache{};
     profileX_ = grid_.displayPositions();
     profileY_.assign(profileX_.size(), 0.0f);
 }
@@ -253,10 +255,10 @@ SimulationRun::Flow SimulationRun::make_pass() {
     ++pass_;
     ++totalPasses_;
     if (cancelRequested()) return cancel();
-    levels_.startPass();
+    levels_.startPass(c.method == SolutionMethod::GaussSeidel);
     if (evaluate_properties() == Flow::Stop) return Flow::Stop;
     choose_scheme();
-    assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_);
+    assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_, &assemblyCache_);
     if (solve() == Flow::Stop) return Flow::Stop;
     if (cancelRequested()) return cancel();
     if (check_range() == Flow::Stop) return Flow::Stop;
@@ -273,8 +275,11 @@ SimulationRun::Flow SimulationRun::make_pass() {
 
 // K, Sc, Sp, Rho and Cp at every volume, then Sc′ and Sp′ of the linearised
 // source. A formula that fails, or a cancel between nodes, ends the run.
+// Constant properties whose source needed no linearisation give the very
+// same arrays in every pass (nothing else writes them): they are filled once.
 SimulationRun::Flow SimulationRun::evaluate_properties() {
     const SimulationCase& c = loaded_->simulationCase;
+    if (propertiesKept_) return Flow::Continue;
     EvaluationChecks checks;
     checks.cancelRequested = [this] { return cancelRequested(); };
     const EvaluationResult evaluation =
@@ -287,6 +292,8 @@ SimulationRun::Flow SimulationRun::evaluate_properties() {
         return cancel();
     }
     lineariseSource(c.N, levels_.T, properties_, linearisationApplied_);
+    propertiesKept_ = !linearisationApplied_ && !c.K.isFormula && !c.Rho.isFormula &&
+                      !c.Cp.isFormula && !c.Sc.isFormula && !c.Sp.isFormula;
     return Flow::Continue;
 }
 
@@ -321,10 +328,9 @@ SimulationRun::Flow SimulationRun::solve() {
     hooks.cancelRequested = [this] { return cancelRequested(); };
     hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
     bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
-    const FactorisationOutcome factorised = directMethod_.factorise(system_, warningGiven, hooks);
+    const FactorisationOutcome solved = directMethod_.solve(system_, warningGiven, hooks);
     shell_.state().zeroPivotWarningGiven.store(warningGiven);
-    if (factorised == FactorisationOutcome::Cancelled) return cancel();
-    SOLU(system_);
+    if (solved == FactorisationOutcome::Cancelled) return cancel();
     for (std::int32_t i = 1; i <= grid_.N; ++i) levels_.T[i] = system_.b[i];
     return Flow::Continue;
 }

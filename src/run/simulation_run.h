@@ -42,6 +42,7 @@
 #include "run/result_files.h"
 #include "run/run_screen.h"
 #include "shell/shell.h"
+#include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/direct_solver.h"
@@ -172,6 +173,7 @@ private:
     simulation::VolumeProperties properties_;
     simulation::DiscreteSystem system_;
     simulation::DirectMethod directMethod_;
+    simulation::AssemblyCache assemblyCache_;
     // The drawn profile: the display positions, fixed for the run, and the
     // temperatures of the step in single precision.
     std::vector<float> profileX_;
@@ -194,6 +196,7 @@ private:
     bool steadyAvailable_ = false;
     bool steadyAppended_ = false;
     bool linearisationApplied_ = false;
+    bool propertiesKept_ = false;  // the properties of the pass before hold for this one
     bool cancelDuringEvaluation_ = false;
     std::vector<std::string> unwrittenFiles_;
     double Tol_ = 1.0E-08;

@@ -3,6 +3,7 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace calorvia::simulation {
@@ -38,6 +39,37 @@ struct Coefficients {
     double C(std::size_t i) const { return f * Rho[i] * Cp[i] * dx / Delt_t; }
 };
 
+bool sameBits(const NodeArray& kept, const NodeArray& values, std::size_t N) {
+    return kept.size() == values.size() &&
+           std::memcmp(kept.data() + 1, values.data() + 1, N * sizeof(double)) == 0;
+}
+
+bool sameBits(double kept, double value) {
+    return std::memcmp(&kept, &value, sizeof(double)) == 0;
+}
+
+// D_{i+1/2}, i = 1..N-1, and C_i, i = 1..N, from the cache when their inputs
+// are the ones it holds, else computed into it (in loops of their own, which
+// the compiler vectorises: they divide).
+void fillCache(const Coefficients& c, std::size_t N, AssemblyCache& cache) {
+    if (!(sameBits(cache.K, c.K, N) && sameBits(cache.Ddx, c.dx))) {
+        cache.K = c.K;
+        cache.Ddx = c.dx;
+        cache.D.resize(c.K.size());
+        for (std::size_t i = 1; i + 1 <= N; ++i) cache.D[i] = c.D(i);
+    }
+    if (!(sameBits(cache.Rho, c.Rho, N) && sameBits(cache.Cp, c.Cp, N) && sameBits(cache.Cf, c.f) &&
+          sameBits(cache.Cdx, c.dx) && sameBits(cache.CDelt_t, c.Delt_t))) {
+        cache.Rho = c.Rho;
+        cache.Cp = c.Cp;
+        cache.Cf = c.f;
+        cache.Cdx = c.dx;
+        cache.CDelt_t = c.Delt_t;
+        cache.C.resize(c.Rho.size());
+        for (std::size_t i = 1; i <= N; ++i) cache.C[i] = c.C(i);
+    }
+}
+
 // Interior nodes i = 2..N-1:
 //   pure diffusion  A(i,i-1) = -D_w,            A(i,i+1) = -D_e,
 //                   A(i,i) = C_i - (A(i,i-1) + A(i,i+1)) - dx·Sp′(i)
@@ -46,47 +78,65 @@ struct Coefficients {
 //   Upwind          A(i,i-1) = -(D_w + F_w),    A(i,i+1) = -D_e,
 //                   A(i,i) = D_w + C_i + F_e + D_e - dx·Sp′(i)
 //   b(i) = dx·Sc′(i) + C_i·T°(i)
-// The west face of node i is the east face of node i-1: D and F are carried
-// over instead of computed twice (the same value either way). The face
-// conductances and the capacities, which divide, are computed first, each in
-// a loop of its own that the compiler vectorises; they wait in the upper and
-// main diagonals until their rows are written.
+// The rows of pure diffusion and b are written by functions whose arrays are
+// declared distinct (__restrict), so that the compiler vectorises them. In
+// the convective rows the west face of node i is the east face of node i-1:
+// F is carried over instead of computed twice (the same value either way).
+void diffusionRows(std::size_t N, double dx, const double* __restrict D, const double* __restrict C,
+                   const double* __restrict Sp, double* __restrict lower, double* __restrict upper,
+                   double* __restrict diagonal) {
+    for (std::size_t i = 2; i + 1 <= N; ++i) {
+        const double west = -D[i - 1];
+        const double east = -D[i];
+        lower[i] = west;
+        upper[i] = east;
+        diagonal[i] = C[i] - (west + east) - dx * Sp[i];
+    }
+}
+
+void rightHandSides(std::size_t N, double dx, const double* __restrict ScPrime,
+                    const double* __restrict C, const double* __restrict Told,
+                    double* __restrict b) {
+    for (std::size_t i = 2; i + 1 <= N; ++i) b[i] = dx * ScPrime[i] + C[i] * Told[i];
+}
+
 void assembleInterior(const Coefficients& c, const VolumeProperties& properties,
-                      const NodeArray& Told, std::size_t N, DiscreteSystem& system) {
+                      const NodeArray& Told, std::size_t N, const AssemblyCache& cache,
+                      DiscreteSystem& system) {
     const double dx = c.dx;
     const NodeArray& Sp = properties.Sp;  // Sp′
-    const NodeArray& ScPrime = properties.ScPrime;
-    for (std::size_t i = 1; i + 1 <= N; ++i) system.upper[i] = c.D(i);
-    for (std::size_t i = 2; i + 1 <= N; ++i) system.diagonal[i] = c.C(i);
-    double Dw = system.upper[1];
-    double Fw = c.F(1);
-    for (std::size_t i = 2; i + 1 <= N; ++i) {
-        const double De = system.upper[i];
-        const double Fe = c.F(i);
-        const double Ci = system.diagonal[i];
-        double& lower = system.lower[i];
-        double& upper = system.upper[i];
-        switch (c.treatment) {
-            case FaceTreatment::PureDiffusion:
-                lower = -Dw;
-                upper = -De;
-                system.diagonal[i] = Ci - (lower + upper) - dx * Sp[i];
-                break;
-            case FaceTreatment::CDS:
-                lower = -(Dw + Fw / 2.0);
-                upper = Fe / 2.0 - De;
-                system.diagonal[i] = Ci - (lower + upper) - dx * Sp[i] + Fe - Fw;
-                break;
-            case FaceTreatment::Upwind:
-                lower = -(Dw + Fw);
-                upper = -De;
-                system.diagonal[i] = Dw + Ci + Fe + De - dx * Sp[i];
-                break;
+    const NodeArray& D = cache.D;
+    const NodeArray& C = cache.C;
+    switch (c.treatment) {
+        case FaceTreatment::PureDiffusion:
+            diffusionRows(N, dx, D.data(), C.data(), Sp.data(), system.lower.data(),
+                          system.upper.data(), system.diagonal.data());
+            break;
+        case FaceTreatment::CDS: {
+            double Fw = c.F(1);
+            for (std::size_t i = 2; i + 1 <= N; ++i) {
+                const double Fe = c.F(i);
+                system.lower[i] = -(D[i - 1] + Fw / 2.0);
+                system.upper[i] = Fe / 2.0 - D[i];
+                system.diagonal[i] =
+                    C[i] - (system.lower[i] + system.upper[i]) - dx * Sp[i] + Fe - Fw;
+                Fw = Fe;
+            }
+            break;
         }
-        system.b[i] = dx * ScPrime[i] + Ci * Told[i];
-        Dw = De;
-        Fw = Fe;
+        case FaceTreatment::Upwind: {
+            double Fw = c.F(1);
+            for (std::size_t i = 2; i + 1 <= N; ++i) {
+                const double Fe = c.F(i);
+                system.lower[i] = -(D[i - 1] + Fw);
+                system.upper[i] = -D[i];
+                system.diagonal[i] = D[i - 1] + C[i] + Fe + D[i] - dx * Sp[i];
+                Fw = Fe;
+            }
+            break;
+        }
     }
+    rightHandSides(N, dx, properties.ScPrime.data(), C.data(), Told.data(), system.b.data());
 }
 
 // What the boundary rows share for node P, beside the interior face `face`
@@ -164,15 +214,13 @@ public:
     // A_j·D_{j+1/2}: the conductance between nodes j and j+1.
     double conductance(std::size_t j) const { return grid_.faceArea(index(j)) * c_.D(j); }
     double volume(std::size_t i) const { return grid_.volume(index(i)); }
-    double C(std::size_t i) const {
-        return c_.f * c_.Rho[i] * c_.Cp[i] * volume(i) / c_.Delt_t;
-    }
+    double C(std::size_t i) const { return c_.f * c_.Rho[i] * c_.Cp[i] * volume(i) / c_.Delt_t; }
 
     // The boundary node P beside the interior face `face`, at its boundary
     // face `boundaryFace` (0 or N).
-    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told,
-                           std::size_t P, std::size_t face, std::size_t boundaryFace,
-                           double neighbour, double Tb) const {
+    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told, std::size_t P,
+                           std::size_t face, std::size_t boundaryFace, double neighbour,
+                           double Tb) const {
         const double V = volume(P);
         return {.treatment = FaceTreatment::PureDiffusion,
                 .neighbour = neighbour,
@@ -237,12 +285,17 @@ void assembleRadial(const SimulationCase& simulationCase, const Coefficients& c,
 
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
-                    ConvectionScheme scheme, DiscreteSystem& system) {
+                    ConvectionScheme scheme, DiscreteSystem& system, AssemblyCache* cache) {
     assert(grid.N >= 2 && system.N == grid.N);
     if (grid.isRadial()) {
-        const Coefficients radial{properties.K,          properties.Rho, properties.Cp,
-                                  grid.dx,               0.0,            f,
-                                  simulationCase.Delt_t, FaceTreatment::PureDiffusion};
+        const Coefficients radial{properties.K,
+                                  properties.Rho,
+                                  properties.Cp,
+                                  grid.dx,
+                                  0.0,
+                                  f,
+                                  simulationCase.Delt_t,
+                                  FaceTreatment::PureDiffusion};
         assembleRadial(simulationCase, radial, grid, properties, levels, system);
         return;
     }
@@ -253,7 +306,10 @@ void assembleSystem(const SimulationCase& simulationCase, double f, const Contro
     const Coefficients c{properties.K,          properties.Rho, properties.Cp, grid.dx, u, f,
                          simulationCase.Delt_t, treatment};
     const auto N = static_cast<std::size_t>(grid.N);
-    assembleInterior(c, properties, levels.Told, N, system);
+    AssemblyCache local;
+    AssemblyCache& kept = cache != nullptr ? *cache : local;
+    fillCache(c, N, kept);
+    assembleInterior(c, properties, levels.Told, N, kept, system);
     assembleWestRow(c, simulationCase.west, properties, levels, system);
     assembleEastRow(c, simulationCase.east, properties, levels, N, system);
 }

@@ -31,13 +31,32 @@
 
 namespace calorvia::simulation {
 
+// What the passes of a run can share: the plane wall's face conductances
+// D_{i+1/2} and capacities C_i, with the K, Rho, Cp, dx, f and Delt_t they
+// were computed from. A pass that brings the same values, bit for bit
+// (constant properties, formulas of x only, every step of a transient run
+// with them), takes them from here instead of dividing again: the same
+// values either way. Filled and read by assembleSystem only.
+struct AssemblyCache {
+    NodeArray K;  // D[i] = D_{i+1/2}, i = 1..N-1, computed from K and dx
+    double Ddx = 0.0;
+    NodeArray D;
+    NodeArray Rho;  // C[i], i = 1..N, computed from Rho, Cp, f, dx and Delt_t
+    NodeArray Cp;
+    double Cf = 0.0;
+    double Cdx = 0.0;
+    double CDelt_t = 0.0;
+    NodeArray C;
+};
+
 // Rewrites every band entry and all of b for N >= 2 volumes. Uses u, Delt_t
 // and both boundary conditions of the case, the factor f, the properties of
 // this pass (Sp holding Sp′), T° and the boundary estimates Tb_W, Tb_E, and
 // the geometry and ri of the grid. A boundary of an unknown type leaves its
-// row unwritten.
+// row unwritten. `cache`, when given, is kept from pass to pass of one run.
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
-                    ConvectionScheme scheme, DiscreteSystem& system);
+                    ConvectionScheme scheme, DiscreteSystem& system,
+                    AssemblyCache* cache = nullptr);
 
 }  // namespace calorvia::simulation

@@ -68,9 +68,9 @@ void TemperatureLevels::start(const std::vector<double>& initial) {
     }
 }
 
-void TemperatureLevels::startPass() {
+void TemperatureLevels::startPass(bool forGaussSeidel) {
     Told = T;
-    Tsweep = T;
+    if (forGaussSeidel) Tsweep = T;
 }
 
 }  // namespace calorvia::simulation

@@ -60,9 +60,7 @@ struct ControlVolumeGrid {
     // and ΔV = dx for the plane wall.
     double face(std::int32_t j) const { return ri + j * dx; }
     double faceArea(std::int32_t j) const { return simulation::faceArea(geometry, face(j)); }
-    double volume(std::int32_t i) const {
-        return volumeBetween(geometry, face(i - 1), face(i));
-    }
+    double volume(std::int32_t i) const { return volumeBetween(geometry, face(i - 1), face(i)); }
 
     // The N + 2 single-precision positions a drawn profile uses: p_1 = 0, the
     // N centres accumulated in single precision (dx/2, then + dx each), and
@@ -92,8 +90,9 @@ struct TemperatureLevels {
     // Tb_W = T(1), Tb_E = T(N).
     void start(const std::vector<double>& initial);
 
-    // T° = T and Tsweep = T, at the start of every pass.
-    void startPass();
+    // T° = T at the start of every pass, and Tsweep = T for a pass that
+    // Gauss-Seidel solves (the direct method does not read Tsweep).
+    void startPass(bool forGaussSeidel = true);
 };
 
 }  // namespace calorvia::simulation

@@ -53,14 +53,11 @@ FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
     return FactorisationOutcome::Factorised;
 }
 
-void SOLU(DiscreteSystem& system) {
-    if (system.N > DirectSolverMaxSize || system.N < 1) return;
-    const auto N = static_cast<std::size_t>(system.N);
-    const double* const l = system.lower.data();
-    const double* const d = system.diagonal.data();
-    const double* const u = system.upper.data();
-    double* const b = system.b.data();
+namespace {
 
+// SOLU's two substitutions on the factors l (as assembled), d and u.
+void substitute(const double* l, const double* d, const double* u, double* b, std::size_t N) {
+    if (N == 0) return;
     // L·y = b: the dense row sum of row i has the single band term A(i,i-1)·b(i-1).
     b[1] = d[1] * b[1];
     for (std::size_t i = 2; i <= N; ++i) {
@@ -72,25 +69,32 @@ void SOLU(DiscreteSystem& system) {
     }
 }
 
+}  // namespace
+
+void SOLU(DiscreteSystem& system) {
+    if (system.N > DirectSolverMaxSize || system.N < 1) return;
+    substitute(system.lower.data(), system.diagonal.data(), system.upper.data(), system.b.data(),
+               static_cast<std::size_t>(system.N));
+}
+
 namespace {
 
 bool sameBits(const NodeArray& a, const NodeArray& b) {
-    return a.size() == b.size() &&
-           std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
 }
 
 }  // namespace
 
-FactorisationOutcome DirectMethod::factorise(DiscreteSystem& system, bool& zeroPivotWarningGiven,
-                                             const DirectSolverHooks& hooks) {
+FactorisationOutcome DirectMethod::solve(DiscreteSystem& system, bool& zeroPivotWarningGiven,
+                                         const DirectSolverHooks& hooks) {
     reused_ = valid_ && sameBits(system.lower, lower_) && sameBits(system.diagonal, diagonal_) &&
               sameBits(system.upper, upper_);
     if (reused_) {
         if (hooks.cancelRequested && hooks.cancelRequested()) {
             return FactorisationOutcome::Cancelled;
         }
-        system.diagonal = factoredDiagonal_;
-        system.upper = factoredUpper_;
+        substitute(system.lower.data(), factoredDiagonal_.data(), factoredUpper_.data(),
+                   system.b.data(), static_cast<std::size_t>(system.N));
         return FactorisationOutcome::Factorised;
     }
     lower_ = system.lower;
@@ -101,6 +105,7 @@ FactorisationOutcome DirectMethod::factorise(DiscreteSystem& system, bool& zeroP
     if (valid_) {
         factoredDiagonal_ = system.diagonal;
         factoredUpper_ = system.upper;
+        SOLU(system);
     }
     return outcome;
 }

@@ -56,19 +56,20 @@ FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
 // Does nothing for N > 1000, where TABLU does not factorise.
 void SOLU(DiscreteSystem& system);
 
-// The direct method as a run applies it, pass after pass: TABLU, except when
-// the system holds the same three diagonals, bit for bit, as the one it
-// factorised last (a transient run with constant properties assembles the
-// same matrix every step); the factors of that one are then put back in
-// place of the work. Either way SOLU follows, and the system ends as TABLU
-// would have left it: the same factors, the same warning flag (the guard has
-// already replaced that matrix's vanishing pivots and warned once), and a
-// cancel request seen where TABLU looks first.
+// The direct method as a run applies it, pass after pass: TABLU and SOLU,
+// except when the system holds the same three diagonals, bit for bit, as the
+// one it factorised last (a transient run with constant properties assembles
+// the same matrix every step); SOLU's substitutions then run on the factors
+// kept from that one. Either way b ends as the solution TABLU and SOLU give,
+// with the same warning flag (the guard has already replaced that matrix's
+// vanishing pivots and warned once) and a cancel request seen where TABLU
+// looks first. The diagonals of `system` end as factors after a
+// factorisation and untouched after a reuse: they are work space.
 class DirectMethod {
 public:
-    FactorisationOutcome factorise(DiscreteSystem& system, bool& zeroPivotWarningGiven,
-                                   const DirectSolverHooks& hooks = {});
-    // Whether the last factorise() put back stored factors.
+    FactorisationOutcome solve(DiscreteSystem& system, bool& zeroPivotWarningGiven,
+                               const DirectSolverHooks& hooks = {});
+    // Whether the last solve() reused kept factors.
     bool reusedFactors() const { return reused_; }
 
 private:

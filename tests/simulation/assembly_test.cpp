@@ -7,9 +7,11 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "simulation/assembly.h"
@@ -622,6 +624,60 @@ TEST(AssemblyBranch, EveryPassRewritesTheWholeBandAndRightHandSide) {
     EXPECT_EQ(reused.diagonal, fresh.diagonal);
     EXPECT_EQ(reused.upper, fresh.upper);
     EXPECT_EQ(reused.b, fresh.b);
+}
+
+// A cache kept over passes gives, bit for bit, the system assembled without
+// one, whichever of its inputs changed since the pass before.
+TEST(AssemblyCache, GivesTheSystemAssembledWithoutItWhateverChanged) {
+    std::mt19937_64 random(77);
+    std::uniform_real_distribution<double> positive(0.5, 3.0);
+    constexpr std::int32_t N = 7;
+    AssemblyCase s = threeVolumes(1.0, Convection, Flux);
+    s.grid = ControlVolumeGrid(1.3, N);
+    s.simulationCase.N = N;
+    s.simulationCase.Delt_t = 0.3;
+    s.properties = VolumeProperties(N);
+    s.levels = TemperatureLevels(N);
+    for (std::size_t i = 1; i <= N; ++i) {
+        for (NodeArray* values : {&s.properties.K, &s.properties.Rho, &s.properties.Cp,
+                                  &s.properties.ScPrime, &s.levels.Told}) {
+            (*values)[i] = positive(random);
+        }
+        s.properties.Sp[i] = -positive(random);
+    }
+    const auto nudge = [](double& value) { value = std::nextafter(value, 1.0e300); };
+    const std::vector<std::pair<std::string, std::function<void()>>> changes{
+        {"nothing", [] {}},
+        {"K", [&] { s.properties.K[4] *= 1.5; }},
+        {"Rho", [&] { s.properties.Rho[3] *= 1.5; }},
+        {"Cp", [&] { s.properties.Cp[5] *= 1.5; }},
+        {"Delt_t", [&] { nudge(s.simulationCase.Delt_t); }},
+        {"dx", [&] { s.grid = ControlVolumeGrid(1.4, N); }},
+        {"f", [&] { s.f = 0.0; }},
+        {"nothing again", [] {}},
+    };
+    AssemblyCache cache;
+    for (const auto& [what, change] : changes) {
+        change();
+        DiscreteSystem cached(N);
+        assembleSystem(s.simulationCase, s.f, s.grid, s.properties, s.levels, ConvectionScheme::CDS,
+                       cached, &cache);
+        const DiscreteSystem fresh = s.assemble(ConvectionScheme::CDS);
+        for (std::size_t i = 1; i <= N; ++i) {
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(cached.lower[i]),
+                      std::bit_cast<std::uint64_t>(fresh.lower[i]))
+                << what << " node " << i;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(cached.diagonal[i]),
+                      std::bit_cast<std::uint64_t>(fresh.diagonal[i]))
+                << what << " node " << i;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(cached.upper[i]),
+                      std::bit_cast<std::uint64_t>(fresh.upper[i]))
+                << what << " node " << i;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(cached.b[i]),
+                      std::bit_cast<std::uint64_t>(fresh.b[i]))
+                << what << " node " << i;
+        }
+    }
 }
 
 }  // namespace

@@ -376,8 +376,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, CancelledFactorisation, ::testing::Values(1, 2, 
 
 // A run's passes, some assembling the matrix of the pass before (with a new
 // right-hand side), some a changed one: the method that keeps its factors
-// gives every solution, factor, warning and cancel exactly as TABLU and SOLU
-// afresh do, and refactorises whenever one bit of a diagonal differs.
+// gives every solution, warning and cancel exactly as TABLU and SOLU afresh
+// do, and refactorises whenever one bit of a diagonal differs.
 TEST(DirectMethod, ReusedFactorsGiveWhatTABLUGivesBitForBit) {
     std::mt19937_64 random(2024);
     constexpr std::int32_t N = 40;
@@ -397,11 +397,12 @@ TEST(DirectMethod, ReusedFactorsGiveWhatTABLUGivesBitForBit) {
             assembled.upper[k] = std::nextafter(assembled.upper[k], 1.0e300);
         }
         std::uniform_real_distribution<double> value(-5.0, 5.0);
-        for (std::int32_t i = 1; i <= N; ++i) assembled.b[static_cast<std::size_t>(i)] = value(random);
+        for (std::int32_t i = 1; i <= N; ++i)
+            assembled.b[static_cast<std::size_t>(i)] = value(random);
 
         DiscreteSystem kept = assembled;
         DiscreteSystem fresh = assembled;
-        ASSERT_EQ(method.factorise(kept, keptWarned, {{}, [&] { ++keptMessages; }}),
+        ASSERT_EQ(method.solve(kept, keptWarned, {{}, [&] { ++keptMessages; }}),
                   FactorisationOutcome::Factorised);
         reuses += method.reusedFactors() ? 1 : 0;
         // Passes 4k and 4k+1 assemble the matrix of the pass before.
@@ -409,19 +410,16 @@ TEST(DirectMethod, ReusedFactorsGiveWhatTABLUGivesBitForBit) {
         EXPECT_EQ(method.reusedFactors(), sameMatrix) << "pass " << pass;
         ASSERT_EQ(TABLU(fresh, freshWarned, {{}, [&] { ++freshMessages; }}),
                   FactorisationOutcome::Factorised);
-        SOLU(kept);
         SOLU(fresh);
         for (std::int32_t i = 1; i <= N; ++i) {
             const auto k = static_cast<std::size_t>(i);
             ASSERT_EQ(bits(kept.b[k]), bits(fresh.b[k])) << "pass " << pass << " node " << i;
-            ASSERT_EQ(bits(kept.diagonal[k]), bits(fresh.diagonal[k])) << "pass " << pass;
-            ASSERT_EQ(bits(kept.upper[k]), bits(fresh.upper[k])) << "pass " << pass;
         }
         EXPECT_EQ(keptWarned, freshWarned);
         // Each step of a run with reused factors: the same pass repeated.
         if (pass % 4 == 0) {
             DiscreteSystem again = assembled;
-            ASSERT_EQ(method.factorise(again, keptWarned), FactorisationOutcome::Factorised);
+            ASSERT_EQ(method.solve(again, keptWarned), FactorisationOutcome::Factorised);
             EXPECT_TRUE(method.reusedFactors());
         }
     }
@@ -437,19 +435,19 @@ TEST(DirectMethod, SeesACancelAndNeverReusesAnUnfinishedFactorisation) {
     DirectMethod method;
     bool warned = false;
     DiscreteSystem first = assembled;
-    ASSERT_EQ(method.factorise(first, warned), FactorisationOutcome::Factorised);
+    ASSERT_EQ(method.solve(first, warned), FactorisationOutcome::Factorised);
     DiscreteSystem second = assembled;
-    EXPECT_EQ(method.factorise(second, warned, {[] { return true; }, {}}),
+    EXPECT_EQ(method.solve(second, warned, {[] { return true; }, {}}),
               FactorisationOutcome::Cancelled);
     EXPECT_TRUE(method.reusedFactors());
 
     DirectMethod interrupted;
     DiscreteSystem partly = assembled;
     int checks = 0;
-    ASSERT_EQ(interrupted.factorise(partly, warned, {[&] { return ++checks == 5; }, {}}),
+    ASSERT_EQ(interrupted.solve(partly, warned, {[&] { return ++checks == 5; }, {}}),
               FactorisationOutcome::Cancelled);
     DiscreteSystem next = assembled;
-    ASSERT_EQ(interrupted.factorise(next, warned), FactorisationOutcome::Factorised);
+    ASSERT_EQ(interrupted.solve(next, warned), FactorisationOutcome::Factorised);
     EXPECT_FALSE(interrupted.reusedFactors());
 }
 
