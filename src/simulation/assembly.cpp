@@ -1,9 +1,9 @@
 #include "simulation/assembly.h"
 
+#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 namespace calorvia::simulation {
@@ -39,27 +39,22 @@ struct Coefficients {
     double C(std::size_t i) const { return f * Rho[i] * Cp[i] * dx / Delt_t; }
 };
 
-bool sameBits(const NodeArray& kept, const NodeArray& values, std::size_t N) {
-    return kept.size() == values.size() &&
-           std::memcmp(kept.data() + 1, values.data() + 1, N * sizeof(double)) == 0;
-}
-
-bool sameBits(double kept, double value) {
-    return std::memcmp(&kept, &value, sizeof(double)) == 0;
+bool sameDouble(double kept, double value) {
+    return std::bit_cast<std::uint64_t>(kept) == std::bit_cast<std::uint64_t>(value);
 }
 
 // D_{i+1/2}, i = 1..N-1, and C_i, i = 1..N, from the cache when their inputs
 // are the ones it holds, else computed into it (in loops of their own, which
 // the compiler vectorises: they divide).
 void fillCache(const Coefficients& c, std::size_t N, AssemblyCache& cache) {
-    if (!(sameBits(cache.K, c.K, N) && sameBits(cache.Ddx, c.dx))) {
+    if (!(sameBits(cache.K, c.K) && sameDouble(cache.Ddx, c.dx))) {
         cache.K = c.K;
         cache.Ddx = c.dx;
         cache.D.resize(c.K.size());
         for (std::size_t i = 1; i + 1 <= N; ++i) cache.D[i] = c.D(i);
     }
-    if (!(sameBits(cache.Rho, c.Rho, N) && sameBits(cache.Cp, c.Cp, N) && sameBits(cache.Cf, c.f) &&
-          sameBits(cache.Cdx, c.dx) && sameBits(cache.CDelt_t, c.Delt_t))) {
+    if (!(sameBits(cache.Rho, c.Rho) && sameBits(cache.Cp, c.Cp) && sameDouble(cache.Cf, c.f) &&
+          sameDouble(cache.Cdx, c.dx) && sameDouble(cache.CDelt_t, c.Delt_t))) {
         cache.Rho = c.Rho;
         cache.Cp = c.Cp;
         cache.Cf = c.f;

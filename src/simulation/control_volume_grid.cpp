@@ -1,6 +1,7 @@
 #include "simulation/control_volume_grid.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "simulation/simulation_case.h"
 
@@ -8,6 +9,10 @@ namespace calorvia::simulation {
 
 NodeArray makeNodeArray(std::int32_t N) {
     return NodeArray(static_cast<std::size_t>(std::max(N, 0)) + 1, 0.0);
+}
+
+bool sameBits(const NodeArray& a, const NodeArray& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
 }
 
 ControlVolumeGrid::ControlVolumeGrid(double lengthLx, std::int32_t volumeCount)

@@ -31,6 +31,11 @@ using NodeArray = std::vector<double>;
 // N + 1 zeros: a cleared per-volume array.
 NodeArray makeNodeArray(std::int32_t N);
 
+// Whether two arrays hold the same doubles bit for bit (so -0 differs from
+// +0 and a NaN can equal itself): what a computation from them would give
+// is then the same too.
+bool sameBits(const NodeArray& a, const NodeArray& b);
+
 struct ControlVolumeGrid {
     std::int32_t N = 0;
     double Lx = 0.0;

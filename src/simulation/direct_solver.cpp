@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
-#include <cstring>
 
 namespace calorvia::simulation {
 
@@ -76,14 +75,6 @@ void SOLU(DiscreteSystem& system) {
     substitute(system.lower.data(), system.diagonal.data(), system.upper.data(), system.b.data(),
                static_cast<std::size_t>(system.N));
 }
-
-namespace {
-
-bool sameBits(const NodeArray& a, const NodeArray& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
-}
-
-}  // namespace
 
 FactorisationOutcome DirectMethod::solve(DiscreteSystem& system, bool& zeroPivotWarningGiven,
                                          const DirectSolverHooks& hooks) {

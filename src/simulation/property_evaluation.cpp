@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,26 +18,12 @@ VolumeProperties::VolumeProperties(std::int32_t N)
 
 namespace {
 
-// Whether values(1..N) all hold exactly the bits of `constant` (then a pass
-// of a run with constant properties has nothing to write). Reading is
-// cheaper than writing, and the loop, without a way out, vectorises.
-bool holdsEverywhere(const NodeArray& values, std::int32_t N, double constant) {
-    const auto expected = std::bit_cast<std::uint64_t>(constant);
-    std::uint64_t differences = 0;
-    for (std::size_t i = 1; i <= static_cast<std::size_t>(N); ++i) {
-        differences |= std::bit_cast<std::uint64_t>(values[i]) ^ expected;
-    }
-    return differences == 0;
-}
-
 // property(i) = constant, or property(i) = formula(T(i)), i = 1..N.
 EvaluationResult evaluateOne(const PropertyExpression& property, const NodeArray& temperature,
                              std::int32_t N, interpreter::Interpreter& interpreter,
                              NodeArray& values, const EvaluationChecks& checks) {
     if (!property.isFormula) {
-        if (!holdsEverywhere(values, N, property.constant)) {
-            std::fill(values.begin() + 1, values.begin() + 1 + N, property.constant);
-        }
+        std::fill(values.begin() + 1, values.begin() + 1 + N, property.constant);
         return {};
     }
     const std::vector<std::string> variables{std::string(interpreter::TemperatureVariable)};

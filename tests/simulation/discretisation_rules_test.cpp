@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -109,39 +107,6 @@ TEST(PropertyEvaluation, CopiesConstantsAndEvaluatesFormulasAtEveryVolumeTempera
     EXPECT_EQ(p.Sc, (NodeArray{0.0, 5.0, 5.0, 5.0}));
     EXPECT_EQ(p.Sp, (NodeArray{0.0, -90000.0, -122500.0, -160000.0}));
     EXPECT_TRUE(engine.codes().empty()) << "the formula was not released";
-}
-
-// A constant property overwrites whatever its array held, down to one bit
-// of one volume or the sign of a zero (an array already holding it is left
-// as it is).
-TEST(PropertyEvaluation, AConstantReplacesEveryOtherBitPattern) {
-    struct Row {
-        double held;
-        double constant;
-        std::size_t odd;  // a volume holding something else (0: none)
-    };
-    for (const Row row : {Row{2.0, 2.0, 0}, Row{2.0, 2.0, 3}, Row{2.0, std::nextafter(2.0, 3.0), 0},
-                          Row{0.0, -0.0, 0}, Row{-0.0, 0.0, 2}, Row{7.5, 1.0, 1}}) {
-        SimulationCase c = caseWith(4);
-        for (PropertyExpression* property : {&c.K, &c.Rho, &c.Cp, &c.Sc, &c.Sp}) {
-            *property = constant(row.constant);
-        }
-        VolumeProperties p(4);
-        for (NodeArray* values : {&p.K, &p.Rho, &p.Cp, &p.Sc, &p.Sp}) {
-            std::fill(values->begin(), values->end(), row.held);
-            if (row.odd != 0) (*values)[row.odd] = 99.0;
-        }
-        interpreter::Interpreter engine;
-        ASSERT_EQ(evaluateProperties(c, NodeArray(6, 20.0), engine, p).outcome,
-                  EvaluationOutcome::Completed);
-        for (const NodeArray* values : {&p.K, &p.Rho, &p.Cp, &p.Sc, &p.Sp}) {
-            for (std::size_t i = 1; i <= 4; ++i) {
-                EXPECT_EQ(std::bit_cast<std::uint64_t>((*values)[i]),
-                          std::bit_cast<std::uint64_t>(row.constant))
-                    << row.held << " -> " << row.constant << " at " << i;
-            }
-        }
-    }
 }
 
 struct StopRow {
