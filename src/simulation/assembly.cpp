@@ -209,13 +209,15 @@ public:
     // A_j·D_{j+1/2}: the conductance between nodes j and j+1.
     double conductance(std::size_t j) const { return grid_.faceArea(index(j)) * c_.D(j); }
     double volume(std::size_t i) const { return grid_.volume(index(i)); }
-    double C(std::size_t i) const { return c_.f * c_.Rho[i] * c_.Cp[i] * volume(i) / c_.Delt_t; }
+    double C(std::size_t i) const {
+        return c_.f * c_.Rho[i] * c_.Cp[i] * volume(i) / c_.Delt_t;
+    }
 
     // The boundary node P beside the interior face `face`, at its boundary
     // face `boundaryFace` (0 or N).
-    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told, std::size_t P,
-                           std::size_t face, std::size_t boundaryFace, double neighbour,
-                           double Tb) const {
+    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told,
+                           std::size_t P, std::size_t face, std::size_t boundaryFace,
+                           double neighbour, double Tb) const {
         const double V = volume(P);
         return {.treatment = FaceTreatment::PureDiffusion,
                 .neighbour = neighbour,
@@ -283,14 +285,9 @@ void assembleSystem(const SimulationCase& simulationCase, double f, const Contro
                     ConvectionScheme scheme, DiscreteSystem& system, AssemblyCache* cache) {
     assert(grid.N >= 2 && system.N == grid.N);
     if (grid.isRadial()) {
-        const Coefficients radial{properties.K,
-                                  properties.Rho,
-                                  properties.Cp,
-                                  grid.dx,
-                                  0.0,
-                                  f,
-                                  simulationCase.Delt_t,
-                                  FaceTreatment::PureDiffusion};
+        const Coefficients radial{properties.K,          properties.Rho, properties.Cp,
+                                  grid.dx,               0.0,            f,
+                                  simulationCase.Delt_t, FaceTreatment::PureDiffusion};
         assembleRadial(simulationCase, radial, grid, properties, levels, system);
         return;
     }

@@ -65,7 +65,9 @@ struct ControlVolumeGrid {
     // and ΔV = dx for the plane wall.
     double face(std::int32_t j) const { return ri + j * dx; }
     double faceArea(std::int32_t j) const { return simulation::faceArea(geometry, face(j)); }
-    double volume(std::int32_t i) const { return volumeBetween(geometry, face(i - 1), face(i)); }
+    double volume(std::int32_t i) const {
+        return volumeBetween(geometry, face(i - 1), face(i));
+    }
 
     // The N + 2 single-precision positions a drawn profile uses: p_1 = 0, the
     // N centres accumulated in single precision (dx/2, then + dx each), and
