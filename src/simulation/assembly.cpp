@@ -138,7 +138,7 @@ void assembleInterior(const Coefficients& c, const VolumeProperties& properties,
 // (1 for the west node, N-1 for the east one).
 BoundaryNodeTerms nodeTerms(const Coefficients& c, const VolumeProperties& properties,
                             const NodeArray& Told, std::size_t P, std::size_t face,
-                            double neighbour, double Tb) {
+                            double neighbour) {
     return {.treatment = c.treatment,
             .neighbour = neighbour,
             .Dface = c.D(face),
@@ -149,8 +149,7 @@ BoundaryNodeTerms nodeTerms(const Coefficients& c, const VolumeProperties& prope
             .dxSp = c.dx * properties.Sp[P],
             .dxSc = c.dx * properties.ScPrime[P],
             .K = properties.K[P],
-            .dx = c.dx,
-            .Tb = Tb};
+            .dx = c.dx};
 }
 
 // West node: A(1,2) = -D_{3/2} (pure diffusion, Upwind) or F_{3/2}/2 - D_{3/2}
@@ -160,8 +159,7 @@ void assembleWestRow(const Coefficients& c, const BoundaryCondition& west,
                      DiscreteSystem& system) {
     const double D32 = c.D(1);
     system.upper[1] = c.treatment == FaceTreatment::CDS ? c.F(1) / 2.0 - D32 : -D32;
-    const auto row =
-        westRow(west, nodeTerms(c, properties, levels.Told, 1, 1, system.upper[1], levels.TbW));
+    const auto row = westRow(west, nodeTerms(c, properties, levels.Told, 1, 1, system.upper[1]));
     if (!row) return;
     system.diagonal[1] = row->diagonal;
     system.b[1] = row->b;
@@ -186,8 +184,7 @@ void assembleEastRow(const Coefficients& c, const BoundaryCondition& east,
             lower = -(Dn + Fn);
             break;
     }
-    const auto row =
-        eastRow(east, nodeTerms(c, properties, levels.Told, N, N - 1, lower, levels.TbE));
+    const auto row = eastRow(east, nodeTerms(c, properties, levels.Told, N, N - 1, lower));
     if (!row) return;
     system.diagonal[N] = row->diagonal;
     system.b[N] = row->b;
@@ -215,9 +212,8 @@ public:
 
     // The boundary node P beside the interior face `face`, at its boundary
     // face `boundaryFace` (0 or N).
-    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told,
-                           std::size_t P, std::size_t face, std::size_t boundaryFace,
-                           double neighbour, double Tb) const {
+    BoundaryNodeTerms node(const VolumeProperties& properties, const NodeArray& Told, std::size_t P,
+                           std::size_t face, std::size_t boundaryFace, double neighbour) const {
         const double V = volume(P);
         return {.treatment = FaceTreatment::PureDiffusion,
                 .neighbour = neighbour,
@@ -230,7 +226,6 @@ public:
                 .dxSc = V * properties.ScPrime[P],
                 .K = properties.K[P],
                 .dx = c_.dx,
-                .Tb = Tb,
                 .area = grid_.faceArea(index(boundaryFace))};
     }
 
@@ -259,8 +254,7 @@ void assembleRadial(const SimulationCase& simulationCase, const Coefficients& c,
     }
 
     system.upper[1] = -terms.conductance(1);
-    const BoundaryNodeTerms west =
-        terms.node(properties, levels.Told, 1, 1, 0, system.upper[1], levels.TbW);
+    const BoundaryNodeTerms west = terms.node(properties, levels.Told, 1, 1, 0, system.upper[1]);
     const std::optional<BoundaryRow> westRowValues =
         grid.westIsCentre() ? centreRow(west) : westRow(simulationCase.west, west);
     if (westRowValues) {
@@ -269,9 +263,8 @@ void assembleRadial(const SimulationCase& simulationCase, const Coefficients& c,
     }
 
     system.lower[N] = -terms.conductance(N - 1);
-    const auto eastRowValues =
-        eastRow(simulationCase.east,
-                terms.node(properties, levels.Told, N, N - 1, N, system.lower[N], levels.TbE));
+    const auto eastRowValues = eastRow(
+        simulationCase.east, terms.node(properties, levels.Told, N, N - 1, N, system.lower[N]));
     if (eastRowValues) {
         system.diagonal[N] = eastRowValues->diagonal;
         system.b[N] = eastRowValues->b;

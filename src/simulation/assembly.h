@@ -51,9 +51,8 @@ struct AssemblyCache {
 
 // Rewrites every band entry and all of b for N >= 2 volumes. Uses u, Delt_t
 // and both boundary conditions of the case, the factor f, the properties of
-// this pass (Sp holding Sp′), T° and the boundary estimates Tb_W, Tb_E, and
-// the geometry and ri of the grid. A boundary of an unknown type leaves its
-// row unwritten. `cache`, when given, is kept from pass to pass of one run.
+// this pass (Sp holding Sp′), T°, and the geometry and ri of the grid. A boundary of an unknown
+// type leaves its row unwritten. `cache`, when given, is kept from pass to pass of one run.
 void assembleSystem(const SimulationCase& simulationCase, double f, const ControlVolumeGrid& grid,
                     const VolumeProperties& properties, const TemperatureLevels& levels,
                     ConvectionScheme scheme, DiscreteSystem& system,

@@ -14,6 +14,33 @@ double filmConductance(const BoundaryNodeTerms& n, double h) {
     return n.area / (1.0 / h + n.dx / (n.K * 2.0));
 }
 
+// F_b·Tb carried across a flux or convection face. Its face temperature is
+// linear in the node's, Tb = a·T(P) + c:
+//   flux        a = 1,           c = Phi·dx/(2·K(P))
+//   convection  a = β/(β + 1),   c = Tinf/(β + 1),   β = 2·K(P)/(h·dx)
+// so the solution carries heat at its own face temperature: F_b·a belongs to
+// the diagonal and F_b·c to b. Without a flow nothing is carried (and the
+// rows of pure diffusion keep every bit).
+struct CarriedHeat {
+    double diagonal = 0.0;  // F_b·a
+    double b = 0.0;         // F_b·c
+};
+
+CarriedHeat carriedAtFace(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
+    if (n.F == 0.0) return {};
+    switch (condition.type) {
+        case BoundaryType::Flux:
+            return {n.F, n.F * (condition.Phi * n.dx / (n.K * 2.0))};
+        case BoundaryType::Convection: {
+            const double beta = n.K * 2.0 / (condition.h * n.dx);
+            return {n.F * (beta / (beta + 1.0)), n.F * (condition.Tinf / (beta + 1.0))};
+        }
+        case BoundaryType::Temperature:
+            break;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<double> faceTemperature(const BoundaryCondition& condition, double TP, double KP,
@@ -35,14 +62,15 @@ std::optional<double> faceTemperature(const BoundaryCondition& condition, double
 // and dx·Sc′ stand for ΔV_1·Sp′(1) and ΔV_1·Sc′(1) in a radial body:
 //   temperature  A(1,1) = D_W - A(1,2) + C_1 - dx·Sp′(1) + G
 //                b(1) = F_W·T_W + dx·Sc′(1) + D_W·T_W + C_1·T°(1)
-//   flux         A(1,1) = C_1 - A(1,2) - dx·Sp′(1) + G
-//                b(1) = dx·Sc′(1) + A_W·Phi_W + C_1·T°(1) + F_W·Tb_W
-//   convection   A(1,1) = H_W - A(1,2) + C_1 - dx·Sp′(1) + G
-//                b(1) = F_W·Tb_W + H_W·Tinf_W + dx·Sc′(1) + C_1·T°(1)
-// The terms are added in this order for every run, so that each entry rounds
-// the same way.
+//   flux         A(1,1) = C_1 - A(1,2) - dx·Sp′(1) + G - F_W·a
+//                b(1) = dx·Sc′(1) + A_W·Phi_W + C_1·T°(1) + F_W·c
+//   convection   A(1,1) = H_W - A(1,2) + C_1 - dx·Sp′(1) + G - F_W·a
+//                b(1) = F_W·c + H_W·Tinf_W + dx·Sc′(1) + C_1·T°(1)
+// with Tb_W = a·T(1) + c the face temperature (carriedAtFace). The terms are
+// added in this order for every run, so that each entry rounds the same way.
 std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
     const double G = n.Fface;
+    const CarriedHeat carried = carriedAtFace(condition, n);
     switch (condition.type) {
         case BoundaryType::Temperature: {
             const double DW = halfVolumeConductance(n);
@@ -50,20 +78,21 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
                                n.F * condition.T + n.dxSc + DW * condition.T + n.C * n.Told};
         }
         case BoundaryType::Flux:
-            return BoundaryRow{n.C - n.neighbour - n.dxSp + G,
-                               n.dxSc + n.area * condition.Phi + n.C * n.Told + n.F * n.Tb};
+            return BoundaryRow{n.C - n.neighbour - n.dxSp + G - carried.diagonal,
+                               n.dxSc + n.area * condition.Phi + n.C * n.Told + carried.b};
         case BoundaryType::Convection: {
             const double HW = filmConductance(n, condition.h);
-            return BoundaryRow{HW - n.neighbour + n.C - n.dxSp + G,
-                               n.F * n.Tb + HW * condition.Tinf + n.dxSc + n.C * n.Told};
+            return BoundaryRow{HW - n.neighbour + n.C - n.dxSp + G - carried.diagonal,
+                               carried.b + HW * condition.Tinf + n.dxSc + n.C * n.Told};
         }
     }
     return std::nullopt;
 }
 
 // East node (i = N), A(N,N-1) already written; D_n, F_n are D_{N-1/2},
-// F_{N-1/2}. CDS carries the outflow at the face temperature (T_E, or the
-// estimate Tb_E), Upwind at T(N), which puts F_E on the diagonal. Phi_E
+// F_{N-1/2}. CDS carries the outflow at the face temperature (T_E, or
+// Tb_E = a·T(N) + c, carriedAtFace), Upwind at T(N), which puts F_E on the
+// diagonal. Phi_E
 // stands for A_E·Phi_E, dx·Sp′ and dx·Sc′ for ΔV_N·Sp′(N) and ΔV_N·Sc′(N).
 // A radial body is always in pure diffusion.
 //   temperature  pure  A(N,N) = D_E - A(N,N-1) + C_N - dx·Sp′(N)
@@ -74,19 +103,20 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
 //                      b(N) = dx·Sc′(N) + D_E·T_E + C_N·T°(N)
 //   flux         pure  A(N,N) = C_N - A(N,N-1) - dx·Sp′(N)
 //                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N)
-//                CDS   A(N,N) = C_N + D_n - dx·Sp′(N) - F_n/2
-//                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N) - F_E·Tb_E
+//                CDS   A(N,N) = C_N + D_n - dx·Sp′(N) - F_n/2 + F_E·a
+//                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N) - F_E·c
 //                Upw.  A(N,N) = F_E + C_N + D_n - dx·Sp′(N)
 //                      b(N) = dx·Sc′(N) + Phi_E + C_N·T°(N)
 //   convection   pure  A(N,N) = H_E - A(N,N-1) + C_N - dx·Sp′(N)
 //                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
-//                CDS   A(N,N) = C_N + H_E + D_n - dx·Sp′(N) - F_n/2
-//                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N) - F_E·Tb_E
+//                CDS   A(N,N) = C_N + H_E + D_n - dx·Sp′(N) - F_n/2 + F_E·a
+//                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N) - F_E·c
 //                Upw.  A(N,N) = F_E + C_N + H_E + D_n - dx·Sp′(N)
 //                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
 std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
     const double Dn = n.Dface;
     const double Fn = n.Fface;
+    const CarriedHeat carried = carriedAtFace(condition, n);
     switch (condition.type) {
         case BoundaryType::Temperature: {
             const double DE = halfVolumeConductance(n);
@@ -107,7 +137,8 @@ std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const Bou
                 case FaceTreatment::PureDiffusion:
                     return BoundaryRow{n.C - n.neighbour - n.dxSp, b};
                 case FaceTreatment::CDS:
-                    return BoundaryRow{n.C + Dn - n.dxSp - Fn / 2.0, b - n.F * n.Tb};
+                    return BoundaryRow{n.C + Dn - n.dxSp - Fn / 2.0 + carried.diagonal,
+                                       b - carried.b};
                 case FaceTreatment::Upwind:
                     return BoundaryRow{n.F + n.C + Dn - n.dxSp, b};
             }
@@ -120,7 +151,8 @@ std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const Bou
                 case FaceTreatment::PureDiffusion:
                     return BoundaryRow{HE - n.neighbour + n.C - n.dxSp, b};
                 case FaceTreatment::CDS:
-                    return BoundaryRow{n.C + HE + Dn - n.dxSp - Fn / 2.0, b - n.F * n.Tb};
+                    return BoundaryRow{n.C + HE + Dn - n.dxSp - Fn / 2.0 + carried.diagonal,
+                                       b - carried.b};
                 case FaceTreatment::Upwind:
                     return BoundaryRow{n.F + n.C + HE + Dn - n.dxSp, b};
             }

@@ -22,15 +22,17 @@
 //                                       (0 in pure diffusion and radial bodies).
 // Heat entering the body through the face (positive into the body):
 //   Temperature T:      D_b·(T - T(P)), and F_b·T carried across the face
-//   Flux Phi:           A_b·Phi, and F_b·Tb carried at the estimate Tb
+//   Flux Phi:           A_b·Phi, and F_b·Tb carried at the face temperature
 //   Convection h, Tinf: H_b·(Tinf - T(P)), and F_b·Tb carried at Tb
-// where Tb is the face temperature of the last step:
+// where Tb is the face temperature of the solution itself, linear in T(P):
 //   Temperature  Tb = T
 //   Flux         Tb = T(P) + Phi·dx/(2·K(P))
 //   Convection   Tb = (2·K(P)·T(P)/(h·dx) + Tinf) / (2·K(P)/(h·dx) + 1)
 // (the flux density of the half volume 2·K(P)·(Tb - T(P))/dx equals Phi, or
 // h·(Tinf - Tb); the area cancels, so the face temperatures and the face
-// flux densities read the same in every geometry).
+// flux densities read the same in every geometry). The row holds F_b·Tb
+// through T(P), not at an estimate of the last step, so a steady run with
+// flow through such a face needs no iteration to carry the right heat.
 //
 // Phi is a flux density at the face in every geometry: a flux through the
 // inner face of a shell is Phi·2π·ri per unit length of cylinder, or
@@ -93,7 +95,6 @@ struct BoundaryNodeTerms {
     double dxSc;       // ΔV_P·Sc′(P)
     double K;          // K(P)
     double dx;
-    double Tb;           // the face temperature estimate of the last step
     double area = 1.0;  // A_b of the boundary face; 1 in the plane wall
 };
 
@@ -156,8 +157,8 @@ struct ProfileEnds {
 
 // After each step, from the new solution and the conductivity of the last
 // pass: Tb_W and Tb_E of flux and convection faces are stored in `levels`
-// for the next pass; a prescribed face keeps its stored estimate (no row
-// reads it) and shows T; an unknown type keeps and shows its estimate. The
+// (the drawn ends of the profile); a prescribed face keeps its stored
+// estimate and shows T; an unknown type keeps and shows its estimate. The
 // centre of a solid body shows and stores T(1).
 ProfileEnds updateBoundaryTemperatures(const ControlVolumeGrid& grid, const NodeArray& K,
                                        const BoundaryCondition& west, const BoundaryCondition& east,

@@ -16,8 +16,7 @@ struct BoundaryNode {
     double T;  // T(P)
     double K;  // K(P)
     double dx;
-    double F;   // F_b = Rho(P)·Cp(P)·u, 0 in pure diffusion
-    double Tb;  // the face estimate the pass assembled with
+    double F;  // F_b = Rho(P)·Cp(P)·u, 0 in pure diffusion
 };
 
 bool isKnown(const BoundaryCondition& c) {
@@ -25,10 +24,10 @@ bool isKnown(const BoundaryCondition& c) {
            c.type == BoundaryType::Convection;
 }
 
-// The face value the assembly carries F_b at: the prescribed temperature, or
-// the estimate of a flux or convective face.
+// The face value the assembly carries F_b at: the face temperature of the
+// solution (the prescribed one, or that of a flux or convective face).
 double carriedFaceValue(const BoundaryCondition& c, const BoundaryNode& P) {
-    return c.type == BoundaryType::Temperature ? c.T : P.Tb;
+    return faceTemperature(c, P.T, P.K, P.dx).value_or(P.T);
 }
 
 // Conduction: the west face flux (positive towards the east, so into the
@@ -85,18 +84,16 @@ EnergyBalance radialBalance(const SimulationCase& simulationCase, double f,
                             const ControlVolumeGrid& grid, const VolumeProperties& properties,
                             const TemperatureLevels& levels) {
     const auto N = static_cast<std::size_t>(grid.N);
-    auto node = [&](std::size_t P, double Tb) {
+    auto node = [&](std::size_t P) {
         return BoundaryNode{FaceTreatment::PureDiffusion, levels.T[P], properties.K[P], grid.dx,
-                            0.0, Tb};
+                            0.0};
     };
     const double factor = heatRateFactor(grid.geometry);
     EnergyBalance balance;
     if (!grid.westIsCentre()) {
-        balance.west = scaled(westHeat(simulationCase.west, node(1, levels.TbW)),
-                              grid.faceArea(0) * factor);
+        balance.west = scaled(westHeat(simulationCase.west, node(1)), grid.faceArea(0) * factor);
     }
-    balance.east = scaled(eastHeat(simulationCase.east, node(N, levels.TbE)),
-                          grid.faceArea(grid.N) * factor);
+    balance.east = scaled(eastHeat(simulationCase.east, node(N)), grid.faceArea(grid.N) * factor);
     balance.generated = generatedHeat(grid, properties, levels.T) * factor;
     balance.stored = storedHeat(grid, f, simulationCase.Delt_t, properties, levels) * factor;
     balance.residual =
@@ -129,6 +126,10 @@ double EnergyBalance::relativeResidual() const {
     return largest > 0.0 ? residual / largest : 0.0;
 }
 
+bool EnergyBalance::balanced(double limit) const {
+    return std::abs(relativeResidual()) <= limit;
+}
+
 EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
                             const ControlVolumeGrid& grid, const VolumeProperties& properties,
                             const TemperatureLevels& levels, ConvectionScheme scheme) {
@@ -138,15 +139,15 @@ EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
                                     : scheme == ConvectionScheme::CDS ? FaceTreatment::CDS
                                                                       : FaceTreatment::Upwind;
     const auto N = static_cast<std::size_t>(grid.N);
-    auto node = [&](std::size_t P, double Tb) {
+    auto node = [&](std::size_t P) {
         const double F = treatment == FaceTreatment::PureDiffusion
                              ? 0.0
                              : properties.Rho[P] * properties.Cp[P] * u;
-        return BoundaryNode{treatment, levels.T[P], properties.K[P], grid.dx, F, Tb};
+        return BoundaryNode{treatment, levels.T[P], properties.K[P], grid.dx, F};
     };
     EnergyBalance balance;
-    balance.west = westHeat(simulationCase.west, node(1, levels.TbW));
-    balance.east = eastHeat(simulationCase.east, node(N, levels.TbE));
+    balance.west = westHeat(simulationCase.west, node(1));
+    balance.east = eastHeat(simulationCase.east, node(N));
     balance.generated = generatedHeat(grid, properties, levels.T);
     balance.stored = storedHeat(grid, f, simulationCase.Delt_t, properties, levels);
     balance.residual =

@@ -21,7 +21,8 @@
 // of the solution: what the boundary row holds, D_b·(T_b − T(P)), Phi or
 // H_b·(Tinf − T(P)) (D_b = 2·K(P)/dx, H_b = 1/(1/h + dx/(2·K(P)))), up to
 // round-off. The convective transport, with F_b = Rho(P)·Cp(P)·u (0 in
-// pure diffusion), is taken as the row carries it:
+// pure diffusion), is taken as the row carries it, at the face temperatures
+// of the solution (those the result files show):
 //   west          +F_W·T_W (temperature), +F_W·Tb_W (flux, convection)
 //   east, CDS     −F_E·T_E (temperature), −F_E·Tb_E (flux, convection)
 //   east, Upwind  −F_E·T(N)
@@ -57,15 +58,26 @@ struct EnergyBalance {
     double largestTerm() const;
     // residual / largestTerm(), 0 when every term is 0.
     double relativeResidual() const;
+    // Whether |relativeResidual()| is within `limit` (balanceLimit); a
+    // residual that is not a number is not.
+    bool balanced(double limit) const;
 };
+
+// What a balanced solution reaches, relative to its largest term: round-off
+// for a linear case solved directly; for a case whose solution is iterated
+// (properties or source that depend on T, a linearised positive source, or
+// Gauss-Seidel sweeps) the accuracy of the iteration.
+inline constexpr double LinearBalanceLimit = 1.0E-6;
+inline constexpr double IteratedBalanceLimit = 1.0E-3;
+inline double balanceLimit(bool iterated) {
+    return iterated ? IteratedBalanceLimit : LinearBalanceLimit;
+}
 
 // The unit of the rates above: "W/m²", "W/m" or "W".
 std::string_view heatRateUnit(Geometry geometry);
 
 // The balance of the last pass. Takes the arguments of that pass's
-// assembleSystem, with the solution in levels.T; levels.TbW and levels.TbE
-// must still hold the estimates that pass assembled with, so take the
-// balance before updateBoundaryTemperatures replaces them.
+// assembleSystem, with the solution in levels.T.
 EnergyBalance energyBalance(const SimulationCase& simulationCase, double f,
                             const ControlVolumeGrid& grid, const VolumeProperties& properties,
                             const TemperatureLevels& levels, ConvectionScheme scheme);

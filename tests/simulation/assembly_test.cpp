@@ -64,8 +64,12 @@ BoundaryCondition condition(BoundaryType type, double T, double Phi, double h, d
 //                     F_{3/2} = 1.5·2 = 3, F_{5/2} = 2·3 = 6, F_W = 2, F_E = 8
 //                     C = Rho·Cp·dx/Delt_t = (4, 8, 16)
 //   Sc′ = (1, 2, 3), Sp′ = (-0.5, -1, -2), T° = (10, 20, 30)
-//   T_W = 100, Phi_W = 7, h_W = 1 (H_W = 1/(1 + 1/2) = 2/3), Tinf_W = 50, Tb_W = 60
-//   T_E = 200, Phi_E = 9, h_E = 12 (H_E = 1/(1/12 + 1/6) = 4), Tinf_E = 40, Tb_E = 70
+//   T_W = 100, Phi_W = 7, h_W = 1 (H_W = 1/(1 + 1/2) = 2/3), Tinf_W = 50
+//   T_E = 200, Phi_E = 9, h_E = 12 (H_E = 1/(1/12 + 1/6) = 4), Tinf_E = 40
+// Face temperatures, linear in the node's, Tb = a·T(P) + c (F_b·a to the
+// diagonal, F_b·c to b); the stored estimates 60 and 70 are never read:
+//   west flux  a = 1, c = 7/2;       west film  β = 2, a = 2/3, c = 50/3
+//   east flux  a = 1, c = 9/6;       east film  β = 1/2, a = 1/3, c = 80/3
 AssemblyCase threeVolumes(double u, BoundaryType westType, BoundaryType eastType) {
     AssemblyCase s;
     s.grid = ControlVolumeGrid(3.0, 3);
@@ -207,13 +211,13 @@ std::vector<TableRow> westRows() {
          B::CDS,
          Flux,
          Temperature,
-         {{1, 2, 0.5}, {1, 1, 4 - 0.5 + 0.5 + 3}, {1, 0, 1 + 7 + 40 + 2 * 60}}},
+         {{1, 2, 0.5}, {1, 1, 4 - 0.5 + 0.5 + 3 - 2}, {1, 0, 1 + 7 + 40 + 2 * 3.5}}},
         {"Flux",
          3,
          B::Upwind,
          Flux,
          Temperature,
-         {{1, 2, -1.0}, {1, 1, 4 + 1 + 0.5 + 3}, {1, 0, 1 + 7 + 40 + 2 * 60}}},
+         {{1, 2, -1.0}, {1, 1, 4 + 1 + 0.5 + 3 - 2}, {1, 0, 1 + 7 + 40 + 2 * 3.5}}},
         {"Convection",
          3,
          B::PureDiffusion,
@@ -226,16 +230,16 @@ std::vector<TableRow> westRows() {
          Convection,
          Temperature,
          {{1, 2, 0.5},
-          {1, 1, 2 * third - 0.5 + 4 + 0.5 + 3},
-          {1, 0, 2 * 60 + 100 * third + 1 + 40}}},
+          {1, 1, 2 * third - 0.5 + 4 + 0.5 + 3 - 4 * third},
+          {1, 0, 100 * third + 100 * third + 1 + 40}}},
         {"Convection",
          3,
          B::Upwind,
          Convection,
          Temperature,
          {{1, 2, -1.0},
-          {1, 1, 2 * third + 1 + 4 + 0.5 + 3},
-          {1, 0, 2 * 60 + 100 * third + 1 + 40}}},
+          {1, 1, 2 * third + 1 + 4 + 0.5 + 3 - 4 * third},
+          {1, 0, 100 * third + 100 * third + 1 + 40}}},
     };
 }
 
@@ -273,7 +277,7 @@ std::vector<TableRow> eastRows() {
          B::CDS,
          Temperature,
          Flux,
-         {{3, 2, -4.5}, {3, 3, 16 + 1.5 + 2 - 3}, {3, 0, 3 + 9 + 480 - 8 * 70}}},
+         {{3, 2, -4.5}, {3, 3, 16 + 1.5 + 2 - 3 + 8}, {3, 0, 3 + 9 + 480 - 8 * 1.5}}},
         {"Flux",
          3,
          B::Upwind,
@@ -291,7 +295,9 @@ std::vector<TableRow> eastRows() {
          B::CDS,
          Temperature,
          Convection,
-         {{3, 2, -4.5}, {3, 3, 16 + 4 + 1.5 + 2 - 3}, {3, 0, 4 * 40 + 3 + 480 - 8 * 70}}},
+         {{3, 2, -4.5},
+          {3, 3, 16 + 4 + 1.5 + 2 - 3 + 8 * third},
+          {3, 0, 4 * 40 + 3 + 480 - 640 * third}}},
         {"Convection",
          3,
          B::Upwind,
@@ -327,7 +333,8 @@ std::vector<TableRow> interiorRows() {
          {{2, 1, -4.0}, {2, 3, -1.5}, {2, 2, 1 + 8 + 6 + 1.5 + 1}, {2, 0, 162}}},
         // N = 5. Node 2: D 2|3, F 2|3, C 2, -dx·Sp′ 1, b 2 + 4. Node 3: D 3|6, F 3|8, C 4,
         // -dx·Sp′ 2, b 3 + 12. Node 4: D 6|3, F 8|9, C 12, -dx·Sp′ 3, b 4 + 48.
-        // West (flux): D_{3/2} = 2, F_{3/2} = 2, C 2, -dx·Sp′ 1, b 1 + 7 + 2 (+ F_W·Tb_W = 120).
+        // West (flux): D_{3/2} = 2, F_{3/2} = 2, C 2, -dx·Sp′ 1, b 1 + 7 + 2, and the inflow
+        // F_W·Tb_W = 2·(T(1) + 1.75): 2 off the diagonal, 3.5 into b.
         // East (temperature 200): D_{9/2} = 3, F_{9/2} = 9, D_E = 4, F_E = 6, C 6, -dx·Sp′ 4,
         // b 5 + 4·200 + 30.
         {"EveryRow",
@@ -371,8 +378,8 @@ std::vector<TableRow> interiorRows() {
           {4, 4, 12 + 8.5 + 3 + 9 - 8},
           {4, 0, 52},
           {1, 2, -1.0},
-          {1, 1, 2 + 1 + 1 + 2},
-          {1, 0, 130},
+          {1, 1, 2 + 1 + 1 + 2 - 2},
+          {1, 0, 10 + 2 * 1.75},
           {5, 4, -7.5},
           {5, 5, 6 + 4 + 3 + 4 - 4.5},
           {5, 0, 835 - 6 * 200}}},
@@ -394,8 +401,8 @@ std::vector<TableRow> interiorRows() {
           {4, 4, 6 + 12 + 9 + 3 + 3},
           {4, 0, 52},
           {1, 2, -2.0},
-          {1, 1, 2 + 2 + 1 + 2},
-          {1, 0, 130},
+          {1, 1, 2 + 2 + 1 + 2 - 2},
+          {1, 0, 10 + 2 * 1.75},
           {5, 4, -12.0},
           {5, 5, 6 + 6 + 4 + 3 + 4},
           {5, 0, 835}}},
@@ -416,6 +423,9 @@ INSTANTIATE_TEST_SUITE_P(Interior, CoefficientTable, ::testing::ValuesIn(interio
 //   west      temperature  F_W·T_W - D_W·(T(1) - T_W)
 //             flux         Phi_W + F_W·Tb_W
 //             convection   F_W·Tb_W + H_W·(Tinf_W - T(1))
+// Tb being the face temperature of T itself (whatever estimates the levels hold):
+//             flux         Tb = T(P) + Phi·dx/(2·K(P))
+//             convection   Tb = (2·K(P)·T(P) + h·dx·Tinf)/(2·K(P) + h·dx)
 //   east      temperature  F_E·T_E (CDS) or F_E·T(N) (Upwind) - D_E·(T_E - T(N))
 //             flux         F_E·Tb_E (CDS) or F_E·T(N) (Upwind) - Phi_E
 //             convection   F_E·Tb_E (CDS) or F_E·T(N) (Upwind) + H_E·(T(N) - Tinf_E)
@@ -496,21 +506,26 @@ TEST_P(Conservation, EveryRowIsTheBalanceOfItsVolume) {
         const double DE = 2.0 * at(p.K, N) / dx;
         const double HW = 1.0 / (1.0 / west.h + dx / (2.0 * at(p.K, 1)));
         const double HE = 1.0 / (1.0 / east.h + dx / (2.0 * at(p.K, N)));
+        auto faceOf = [&](const BoundaryCondition& b, std::int32_t P) {
+            const double K = at(p.K, P);
+            return b.type == Flux ? at(T, P) + b.Phi * dx / (2.0 * K)
+                                  : (2.0 * K * at(T, P) + b.h * dx * b.Tinf) / (2.0 * K + b.h * dx);
+        };
         double westFlux = 0.0;
         switch (west.type) {
             case Temperature:
                 westFlux = FW * west.T - DW * (at(T, 1) - west.T);
                 break;
             case Flux:
-                westFlux = west.Phi + FW * s.levels.TbW;
+                westFlux = west.Phi + FW * faceOf(west, 1);
                 break;
             case Convection:
-                westFlux = FW * s.levels.TbW + HW * (west.Tinf - at(T, 1));
+                westFlux = FW * faceOf(west, 1) + HW * (west.Tinf - at(T, 1));
                 break;
         }
         double eastFlux = 0.0;
         const double outflowAt =
-            upwind ? at(T, N) : (east.type == Temperature ? east.T : s.levels.TbE);
+            upwind ? at(T, N) : (east.type == Temperature ? east.T : faceOf(east, N));
         switch (east.type) {
             case Temperature:
                 eastFlux = FE * outflowAt - DE * (east.T - at(T, N));
