@@ -41,9 +41,22 @@ bool allPlausible(std::span<const double> values) {
     return true;
 }
 
-// The mean of a field, summed from the first volume on.
-double meanOf(std::span<const double> values) {
-    return std::accumulate(values.begin(), values.end(), 0.0) / static_cast<double>(values.size());
+// The mean temperature of the body, summed from the first volume on: the
+// plain mean of the nodes in the plane wall (equal volumes), and
+//     Σ T(i)·ΔV_i / Σ ΔV_i
+// in a cylinder or a sphere, whose outer volumes hold more of the body.
+double bodyMean(const ControlVolumeGrid& grid, std::span<const double> T) {
+    if (!grid.isRadial()) {
+        return std::accumulate(T.begin(), T.end(), 0.0) / static_cast<double>(T.size());
+    }
+    double weighted = 0.0;
+    double volume = 0.0;
+    for (std::size_t i = 0; i < T.size(); ++i) {
+        const double V = grid.volume(static_cast<std::int32_t>(i + 1));
+        weighted += T[i] * V;
+        volume += V;
+    }
+    return weighted / volume;
 }
 
 }  // namespace
@@ -158,6 +171,7 @@ void SimulationRun::set_up_system() {
     if (stateInForce_ == CaseState::Steady && anyTemperatureFormula()) outerIterationLimit_ = 1000;
     linearisationApplied_ = false;
     propertiesKept_ = false;
+    warnings_ = RunWarnings{};
     Tol_ = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
                                    settings::WriteBack::DefaultWhenUnreadable)
                .value;
@@ -194,8 +208,8 @@ void SimulationRun::start_histories() {
     const float xNo = c.No >= 1 && c.No <= c.N ? profileX_[static_cast<std::size_t>(c.No)] : 0.0f;
     const std::vector<double>& Ti = loaded_->initialTemperature;
     const ProfileEnds ends = initialEnds();
-    const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)], meanOf(Ti),
-                            ends.west, ends.east};  // by HistoryFiles::Which
+    const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)],
+                            bodyMean(grid_, Ti), ends.west, ends.east};  // by HistoryFiles::Which
     bool written = true;
     for (const HistoryFiles::Which file :
          {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
@@ -229,16 +243,20 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         if (make_pass() == Flow::Stop) return Flow::Stop;
         if (steady_iteration_done()) break;
     }
-    if (pass_ == outerIterationLimit_) shell_.tell(say(Text::NonConvergenceNotice));
+    if (pass_ == outerIterationLimit_) {
+        shell_.tell(say(Text::NonConvergenceNotice));
+        warnings_.passLimit = true;
+    }
 
     // The balance of the last step's equations, whose boundary rows hold the
     // face estimates that updateBoundaryTemperatures replaces below.
     if (step_ == stepsToMarch_) {
         balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
+        warnings_.unbalanced = !balance_.balanced(balanceLimit());
     }
     const std::span<const double> T(&levels_.T[1], static_cast<std::size_t>(c.N));
     append_rows({{HistoryFiles::Node, levels_.T[std::clamp(c.No, 1, c.N)]},
-                 {HistoryFiles::Average, meanOf(T)}});
+                 {HistoryFiles::Average, bodyMean(grid_, T)}});
     const ProfileEnds ends =
         updateBoundaryTemperatures(grid_, properties_.K, c.west, c.east, levels_);
     drawProfile(ends);
@@ -327,6 +345,7 @@ SimulationRun::Flow SimulationRun::solve() {
     DirectSolverHooks hooks;
     hooks.cancelRequested = [this] { return cancelRequested(); };
     hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
+    hooks.pivotReplaced = [this] { warnings_.zeroPivot = true; };
     bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
     const FactorisationOutcome solved = directMethod_.solve(system_, warningGiven, hooks);
     shell_.state().zeroPivotWarningGiven.store(warningGiven);
@@ -356,6 +375,8 @@ SimulationRun::Flow SimulationRun::check_range() {
                 verdict == Verdict::Low ? Text::RangeLowQuestion : Text::RangeHighQuestion;
             if (shell_.tell(say(question), platform::kMessageYesNo) == platform::kAnswerYes) {
                 shell_.state().requestCancel();
+            } else {
+                warnings_.outOfRange = true;
             }
             given.store(true);
         }
@@ -406,6 +427,10 @@ void SimulationRun::output_results() {
     const bool prescribed = anyPrescribedTemperature();
     const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
     profileAxes_ = {screen_->X0(), screen_->Y0(), pane_.ymin, pane_.ymax, pane_.xa, pane_.xb};
+    // Out of range at the end, whether or not the question was asked in this run.
+    if (!allPlausible(std::span(&levels_.T[1], static_cast<std::size_t>(grid_.N)))) {
+        warnings_.outOfRange = true;
+    }
     write_result(ResultFile::Steady,
                  steadyProfileLines({c, levels_.T, properties_.K}, titled, language_));
     screen_->showComputingTime(static_cast<float>(endClock_ - startClock_),
@@ -435,7 +460,8 @@ void SimulationRun::write_result_files(bool titled) {
     write_result(ResultFile::Data, inspectionCopyLines(c, caseName_, language_));
     write_result(ResultFile::Flux, fluxVolumeLines(profile, titled, language_));
     write_result(ResultFile::FluxPosition, fluxPositionLines(profile, titled, language_));
-    write_result(ResultFile::Balance, energyBalanceLines(balance_, c.geometry, language_));
+    write_result(ResultFile::Balance,
+                 energyBalanceLines(balance_, balanceLimit(), c.geometry, language_));
 }
 
 // The end of the run: the beep, and on request every result file in the
@@ -554,6 +580,19 @@ std::filesystem::path SimulationRun::resultPath(ResultFile file) const {
 bool SimulationRun::anyTemperatureFormula() const {
     const SimulationCase& c = loaded_->simulationCase;
     return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula;
+}
+
+// Whether the solution comes out of an iteration rather than one direct
+// solve of a linear system: properties or a source that depend on T, a
+// linearised positive source, or Gauss-Seidel sweeps.
+bool SimulationRun::solutionIterated() const {
+    const SimulationCase& c = loaded_->simulationCase;
+    return anyTemperatureFormula() || c.Rho.isFormula || c.Cp.isFormula || linearisationApplied_ ||
+           c.method == SolutionMethod::GaussSeidel;
+}
+
+double SimulationRun::balanceLimit() const {
+    return loaded_ ? simulation::balanceLimit(solutionIterated()) : LinearBalanceLimit;
 }
 
 bool SimulationRun::anyPrescribedTemperature() const {

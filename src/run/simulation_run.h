@@ -62,6 +62,16 @@ enum class RunOutcome {
 
 class SimulationRun;
 
+// Why the results of a run that ended normally are not to be trusted,
+// though written.
+struct RunWarnings {
+    bool passLimit = false;   // the steady iteration stopped at its pass limit
+    bool zeroPivot = false;   // the direct method replaced a vanishing pivot
+    bool outOfRange = false;  // temperatures left -273..10000 and the run went on
+    bool unbalanced = false;  // the energy balance's residual is beyond its limit
+    bool any() const { return passLimit || zeroPivot || outOfRange || unbalanced; }
+};
+
 // Where the last profile of a run was drawn: the pane's origin and the
 // scale of its axes (the time graph of a transient run draws on a scale of
 // its own afterwards).
@@ -106,6 +116,9 @@ public:
     // The energy balance of the last pass (energy_balance.h), written to
     // "Balance.txt".
     const simulation::EnergyBalance& energyBalance() const { return balance_; }
+    // The residual limit the balance is judged by (balanceLimit).
+    double balanceLimit() const;
+    const RunWarnings& warnings() const { return warnings_; }
     // Where the last profile was drawn, with the scale of its axes.
     const ProfileAxes& profileAxes() const { return profileAxes_; }
     std::int32_t passesOfLastStep() const { return pass_; }
@@ -158,6 +171,7 @@ private:
     std::filesystem::path resultPath(texts::ResultFile file) const;
     bool anyTemperatureFormula() const;
     bool anyPrescribedTemperature() const;
+    bool solutionIterated() const;
 
     platform::Platform& platform_;
     shell::Shell& shell_;
@@ -199,6 +213,7 @@ private:
     bool propertiesKept_ = false;  // the properties of the pass before hold for this one
     bool cancelDuringEvaluation_ = false;
     std::vector<std::string> unwrittenFiles_;
+    RunWarnings warnings_;
     double Tol_ = 1.0E-08;
     double startClock_ = 0.0;
     double endClock_ = 0.0;

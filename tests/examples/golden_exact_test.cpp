@@ -313,4 +313,27 @@ TEST(SphereCooling, TheCentreFollowsTheOneTermSeriesOnceFourierPassesAFifth) {
     EXPECT_GE(compared, 299) << "the rows from Fo = 0.2 to 0.5";
 }
 
+// Its mean over the volume, 3/R³·∫T·r²dr, term by term: for Bi = 1 the
+// roots are ζ_n = (2n − 1)·π/2 and
+//     T_mean/100 = Σ 6/ζ_n⁴·exp(−ζ_n²·Fo).
+// The plain mean of the nodes would weigh the small volumes at the centre as
+// much as the large ones at the surface, and stand well above it.
+TEST(SphereCooling, TheAverageIsTheMeanOverTheVolume) {
+    const auto average = readTable("sphere-cooling", "Average.txt");
+    ASSERT_EQ(average.size(), 501u);
+    int compared = 0;
+    for (const Point& p : average) {
+        const double Fo = p.x;
+        if (Fo < 0.05) continue;
+        double series = 0.0;
+        for (int n = 1; n <= 50; ++n) {
+            const double zeta = (2.0 * n - 1.0) * std::numbers::pi / 2.0;
+            series += 6.0 / std::pow(zeta, 4) * std::exp(-zeta * zeta * Fo);
+        }
+        EXPECT_NEAR(p.T, 100.0 * series, 0.01 * 100.0 * series) << "Fo = " << Fo;
+        ++compared;
+    }
+    EXPECT_GE(compared, 450);
+}
+
 }  // namespace
