@@ -33,8 +33,23 @@ std::string sentence(Text text, texts::Language language) {
 }
 
 // The order of accuracy a ratio of errors three times as fine shows.
-double observedOrder(double coarse, double fine) {
+// p = log(coarse/fine)/log 3, from two errors or changes; nothing when
+// either is below 1e-9 of `largestT`, where it measures round-off and the
+// iteration's tolerance rather than the grid.
+std::optional<double> observedOrder(double coarse, double fine, double largestT) {
+    const double noise = 1.0E-9 * largestT;
+    if (!(coarse > noise && fine > noise)) return std::nullopt;
     return std::log(coarse / fine) / std::log(3.0);
+}
+
+// The largest |T| of a level's final field.
+double largestTemperature(const BatchRun& run) {
+    const std::int32_t N = run.loaded->simulationCase.N;
+    double largest = 0.0;
+    for (std::int32_t i = 1; i <= N; ++i) {
+        largest = std::max(largest, std::fabs(run.T[static_cast<std::size_t>(i)]));
+    }
+    return largest;
 }
 
 std::string orderText(std::optional<double> order) {
@@ -146,7 +161,7 @@ nlohmann::ordered_json faceHeatJson(const simulation::FaceHeat& heat) {
     return json;
 }
 
-nlohmann::ordered_json balanceJson(const simulation::EnergyBalance& balance,
+nlohmann::ordered_json balanceJson(const simulation::EnergyBalance& balance, double limit,
                                    simulation::Geometry geometry) {
     nlohmann::ordered_json json;
     json["unit"] = simulation::heatRateUnit(geometry);
@@ -156,6 +171,8 @@ nlohmann::ordered_json balanceJson(const simulation::EnergyBalance& balance,
     json["stored"] = balance.stored;
     json["residual"] = balance.residual;
     json["relative_residual"] = balance.relativeResidual();
+    json["limit"] = limit;
+    json["balanced"] = balance.balanced(limit);
     return json;
 }
 
@@ -230,8 +247,9 @@ int refinementStudy(const BatchOptions& options, int levels, std::ostream& out,
             std::optional<double> pLargest;
             std::optional<double> pRms;
             if (previous) {
-                pLargest = observedOrder(previous->largest, errors.largest);
-                pRms = observedOrder(previous->rms, errors.rms);
+                const double largestT = largestTemperature(level);
+                pLargest = observedOrder(previous->largest, errors.largest, largestT);
+                pRms = observedOrder(previous->rms, errors.rms, largestT);
             }
             out << std::setw(7) << level.loaded->simulationCase.N << errorText(errors.largest)
                 << ' ' << errorText(errors.rms) << "     " << orderText(pLargest) << "  "
@@ -264,7 +282,9 @@ int refinementStudy(const BatchOptions& options, int levels, std::ostream& out,
             out << "  " << std::setw(13) << "-";
         }
         std::optional<double> order;
-        if (change && previousChange) order = observedOrder(*previousChange, *change);
+        if (change && previousChange) {
+            order = observedOrder(*previousChange, *change, largestTemperature(level));
+        }
         out << "  " << orderText(order) << '\n';
         previous = figures;
         previousChange = change;
@@ -288,10 +308,12 @@ bool writeJsonSummary(const std::filesystem::path& file, const BatchOptions& opt
     outcome["computing_time_s"] = run.computingSeconds;
     outcome["messages"] = run.messages;
     json["outcome"] = outcome;
+    json["warnings"] = run.warnings;
     json["result_files"] = run.filesWritten;
     if (!run.csvFiles.empty()) json["csv_files"] = run.csvFiles;
     if (run.balance && run.loaded) {
-        json["energy_balance"] = balanceJson(*run.balance, run.loaded->simulationCase.geometry);
+        json["energy_balance"] =
+            balanceJson(*run.balance, run.balanceLimit, run.loaded->simulationCase.geometry);
     }
     if (run.finished) {
         const ExactCheck check = checkAgainstExact(run);

@@ -6,8 +6,9 @@
 // Runs the saved case CASE in the current directory, which is the program
 // directory of the run ("Loaded.txt", "tolera" and the result files live
 // there), and prints the result files written, the scheme, the passes or
-// steps and the computing time. Exit status: 0 the results were written, 2 the
-// case was refused, 3 the run stopped, 1 anything else.
+// steps and the computing time. Exit status: 0 the results were written, 4
+// they were written but are not to be trusted, 2 the case was refused, 3 the
+// run stopped, 1 anything else.
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -69,8 +70,10 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", "calorvia-batch " CALORVIA_VERSION,
                          "print the version and exit");
     app.footer(
-        "Exit status: 0 the results were written, 2 the case was refused, 3 the run stopped, "
-        "1 anything else.");
+        "Exit status: 0 the results were written, 4 they were written but are not to be "
+        "trusted (a pass limit, a vanishing pivot, temperatures out of range or an energy "
+        "balance that does not close; --json lists them under \"warnings\"), 2 the case was "
+        "refused, 3 the run stopped, 1 anything else.");
     std::string casePath;
     std::string language;
     std::string scheme = "auto";

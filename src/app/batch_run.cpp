@@ -11,6 +11,7 @@
 #include <set>
 #include <string>
 #include <system_error>
+#include <tuple>
 #include <vector>
 
 #include "app/application.h"
@@ -547,14 +548,31 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     // The run went on past a file it could not write (the message is on
     // standard error), but its results were not all written.
     result.status = unwritten.empty() ? kExitWritten : kExitOther;
+    result.balanceLimit = run.balanceLimit();
+    const run::RunWarnings& warned = run.warnings();
+    for (const auto& [present, code, why] :
+         {std::tuple{warned.passLimit, "pass_limit",
+                     "the steady iteration stopped at its pass limit without converging"},
+          std::tuple{warned.zeroPivot, "zero_pivot",
+                     "the direct method replaced a vanishing pivot (the system has no unique "
+                     "solution)"},
+          std::tuple{warned.outOfRange, "out_of_range",
+                     "temperatures left the range -273 to 10000 and the run went on"},
+          std::tuple{warned.unbalanced, "unbalanced",
+                     "the energy balance does not close (see the residual)"}}) {
+        if (!present) continue;
+        result.warnings.emplace_back(code);
+        messages << "calorvia-batch: not to be trusted (" << code << "): " << why << '\n';
+    }
+    if (result.status == kExitWritten && !result.warnings.empty()) result.status = kExitUntrusted;
     return result;
 }
 
 namespace {
 
 // The terms of the balance, each on its line, heat entering the body positive.
-void printEnergyBalance(const simulation::EnergyBalance& balance, simulation::Geometry geometry,
-                        std::ostream& out) {
+void printEnergyBalance(const simulation::EnergyBalance& balance, double limit,
+                        simulation::Geometry geometry, std::ostream& out) {
     out << "Energy balance (" << simulation::heatRateUnit(geometry)
         << "), heat entering positive:\n"
         << "  West face, conduction: " << balance.west.conduction << '\n'
@@ -564,7 +582,8 @@ void printEnergyBalance(const simulation::EnergyBalance& balance, simulation::Ge
         << "  Generated: " << balance.generated << '\n'
         << "  Stored: " << balance.stored << '\n'
         << "  Residual: " << balance.residual << " (" << balance.relativeResidual()
-        << " of the largest term)\n";
+        << " of the largest term, " << (balance.balanced(limit) ? "within" : "NOT BALANCED: above")
+        << " the limit " << limit << ")\n";
 }
 
 }  // namespace
@@ -581,7 +600,7 @@ int report(const BatchOptions& options, const BatchRun& run, std::ostream& out) 
         out << "Passes: " << run.passes << '\n';
     }
     out << "Computing time: " << run.computingSeconds << " s\n";
-    if (run.balance) printEnergyBalance(*run.balance, c.geometry, out);
+    if (run.balance) printEnergyBalance(*run.balance, run.balanceLimit, c.geometry, out);
     if (transient && options.experimental && options.graph != GraphAnswer::None) {
         out << "Standard deviation: ";
         if (run.deviation) {

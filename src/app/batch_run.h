@@ -88,6 +88,10 @@ struct BatchRun {
     std::vector<std::string> messages;      // every message box, "TITLE: TEXT"
     std::optional<float> deviation;         // the standard deviation, when compared
     std::optional<simulation::EnergyBalance> balance;  // of the last pass
+    double balanceLimit = 0.0;                         // the residual limit it is judged by
+    // Why the results are not to be trusted, one stable code each:
+    // pass_limit, zero_pivot, out_of_range, unbalanced.
+    std::vector<std::string> warnings;
     // The rows the run gave its histories, (t, T) in full precision, by
     // run::HistoryFiles::Which (node, average, west, east); empty when the
     // run kept no history (one step).
@@ -115,6 +119,7 @@ inline constexpr int kExitWritten = 0;
 inline constexpr int kExitOther = 1;
 inline constexpr int kExitRefused = 2;
 inline constexpr int kExitStopped = 3;
+inline constexpr int kExitUntrusted = 4;  // results written but not to be trusted
 
 // Runs the case in the current directory, which is the program directory of
 // the run; every message goes to `messages` as it comes.

@@ -108,10 +108,18 @@ std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
     return lines;
 }
 
-std::vector<std::string> energyBalanceLines(const EnergyBalance& balance, Geometry geometry,
-                                            Language language) {
+std::vector<std::string> energyBalanceLines(const EnergyBalance& balance, double limit,
+                                            Geometry geometry, Language language) {
+    const Text verdict = balance.balanced(limit) ? Text::BalanceVerdict : Text::BalanceNotBalanced;
+    const Text limitText = limit == simulation::LinearBalanceLimit ? Text::BalanceLinearLimit
+                                                                   : Text::BalanceIteratedLimit;
+    const std::string relative(
+        text::trim(text::generalFloat(static_cast<float>(balance.relativeResidual()))));
+    const std::string judged =
+        withValue(withValue(textFor(verdict, language), relative), textFor(limitText, language));
     std::vector<std::string> lines{
-        listText(withValue(textFor(Text::BalanceHeading, language), heatRateUnit(geometry))),
+        listText(withValue(
+            withValue(textFor(Text::BalanceHeading, language), heatRateUnit(geometry)), judged)),
         blankLine};
     for (const auto& [value, annotation] :
          {std::pair{balance.west.conduction, Text::BalanceWestConduction},

@@ -61,12 +61,13 @@ std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool ti
 std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
                                               texts::Language language);
 
-// "Balance.txt": the heading line with the unit of `geometry`, then one list
-// line per term, the value (single precision) before its annotation, as in
-// the inspection copy: the heat entering through each face by conduction
-// and by the flow, generated, stored, the residual and the residual divided
-// by the largest term (0 when every term is 0).
-std::vector<std::string> energyBalanceLines(const simulation::EnergyBalance& balance,
+// "Balance.txt": the heading line with the unit of `geometry` and the
+// verdict (the residual relative to the largest term, balanced or not by
+// `limit`, balanceLimit), then one list line per term, the value (single precision) before its
+// annotation, as in the inspection copy: the heat entering through each face by conduction and by
+// the flow, generated, stored, the residual and the residual divided by the largest term (0 when
+// every term is 0).
+std::vector<std::string> energyBalanceLines(const simulation::EnergyBalance& balance, double limit,
                                             simulation::Geometry geometry,
                                             texts::Language language);
 

@@ -33,6 +33,7 @@ FactorisationOutcome TABLU(DiscreteSystem& system, bool& zeroPivotWarningGiven,
 
     for (std::size_t k = 1; k <= N; ++k) {
         if (std::abs(d[k]) <= PivotFloor) {
+            if (hooks.pivotReplaced) hooks.pivotReplaced();
             if (!zeroPivotWarningGiven) {
                 if (hooks.zeroPivotWarning) hooks.zeroPivotWarning();
                 zeroPivotWarningGiven = true;

@@ -39,6 +39,7 @@ inline constexpr double PivotFloor = 1.0E-10;
 struct DirectSolverHooks {
     std::function<bool()> cancelRequested;   // looked at every pivot step
     std::function<void()> zeroPivotWarning;  // shows the vanishing-pivot message
+    std::function<void()> pivotReplaced{};   // told of every pivot replaced
 };
 
 enum class FactorisationOutcome {

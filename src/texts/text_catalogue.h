@@ -410,7 +410,11 @@ enum class Text : std::int32_t {
     ExactNotUnique,
     ExactTooLarge,
     ExactNeedsSteadyProfile,
-    BalanceHeading,  // {} is the unit of the heat rates
+    BalanceHeading,      // {} the unit of the heat rates, then BalanceVerdict or BalanceNotBalanced
+    BalanceVerdict,      // {} the relative residual, {} BalanceLinearLimit or BalanceIteratedLimit
+    BalanceNotBalanced,  // the same, for a residual beyond its limit
+    BalanceLinearLimit,
+    BalanceIteratedLimit,
     BalanceWestConduction,
     BalanceWestConvection,
     BalanceEastConduction,

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -174,6 +175,51 @@ TEST_F(BatchRunTest, ASteadyRunHasNoHistoryCsvAndAnUnwritableFolderIsReported) {
     EXPECT_FALSE(refused.ok);
     EXPECT_EQ(refused.failedFile, "blocked/profile.csv");
 }
+
+// ------------------------------------------------ results not to be trusted
+
+// Saved steady cases (Lx N K Sc Sp, state, method, the two boundaries, u)
+// whose results are written but meaningless, and why.
+struct UntrustedRow {
+    const char* name;
+    const char* lines;
+    std::vector<std::string> warnings;
+};
+
+void PrintTo(const UntrustedRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class UntrustedRunTest : public BatchRunTest, public ::testing::WithParamInterface<UntrustedRow> {};
+
+TEST_P(UntrustedRunTest, ExitsFourAndSaysWhyInTheJson) {
+    ASSERT_TRUE(text::writeTextFileAtomically("case.txt", GetParam().lines));
+    BatchOptions options;
+    options.casePath = "case.txt";
+    options.dataFolders = {CALORVIA_DATA_DIR};
+    const BatchRun run = runQuietly(options);
+    EXPECT_EQ(run.status, kExitUntrusted);
+    EXPECT_EQ(run.warnings, GetParam().warnings);
+    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
+    EXPECT_EQ(json["warnings"], nlohmann::json(GetParam().warnings));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UntrustedRunTest,
+    ::testing::Values(
+        // A positive source against a flux and a film: the linearised passes
+        // run away to their limit.
+        UntrustedRow{"PassLimit",
+                     "1\n10\n2\n10\n3\n1\n2\n2\n200\n3\n5\n80\n0\n",
+                     {"pass_limit", "out_of_range"}},
+        // Flux at both ends and no sink: no unique solution, a pivot replaced.
+        UntrustedRow{"ZeroPivot",
+                     "1\n10\n1\n10\n0\n1\n2\n2\n5\n2\n0\n0\n",
+                     {"zero_pivot", "out_of_range", "unbalanced"}},
+        // A wall held at 20000: sound arithmetic, but the range question was answered No.
+        UntrustedRow{"OutOfRange", "1\n10\n1\n0\n0\n1\n2\n1\n20000\n1\n0\n0\n", {"out_of_range"}}),
+    [](const ::testing::TestParamInfo<UntrustedRow>& row) { return row.param.name; });
 
 // ------------------------------------------------------------------ --json
 

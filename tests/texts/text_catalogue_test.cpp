@@ -123,7 +123,8 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
         // keeping the results
         Text::ResultsCopyFailed, Text::ResultsCopied,
         // checking a result
-        Text::ExactLargest, Text::ExactRms, Text::BalanceHeading,
+        Text::ExactLargest, Text::ExactRms, Text::BalanceHeading, Text::BalanceVerdict,
+        Text::BalanceNotBalanced,
         // the desktop's text editor
         Text::EditorSaveFailed, Text::EditorSaveChanges};
     for (std::int32_t i = 0; i < kTextCount; ++i) {
