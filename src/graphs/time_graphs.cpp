@@ -45,21 +45,30 @@ std::optional<float> nextValue(std::string_view line, std::size_t& position) {
 // can take one record of each file in turn.
 class RecordReader {
 public:
-    explicit RecordReader(const std::filesystem::path& file) : in_(file, std::ios::binary) {}
-    bool opened() const { return static_cast<bool>(in_); }
+    // Only a regular file is opened: a FIFO would block, a device never end.
+    explicit RecordReader(const std::filesystem::path& file) {
+        if (text::isRegularFile(file)) in_.open(file, std::ios::binary);
+    }
+    bool opened() const { return in_.is_open() && static_cast<bool>(in_); }
     bool skipLines(std::size_t count) {
-        for (std::string line; count > 0 && std::getline(in_, line);) --count;
+        for (std::string line; count > 0 && std::getline(in_, line);) {
+            --count;
+            firstLine_ = false;
+        }
         return count == 0;
     }
     // False at the end of the file or at a record that is not a point.
     bool point(float& time, float& temperature) {
         std::string line;
         if (!std::getline(in_, line)) return false;
+        if (firstLine_) text::skipByteOrderMark(line);
+        firstLine_ = false;
         return readPointLine(line, time, temperature);
     }
 
 private:
     std::ifstream in_;
+    bool firstLine_ = true;
 };
 
 // The points after the first `skipped` lines, up to `limit` of them.

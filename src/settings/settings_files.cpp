@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "text/fixed_text.h"
@@ -17,12 +18,17 @@ using texts::languageCode;
 
 namespace {
 
-// What the file holds, or the default, written back by rule.
+// What the file holds, or the default, written back by rule; never into
+// something that is there but is no regular file (a FIFO would block, a
+// device would swallow it): that counts as a failed write, and is said so.
 template <class T, class Write>
 SettingReading<T> settle(const path& file, WriteBack rule, std::optional<T> stored, T fallback,
                          Write write) {
     if (stored) return {*stored, false, false};
-    return {fallback, true, rule == WriteBack::DefaultWhenUnreadable && !write(file, fallback)};
+    std::error_code error;
+    const bool writable = !std::filesystem::exists(file, error) || text::isRegularFile(file);
+    return {fallback, true,
+            rule == WriteBack::DefaultWhenUnreadable && (!writable || !write(file, fallback))};
 }
 
 }  // namespace

@@ -25,9 +25,17 @@ std::size_t countWithoutTrailingBlankLines(const std::vector<std::string>& lines
     return count;
 }
 
-std::optional<std::string> readTextFile(const std::filesystem::path& path) {
+bool isRegularFile(const std::filesystem::path& path) {
     std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+void skipByteOrderMark(std::string& line) {
+    if (line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+}
+
+std::optional<std::string> readTextFile(const std::filesystem::path& path) {
+    if (!isRegularFile(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string content{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -36,14 +44,14 @@ std::optional<std::string> readTextFile(const std::filesystem::path& path) {
 }
 
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return std::nullopt;
+    if (!isRegularFile(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::vector<std::string> lines;
     std::string line;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (lines.empty()) skipByteOrderMark(line);
         lines.push_back(std::move(line));
         line.clear();
     }
@@ -51,7 +59,43 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
     return lines;
 }
 
-bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content) {
+namespace {
+
+// Writes `content` to what is already at `path`, in place.
+bool writeInPlace(const std::filesystem::path& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+// The file a chain of symbolic links ends at (each target relative to its
+// link's folder when relative); nothing for a loop or a link that cannot be read.
+std::optional<std::filesystem::path> endOfLinks(std::filesystem::path path) {
+    std::error_code error;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) {
+            return path;
+        }
+        std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = target.is_relative() ? path.parent_path() / target : target;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool writeTextFileAtomically(const std::filesystem::path& linkOrFile, std::string_view content) {
+    const std::optional<std::filesystem::path> resolved = endOfLinks(linkOrFile);
+    if (!resolved) return false;
+    const std::filesystem::path& path = *resolved;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        return !std::filesystem::is_directory(status) && writeInPlace(path, content);
+    }
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temporary = path;
     temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
@@ -67,7 +111,6 @@ bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view
             return false;
         }
     }
-    std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::error_code ignored;

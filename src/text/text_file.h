@@ -14,11 +14,21 @@ namespace calorvia::text {
 std::filesystem::path pathFromUtf8(std::string_view text);
 std::string utf8FromPath(const std::filesystem::path& path);
 
+// Whether `path` is, or links to, a regular file. Only such files are read:
+// a folder, a device (/dev/zero) or a FIFO has no end, or would block.
+bool isRegularFile(const std::filesystem::path& path);
+
+// Removes a UTF-8 byte-order mark (EF BB BF), which some editors write at the
+// start of a text file, from the start of `line`.
+void skipByteOrderMark(std::string& line);
+
 // The lines of a text file without their line ends ("\n", or "\r\n" as a file
-// made on Windows has them). Nothing when the file cannot be opened or read.
+// made on Windows has them) and without a byte-order mark. Nothing when it is
+// no regular file or cannot be opened or read.
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
 
-// The bytes of a file, unchanged. Nothing when it cannot be opened or read.
+// The bytes of a file, unchanged. Nothing when it is no regular file or
+// cannot be opened or read.
 std::optional<std::string> readTextFile(const std::filesystem::path& path);
 
 // How many lines remain when the blank lines at the end (an editor often adds
@@ -28,7 +38,10 @@ std::size_t countWithoutTrailingBlankLines(const std::vector<std::string>& lines
 
 // Replaces the file with `content` through a temporary file in the same folder
 // and a rename, so that a failed write never leaves half a file and the old
-// file survives. False when the file could not be written.
+// file survives. A symbolic link is written through: its target is replaced
+// so, and the link stays. A path that is there but is no regular file (a
+// device such as /dev/stdout, a FIFO) is written directly and never
+// replaced. False when the file could not be written.
 bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace calorvia::text

@@ -69,6 +69,18 @@ TEST_F(TimeGraphTest, ReadingStopsAtTheFirstLineThatIsNotAPoint) {
     EXPECT_EQ(points.T, (std::vector<float>{1.0f, 2.0f, 3.0f}));
 }
 
+// A byte-order mark before the first point is skipped; a link to a device
+// that never ends is no data at all.
+TEST_F(TimeGraphTest, AMarkedFileIsReadAndADeviceIsNot) {
+    write("Exp.txt",
+          "\xEF\xBB\xBF"
+          "0 1\n1 2\n");
+    EXPECT_EQ(readExperimentalData(folder_ / "Exp.txt").t, (std::vector<float>{0.0f, 1.0f}));
+    std::filesystem::remove(folder_ / "Exp.txt");
+    std::filesystem::create_symlink("/dev/zero", folder_ / "Exp.txt");
+    EXPECT_TRUE(readExperimentalData(folder_ / "Exp.txt").t.empty());
+}
+
 TEST_F(TimeGraphTest, AtMost8000PointsAreKeptForTheDots) {
     std::string content;
     for (int i = 0; i < 8005; ++i) content += std::to_string(i) + " 1\n";

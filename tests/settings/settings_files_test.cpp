@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -99,6 +100,16 @@ TEST_F(ToleranceFile, WrittenValuesReadBackExactly) {
         EXPECT_EQ(reading.value, Tol);
         EXPECT_FALSE(reading.usedDefault);
     }
+}
+
+// A FIFO in the file's place is neither read (it would block) nor written
+// back into: the default holds and the failed write is said.
+TEST_F(ToleranceFile, AFifoIsUnreadableAndKeptAsItIs) {
+    ASSERT_EQ(::mkfifo(file().c_str(), 0600), 0);
+    const auto reading = readTolerance(file(), WriteBack::DefaultWhenUnreadable);
+    EXPECT_EQ(reading.value, 1.0E-08);
+    EXPECT_TRUE(reading.writeFailed);
+    EXPECT_TRUE(fs::is_fifo(file()));
 }
 
 TEST_F(ToleranceFile, AFolderThatCannotBeWrittenStillGivesTheDefault) {

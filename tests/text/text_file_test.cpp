@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <fstream>
+#include <iterator>
 
 #include "support/program_folder.h"
 
@@ -40,6 +41,44 @@ TEST_F(TextFileTest, AFinalLineEndAddsNoEmptyLine) {
 TEST_F(TextFileTest, MissingFilesAndFoldersAreNotReadable) {
     EXPECT_FALSE(readTextLines(directory_ / "absent.txt").has_value());
     EXPECT_FALSE(readTextLines(directory_).has_value());
+}
+
+TEST_F(TextFileTest, AByteOrderMarkIsSkippedAtTheStartOnly) {
+    const auto path = directory_ / "bom.txt";
+    writeRaw(path, "\xEF\xBB\xBF 1.0\r\n\xEF\xBB\xBF 2\n");
+    EXPECT_EQ(readTextLines(path), (std::vector<std::string>{" 1.0", "\xEF\xBB\xBF 2"}));
+}
+
+// What is at a path decides how it is read and written: a link is followed
+// (the target replaced atomically, the link kept), a FIFO is never read
+// (it would block) and is written in place, never replaced.
+TEST_F(TextFileTest, OddPathsAreWrittenThroughAndNeverReplaced) {
+    const auto target = directory_ / "target.txt";
+    writeRaw(target, "old\n");
+    for (const std::filesystem::path& link :
+         {directory_ / "absolute-link", directory_ / "relative-link"}) {
+        std::filesystem::create_symlink(
+            link.filename() == "absolute-link" ? target : target.filename(), link);
+        ASSERT_TRUE(writeTextFileAtomically(link, link.filename().string() + "\n"));
+        EXPECT_TRUE(std::filesystem::is_symlink(link));
+        EXPECT_EQ(readTextLines(link), std::vector<std::string>{link.filename().string()});
+    }
+    const auto loop = directory_ / "loop";
+    std::filesystem::create_symlink(loop.filename(), loop);
+    EXPECT_FALSE(writeTextFileAtomically(loop, "x\n"));
+
+    const auto fifo = directory_ / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(readTextLines(fifo).has_value());
+    EXPECT_FALSE(readTextFile(fifo).has_value());
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    ASSERT_TRUE(writeTextFileAtomically(fifo, "through\n"));
+    char received[16] = {};
+    EXPECT_EQ(::read(reader, received, sizeof received), 8);
+    ::close(reader);
+    EXPECT_EQ(std::string(received), "through\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 TEST_F(TextFileTest, BinaryBytesAreKept) {
