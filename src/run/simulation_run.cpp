@@ -132,12 +132,16 @@ void SimulationRun::build_initial_field() {
 // --------------------------------------------------------------------- set_up
 
 // Before the first step: the menus of a running simulation, the discrete
-// problem, the screen, the histories and the status boxes.
+// problem, the screen, the histories and the status boxes. The result files
+// of an earlier run go first, whatever their language: a run that writes no
+// histories, or no comparison with the exact solution, leaves none behind,
+// and Save Results As copies this run's files only.
 void SimulationRun::set_up() {
     shell_.showRunStarted();
     shell_.state().runStarted();
     set_up_system();
     set_up_screen();
+    shell_.deleteResultFiles();
     start_histories();
     screen_->showStartBoxes(stateInForce_ == CaseState::Unsteady, stepsToMarch_);
 }
