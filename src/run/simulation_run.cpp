@@ -203,7 +203,8 @@ void SimulationRun::start_histories() {
     bool written = true;
     for (const HistoryFiles::Which file :
          {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
-        written &= histories_.writeLines(file, historyHeading(file, c.No, xNo, language_));
+        written &=
+            histories_.writeLines(file, historyHeading(file, c.No, xNo, c.geometry, language_));
         written &= histories_.append(file, 0.0, first[file]);
         if (options_.onHistoryRow) options_.onHistoryRow(file, 0.0, first[file]);
     }
