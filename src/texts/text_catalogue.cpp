@@ -634,6 +634,11 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::SummarySphere, "Esfera:  ri = {}", "Sphere:  ri = {}"},
     Bilingual{T::WestCentreLine, "Em r = 0:  centro (sem condição)",
               "In r = 0:  centre (no condition)"},
+    Bilingual{T::CentreWestConditionUnused,
+              "Com ri = 0 o corpo é maciço: sua superfície interna é o centro, que não tem "
+              "condição de contorno. A condição oeste deste caso não é usada.",
+              "With ri = 0 the body is solid: its inner surface is the centre, which has no "
+              "boundary condition. The west condition of this case is not used."},
 
     // ---- keeping the results
     Bilingual{T::MenuSaveResultsAs, "Salvar &Resultados Como…", "Save Results &As…"},

@@ -386,6 +386,7 @@ enum class Text : std::int32_t {
     SummaryCylinder,  // {} is the inner radius
     SummarySphere,
     WestCentreLine,
+    CentreWestConditionUnused,  // an opened solid body whose file has a west condition
 
     // ---- keeping the results: Results > Save Results As, and Exit
     MenuSaveResultsAs,
