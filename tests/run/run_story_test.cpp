@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -673,13 +672,11 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
     auto& shell = startStory();
     const auto contents = [this] {
         std::map<std::string, std::optional<std::string>> found;
-        for (const auto& entry : std::filesystem::directory_iterator(directory())) {
+        for (const auto& entry : std::filesystem::directory_iterator(directory()))
             found[entry.path().filename().string()] = calorvia::testing::readFile(entry.path());
-        }
         return found;
     };
-    const auto runThenClear = [&](const CaseFileContent& c, std::optional<int> includeSteady,
-                                  const std::function<void()>& afterwards) {
+    const auto run = [&](const CaseFileContent& c, std::optional<int> includeSteady) {
         writeCase(c);
         expectScale();
         if (includeSteady) {
@@ -689,25 +686,27 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
         expectInspect();
         platform.chooseMenuItem(shell::menu::Simulation, 1);
         ASSERT_TRUE(shell.idleStep());
-        platform.verifyScriptDone();
-        afterwards();
-        platform.chooseMenuItem(shell::menu::Simulation, 1);  // Clear Screen
     };
+    const auto clearScreen = [&] { platform.chooseMenuItem(shell::menu::Simulation, 1); };
     CaseFileContent cylinder = steadyCase();
     cylinder.geometry = Geometry::Cylinder;
     cylinder.ri = number(0.5);
     CaseFileContent gaussSeidel = unsteadyCase();
     gaussSeidel.method = SolutionMethod::GaussSeidel;
 
-    std::map<std::string, std::optional<std::string>> fresh;
-    runThenClear(cylinder, std::nullopt, [&] { fresh = contents(); });
-    runThenClear(unsteadyCase(), kAnswerYes, [&] {
-        platform.chooseMenuItem(shell::menu::Results, shell::item::CompareExact);
-        ASSERT_TRUE(fileExists(file("Exact.txt")));
-    });
+    run(cylinder, std::nullopt);
+    const auto fresh = contents();
+    clearScreen();
+    run(unsteadyCase(), kAnswerYes);
+    platform.chooseMenuItem(shell::menu::Results, shell::item::CompareExact);
+    ASSERT_TRUE(fileExists(file("Exact.txt")));
+    clearScreen();
     platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
-    runThenClear(gaussSeidel, kAnswerNo, [&] { ASSERT_TRUE(fileExists(file("West.txt"))); });
-    runThenClear(cylinder, std::nullopt, [&] { EXPECT_EQ(contents(), fresh); });
+    run(gaussSeidel, kAnswerNo);
+    ASSERT_TRUE(fileExists(file("West.txt")));
+    clearScreen();
+    run(cylinder, std::nullopt);
+    EXPECT_EQ(contents(), fresh);
 }
 
 TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanly) {
