@@ -138,7 +138,10 @@ public:
         if (flags != platform::kMessageYesNo) {
             shown_.push_back(std::move(line));
             messages_ << '\n';
-            if (phase_ == Phase::Entry) {
+            // A note that a solid body's centre takes no west condition
+            // refuses nothing: the case is read and runs.
+            const bool note = text == texts::textFor(Text::CentreWestConditionUnused, language_);
+            if (phase_ == Phase::Entry && !note) {
                 if (wizardStarted_) {
                     refusalPending_ = true;
                 } else {

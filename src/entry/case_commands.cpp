@@ -77,6 +77,8 @@ void CaseEntryCommands::ABRIR() {
         return;
     }
     entry_ = std::move(reading.entry);
+    // Said here, once per opening: the wizard has no west step for the centre.
+    if (entry_.westConditionUnused()) context.tell(Text::CentreWestConditionUnused);
     mode_ = WizardMode::Edit;
     LEITURAS();
 }

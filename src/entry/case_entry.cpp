@@ -1,6 +1,8 @@
 #include "entry/case_entry.h"
 
+#include "interpreter/text_preparation.h"
 #include "text/fixed_text.h"
+#include "text/number_reader.h"
 
 namespace calorvia::entry {
 namespace {
@@ -27,6 +29,17 @@ BoundaryEntry CaseEntry::effectiveWest() const {
     centre.Phi = "0";
     centre.type = simulation::BoundaryType::Flux;
     return centre;
+}
+
+// ri and Phi read as the wizard reads them (a decimal comma is a point):
+// riValue is not the wizard's until its first step was accepted.
+bool CaseEntry::westConditionUnused() const {
+    const auto read = [](std::string typed) {
+        interpreter::CONVERT(typed);
+        return text::readReal(typed);
+    };
+    if (!simulation::isRadial(geometry) || read(ri) != 0.0) return false;
+    return !(west.type == simulation::BoundaryType::Flux && read(west.Phi) == 0.0);
 }
 
 void CaseEntry::blank() {

@@ -85,6 +85,10 @@ struct CaseEntry {
     // centre, where no boundary condition acts, so the wizard skips the west
     // step and the summary names the centre.
     bool westIsCentre() const { return simulation::isRadial(geometry) && riValue == 0.0; }
+    // A solid body whose record holds a west condition other than the
+    // centre's own (a flux of 0), as a file written by hand may: the run
+    // uses the centre's, and the student should hear that the other is not.
+    bool westConditionUnused() const;
     // The west boundary the case files hold: the one entered, or for a solid
     // body an insulated face (flux 0), which is what the centre is and what
     // any reader of the files, old or new, takes it for.

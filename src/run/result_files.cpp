@@ -37,6 +37,22 @@ std::string titleLine(bool titled, Text title, Language language) {
     return listText(textFor(titled ? title : Text::SteadyWarning, language));
 }
 
+// The annotations of a boundary's value lines in the inspection copy.
+struct BoundaryWords {
+    Text temperature;
+    Text flux;
+    Text convective;
+    Text tinf;
+};
+constexpr BoundaryWords kWestWords{Text::InspectionWestTemperature, Text::InspectionWestFlux,
+                                   Text::InspectionWestConvective, Text::InspectionWestTinf};
+constexpr BoundaryWords kEastWords{Text::InspectionEastTemperature, Text::InspectionEastFlux,
+                                   Text::InspectionEastConvective, Text::InspectionEastTinf};
+constexpr BoundaryWords kInnerWords{Text::InspectionInnerTemperature, Text::InspectionInnerFlux,
+                                    Text::InspectionInnerConvective, Text::InspectionInnerTinf};
+constexpr BoundaryWords kOuterWords{Text::InspectionOuterTemperature, Text::InspectionOuterFlux,
+                                    Text::InspectionOuterConvective, Text::InspectionOuterTinf};
+
 // z is the engine's name for T; the copy shows the user's letter.
 std::string temperatureText(const PropertyExpression& property) {
     std::string shown(text::trimRight(property.text));
@@ -147,6 +163,8 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     auto property = [&](std::string shown, Text annotation) {
         return shown + std::string(note(annotation));
     };
+    // A cylinder or a sphere speaks of r and of its inner and outer surfaces.
+    const bool radial = isRadial(c.geometry);
     std::vector<std::string> lines{
         std::string(note(Text::InspectionName)) + std::string(text::trimRight(caseName)),
         listText(note(Text::InspectionPurpose)), blankLine};
@@ -154,8 +172,8 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     auto entries = [&](std::initializer_list<std::string> list) {
         for (const std::string& entry : list) lines.insert(lines.end(), {entry, blankLine});
     };
-    entries({real(c.Lx, Text::InspectionLx), integer(c.N, Text::InspectionN),
-             property(temperatureText(c.K), Text::InspectionK),
+    entries({real(c.Lx, radial ? Text::InspectionRadialLx : Text::InspectionLx),
+             integer(c.N, Text::InspectionN), property(temperatureText(c.K), Text::InspectionK),
              property(temperatureText(c.Sc), Text::InspectionSc),
              property(temperatureText(c.Sp), Text::InspectionSp),
              integer(fileNumber(c.state), Text::InspectionState),
@@ -170,30 +188,29 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     // The type, then the values of the type; the east type has an empty line
     // after it.
     auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType,
-                             Text temperature, Text flux, Text convective, Text tinf) {
+                             const BoundaryWords& words) {
         lines.insert(lines.end(),
                      {integer(fileNumber(b.type), Text::InspectionBoundaryType), afterType});
         switch (b.type) {
             case BoundaryType::Temperature:
-                lines.push_back(real(b.T, temperature));
+                lines.push_back(real(b.T, words.temperature));
                 break;
             case BoundaryType::Flux:
-                lines.push_back(real(b.Phi, flux));
+                lines.push_back(real(b.Phi, words.flux));
                 break;
             case BoundaryType::Convection:
-                lines.insert(lines.end(), {real(b.h, convective), blankLine, real(b.Tinf, tinf)});
+                lines.insert(lines.end(),
+                             {real(b.h, words.convective), blankLine, real(b.Tinf, words.tinf)});
                 break;
         }
         lines.push_back(blankLine);
     };
-    boundaryLines(c.west, blankLine, Text::InspectionWestTemperature, Text::InspectionWestFlux,
-                  Text::InspectionWestConvective, Text::InspectionWestTinf);
-    boundaryLines(c.east, "", Text::InspectionEastTemperature, Text::InspectionEastFlux,
-                  Text::InspectionEastConvective, Text::InspectionEastTinf);
+    boundaryLines(c.west, blankLine, radial ? kInnerWords : kWestWords);
+    boundaryLines(c.east, "", radial ? kOuterWords : kEastWords);
     lines.push_back(real(c.u, Text::InspectionVelocity));
     // A cylinder or a sphere adds its body and inner radius; a plane wall's
     // copy ends as it always did.
-    if (isRadial(c.geometry)) {
+    if (radial) {
         lines.push_back(blankLine);
         lines.push_back(real(c.ri, c.geometry == Geometry::Cylinder ? Text::InspectionCylinder
                                                                     : Text::InspectionSphere));
@@ -219,10 +236,13 @@ std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool tit
 std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
                                          Language language) {
     const std::vector<double> flux = faceFluxes(profile);
+    // In a cylinder or a sphere the east of a volume is its outer face.
+    const bool radial = isRadial(profile.simulationCase.geometry);
+    const Text sign = radial ? Text::FluxRadialSignNote : Text::FluxSignNote;
+    const Text columns = radial ? Text::FluxVolumesRadialColumns : Text::FluxVolumesColumns;
     std::vector<std::string> lines{titleLine(titled, Text::FluxVolumesTitle, language),
-                                   listText(textFor(Text::FluxSignNote, language)), blankLine,
-                                   listText(textFor(Text::FluxVolumesColumns, language)),
-                                   blankLine};
+                                   listText(textFor(sign, language)), blankLine,
+                                   listText(textFor(columns, language)), blankLine};
     for (std::int32_t i = 1; i <= profile.simulationCase.N; ++i) {
         const auto west = static_cast<std::size_t>(i - 1);
         std::string row = text::fixedReal(single(flux[west]), 14, 7) + "    " +
@@ -234,13 +254,15 @@ std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool title
 }
 
 std::vector<std::string> historyHeading(HistoryFiles::Which file, std::int32_t No, float xNo,
-                                        Language language) {
-    constexpr Text titles[] = {Text::NodeHistoryHeading, Text::AverageHistoryHeading,
-                               Text::WestHistoryHeading, Text::EastHistoryHeading};
+                                        Geometry geometry, Language language) {
+    const bool radial = isRadial(geometry);
+    const Text titles[] = {Text::NodeHistoryHeading, Text::AverageHistoryHeading,
+                           radial ? Text::InnerSurfaceHistoryHeading : Text::WestHistoryHeading,
+                           radial ? Text::OuterSurfaceHistoryHeading : Text::EastHistoryHeading};
     const std::string title = file == HistoryFiles::Node
                                   ? std::string(textFor(titles[file], language)) +
-                                        text::fixedInteger(No, 4) +
-                                        " (x = " + text::fixedReal(xNo, 11, 5) + ")"
+                                        text::fixedInteger(No, 4) + (radial ? " (r = " : " (x = ") +
+                                        text::fixedReal(xNo, 11, 5) + ")"
                                   : listText(textFor(titles[file], language));
     const Text columns =
         file == HistoryFiles::Average ? Text::AverageColumns : Text::TimeTemperatureColumns;

@@ -71,7 +71,9 @@ std::vector<std::string> energyBalanceLines(const simulation::EnergyBalance& bal
                                             simulation::Geometry geometry,
                                             texts::Language language);
 
-// "Data.txt": the case as loaded, for inspection.
+// "Data.txt": the case as loaded, for inspection; a cylinder's or a sphere's
+// speaks of ri, ro and its inner and outer surfaces where a wall's says x,
+// west and east.
 std::vector<std::string> inspectionCopyLines(const simulation::SimulationCase& simulationCase,
                                              std::string_view caseName, texts::Language language);
 
@@ -79,7 +81,8 @@ std::vector<std::string> inspectionCopyLines(const simulation::SimulationCase& s
 std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool titled,
                                            texts::Language language);
 
-// "Flux.txt": N rows, west and east face flux of each volume and its number.
+// "Flux.txt": N rows, west and east face flux of each volume and its number;
+// in a cylinder or a sphere the inner and outer face, positive outward.
 std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool titled,
                                          texts::Language language);
 
@@ -121,8 +124,10 @@ private:
 };
 
 // The four heading lines of a history: its title and its columns, each with
-// a blank line after it; the node history's title names No and its x.
+// a blank line after it; the node history's title names No and its x (its r
+// in a cylinder or a sphere, whose boundary histories are those of the
+// inner and outer surfaces).
 std::vector<std::string> historyHeading(HistoryFiles::Which file, std::int32_t No, float xNo,
-                                        texts::Language language);
+                                        simulation::Geometry geometry, texts::Language language);
 
 }  // namespace calorvia::run

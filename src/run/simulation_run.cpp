@@ -145,12 +145,16 @@ void SimulationRun::build_initial_field() {
 // --------------------------------------------------------------------- set_up
 
 // Before the first step: the menus of a running simulation, the discrete
-// problem, the screen, the histories and the status boxes.
+// problem, the screen, the histories and the status boxes. The result files
+// of an earlier run go first, whatever their language: a run that writes no
+// histories, or no comparison with the exact solution, leaves none behind,
+// and Save Results As copies this run's files only.
 void SimulationRun::set_up() {
     shell_.showRunStarted();
     shell_.state().runStarted();
     set_up_system();
     set_up_screen();
+    shell_.deleteResultFiles();
     start_histories();
     screen_->showStartBoxes(stateInForce_ == CaseState::Unsteady, stepsToMarch_);
 }
@@ -213,7 +217,8 @@ void SimulationRun::start_histories() {
     bool written = true;
     for (const HistoryFiles::Which file :
          {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
-        written &= histories_.writeLines(file, historyHeading(file, c.No, xNo, language_));
+        written &=
+            histories_.writeLines(file, historyHeading(file, c.No, xNo, c.geometry, language_));
         written &= histories_.append(file, 0.0, first[file]);
         if (options_.onHistoryRow) options_.onHistoryRow(file, 0.0, first[file]);
     }

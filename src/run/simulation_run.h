@@ -13,7 +13,8 @@
 // The stages, in order:
 //   load_case            the working case and its initial temperatures
 //   build_initial_field  the starting field, and its hand editing for G_S
-//   set_up               menus, set_up_system, set_up_screen, start_histories
+//   set_up               menus, set_up_system, set_up_screen, the result files
+//                        of an earlier run deleted, start_histories
 //   march                every time step: solve_time_step, whose make_pass runs
 //                        evaluate_properties, choose_scheme, assembly, solve,
 //                        check_range; then the rows and the profile

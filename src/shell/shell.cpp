@@ -292,11 +292,15 @@ void Shell::clearToHomeScreen() {
     drawHomeScreen();
 }
 
-// The working case and every result file of both languages. Exit leaves the
-// Portuguese average history, as the program always has; start-up removes
-// it too.
+// The working case and every result file of both languages.
 void Shell::deleteFiles(bool includePortugueseAverage) {
     platform_.deleteFile(text::utf8FromPath(programFile(settings::WorkingCaseFileName)));
+    deleteResultFiles(includePortugueseAverage);
+}
+
+// Exit leaves the Portuguese average history, as the program always has;
+// start-up and a run remove it too.
+void Shell::deleteResultFiles(bool includePortugueseAverage) {
     for (const Language each : {Language::Portuguese, Language::English}) {
         for (const ResultFile file : kResultFiles) {
             if (file == ResultFile::Average && each == Language::Portuguese &&

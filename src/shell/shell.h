@@ -159,6 +159,11 @@ public:
     // A file of the program directory (the current directory before it is
     // known).
     std::filesystem::path programFile(std::string_view name) const;
+    // Every result file of both languages in the program directory, and
+    // nothing else (a folder of such a name stays). A run starts with this,
+    // so that a student who changed the language in between finds no file
+    // of an earlier run among its own.
+    void deleteResultFiles(bool includePortugueseAverage = true);
 
 private:
     platform::Command commandFor(MenuCommand command);

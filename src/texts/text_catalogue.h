@@ -158,9 +158,12 @@ enum class Text : std::int32_t {
     AverageColumns,
     WestHistoryHeading,
     EastHistoryHeading,
+    InnerSurfaceHistoryHeading,  // a cylinder's or a sphere's west and east
+    OuterSurfaceHistoryHeading,
     InspectionName,
     InspectionPurpose,
     InspectionLx,
+    InspectionRadialLx,
     InspectionN,
     InspectionK,
     InspectionSc,
@@ -182,6 +185,14 @@ enum class Text : std::int32_t {
     InspectionEastFlux,
     InspectionEastConvective,
     InspectionEastTinf,
+    InspectionInnerTemperature,  // the boundary lines of a cylinder or a sphere
+    InspectionInnerFlux,
+    InspectionInnerConvective,
+    InspectionInnerTinf,
+    InspectionOuterTemperature,
+    InspectionOuterFlux,
+    InspectionOuterConvective,
+    InspectionOuterTinf,
     InspectionVelocity,
     InspectionCylinder,  // the inner radius of a cylinder
     InspectionSphere,
@@ -190,7 +201,9 @@ enum class Text : std::int32_t {
     FluxRadiusColumns,
     FluxVolumesTitle,
     FluxSignNote,
+    FluxRadialSignNote,
     FluxVolumesColumns,
+    FluxVolumesRadialColumns,
     InspectFilesQuestion,
     SteadyOnlyLine,
 
@@ -373,6 +386,7 @@ enum class Text : std::int32_t {
     SummaryCylinder,  // {} is the inner radius
     SummarySphere,
     WestCentreLine,
+    CentreWestConditionUnused,  // an opened solid body whose file has a west condition
 
     // ---- keeping the results: Results > Save Results As, and Exit
     MenuSaveResultsAs,

@@ -249,6 +249,48 @@ TEST(RadialFiles, ListRadiiUnderTheirOwnHeading) {
               copy.size() - 2);
 }
 
+// The headings and the inspection copy name a wall's x, west and east, and
+// a cylinder's or a sphere's r and its inner and outer surfaces.
+struct HeadingWords {
+    Geometry geometry;
+    Language language;
+    std::vector<std::string> expected;  // node and west histories, flux sign, west in Data
+};
+
+class HeadingWordsTest : public ::testing::TestWithParam<HeadingWords> {};
+
+TEST_P(HeadingWordsTest, FollowTheBody) {
+    SimulationCase c = threeVolumes();
+    c.geometry = GetParam().geometry;
+    const Language language = GetParam().language;
+    const FinalProfile profile{c, nodes({15.0, 25.0, 35.0}), nodes({2.0, 2.0, 2.0})};
+    const std::string west = inspectionCopyLines(c, "body", language)[19];
+    EXPECT_EQ((std::vector<std::string>{
+                  historyHeading(HistoryFiles::Node, 2, 0.15f, c.geometry, language)[0],
+                  historyHeading(HistoryFiles::West, 2, 0.15f, c.geometry, language)[0],
+                  fluxVolumeLines(profile, true, language)[1], west.substr(west.find(" <= "))}),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bodies, HeadingWordsTest,
+    ::testing::Values(
+        HeadingWords{Geometry::Plane, Language::Portuguese,
+                     {"Transiente unidimensional do nó    2 (x =     0.15000)",
+                      " Transiente unidimensional do contorno oeste (x = 0.0)",
+                      "      (Positivo: p/ leste - Negativo: p/ oeste)",
+                      " <= Condição de contorno oeste: temperatura em x = 0.0"}},
+        HeadingWords{Geometry::Cylinder, Language::Portuguese,
+                     {"Transiente unidimensional do nó    2 (r =     0.15000)",
+                      " Transiente unidimensional da superfície interna (r = ri)",
+                      "      (Positivo: p/ fora - Negativo: p/ dentro)",
+                      " <= Condição na superfície interna: temperatura em r = ri"}},
+        HeadingWords{Geometry::Sphere, Language::English,
+                     {"One-dimensional unsteady state node    2 (r =     0.15000)",
+                      " One-dimensional unsteady of the inner surface (r = ri)",
+                      "     (Positive: outward - Negative: inward)",
+                      " <= Inner surface condition: temperature in r = ri"}}));
+
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
     SimulationCase c = threeVolumes();
     c.state = CaseState::Unsteady;
@@ -271,9 +313,11 @@ TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
 }
 
 TEST(HistoryHeadings, NodeNumberIsI4AndPositionF11_5) {
-    EXPECT_EQ(historyHeading(HistoryFiles::Node, 12, 0.125f, Language::English)[0],
+    EXPECT_EQ(historyHeading(HistoryFiles::Node, 12, 0.125f, Geometry::Plane, Language::English)[0],
               "One-dimensional unsteady state node   12 (x =     0.12500)");
-    EXPECT_EQ(historyHeading(HistoryFiles::Average, 0, 0.0f, Language::Portuguese)[2], "   Tempo        Temperatura média");
+    EXPECT_EQ(
+        historyHeading(HistoryFiles::Average, 0, 0.0f, Geometry::Plane, Language::Portuguese)[2],
+        "   Tempo        Temperatura média");
     EXPECT_EQ(historyRow(0.1, 20.0), " " + std::string("      0.1000000") + "       20.00000");
 }
 

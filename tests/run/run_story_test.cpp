@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -308,7 +309,7 @@ TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
     }
 }
 
-TEST_F(RunStoryTest, SteadyRunAnsweringNoKeepsAnEarlierHistoryUntouched) {
+TEST_F(RunStoryTest, SteadyRunAnsweringNoEmptiesAnEarlierHistory) {
     startShell();
     writeCase(steadyCase());
     writeFile(file("Unsteady.txt"), "earlier contents\n");
@@ -316,7 +317,7 @@ TEST_F(RunStoryTest, SteadyRunAnsweringNoKeepsAnEarlierHistoryUntouched) {
     expectInspect();
     std::unique_ptr<SimulationRun> run;
     ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    EXPECT_EQ(lines("Unsteady.txt"), std::vector<std::string>{"earlier contents"});
+    EXPECT_TRUE(lines("Unsteady.txt").empty());
     EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
     EXPECT_TRUE(lines("Average.txt").empty());
 }
@@ -662,6 +663,50 @@ TEST_F(RunStoryTest, APortugueseRunWritesThePortugueseFileSet) {
     EXPECT_EQ(lines("Transiente.txt").at(0),
               "Transiente unidimensional do nó    3 (x =     0.50000)");
     EXPECT_EQ(lines("Dados.txt").at(0), " Nome: ");
+}
+
+// A run's files are that run's: a steady cylinder run after a transient
+// wall compared with its exact solution and a transient Gauss-Seidel wall
+// leaves the folder as it did when it ran first after start-up.
+TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
+    auto& shell = startStory();
+    const auto contents = [this] {
+        std::map<std::string, std::optional<std::string>> found;
+        for (const auto& entry : std::filesystem::directory_iterator(directory()))
+            found[entry.path().filename().string()] = calorvia::testing::readFile(entry.path());
+        return found;
+    };
+    const auto run = [&](const CaseFileContent& c, std::optional<int> includeSteady) {
+        writeCase(c);
+        expectScale();
+        if (includeSteady) {
+            platform.expectMessageBox(*includeSteady, say(Text::IncludeSteadyQuestion));
+            expectTimeGraph();
+        }
+        expectInspect();
+        platform.chooseMenuItem(shell::menu::Simulation, 1);
+        ASSERT_TRUE(shell.idleStep());
+    };
+    const auto clearScreen = [&] { platform.chooseMenuItem(shell::menu::Simulation, 1); };
+    CaseFileContent cylinder = steadyCase();
+    cylinder.geometry = Geometry::Cylinder;
+    cylinder.ri = number(0.5);
+    CaseFileContent gaussSeidel = unsteadyCase();
+    gaussSeidel.method = SolutionMethod::GaussSeidel;
+
+    run(cylinder, std::nullopt);
+    const auto fresh = contents();
+    clearScreen();
+    run(unsteadyCase(), kAnswerYes);
+    platform.chooseMenuItem(shell::menu::Results, shell::item::CompareExact);
+    ASSERT_TRUE(fileExists(file("Exact.txt")));
+    clearScreen();
+    platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+    run(gaussSeidel, kAnswerNo);
+    ASSERT_TRUE(fileExists(file("West.txt")));
+    clearScreen();
+    run(cylinder, std::nullopt);
+    EXPECT_EQ(contents(), fresh);
 }
 
 TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanly) {
