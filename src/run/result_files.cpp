@@ -137,11 +137,16 @@ std::vector<std::string> energyBalanceLines(const EnergyBalance& balance, double
         listText(withValue(
             withValue(textFor(Text::BalanceHeading, language), heatRateUnit(geometry)), judged)),
         blankLine};
+    const bool radial = simulation::isRadial(geometry);
     for (const auto& [value, annotation] :
-         {std::pair{balance.west.conduction, Text::BalanceWestConduction},
-          std::pair{balance.west.convection, Text::BalanceWestConvection},
-          std::pair{balance.east.conduction, Text::BalanceEastConduction},
-          std::pair{balance.east.convection, Text::BalanceEastConvection},
+         {std::pair{balance.west.conduction,
+                    radial ? Text::BalanceInnerConduction : Text::BalanceWestConduction},
+          std::pair{balance.west.convection,
+                    radial ? Text::BalanceInnerConvection : Text::BalanceWestConvection},
+          std::pair{balance.east.conduction,
+                    radial ? Text::BalanceOuterConduction : Text::BalanceEastConduction},
+          std::pair{balance.east.convection,
+                    radial ? Text::BalanceOuterConvection : Text::BalanceEastConvection},
           std::pair{balance.generated, Text::BalanceGenerated},
           std::pair{balance.stored, Text::BalanceStored},
           std::pair{balance.residual, Text::BalanceResidual},

@@ -433,6 +433,10 @@ enum class Text : std::int32_t {
     BalanceWestConvection,
     BalanceEastConduction,
     BalanceEastConvection,
+    BalanceInnerConduction,  // the same four for the surfaces of a cylinder or a sphere
+    BalanceInnerConvection,
+    BalanceOuterConduction,
+    BalanceOuterConvection,
     BalanceGenerated,
     BalanceStored,
     BalanceResidual,

@@ -254,7 +254,8 @@ TEST(RadialFiles, ListRadiiUnderTheirOwnHeading) {
 struct HeadingWords {
     Geometry geometry;
     Language language;
-    std::vector<std::string> expected;  // node and west histories, flux sign, west in Data
+    // node and west histories, flux sign, west in Data, west in Balance
+    std::vector<std::string> expected;
 };
 
 class HeadingWordsTest : public ::testing::TestWithParam<HeadingWords> {};
@@ -265,31 +266,39 @@ TEST_P(HeadingWordsTest, FollowTheBody) {
     const Language language = GetParam().language;
     const FinalProfile profile{c, nodes({15.0, 25.0, 35.0}), nodes({2.0, 2.0, 2.0})};
     const std::string west = inspectionCopyLines(c, "body", language)[19];
+    const std::string balance =
+        energyBalanceLines({}, simulation::LinearBalanceLimit, c.geometry, language)[2];
     EXPECT_EQ((std::vector<std::string>{
                   historyHeading(HistoryFiles::Node, 2, 0.15f, c.geometry, language)[0],
                   historyHeading(HistoryFiles::West, 2, 0.15f, c.geometry, language)[0],
-                  fluxVolumeLines(profile, true, language)[1], west.substr(west.find(" <= "))}),
+                  fluxVolumeLines(profile, true, language)[1], west.substr(west.find(" <= ")),
+                  balance.substr(balance.find(" <= "))}),
               GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bodies, HeadingWordsTest,
-    ::testing::Values(
-        HeadingWords{Geometry::Plane, Language::Portuguese,
-                     {"Transiente unidimensional do nó    2 (x =     0.15000)",
-                      " Transiente unidimensional do contorno oeste (x = 0.0)",
-                      "      (Positivo: p/ leste - Negativo: p/ oeste)",
-                      " <= Condição de contorno oeste: temperatura em x = 0.0"}},
-        HeadingWords{Geometry::Cylinder, Language::Portuguese,
-                     {"Transiente unidimensional do nó    2 (r =     0.15000)",
-                      " Transiente unidimensional da superfície interna (r = ri)",
-                      "      (Positivo: p/ fora - Negativo: p/ dentro)",
-                      " <= Condição na superfície interna: temperatura em r = ri"}},
-        HeadingWords{Geometry::Sphere, Language::English,
-                     {"One-dimensional unsteady state node    2 (r =     0.15000)",
-                      " One-dimensional unsteady of the inner surface (r = ri)",
-                      "     (Positive: outward - Negative: inward)",
-                      " <= Inner surface condition: temperature in r = ri"}}));
+    ::testing::Values(HeadingWords{Geometry::Plane,
+                                   Language::Portuguese,
+                                   {"Transiente unidimensional do nó    2 (x =     0.15000)",
+                                    " Transiente unidimensional do contorno oeste (x = 0.0)",
+                                    "      (Positivo: p/ leste - Negativo: p/ oeste)",
+                                    " <= Condição de contorno oeste: temperatura em x = 0.0",
+                                    " <= Face oeste: calor que entra por condução"}},
+                      HeadingWords{Geometry::Cylinder,
+                                   Language::Portuguese,
+                                   {"Transiente unidimensional do nó    2 (r =     0.15000)",
+                                    " Transiente unidimensional da superfície interna (r = ri)",
+                                    "      (Positivo: p/ fora - Negativo: p/ dentro)",
+                                    " <= Condição na superfície interna: temperatura em r = ri",
+                                    " <= Superfície interna: calor que entra por condução"}},
+                      HeadingWords{Geometry::Sphere,
+                                   Language::English,
+                                   {"One-dimensional unsteady state node    2 (r =     0.15000)",
+                                    " One-dimensional unsteady of the inner surface (r = ri)",
+                                    "     (Positive: outward - Negative: inward)",
+                                    " <= Inner surface condition: temperature in r = ri",
+                                    " <= Inner surface: heat entering by conduction"}}));
 
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
     SimulationCase c = threeVolumes();
