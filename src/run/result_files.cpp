@@ -299,7 +299,7 @@ bool HistoryFiles::open(const std::filesystem::path& folder, Language language, 
     using texts::ResultFile;
     const ResultFile roles[4] = {ResultFile::Unsteady, ResultFile::Average, ResultFile::West,
                                  ResultFile::East};
-    failedFile_.clear();
+    failedFiles_.clear();
     bool ok = true;
     for (int which = 0; which < 4; ++which) {
         names_[which] = std::string(texts::resultFileName(roles[which], language));
@@ -307,10 +307,7 @@ bool HistoryFiles::open(const std::filesystem::path& folder, Language language, 
         const auto mode =
             withRows ? std::ios::out | std::ios::trunc : std::ios::out | std::ios::app;
         files_[which].open(folder / text::pathFromUtf8(names_[which]), mode | std::ios::binary);
-        if (!files_[which] && ok) {
-            failedFile_ = names_[which];
-            ok = false;
-        }
+        ok &= good(static_cast<Which>(which));
     }
     return ok;
 }
@@ -344,7 +341,9 @@ bool HistoryFiles::close() {
 
 bool HistoryFiles::good(Which file) {
     if (files_[file]) return true;
-    if (failedFile_.empty()) failedFile_ = names_[file];
+    if (std::find(failedFiles_.begin(), failedFiles_.end(), names_[file]) == failedFiles_.end()) {
+        failedFiles_.push_back(names_[file]);
+    }
     return false;
 }
 

@@ -105,22 +105,24 @@ public:
     enum Which : int { Node = 0, Average = 1, West = 2, East = 3 };
 
     // Opens the files of `language` in `folder`. False when one of them could
-    // not be opened; `failedFile` then names the first such file.
+    // not be opened; `failedFiles` then names it.
     bool open(const std::filesystem::path& folder, texts::Language language, bool withRows);
     bool writeLines(Which file, const std::vector<std::string>& lines);
     bool append(Which file, double t, double T);
     // Writes what is still buffered and closes the files; false when a file
-    // could not be written to the end (failedFile names the first).
+    // could not be written to the end.
     bool close();
-    const std::string& failedFile() const { return failedFile_; }
+    // Every history that did not take all it was given (a full disk cuts each
+    // stream at its own point), in the order the failures were seen.
+    const std::vector<std::string>& failedFiles() const { return failedFiles_; }
 
 private:
-    // Whether `file` took everything so far; the first that did not is kept.
+    // Whether `file` took everything so far; one that did not is kept.
     bool good(Which file);
 
     std::ofstream files_[4];
     std::string names_[4];
-    std::string failedFile_;
+    std::vector<std::string> failedFiles_;
 };
 
 // The four heading lines of a history: its title and its columns, each with

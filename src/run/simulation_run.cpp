@@ -206,7 +206,7 @@ void SimulationRun::start_histories() {
     const SimulationCase& c = loaded_->simulationCase;
     const bool withRows = c.Nst > 1;
     if (!histories_.open(shell_.programDirectory(), language_, withRows)) {
-        reportWriteFailure(histories_.failedFile());
+        reportHistoryFailures();
     }
     if (!withRows) return;
     const float xNo = c.No >= 1 && c.No <= c.N ? profileX_[static_cast<std::size_t>(c.No)] : 0.0f;
@@ -222,7 +222,7 @@ void SimulationRun::start_histories() {
         written &= histories_.append(file, 0.0, first[file]);
         if (options_.onHistoryRow) options_.onHistoryRow(file, 0.0, first[file]);
     }
-    if (!written) reportWriteFailure(histories_.failedFile());
+    if (!written) reportHistoryFailures();
 }
 
 // ---------------------------------------------------------------------- march
@@ -419,7 +419,7 @@ SimulationRun::Flow SimulationRun::finish_marching() {
             endClock_ = computingClock();
         }
     }
-    if (!histories_.close()) reportWriteFailure(histories_.failedFile());
+    if (!histories_.close()) reportHistoryFailures();
     return Flow::Continue;
 }
 
@@ -452,6 +452,14 @@ void SimulationRun::output_results() {
              .folder = shell_.programDirectory()});
     }
     write_result_files(titled);
+    // One message said the first file that failed; this one names them all.
+    if (unwrittenFiles_.size() > 1) {
+        std::string names;
+        for (const std::string& name : unwrittenFiles_) {
+            names += (names.empty() ? "\"" : ", \"") + name + "\"";
+        }
+        shell_.tell(texts::withValue(say(Text::FilesIncomplete), names));
+    }
     offer_result_files();
     if (options_.onFinished) options_.onFinished(*this);
     finish();
@@ -520,7 +528,7 @@ void SimulationRun::append_rows(
         written &= histories_.append(file, t_, T);
         if (options_.onHistoryRow) options_.onHistoryRow(file, t_, T);
     }
-    if (!written) reportWriteFailure(histories_.failedFile());
+    if (!written) reportHistoryFailures();
 }
 
 void SimulationRun::drawProfile(const ProfileEnds& ends) {
@@ -552,6 +560,10 @@ void SimulationRun::write_result(ResultFile file, const std::vector<std::string>
     if (!writeResultFile(resultPath(file), lines)) {
         reportWriteFailure(std::string(texts::resultFileName(file, language_)));
     }
+}
+
+void SimulationRun::reportHistoryFailures() {
+    for (const std::string& name : histories_.failedFiles()) reportWriteFailure(name);
 }
 
 void SimulationRun::reportWriteFailure(const std::string& fileName) {

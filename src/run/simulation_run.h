@@ -131,8 +131,9 @@ public:
     const simulation::SchemeState& scheme() const { return scheme_; }
     std::int32_t stepsMarched() const { return loaded_ ? loaded_->stepsToMarch : 0; }
     double computingSeconds() const { return endClock_ - startClock_; }
-    // The result files this run could not write (only the first is told to
-    // the user): a run that has any did not leave all its results.
+    // The result files this run could not write, or not to their end (the
+    // first is told to the user at once, all of them at the end of the run):
+    // a run that has any did not leave all its results.
     const std::vector<std::string>& unwrittenFiles() const { return unwrittenFiles_; }
 
 private:
@@ -165,6 +166,7 @@ private:
     simulation::ProfileEnds initialEnds() const;
     void write_result(texts::ResultFile file, const std::vector<std::string>& lines);
     void reportWriteFailure(const std::string& fileName);
+    void reportHistoryFailures();
 
     double computingClock() const;
     bool cancelRequested() const;

@@ -360,6 +360,11 @@ constexpr Bilingual kTexts[]{
               "gravação e se há espaço no disco.",
               "The file \"{}\" could not be written! Check that the program's folder may be "
               "written to and that the disk is not full."},
+    Bilingual{T::FilesIncomplete,
+              "Estes arquivos de resultados estão incompletos ou não foram gravados: {}. Não "
+              "use o que eles contêm.",
+              "These result files are incomplete or were not written: {}. Do not use what they "
+              "hold."},
     Bilingual{T::NoExperimentalPoints, "nenhum ponto experimental foi encontrado em \"Exp.txt\"",
               "no experimental point was found in \"Exp.txt\""},
     // ---- case entry: wizard captions

@@ -231,6 +231,7 @@ enum class Text : std::int32_t {
 
     // ---- the run: files that cannot be written, no experimental point
     FileWriteFailed,  // {} is the file name
+    FilesIncomplete,  // {} lists the file names
     NoExperimentalPoints,
 
     // ---- case entry: wizard captions

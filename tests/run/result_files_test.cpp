@@ -331,8 +331,8 @@ TEST(HistoryHeadings, NodeNumberIsI4AndPositionF11_5) {
 }
 
 // Rows are buffered, not written one by one: rows that a full disk refuses
-// are still reported, at the latest when the histories are closed, and the
-// other histories keep every row.
+// are still reported, at the latest when the histories are closed, each
+// history that was cut named, and the other histories keep every row.
 TEST(HistoryFiles, RowsAFullDiskRefusesAreReportedByClose) {
     if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
     const std::filesystem::path folder =
@@ -340,6 +340,7 @@ TEST(HistoryFiles, RowsAFullDiskRefusesAreReportedByClose) {
         ("calorvia-histories-" + std::to_string(std::random_device{}()));
     std::filesystem::create_directories(folder);
     std::filesystem::create_symlink("/dev/full", folder / "Average.txt");
+    std::filesystem::create_symlink("/dev/full", folder / "East.txt");
     HistoryFiles files;
     ASSERT_TRUE(files.open(folder, Language::English, true));
     for (int row = 1; row <= 3; ++row) {
@@ -349,7 +350,7 @@ TEST(HistoryFiles, RowsAFullDiskRefusesAreReportedByClose) {
         }
     }
     EXPECT_FALSE(files.close());
-    EXPECT_EQ(files.failedFile(), "Average.txt");
+    EXPECT_EQ(files.failedFiles(), (std::vector<std::string>{"Average.txt", "East.txt"}));
     std::ifstream node(folder / "Unsteady.txt");
     const std::string written((std::istreambuf_iterator<char>(node)), {});
     std::string expected;
