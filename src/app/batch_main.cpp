@@ -203,11 +203,11 @@ int main(int argc, char** argv) {
             status = std::max(status, batch::kExitOther);
         }
         if (canvas && status == batch::kExitWritten) {
-            if (!png.empty() && !canvas->savePng(png)) {
+            if (!png.empty() && !batch::savePicture(*canvas, png, batch::PictureFormat::Png)) {
                 std::cerr << "calorvia-batch: cannot write the picture " << png << '\n';
                 return batch::kExitOther;
             }
-            if (!svg.empty() && !canvas->saveSvg(svg)) {
+            if (!svg.empty() && !batch::savePicture(*canvas, svg, batch::PictureFormat::Svg)) {
                 std::cerr << "calorvia-batch: cannot write the picture " << svg << '\n';
                 return batch::kExitOther;
             }

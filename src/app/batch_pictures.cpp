@@ -3,10 +3,40 @@
 #include <dlfcn.h>
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
+#include "text/text_file.h"
+
 namespace calorvia::batch {
+namespace {
+
+// Whether a written picture is whole: a PNG ends with its IEND chunk, an SVG
+// with its closing tag. What is no regular file (a device) cannot be read back.
+bool pictureIsWhole(const std::filesystem::path& path, PictureFormat format) {
+    if (!text::isRegularFile(path)) return true;
+    const std::optional<std::string> bytes = text::readTextFile(path);
+    if (!bytes) return false;
+    if (format == PictureFormat::Png) {
+        static constexpr std::string_view iend("\0\0\0\0IEND\xAE\x42\x60\x82", 12);
+        return bytes->ends_with(iend);
+    }
+    const std::size_t end = bytes->find_last_not_of(" \t\r\n");
+    return end != std::string::npos && bytes->substr(0, end + 1).ends_with("</svg>");
+}
+
+}  // namespace
+
+bool savePicture(PictureCanvas& canvas, const std::string& path, PictureFormat format) {
+    return text::replaceFile(text::pathFromUtf8(path), [&](const std::filesystem::path& to) {
+        const std::string target = text::utf8FromPath(to);
+        const bool saved =
+            format == PictureFormat::Png ? canvas.savePng(target) : canvas.saveSvg(target);
+        return saved && pictureIsWhole(to, format);
+    });
+}
 
 std::unique_ptr<PictureCanvas> openPictureCanvas(platform::PixelSize size, std::string& error) {
     std::error_code failure;

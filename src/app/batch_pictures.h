@@ -28,6 +28,13 @@ using MakePictureCanvas = PictureCanvas* (*)(int width, int height);
 inline constexpr const char* kMakePictureCanvasName = "calorvia_make_picture_canvas";
 inline constexpr const char* kPictureModuleName = "calorvia-batch-pictures.so";
 
+// Saves the canvas's picture at `path` as every result file is saved: into a
+// temporary file beside it, checked to end as a whole PNG or SVG ends, then
+// renamed over `path` (a link is written through, a device written
+// directly). False, with nothing left behind, when it cannot be written.
+enum class PictureFormat { Png, Svg };
+bool savePicture(PictureCanvas& canvas, const std::string& path, PictureFormat format);
+
 // Opens the module and makes a canvas; nothing, with the reason in `error`,
 // when the module cannot be found or loaded.
 std::unique_ptr<PictureCanvas> openPictureCanvas(platform::PixelSize size, std::string& error);

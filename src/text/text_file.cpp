@@ -1,10 +1,11 @@
 #include "text/text_file.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <system_error>
-#include <unistd.h>
 
 #include "text/fixed_text.h"
 
@@ -61,13 +62,12 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
 
 namespace {
 
-// Writes `content` to what is already at `path`, in place.
-bool writeInPlace(const std::filesystem::path& path, std::string_view content) {
-    std::ofstream out(path, std::ios::binary);
+bool writeBytes(const std::filesystem::path& path, std::string_view content) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) return false;
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    return static_cast<bool>(out);
+    out.close();  // what the system refuses shows by the close at the latest
+    return !out.fail();
 }
 
 // The file a chain of symbolic links ends at (each target relative to its
@@ -87,29 +87,22 @@ std::optional<std::filesystem::path> endOfLinks(std::filesystem::path path) {
 
 }  // namespace
 
-bool writeTextFileAtomically(const std::filesystem::path& linkOrFile, std::string_view content) {
+bool replaceFile(const std::filesystem::path& linkOrFile,
+                 const std::function<bool(const std::filesystem::path&)>& write) {
     const std::optional<std::filesystem::path> resolved = endOfLinks(linkOrFile);
     if (!resolved) return false;
     const std::filesystem::path& path = *resolved;
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
-        return !std::filesystem::is_directory(status) && writeInPlace(path, content);
+        return !std::filesystem::is_directory(status) && write(path);
     }
     static std::atomic<unsigned> counter{0};
     std::filesystem::path temporary = path;
     temporary += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
+    if (!write(temporary)) {
+        std::filesystem::remove(temporary, error);
+        return false;
     }
     std::filesystem::rename(temporary, path, error);
     if (error) {
@@ -118,6 +111,11 @@ bool writeTextFileAtomically(const std::filesystem::path& linkOrFile, std::strin
         return false;
     }
     return true;
+}
+
+bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content) {
+    return replaceFile(
+        path, [content](const std::filesystem::path& to) { return writeBytes(to, content); });
 }
 
 }  // namespace calorvia::text

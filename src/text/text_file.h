@@ -2,6 +2,7 @@
 // Whole-file reading and safe writing of the program's plain-text files.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,12 +37,18 @@ std::optional<std::string> readTextFile(const std::filesystem::path& path);
 // count - 1.
 std::size_t countWithoutTrailingBlankLines(const std::vector<std::string>& lines);
 
-// Replaces the file with `content` through a temporary file in the same folder
-// and a rename, so that a failed write never leaves half a file and the old
-// file survives. A symbolic link is written through: its target is replaced
-// so, and the link stays. A path that is there but is no regular file (a
-// device such as /dev/stdout, a FIFO) is written directly and never
-// replaced. False when the file could not be written.
+// Replaces the file at `path` with what `write` puts into the path it is
+// given: a temporary file in the same folder, renamed over the old file when
+// `write` succeeds and removed when it fails, so that a failed write never
+// leaves half a file and the old file survives. A symbolic link is written
+// through: its target is replaced so, and the link stays. A path that is
+// there but is no regular file (a device such as /dev/stdout, a FIFO) is
+// handed to `write` itself and never replaced. False when the file could not
+// be written.
+bool replaceFile(const std::filesystem::path& path,
+                 const std::function<bool(const std::filesystem::path&)>& write);
+
+// replaceFile with `content` as the file's bytes.
 bool writeTextFileAtomically(const std::filesystem::path& path, std::string_view content);
 
 }  // namespace calorvia::text

@@ -1,22 +1,30 @@
 #!/bin/sh
-# A transient run on a full disk: a small tmpfs in a private mount namespace
-# (root only; skipped with 77 elsewhere). The histories are cut, so the batch
-# exits 1, names every incomplete file and lists none of them as written.
-#   full_disk.sh BATCH CASE WORK
-batch=$1 case=$2 work=$3
+# calorvia-batch on a full disk: a small tmpfs in a private mount namespace
+# (root only; skipped with 77 elsewhere). Either way the batch exits 1.
+#   full_disk.sh BATCH CASE WORK histories   a transient run whose histories
+#       are cut: every incomplete file is named and none is listed as written
+#   full_disk.sh BATCH CASE WORK picture     --png: no picture and no
+#       temporary file is left behind, and no "Picture:" line is printed
+batch=$1 case=$2 work=$3 mode=$4
 rm -rf "$work" && mkdir -p "$work/disk" || exit 1
 unshare -m true 2>/dev/null || exit 77
+if [ "$mode" = histories ]; then size=64k; set -- --set Nst=2000 --json "$work/summary.json"
+else size=40k; set -- --png pic.png; fi
 unshare -m sh -c '
-    mount -t tmpfs -o size=64k tmpfs "$3/disk" || exit 77
-    cd "$3/disk" && "$1" --set Nst=2000 --json "$3/summary.json" "$2" >"$3/out" 2>"$3/err"
-    echo $? >"$3/status"' sh "$batch" "$case" "$work"
-code=$?
-[ "$code" = 77 ] && exit 77
-status=$(cat "$work/status")
-[ "$status" = 1 ] || { echo "exit status $status, not 1"; cat "$work/err"; exit 1; }
-grep -q 'incomplete or were not written: "Unsteady.txt", "Average.txt", "West.txt", "East.txt"' \
-    "$work/err" || { echo "the cut histories are not all named"; cat "$work/err"; exit 1; }
-if grep -q -E '^(Unsteady|Average|West|East)\.txt$' "$work/out"; then
-    echo "a cut history is listed as written"; cat "$work/out"; exit 1
+    work=$1 size=$2 batch=$3 case=$4; shift 4
+    mount -t tmpfs -o size=$size tmpfs "$work/disk" || exit 77
+    cd "$work/disk" && "$batch" "$@" "$case" >"$work/out" 2>"$work/err"
+    echo $? >"$work/status"; ls -A >"$work/left"' sh "$work" "$size" "$batch" "$case" "$@"
+[ $? = 77 ] && exit 77
+fail() { echo "$1"; cat "$work/out" "$work/err"; exit 1; }
+[ "$(cat "$work/status")" = 1 ] || fail "exit status $(cat "$work/status"), not 1"
+if [ "$mode" = histories ]; then
+    grep -q 'incomplete or were not written: "Unsteady.txt", "Average.txt", "West.txt", "East.txt"' \
+        "$work/err" || fail "the cut histories are not all named"
+    grep -q -E '^(Unsteady|Average|West|East)\.txt$' "$work/out" && fail "a cut file is listed"
+    grep -q '"result_files": \[\]' "$work/summary.json" || fail "the JSON lists cut files"
+else
+    grep -q -E '^pic\.png' "$work/left" && fail "a cut picture is left: $(cat "$work/left")"
+    grep -q '^Picture:' "$work/out" && fail "the cut picture is reported"
 fi
-grep -q '"result_files": \[\]' "$work/summary.json" || { echo "the JSON lists cut files"; exit 1; }
+exit 0
