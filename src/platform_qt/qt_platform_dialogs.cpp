@@ -12,6 +12,7 @@
 #include "platform_qt/canvas_widget.h"
 #include "platform_qt/dialog_placement.h"
 #include "platform_qt/gui_caller.h"
+#include "platform_qt/interface_language.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/message_box_style.h"
 #include "platform_qt/qt_platform.h"
@@ -81,6 +82,29 @@ QStringList nameFilters(const platform::FileDialogRequest& request) {
     }
     return filters;
 }
+
+// The folder dialog of Save Results As. Qt reads a name field that holds
+// several names in quotes ("a" "b") as several folders and would accept the
+// first one, which need not be the folder the student meant: such a field is
+// refused, and the dialog stays open for one folder.
+class FolderDialog : public QFileDialog {
+public:
+    FolderDialog(QWidget* parent, const QString& title, const QString& folder)
+        : QFileDialog(parent, title, folder) {
+        setObjectName(QStringLiteral("calorviaFolderDialog"));
+        setOption(QFileDialog::DontUseNativeDialog);
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly);
+    }
+
+    void accept() override {
+        if (selectedFiles().size() > 1) {
+            QMessageBox::warning(this, windowTitle(), uiText(texts::Text::SingleFolderOnly));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 }  // namespace
 
@@ -323,12 +347,8 @@ std::optional<std::string> QtPlatform::chooseFolder(std::string_view title,
     const UserWaitTimer waiting;
     std::optional<std::string> chosen;
     onGui([&] {
-        QFileDialog dialog(window_.get(), fromView(title),
-                           QDir(fromView(initialFolder)).absolutePath());
-        dialog.setObjectName(QStringLiteral("calorviaFolderDialog"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly);
+        FolderDialog dialog(window_.get(), fromView(title),
+                            QDir(fromView(initialFolder)).absolutePath());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
         const QByteArray path = dialog.selectedFiles().front().toUtf8();
         chosen = std::string(path.constData(), static_cast<std::size_t>(path.size()));

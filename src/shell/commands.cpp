@@ -103,8 +103,13 @@ std::optional<std::filesystem::path> Shell::copyResults() {
     const auto chosen =
         platform_.chooseFolder(text(Text::SaveResultsTitle), text::utf8FromPath(programDirectory_));
     if (!chosen) return std::nullopt;
-    const std::filesystem::path folder = text::pathFromUtf8(*chosen);
+    // Every message names the folder as the files reach it: absolute, without
+    // "." or ".." steps or a closing separator.
     std::error_code error;
+    std::filesystem::path folder =
+        std::filesystem::absolute(text::pathFromUtf8(*chosen), error).lexically_normal();
+    if (error) folder = text::pathFromUtf8(*chosen);
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
     if (std::filesystem::equivalent(folder, programDirectory_, error)) {
         tell(text(Text::ResultsAlreadyInFolder));
         return std::nullopt;
@@ -126,7 +131,7 @@ std::optional<std::filesystem::path> Shell::copyResults() {
         if (!content || !text::writeTextFileAtomically(target, *content)) {
             tell(withValue(
                 withValue(text(Text::ResultsCopyFailed), text::utf8FromPath(source.filename())),
-                *chosen));
+                text::utf8FromPath(folder)));
             return std::nullopt;
         }
     }

@@ -622,6 +622,9 @@ constexpr Bilingual kTexts[]{
               "\"{}\" could not be written in the folder \"{}\". Nothing was deleted."},
     Bilingual{T::ResultsCopied, "Os arquivos de resultados foram copiados para a pasta \"{}\".",
               "The result files were copied to the folder \"{}\"."},
+    Bilingual{T::SingleFolderOnly,
+              "Escolha uma única pasta: o campo do nome contém vários nomes entre aspas.",
+              "Choose a single folder: the name field holds several names in quotes."},
 
     // ---- the desktop's own windows
     Bilingual{T::AboutBoxTitle, "Sobre o Calorvia", "About Calorvia"},
