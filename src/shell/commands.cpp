@@ -70,10 +70,10 @@ void Shell::LIMPA() {
 }
 
 void Shell::SAIR() {
-    if (resultsPresent() &&
-        tell(text(Text::KeepResultsQuestion), platform::kMessageYesNo) == platform::kAnswerYes &&
-        !copyResults()) {
-        return;
+    if (resultsPresent()) {
+        const int answer = tell(text(Text::KeepResultsQuestion), platform::kMessageYesNoCancel);
+        if (answer == platform::kAnswerCancel) return;
+        if (answer == platform::kAnswerYes && !copyResults()) return;
     }
     platform_.setCurrentDirectory(text::utf8FromPath(programDirectory_));
     deleteFiles(false);

@@ -355,7 +355,7 @@ TEST_F(ProgramDirectoryTest, ExitDeletesTheWorkingCaseAndTheFifteenResultFiles) 
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     platform.expectMessageBox(platform::kAnswerNo,
                               std::string(shell->text(Text::KeepResultsQuestion)), "Attention",
-                              platform::kMessageYesNo);
+                              platform::kMessageYesNoCancel);
     platform.chooseMenuItem(1, 5);
     platform.verifyScriptDone();
     for (const auto& name : deleted) EXPECT_FALSE(fileExists(file(name))) << name;
@@ -385,7 +385,7 @@ protected:
     std::string say(Text text) const { return std::string(shell_->text(text)); }
     void expectQuestion(int answer) {
         platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), "Attention",
-                                  platform::kMessageYesNo);
+                                  platform::kMessageYesNoCancel);
     }
     bool everythingStillHere() const {
         for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt", "Unsteady.txt"}) {
