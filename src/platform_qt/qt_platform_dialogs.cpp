@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <array>
 
 #include "platform/dialog_templates.h"
 #include "platform_qt/canvas_widget.h"
@@ -281,7 +282,7 @@ int QtPlatform::runMessageBox(const QString& text, const QString& title, int fla
         if (each == style.defaultAnswer) box.setDefaultButton(button);
         if (each == style.escapeAnswer) box.setEscapeButton(button);
     }
-    box.exec();
+    execClearOfKeptArea(box, false);
     const auto clicked = answers.find(box.clickedButton());
     if (clicked != answers.end()) return clicked->second;
     return style.escapeAnswer != 0 ? style.escapeAnswer : style.defaultAnswer;
@@ -328,7 +329,7 @@ std::optional<platform::FileChoice> QtPlatform::fileDialog(
         const QString name = QString::fromStdString(request.fileName).trimmed();
         if (!name.isEmpty()) dialog.selectFile(name);
 
-        while (dialog.exec() == QDialog::Accepted) {
+        while (execClearOfKeptArea(dialog, true) == QDialog::Accepted) {
             const QStringList chosen = dialog.selectedFiles();
             if (chosen.isEmpty()) continue;
             // A name in a folder that does not exist sends the user back.
@@ -349,11 +350,39 @@ std::optional<std::string> QtPlatform::chooseFolder(std::string_view title,
     onGui([&] {
         FolderDialog dialog(window_.get(), fromView(title),
                             QDir(fromView(initialFolder)).absolutePath());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        if (execClearOfKeptArea(dialog, true) != QDialog::Accepted ||
+            dialog.selectedFiles().isEmpty()) {
+            return;
+        }
         const QByteArray path = dialog.selectedFiles().front().toUtf8();
         chosen = std::string(path.constData(), static_cast<std::size_t>(path.size()));
     });
     return chosen;
+}
+
+// ------------------------------------------------------ placing Qt's dialogs
+
+int QtPlatform::execClearOfKeptArea(QDialog& dialog, bool resizable) {
+    const std::optional<QRect> clear = globalAreaKeptClear();
+    if (!clear) return dialog.exec();
+    // Shown first, so that its size is the one it is laid out at; moved
+    // before the event loop paints it.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    const QRect available = availableScreenArea();
+    const QMargins frame = frameMarginsOf(dialog);
+    const QSize outer = dialog.size().grownBy(frame);
+    if (const auto spot = spotClearOf(outer, *clear, available)) {
+        dialog.move(*spot);
+    } else if (resizable) {
+        const QSize smallest = dialog.minimumSizeHint().expandedTo(dialog.minimumSize());
+        const std::array areas{*clear};
+        if (const auto room = roomClearOf(outer, smallest.grownBy(frame), areas, available)) {
+            dialog.resize(room->size().shrunkBy(frame));
+            dialog.move(room->topLeft());
+        }
+    }
+    return dialog.exec();
 }
 
 }  // namespace calorvia::platform_qt
