@@ -162,8 +162,14 @@ void QtPlatform::setFrameSize(platform::PixelSize size) {
     });
 }
 
+// The frame first takes the whole available area itself: without a window
+// manager, or with one that ignores the request, maximising changes nothing,
+// and the right part of the drawing would stay out of sight.
 void QtPlatform::maximizeFrame() {
-    onGui([&] { window_->showMaximized(); });
+    onGui([&] {
+        window_->setGeometry(availableScreenArea().marginsRemoved(frameMarginsOf(*window_)));
+        window_->showMaximized();
+    });
 }
 
 // ------------------------------------------------------------------- menus
