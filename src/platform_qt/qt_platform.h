@@ -139,7 +139,7 @@ public:
 
     // Hands an address or a document to the desktop; QDesktopServices by
     // default. Runs on the GUI thread. An address of a local file that the
-    // help window shows (the README) opens there instead.
+    // help window shows (the home page) opens there instead, at its #section.
     using UrlOpener = std::function<void(const QUrl&)>;
     void setUrlOpener(UrlOpener opener);
 

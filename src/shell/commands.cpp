@@ -203,19 +203,28 @@ void Shell::AJUDA_WIN() {
     platform_.showPlatformHelp();
 }
 
-// Calorvia has no home page and no support address of its own: both
-// commands show the README that ships with the program, which says so and
-// tells where to turn. Without it they hand nothing over.
-void Shell::HOMEPAGE() {
-    handOverToShell([this] {
-        if (const auto readme = folders_.shipped(ShippedReadme)) {
-            platform_.openAddress(fileAddress(std::filesystem::absolute(*readme)));
+// Calorvia has no web site and no support address of its own: both commands
+// show the page for students shipped with the help documents (what Calorvia
+// is, where to get it, how to report a problem), in the program's language;
+// Send Email opens it at the section on reporting. Without the page they
+// hand nothing over.
+void Shell::showHomePage(std::string_view section) {
+    handOverToShell([&] {
+        const std::string page =
+            std::string(HelpFolder) + "/" + std::string(text(Text::HomePageDocument));
+        if (const auto shipped = folders_.shipped(page)) {
+            platform_.openAddress(fileAddress(std::filesystem::absolute(*shipped)) +
+                                  std::string(section));
         }
     });
 }
 
+void Shell::HOMEPAGE() {
+    showHomePage("");
+}
+
 void Shell::EMAIL() {
-    HOMEPAGE();
+    showHomePage(ReportSection);
 }
 
 void Shell::ABOUT() {

@@ -169,6 +169,8 @@ private:
     void deleteFiles(bool includePortugueseAverage);
     void openResultFile(texts::Text fileName);
     void handOverToShell(const std::function<void()>& handOver);
+    // The home page, at `section` ("#id", or "" for its top).
+    void showHomePage(std::string_view section);
     void writeSetting(std::string_view fileName, std::int32_t value);
     void tellUnwritten(std::string_view fileName);
     void renameResultFiles(texts::Language from, texts::Language to);

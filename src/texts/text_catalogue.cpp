@@ -83,6 +83,7 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::HelpDocument, "Ajuda.hlp", "Help.hlp"},
     Bilingual{T::SyntaxDocument, "Sintaxe.hlp", "Syntax.hlp"},
     Bilingual{T::WindowHelpDocument, "Janela.hlp", "Window.hlp"},
+    Bilingual{T::HomePageDocument, "Inicio.html", "Home.html"},
 
     // ---- preference dialogs
     Bilingual{T::ToleranceGroup, "Tolerância para Gauss-Sidel", "Tolerance for Gauss-Sidel"},

@@ -79,6 +79,7 @@ enum class Text : std::int32_t {
     HelpDocument,
     SyntaxDocument,
     WindowHelpDocument,
+    HomePageDocument,  // in the help folder: what Home Page and Send Email show
 
     // ---- preference dialogs
     ToleranceGroup,
