@@ -42,6 +42,23 @@ bool Platform::setCurrentDirectory(std::string_view path) {
     return !error;
 }
 
+std::vector<int> messageBoxAnswers(int flags) {
+    switch (flags & 0xF) {
+        case 1:
+            return {kAnswerOk, kAnswerCancel};
+        case 2:
+            return {3, 4, 5};
+        case 3:
+            return {kAnswerYes, kAnswerNo, kAnswerCancel};
+        case 4:
+            return {kAnswerYes, kAnswerNo};
+        case 5:
+            return {4, kAnswerCancel};
+        default:
+            return {kAnswerOk};
+    }
+}
+
 FileDialogRequest caseFileDialogRequest(std::string title, std::string initialFolder,
                                         std::string fileName) {
     FileDialogRequest request;

@@ -15,10 +15,10 @@
 // 255, a light cyan, not yellow. Dialogs are built from the numbered
 // templates of dialog_templates.h and addressed by control numbers; the
 // button that closes a dialog is reported by its number (1 OK, 2 Cancel).
-// Message boxes take the flags 48 (exclamation icon, OK) and 4 (Yes and No)
-// and answer 1 (OK), 6 (Yes) or 7 (No). Menus are numbered 1..5; inside a
-// menu item 0 is the title and items are numbered in the order appended,
-// separators included.
+// Message boxes take the flags 48 (exclamation icon, OK), 4 (Yes and No) and
+// 3 (Yes, No and Cancel) and answer 1 (OK), 6 (Yes), 7 (No) or 2 (Cancel).
+// Menus are numbered 1..5; inside a menu item 0 is the title and items are
+// numbered in the order appended, separators included.
 //
 // Threads. Two threads call in: the program's main thread (start-up, idle
 // loop, the run and its drawing) and the window thread (menu commands and
@@ -90,9 +90,17 @@ struct PixelPoint {
 // Message-box flags and answers.
 inline constexpr int kMessageOk = 48;    // exclamation icon and OK
 inline constexpr int kMessageYesNo = 4;  // Yes and No, no icon
+inline constexpr int kMessageYesNoCancel = 3;  // Yes, No and Cancel, no icon
 inline constexpr int kAnswerOk = 1;
+inline constexpr int kAnswerCancel = 2;
 inline constexpr int kAnswerYes = 6;
 inline constexpr int kAnswerNo = 7;
+
+// The answers a box with `flags` offers, one per button, left to right: the
+// lowest four bits choose them as the Windows message box does (0 OK, 1 OK
+// Cancel, 2 Abort Retry Ignore, 3 Yes No Cancel, 4 Yes No, 5 Retry Cancel;
+// any other OK). Abort, Retry and Ignore answer 3, 4 and 5.
+std::vector<int> messageBoxAnswers(int flags);
 
 // A rectangle of the graphics area, both corners included, as drawRectangle
 // takes it.
@@ -279,8 +287,9 @@ public:
 
     // --- message boxes and file dialogs --------------------------------------
 
-    // A modal box; flags kMessageOk or kMessageYesNo. Returns the answer
-    // (kAnswerOk, kAnswerYes, kAnswerNo).
+    // A modal box; flags kMessageOk, kMessageYesNo or kMessageYesNoCancel.
+    // Returns the answer (kAnswerOk, kAnswerYes, kAnswerNo, kAnswerCancel);
+    // closing a box that has Cancel without a button (Escape) answers Cancel.
     virtual int messageBox(std::string_view text, std::string_view title, int flags) = 0;
     // The common open and save dialogs, owned by the foreground window.
     // Nothing when the user cancels.

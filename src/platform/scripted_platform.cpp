@@ -2,6 +2,7 @@
 #include "platform/font_descriptor.h"
 #include "text/text_file.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <sstream>
@@ -655,6 +656,12 @@ int ScriptedPlatform::messageBox(std::string_view text, std::string_view title, 
     if (answer->flags && *answer->flags != flags) {
         fail("the program showed " + request + " with flags " + std::to_string(flags) +
              ", but the script expected " + std::to_string(*answer->flags));
+    }
+    // No user can press a button the box does not have.
+    const std::vector<int> offered = messageBoxAnswers(flags);
+    if (std::find(offered.begin(), offered.end(), answer->answer) == offered.end()) {
+        fail("the program showed " + request + " with flags " + std::to_string(flags) +
+             ", which has no button answering " + std::to_string(answer->answer));
     }
     record("messageBox", {flags, answer->answer}, {std::string(text), std::string(title)});
     return answer->answer;

@@ -177,8 +177,10 @@ public:
 
     // ---- the script -----------------------------------------------------------
 
-    // The next modal request is a message box, answered with `answer`. The
-    // expected text, title and flags, when given, must match exactly.
+    // The next modal request is a message box, answered with `answer`, which
+    // must be one of the box's buttons (messageBoxAnswers; Escape in a box
+    // with Cancel is kAnswerCancel). The expected text, title and flags, when
+    // given, must match exactly.
     void expectMessageBox(int answer, std::optional<std::string> text = {},
                           std::optional<std::string> title = {}, std::optional<int> flags = {});
     // The next modal request is a run of dialog `templateNumber`; the

@@ -1,36 +1,26 @@
 #include "platform_qt/message_box_style.h"
 
+#include <algorithm>
 #include <cstddef>
+
+#include "platform/platform.h"
 
 namespace calorvia::platform_qt {
 
 MessageBoxStyle messageBoxStyle(int flags) {
     MessageBoxStyle style;
-    switch (flags & 0xF) {
-        case 1:
-            style.answers = {kAnswerOk, kAnswerCancel};
-            style.escapeAnswer = kAnswerCancel;
-            break;
-        case 2:
-            style.answers = {kAnswerAbort, kAnswerRetry, kAnswerIgnore};
-            style.escapeAnswer = 0;
-            break;
-        case 3:
-            style.answers = {kAnswerYes, kAnswerNo, kAnswerCancel};
-            style.escapeAnswer = kAnswerCancel;
-            break;
-        case 4:
-            style.answers = {kAnswerYes, kAnswerNo};
-            style.escapeAnswer = kAnswerNo;
-            break;
-        case 5:
-            style.answers = {kAnswerRetry, kAnswerCancel};
-            style.escapeAnswer = kAnswerCancel;
-            break;
-        default:
-            style.answers = {kAnswerOk};
-            style.escapeAnswer = kAnswerOk;
-            break;
+    style.answers = platform::messageBoxAnswers(flags);
+    const auto offers = [&](int answer) {
+        return std::find(style.answers.begin(), style.answers.end(), answer) != style.answers.end();
+    };
+    if (offers(kAnswerCancel)) {
+        style.escapeAnswer = kAnswerCancel;
+    } else if (offers(kAnswerNo)) {
+        style.escapeAnswer = kAnswerNo;
+    } else if (style.answers.size() == 1) {
+        style.escapeAnswer = style.answers.front();
+    } else {
+        style.escapeAnswer = 0;  // Abort, Retry, Ignore: a button must be pressed
     }
     switch (flags & 0xF0) {
         case 0x10:

@@ -6,8 +6,8 @@
 //            4 Yes No, 5 Retry Cancel
 //   icon:    0x10 stop, 0x20 question, 0x30 exclamation, 0x40 information
 //   default: 0x000 first button, 0x100 second, 0x200 third (beyond the last: first)
-// The program itself uses 48 (exclamation, OK) and 4 (Yes, No). Unknown
-// button codes fall back to OK.
+// The program itself uses 48 (exclamation, OK), 4 (Yes, No) and 3 (Yes, No,
+// Cancel). Unknown button codes fall back to OK (platform::messageBoxAnswers).
 
 #include <vector>
 

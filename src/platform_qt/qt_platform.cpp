@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <system_error>
 #include <thread>
@@ -161,8 +162,14 @@ void QtPlatform::setFrameSize(platform::PixelSize size) {
     });
 }
 
+// The frame first takes the whole available area itself: without a window
+// manager, or with one that ignores the request, maximising changes nothing,
+// and the right part of the drawing would stay out of sight.
 void QtPlatform::maximizeFrame() {
-    onGui([&] { window_->showMaximized(); });
+    onGui([&] {
+        window_->setGeometry(availableScreenArea().marginsRemoved(frameMarginsOf(*window_)));
+        window_->showMaximized();
+    });
 }
 
 // ------------------------------------------------------------------- menus
@@ -244,19 +251,49 @@ HelpWindow* QtPlatform::helpWindow() {
     return window;
 }
 
-void QtPlatform::showHelp(const QString& path) {
-    if (!helpWindow_) {
+void QtPlatform::showHelp(const QUrl& document) {
+    const bool created = !helpWindow_;
+    if (created) {
         helpWindow_ = std::make_unique<HelpWindow>([this](const QUrl& url) { urlOpener_(url); });
-        // Beside the main window's right half, as large as the screen allows.
-        const QRect available = availableScreenArea();
-        helpWindow_->resize(std::min(760, available.width() * 9 / 10),
-                            std::min(700, available.height() * 9 / 10));
-        const QSize frame = helpWindow_->size();
-        helpWindow_->move(spotCentredOn(
-            frame, QPoint(available.right() - frame.width() / 2, available.center().y()),
-            available));
     }
-    helpWindow_->showDocument(QUrl::fromLocalFile(path));
+    placeHelpWindow(created);
+    helpWindow_->showDocument(document);
+}
+
+// The Syntax button opens the help while its step waits for the student,
+// who reads the page and types in the step's fields at once: the help then
+// goes beside the step, leaving the summary panel in sight as well, however
+// narrow that makes it. A help window the student has put elsewhere stays
+// there unless it covers one of them.
+void QtPlatform::placeHelpWindow(bool created) {
+    constexpr QSize kSmallestHelp(240, 300);
+    const QRect available = availableScreenArea();
+    const QMargins frame = frameMarginsOf(*helpWindow_);
+    const QSize natural(std::min(760, available.width() * 9 / 10),
+                        std::min(700, available.height() * 9 / 10));
+    std::vector<QRect> inSight;
+    for (const auto& [handle, dialog] : dialogs_) {
+        if (dialog->isVisible()) inSight.push_back(dialog->frameGeometry());
+    }
+    if (!inSight.empty()) {
+        if (const std::optional<QRect> clear = globalAreaKeptClear()) inSight.push_back(*clear);
+        const QRect now = helpWindow_->frameGeometry();
+        const bool covers = std::any_of(inSight.begin(), inSight.end(),
+                                        [&](const QRect& area) { return now.intersects(area); });
+        if (!created && helpWindow_->isVisible() && !covers) return;
+        if (const auto room = roomClearOf(natural.grownBy(frame), kSmallestHelp.grownBy(frame),
+                                          inSight, available)) {
+            helpWindow_->resize(room->size().shrunkBy(frame));
+            helpWindow_->move(room->topLeft());
+            return;
+        }
+    }
+    if (!created) return;
+    // Beside the main window's right half, as large as the screen allows.
+    helpWindow_->resize(natural);
+    const QSize outer = natural.grownBy(frame);
+    helpWindow_->move(spotCentredOn(
+        outer, QPoint(available.right() - outer.width() / 2, available.center().y()), available));
 }
 
 void QtPlatform::setAboutText(std::string_view text) {
@@ -362,7 +399,7 @@ void QtPlatform::openDocument(std::string_view document, platform::WindowShow /*
         if (found.empty() || !std::filesystem::is_regular_file(found, missing)) return;
         const QString file = QString::fromStdString(found.string());
         if (HelpWindow::shows(file)) {
-            showHelp(file);
+            showHelp(QUrl::fromLocalFile(file));
         } else {
             urlOpener_(QUrl::fromLocalFile(file));
         }
@@ -373,7 +410,8 @@ void QtPlatform::openAddress(std::string_view address) {
     onGui([&] {
         const QUrl url(fromView(address), QUrl::TolerantMode);
         if (url.isLocalFile() && HelpWindow::shows(url.toLocalFile())) {
-            if (QFileInfo(url.toLocalFile()).isFile()) showHelp(url.toLocalFile());
+            // The section named after "#" too.
+            if (QFileInfo(url.toLocalFile()).isFile()) showHelp(url);
             return;
         }
         urlOpener_(url);

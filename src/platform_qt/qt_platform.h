@@ -33,6 +33,7 @@
 
 #include "platform/platform.h"
 
+class QDialog;
 class QUrl;
 class QWidget;
 
@@ -138,7 +139,7 @@ public:
 
     // Hands an address or a document to the desktop; QDesktopServices by
     // default. Runs on the GUI thread. An address of a local file that the
-    // help window shows (the README) opens there instead.
+    // help window shows (the home page) opens there instead, at its #section.
     using UrlOpener = std::function<void(const QUrl&)>;
     void setUrlOpener(UrlOpener opener);
 
@@ -188,12 +189,20 @@ private:
     // Places a template dialog before it runs, and a new editor (GUI thread).
     void placeDialog(TemplateDialog& dialog);
     void placeEditor(QWidget& editor);
+    // Runs a message box or a file dialog modally, next to the area kept
+    // clear when there is one and the screen has room (a `resizable` one made
+    // smaller for it if need be), else where Qt puts it (GUI thread).
+    int execClearOfKeptArea(QDialog& dialog, bool resizable);
+    // Places the help window: beside the template dialog that is running and
+    // clear of the area kept clear, else on the right of the screen.
+    void placeHelpWindow(bool created);
     QMargins frameMarginsOf(const QWidget& window) const;
     // The screen's area for windows (without panels and docks).
     QRect availableScreenArea() const;
     std::optional<QRect> globalAreaKeptClear() const;
-    // Shows a local file in the help window (GUI thread).
-    void showHelp(const QString& path);
+    // Shows a local file, at its section when the address names one, in the
+    // help window (GUI thread).
+    void showHelp(const QUrl& document);
     void runBuiltInEditor(const QString& path, bool wait);
     bool runExternalEditor(const QString& path, bool wait);
 

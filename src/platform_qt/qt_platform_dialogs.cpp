@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <array>
 
 #include "platform/dialog_templates.h"
 #include "platform_qt/canvas_widget.h"
 #include "platform_qt/dialog_placement.h"
 #include "platform_qt/gui_caller.h"
+#include "platform_qt/interface_language.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/message_box_style.h"
 #include "platform_qt/qt_platform.h"
@@ -81,6 +83,29 @@ QStringList nameFilters(const platform::FileDialogRequest& request) {
     }
     return filters;
 }
+
+// The folder dialog of Save Results As. Qt reads a name field that holds
+// several names in quotes ("a" "b") as several folders and would accept the
+// first one, which need not be the folder the student meant: such a field is
+// refused, and the dialog stays open for one folder.
+class FolderDialog : public QFileDialog {
+public:
+    FolderDialog(QWidget* parent, const QString& title, const QString& folder)
+        : QFileDialog(parent, title, folder) {
+        setObjectName(QStringLiteral("calorviaFolderDialog"));
+        setOption(QFileDialog::DontUseNativeDialog);
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly);
+    }
+
+    void accept() override {
+        if (selectedFiles().size() > 1) {
+            QMessageBox::warning(this, windowTitle(), uiText(texts::Text::SingleFolderOnly));
+            return;
+        }
+        QFileDialog::accept();
+    }
+};
 
 }  // namespace
 
@@ -257,7 +282,7 @@ int QtPlatform::runMessageBox(const QString& text, const QString& title, int fla
         if (each == style.defaultAnswer) box.setDefaultButton(button);
         if (each == style.escapeAnswer) box.setEscapeButton(button);
     }
-    box.exec();
+    execClearOfKeptArea(box, false);
     const auto clicked = answers.find(box.clickedButton());
     if (clicked != answers.end()) return clicked->second;
     return style.escapeAnswer != 0 ? style.escapeAnswer : style.defaultAnswer;
@@ -304,7 +329,7 @@ std::optional<platform::FileChoice> QtPlatform::fileDialog(
         const QString name = QString::fromStdString(request.fileName).trimmed();
         if (!name.isEmpty()) dialog.selectFile(name);
 
-        while (dialog.exec() == QDialog::Accepted) {
+        while (execClearOfKeptArea(dialog, true) == QDialog::Accepted) {
             const QStringList chosen = dialog.selectedFiles();
             if (chosen.isEmpty()) continue;
             // A name in a folder that does not exist sends the user back.
@@ -323,17 +348,41 @@ std::optional<std::string> QtPlatform::chooseFolder(std::string_view title,
     const UserWaitTimer waiting;
     std::optional<std::string> chosen;
     onGui([&] {
-        QFileDialog dialog(window_.get(), fromView(title),
-                           QDir(fromView(initialFolder)).absolutePath());
-        dialog.setObjectName(QStringLiteral("calorviaFolderDialog"));
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setFileMode(QFileDialog::Directory);
-        dialog.setOption(QFileDialog::ShowDirsOnly);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+        FolderDialog dialog(window_.get(), fromView(title),
+                            QDir(fromView(initialFolder)).absolutePath());
+        if (execClearOfKeptArea(dialog, true) != QDialog::Accepted ||
+            dialog.selectedFiles().isEmpty()) {
+            return;
+        }
         const QByteArray path = dialog.selectedFiles().front().toUtf8();
         chosen = std::string(path.constData(), static_cast<std::size_t>(path.size()));
     });
     return chosen;
+}
+
+// ------------------------------------------------------ placing Qt's dialogs
+
+int QtPlatform::execClearOfKeptArea(QDialog& dialog, bool resizable) {
+    const std::optional<QRect> clear = globalAreaKeptClear();
+    if (!clear) return dialog.exec();
+    // Shown first, so that its size is the one it is laid out at; moved
+    // before the event loop paints it.
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    const QRect available = availableScreenArea();
+    const QMargins frame = frameMarginsOf(dialog);
+    const QSize outer = dialog.size().grownBy(frame);
+    if (const auto spot = spotClearOf(outer, *clear, available)) {
+        dialog.move(*spot);
+    } else if (resizable) {
+        const QSize smallest = dialog.minimumSizeHint().expandedTo(dialog.minimumSize());
+        const std::array areas{*clear};
+        if (const auto room = roomClearOf(outer, smallest.grownBy(frame), areas, available)) {
+            dialog.resize(room->size().shrunkBy(frame));
+            dialog.move(room->topLeft());
+        }
+    }
+    return dialog.exec();
 }
 
 }  // namespace calorvia::platform_qt

@@ -70,10 +70,10 @@ void Shell::LIMPA() {
 }
 
 void Shell::SAIR() {
-    if (resultsPresent() &&
-        tell(text(Text::KeepResultsQuestion), platform::kMessageYesNo) == platform::kAnswerYes &&
-        !copyResults()) {
-        return;
+    if (resultsPresent()) {
+        const int answer = tell(text(Text::KeepResultsQuestion), platform::kMessageYesNoCancel);
+        if (answer == platform::kAnswerCancel) return;
+        if (answer == platform::kAnswerYes && !copyResults()) return;
     }
     platform_.setCurrentDirectory(text::utf8FromPath(programDirectory_));
     deleteFiles(false);
@@ -103,8 +103,13 @@ std::optional<std::filesystem::path> Shell::copyResults() {
     const auto chosen =
         platform_.chooseFolder(text(Text::SaveResultsTitle), text::utf8FromPath(programDirectory_));
     if (!chosen) return std::nullopt;
-    const std::filesystem::path folder = text::pathFromUtf8(*chosen);
+    // Every message names the folder as the files reach it: absolute, without
+    // "." or ".." steps or a closing separator.
     std::error_code error;
+    std::filesystem::path folder =
+        std::filesystem::absolute(text::pathFromUtf8(*chosen), error).lexically_normal();
+    if (error) folder = text::pathFromUtf8(*chosen);
+    if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
     if (std::filesystem::equivalent(folder, programDirectory_, error)) {
         tell(text(Text::ResultsAlreadyInFolder));
         return std::nullopt;
@@ -126,7 +131,7 @@ std::optional<std::filesystem::path> Shell::copyResults() {
         if (!content || !text::writeTextFileAtomically(target, *content)) {
             tell(withValue(
                 withValue(text(Text::ResultsCopyFailed), text::utf8FromPath(source.filename())),
-                *chosen));
+                text::utf8FromPath(folder)));
             return std::nullopt;
         }
     }
@@ -198,19 +203,28 @@ void Shell::AJUDA_WIN() {
     platform_.showPlatformHelp();
 }
 
-// Calorvia has no home page and no support address of its own: both
-// commands show the README that ships with the program, which says so and
-// tells where to turn. Without it they hand nothing over.
-void Shell::HOMEPAGE() {
-    handOverToShell([this] {
-        if (const auto readme = folders_.shipped(ShippedReadme)) {
-            platform_.openAddress(fileAddress(std::filesystem::absolute(*readme)));
+// Calorvia has no web site and no support address of its own: both commands
+// show the page for students shipped with the help documents (what Calorvia
+// is, where to get it, how to report a problem), in the program's language;
+// Send Email opens it at the section on reporting. Without the page they
+// hand nothing over.
+void Shell::showHomePage(std::string_view section) {
+    handOverToShell([&] {
+        const std::string page =
+            std::string(HelpFolder) + "/" + std::string(text(Text::HomePageDocument));
+        if (const auto shipped = folders_.shipped(page)) {
+            platform_.openAddress(fileAddress(std::filesystem::absolute(*shipped)) +
+                                  std::string(section));
         }
     });
 }
 
+void Shell::HOMEPAGE() {
+    showHomePage("");
+}
+
 void Shell::EMAIL() {
-    HOMEPAGE();
+    showHomePage(ReportSection);
 }
 
 void Shell::ABOUT() {

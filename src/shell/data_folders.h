@@ -1,6 +1,6 @@
 #pragma once
 // Where the files shipped with the program are found: the pictures of the
-// home screen, the help documents and the README.
+// home screen, the help documents (the home page among them) and the README.
 //
 // A picture is looked for in the program directory first (its "Bitmap"
 // folder), so that a user may put pictures of his own there, and then in the
@@ -27,6 +27,9 @@ inline constexpr std::string_view EquationPicture = "Bitmap/Equation.bmp";
 // by their old names ("Help.hlp"), see helpDocumentPath.
 inline constexpr std::string_view HelpFolder = "help";
 inline constexpr std::string_view ShippedReadme = "README.md";
+// The home page's section on reporting a problem, which Send Email opens;
+// both languages' pages give it this id.
+inline constexpr std::string_view ReportSection = "#report";
 
 class DataFolders {
 public:

@@ -84,8 +84,9 @@ public:
     void beginSimulation();
     void LIMPA();
     // Exit. When the results of a run are in the program folder it first
-    // offers to keep a copy, since leaving deletes them; a copy cancelled or
-    // failed keeps the program open with nothing deleted.
+    // offers to keep a copy, since leaving deletes them (Yes, No, Cancel);
+    // Cancel, or a copy cancelled or failed, keeps the program open with
+    // nothing deleted.
     void SAIR();
     // Results > Save Results As: the result files of the program folder and
     // the saved case copied into a folder the user chooses.
@@ -173,6 +174,8 @@ private:
     void deleteFiles(bool includePortugueseAverage);
     void openResultFile(texts::Text fileName);
     void handOverToShell(const std::function<void()>& handOver);
+    // The home page, at `section` ("#id", or "" for its top).
+    void showHomePage(std::string_view section);
     void writeSetting(std::string_view fileName, std::int32_t value);
     void tellUnwritten(std::string_view fileName);
     void renameResultFiles(texts::Language from, texts::Language to);

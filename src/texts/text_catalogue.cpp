@@ -83,6 +83,7 @@ constexpr Bilingual kTexts[]{
     Bilingual{T::HelpDocument, "Ajuda.hlp", "Help.hlp"},
     Bilingual{T::SyntaxDocument, "Sintaxe.hlp", "Syntax.hlp"},
     Bilingual{T::WindowHelpDocument, "Janela.hlp", "Window.hlp"},
+    Bilingual{T::HomePageDocument, "Inicio.html", "Home.html"},
 
     // ---- preference dialogs
     Bilingual{T::ToleranceGroup, "Tolerância para Gauss-Sidel", "Tolerance for Gauss-Sidel"},
@@ -663,6 +664,9 @@ constexpr Bilingual kTexts[]{
               "\"{}\" could not be written in the folder \"{}\". Nothing was deleted."},
     Bilingual{T::ResultsCopied, "Os arquivos de resultados foram copiados para a pasta \"{}\".",
               "The result files were copied to the folder \"{}\"."},
+    Bilingual{T::SingleFolderOnly,
+              "Escolha uma única pasta: o campo do nome contém vários nomes entre aspas.",
+              "Choose a single folder: the name field holds several names in quotes."},
 
     // ---- the desktop's own windows
     Bilingual{T::AboutBoxTitle, "Sobre o Calorvia", "About Calorvia"},

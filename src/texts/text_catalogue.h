@@ -79,6 +79,7 @@ enum class Text : std::int32_t {
     HelpDocument,
     SyntaxDocument,
     WindowHelpDocument,
+    HomePageDocument,  // in the help folder: what Home Page and Send Email show
 
     // ---- preference dialogs
     ToleranceGroup,
@@ -396,6 +397,7 @@ enum class Text : std::int32_t {
     ResultsAlreadyInFolder,
     ResultsCopyFailed,  // the first {} is the file, the second the folder
     ResultsCopied,      // {} is the folder
+    SingleFolderOnly,   // the folder dialog's name field held several names
 
     // ---- the desktop's own windows: About box, text editor, help window
     AboutBoxTitle,

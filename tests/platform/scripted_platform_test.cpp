@@ -52,6 +52,12 @@ TEST_F(ScriptedPlatformTest, MessageBoxesAnswerInOrderAndAreRecorded) {
     EXPECT_NO_THROW(platform_.verifyScriptDone());
 }
 
+// A scripted user presses only buttons the box has: no Cancel in Yes/No.
+TEST_F(ScriptedPlatformTest, AnAnswerTheBoxHasNoButtonForThrows) {
+    platform_.expectMessageBox(kAnswerCancel);
+    EXPECT_THROW(platform_.messageBox("Keep a copy?", "Attention", kMessageYesNo), ScriptError);
+}
+
 struct MessageMismatch {
     const char* name;
     const char* text;

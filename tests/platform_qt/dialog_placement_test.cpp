@@ -5,13 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 #include <ostream>
 
 #include "gui_test_support.h"
 #include "platform/dialog_templates.h"
 #include "platform_qt/dialog_placement.h"
+#include "platform_qt/help_window.h"
 #include "platform_qt/main_window.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
@@ -96,19 +99,35 @@ protected:
         return {x0 + 10, y0 + 10, x0 + 755, y0 + 280};
     }
 
-    // Runs the dialog and notes where its frame was on the screen.
-    QRect frameOfRun(int templateNumber, double* points = nullptr) {
+    // Runs the dialog and notes where its frame was on the screen; `meanwhile`
+    // acts while it is up.
+    QRect frameOfRun(int templateNumber, double* points = nullptr,
+                     const std::function<void()>& meanwhile = {}) {
         QRect frame;
         const platform::DialogHandle dialog = platform.createDialog(templateNumber);
         auto user = WhenModal::of<TemplateDialog>([&](TemplateDialog& shown) {
             processEventsFor(std::chrono::milliseconds(20));
             frame = shown.frameGeometry();
             if (points) *points = shown.pointSize();
+            if (meanwhile) meanwhile();
             shown.reject();
         });
         platform.runDialog(dialog);
         platform.releaseDialog(dialog);
         EXPECT_TRUE(user->acted());
+        return frame;
+    }
+
+    // Where the modal window of type W that `show` brings up has its frame.
+    template <class W>
+    QRect frameOf(const std::function<void()>& show) {
+        QRect frame;
+        auto user = WhenModal::of<W>([&](W& shown) {
+            processEventsFor(std::chrono::milliseconds(20));
+            frame = shown.frameGeometry();
+            shown.reject();
+        });
+        show();
         return frame;
     }
 
@@ -158,6 +177,35 @@ TEST_F(PlacementOnScreenTest, OnAScreenWithRoomTheDialogKeepsItsOwnSize) {
     double points = 0.0;
     frameOfRun(platform::general_step::kTemplate, &points);
     EXPECT_EQ(points, 8.0);
+}
+
+// The Syntax button opens the help while its step waits: the student reads
+// it beside the step, the summary panel still in sight.
+TEST_F(PlacementOnScreenTest, TheSyntaxHelpOpensBesideTheStepClearOfThePanel) {
+    if (available().width() < 1024) GTEST_SKIP() << "no room beside the step on this screen";
+    writeFile(folder.path() / "Syntax.html", "<h1>Syntax</h1>\n");
+    platform.keepClearOfDialogs(summaryPanel());
+    QRect help;
+    const QRect step = frameOfRun(platform::general_step::kTemplate, nullptr, [&] {
+        platform.openDocument("Syntax.html", platform::WindowShow::Normal);
+        help = platform.helpWindow()->frameGeometry();
+    });
+    for (const QRect& area : {step, *platform.areaKeptClear()}) EXPECT_FALSE(help.intersects(area));
+    EXPECT_TRUE(available().contains(help));
+}
+
+// A refused entry's message and the save dialog at the wizard's end.
+TEST_F(PlacementOnScreenTest, TheWizardsMessagesAndFileDialogsLeaveThePanelInSight) {
+    platform.keepClearOfDialogs(summaryPanel());
+    const auto request =
+        platform::caseFileDialogRequest("Save Data File", folder.path().string(), "Untitled");
+    const QRect box = frameOf<QMessageBox>(
+        [&] { platform.messageBox("Lx?", "Attention", platform::kMessageOk); });
+    const QRect files = frameOf<QFileDialog>([&] { platform.saveFileDialog(request); });
+    for (const QRect& frame : {box, files}) {
+        EXPECT_FALSE(frame.intersects(*platform.areaKeptClear()));
+        EXPECT_TRUE(available().contains(frame));
+    }
 }
 
 TEST_F(PlacementOnScreenTest, EveryDialogStaysOnTheScreen) {

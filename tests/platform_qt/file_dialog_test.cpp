@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <stdexcept>
 #include <thread>
 
@@ -123,6 +124,24 @@ TEST_F(FileDialogTest, AFileDialogFromTheWorkerBlocksOnlyTheWorker) {
     worker.join();
     ASSERT_TRUE(choice.has_value());
     EXPECT_EQ(std::filesystem::path(choice->path), folder.path() / "case.txt");
+}
+
+// Qt reads names in quotes as several folders and would take the first ("/"
+// for a field reading "/" "tmp"): the folder dialog refuses them and stays
+// open until the field names one folder.
+TEST_F(FileDialogTest, TheFolderDialogRefusesSeveralFoldersAndReturnsTheOneChosen) {
+    std::filesystem::create_directories(folder.path() / "kept");
+    bool stayedOpen = false;
+    auto user = WhenModal::of<QFileDialog>([&](QFileDialog& dialog) {
+        auto refusal = WhenModal::of<QMessageBox>([](QMessageBox& box) { box.accept(); });
+        choose(dialog, QStringLiteral("\"Data\" \"kept\""));
+        stayedOpen = refusal->acted() && dialog.isVisible();
+        dialog.selectFile(QStringLiteral("kept"));  // the one folder meant
+        static_cast<QDialog&>(dialog).accept();
+    });
+    const auto chosen = platform.chooseFolder("Save Results As", folder.path().string());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(chosen, (folder.path() / "kept").string());
 }
 
 }  // namespace

@@ -191,6 +191,16 @@ TEST_F(MainWindowTest, TheFrameTakesTheSizeAskedFor) {
     EXPECT_EQ(platform.frameCurrentSize(), wanted);
 }
 
+// Where no window manager maximises a window, the frame takes the available
+// area itself, so the right part of the drawing is not left out of sight.
+TEST_F(MainWindowTest, MaximisingTakesTheAvailableAreaWithoutTheWindowSystemsHelp) {
+    platform.configureGraphicsWindow("1-Dimensional");
+    const auto maximum = platform.frameMaximumSize();
+    platform.setFrameSize({maximum.width * 89 / 100, maximum.height * 98 / 100});
+    platform.maximizeFrame();  // no event processed: the window system has not answered
+    EXPECT_EQ(platform.frameCurrentSize(), maximum);
+}
+
 TEST_F(MainWindowTest, TheCloseBoxRunsTheCloseCommand) {
     int asked = 0;
     platform.setWindowCloseCommand([&] { ++asked; });

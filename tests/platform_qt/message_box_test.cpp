@@ -100,13 +100,18 @@ TEST(MessageBox, Flags4AskYesOrNo) {
     EXPECT_EQ(no, platform::kAnswerNo);
 }
 
-TEST(MessageBox, EscapeInAYesNoBoxAnswersNo) {
+// Escape answers No in a Yes/No box, Cancel where there is a Cancel button.
+TEST(MessageBox, EscapeInAYesNoBoxAnswersNoAndInAYesNoCancelBoxCancel) {
     QtPlatform platform;
-    const int answer = answerOf(platform, 4, [](QMessageBox& box) {
-        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(&box, &escape);
-    });
-    EXPECT_EQ(answer, platform::kAnswerNo);
+    for (const auto& [flags, expected] :
+         {std::pair{platform::kMessageYesNo, platform::kAnswerNo},
+          {platform::kMessageYesNoCancel, platform::kAnswerCancel}}) {
+        const int answer = answerOf(platform, flags, [](QMessageBox& box) {
+            QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+            QApplication::sendEvent(&box, &escape);
+        });
+        EXPECT_EQ(answer, expected) << flags;
+    }
 }
 
 TEST(MessageBox, TextKeepsItsLinesAndBlanks) {

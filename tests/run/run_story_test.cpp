@@ -724,5 +724,44 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
     EXPECT_EQ(lines("Flux.txt").size(), 5u + 5u);  // the other files are written
 }
 
+// ------------------------------------------------------ keeping the results
+
+// Save Results As copies into the folder chosen and says so by its name; at
+// Exit, Cancel, or a copy that fails, leaves the program open with nothing
+// deleted.
+TEST_F(RunStoryTest, ResultsAreCopiedWhereChosenAndKeptWhenExitIsCancelledOrItsCopyFails) {
+    auto& shell = startStory();
+    writeCase(steadyCase());
+    expectScale();
+    expectInspect();
+    platform.chooseMenuItem(shell::menu::Simulation, shell::item::SimulationCommand);
+    ASSERT_TRUE(shell.idleStep());
+    const auto steady = lines("Steady.txt");
+    ASSERT_EQ(steady.size(), 11u);
+
+    const std::filesystem::path kept = file("kept");
+    std::filesystem::create_directory(kept);
+    platform.expectFolder(calorvia::testing::utf8(kept / "."));
+    platform.expectMessageBox(
+        kAnswerOk, texts::withValue(say(Text::ResultsCopied), calorvia::testing::utf8(kept)));
+    platform.chooseMenuItem(shell::menu::Results, shell::item::SaveResultsAs);
+    EXPECT_EQ(text::readTextLines(kept / "Steady.txt"), steady);
+
+    const auto question = [&](int answer) {
+        platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), {},
+                                  platform::kMessageYesNoCancel);
+    };
+    question(platform::kAnswerCancel);
+    platform.chooseMenuItem(shell::menu::File, shell::item::Exit);
+    question(kAnswerYes);
+    platform.expectFolder(calorvia::testing::utf8(file("Steady.txt") / "inside"));
+    platform.expectMessageBox(kAnswerOk);  // the copy failed
+    platform.chooseMenuItem(shell::menu::File, shell::item::Exit);
+    platform.verifyScriptDone();
+    EXPECT_FALSE(platform.closeRequested());
+    EXPECT_EQ(lines("Steady.txt"), steady);
+    EXPECT_TRUE(fileExists(file("Loaded.txt")));
+}
+
 }  // namespace
 }  // namespace calorvia::run::testing

@@ -355,7 +355,7 @@ TEST_F(ProgramDirectoryTest, ExitDeletesTheWorkingCaseAndTheFifteenResultFiles) 
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     platform.expectMessageBox(platform::kAnswerNo,
                               std::string(shell->text(Text::KeepResultsQuestion)), "Attention",
-                              platform::kMessageYesNo);
+                              platform::kMessageYesNoCancel);
     platform.chooseMenuItem(1, 5);
     platform.verifyScriptDone();
     for (const auto& name : deleted) EXPECT_FALSE(fileExists(file(name))) << name;
@@ -385,7 +385,7 @@ protected:
     std::string say(Text text) const { return std::string(shell_->text(text)); }
     void expectQuestion(int answer) {
         platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), "Attention",
-                                  platform::kMessageYesNo);
+                                  platform::kMessageYesNoCancel);
     }
     bool everythingStillHere() const {
         for (const char* name : {"Steady.txt", "Data.txt", "Flux.txt", "Unsteady.txt"}) {
@@ -498,24 +498,33 @@ TEST_F(ProgramDirectoryTest, SoftwareHelpOpensTheHelpOfTheLanguageWithTheMenuGre
     }
 }
 
-TEST_F(ProgramDirectoryTest, HomePageAndEmailShowTheShippedReadme) {
+// The page for students in the program's language; Send Email at its
+// section on reporting a problem.
+TEST_F(ProgramDirectoryTest, HomePageAndEmailShowTheHomePageOfTheLanguage) {
     const std::filesystem::path shipped = directory() / "share";
-    writeFile(shipped / "README.md", "# Calorvia\n");
-    auto shell = startedShell({shipped});
-    for (const int item : {5, 7}) {
-        platform.clearRecords();
-        platform.chooseMenuItem(5, item);
-        const auto calls = platform.calls();
-        ASSERT_EQ(calls.size(), 3u) << item;
-        EXPECT_EQ(calls[0].toString(), "setMenuItemEnabled(5, 0, 0)");
-        EXPECT_EQ(calls[1].operation, "openAddress");
-        EXPECT_EQ(calls[1].texts[0], fileAddress(std::filesystem::absolute(shipped / "README.md")));
-        EXPECT_EQ(calls[1].texts[0].rfind("file:///", 0), 0u);
-        EXPECT_EQ(calls[2].toString(), "setMenuItemEnabled(5, 0, 1)");
+    writeFile(shipped / "help" / "Home.html", "<h1>Calorvia</h1>\n");
+    writeFile(shipped / "help" / "Inicio.html", "<h1>Calorvia</h1>\n");
+    for (const auto& [language, name] : {std::pair{" 2\n", "Home.html"}, {" 1\n", "Inicio.html"}}) {
+        writeFile(file("idioma"), language);
+        platform::ScriptedPlatform local;
+        Shell shell(local, DataFolders({shipped}));
+        shell.buildMenus();
+        ASSERT_TRUE(shell.startUp());
+        const std::string page = fileAddress(std::filesystem::absolute(shipped / "help" / name));
+        for (const auto& [item, address] : {std::pair{5, page}, std::pair{7, page + "#report"}}) {
+            local.clearRecords();
+            local.chooseMenuItem(5, item);
+            const auto calls = local.calls();
+            ASSERT_EQ(calls.size(), 3u) << item;
+            EXPECT_EQ(calls[0].toString(), "setMenuItemEnabled(5, 0, 0)");
+            EXPECT_EQ(calls[1].operation, "openAddress");
+            EXPECT_EQ(calls[1].texts[0], address);
+            EXPECT_EQ(calls[2].toString(), "setMenuItemEnabled(5, 0, 1)");
+        }
     }
 }
 
-TEST_F(ProgramDirectoryTest, WithoutTheReadmeHomePageHandsNothingOver) {
+TEST_F(ProgramDirectoryTest, WithoutItsPageHomePageHandsNothingOver) {
     auto shell = startedShell({directory() / "nowhere"});
     platform.chooseMenuItem(5, 5);
     EXPECT_TRUE(platform.callsNamed("openAddress").empty());

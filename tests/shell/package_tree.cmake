@@ -75,6 +75,8 @@ foreach(file
     share/calorvia/help/Ajuda.html
     share/calorvia/help/Syntax.html
     share/calorvia/help/Sintaxe.html
+    share/calorvia/help/Home.html
+    share/calorvia/help/Inicio.html
     share/calorvia/help/help.css
     share/calorvia/README.md)
   string(REPLACE "." "\\." pattern "${file}")

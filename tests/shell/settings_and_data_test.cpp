@@ -138,10 +138,11 @@ TEST(ShippedDataTest, TheBuildDataFolderHoldsEverythingTheProgramAsksFor) {
     for (const char* name :
          {"Bitmap/Equation.bmp", "Bitmap/Parede.bmp", "Bitmap/Cilindro.bmp", "Bitmap/Esfera.bmp",
           "help/Help.html", "help/Ajuda.html", "help/Syntax.html", "help/Sintaxe.html",
-          "help/Window.html", "help/Janela.html", "help/help.css", "README.md"}) {
+          "help/Window.html", "help/Janela.html", "help/Home.html", "help/Inicio.html",
+          "help/help.css", "README.md"}) {
         EXPECT_TRUE(fileExists(buildDataFolder() / name)) << name;
     }
-    // The README says why Home Page and Send Email show it.
+    // The README says what Home Page and Send Email show.
     const auto readme = readFile(buildDataFolder() / "README.md");
     ASSERT_TRUE(readme);
     EXPECT_NE(readme->find("Home Page"), std::string::npos);
