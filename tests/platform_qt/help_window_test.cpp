@@ -91,7 +91,7 @@ TEST_F(HelpWindowTest, LinksAreFollowedInsideAndBackAndForwardRetraceThem) {
     EXPECT_EQ(handedToDesktop[0].host(), QStringLiteral("example.org"));
 }
 
-TEST_F(HelpWindowTest, TheReadmeBehindHomePageIsShownAsMarkdown) {
+TEST_F(HelpWindowTest, ALocalMarkdownAddressIsShownAsMarkdown) {
     writeFile(folder.path() / "README.md", "# Calorvia\n\nNo home page of its **own**.\n");
     platform.openAddress(
         QUrl::fromLocalFile(QString::fromStdString((folder.path() / "README.md").string()))
