@@ -29,6 +29,7 @@
 #include "app/batch_run.h"
 #include "settings/settings_files.h"
 #include "shell/data_folders.h"
+#include "shell/shell.h"
 #include "simulation/geometry.h"
 #include "text/text_file.h"
 
@@ -50,6 +51,30 @@ std::optional<platform::PixelSize> readSize(const std::string& text) {
         return std::nullopt;
     }
     return size;
+}
+
+// The program folder's own file (the current directory's) that `casePath`
+// is, by any path, link or hard link: start-up or the run would delete or
+// rewrite it.
+std::optional<std::string> programFileOfCase(const std::filesystem::path& casePath) {
+    std::error_code error;
+    for (const std::string& name : shell::programFolderFileNames()) {
+        if (std::filesystem::equivalent(casePath, text::pathFromUtf8(name), error)) return name;
+    }
+    return std::nullopt;
+}
+
+// The first of --json, --csv, --png and --svg that names the case itself.
+std::optional<std::string> outputOverCase(const std::filesystem::path& casePath,
+                                          const std::vector<std::string>& outputs) {
+    std::error_code error;
+    for (const std::string& output : outputs) {
+        if (!output.empty() &&
+            std::filesystem::equivalent(text::pathFromUtf8(output), casePath, error)) {
+            return output;
+        }
+    }
+    return std::nullopt;
 }
 
 int usageError(const std::string& what) {
@@ -138,6 +163,18 @@ int main(int argc, char** argv) {
 
     batch::BatchOptions options;
     options.casePath = text::pathFromUtf8(casePath);
+    // The input file is never changed: refused before start-up deletes anything.
+    if (const auto own = programFileOfCase(options.casePath)) {
+        std::cerr << "calorvia-batch: the case \"" << casePath << "\" is this folder's own \""
+                  << *own << "\", which a run deletes or rewrites; rename the case, or run it "
+                  << "from another folder\n";
+        return batch::kExitRefused;
+    }
+    if (const auto output = outputOverCase(options.casePath, {json, csv, png, svg})) {
+        std::cerr << "calorvia-batch: \"" << *output
+                  << "\" is the case itself, which is never overwritten; choose another name\n";
+        return batch::kExitRefused;
+    }
     if (language == "en") options.language = texts::Language::English;
     if (language == "pt") options.language = texts::Language::Portuguese;
     if (scheme == "cds") options.scheme = batch::SchemeAnswer::CDS;
