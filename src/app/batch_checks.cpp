@@ -217,14 +217,15 @@ int reportExact(const BatchRun& run, std::ostream& out, std::ostream& messages) 
 int refinementStudy(const BatchOptions& options, int levels, std::ostream& out,
                     std::ostream& messages) {
     const std::optional<std::int32_t> base = baseVolumes(options);
-    if (!base) {
+    if (!base || *base < 1 || *base > simulation::MaxControlVolumes) {
         // The first level's wizard says what is wrong with the case.
         const BatchRun first = runCase(options, nullptr, messages);
         return first.status;
     }
+    // From at most 1000 volumes, 3^6 times as many still fit in 32 bits.
     std::vector<std::int32_t> volumes{*base};
     for (int level = 1; level < levels; ++level) volumes.push_back(volumes.back() * 3);
-    if (volumes.back() > simulation::MaxControlVolumes || volumes.back() < *base) {
+    if (volumes.back() > simulation::MaxControlVolumes) {
         messages << "calorvia-batch: --refine " << levels << ": the level N = " << volumes.back()
                  << " would need more than " << simulation::MaxControlVolumes << " volumes\n";
         return kExitRefused;
@@ -327,7 +328,10 @@ bool writeJsonSummary(const std::filesystem::path& file, const BatchOptions& opt
         json["exact"] = exact;
     }
     if (run.deviation) json["standard_deviation"] = *run.deviation;
-    return text::writeTextFileAtomically(file, json.dump(2) + "\n");
+    // A path that is not UTF-8 (a Latin-1 é) is written with U+FFFD in place
+    // of the bytes JSON cannot hold.
+    return text::writeTextFileAtomically(
+        file, json.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
 }
 
 }  // namespace calorvia::batch

@@ -251,6 +251,11 @@ int main(int argc, char** argv) {
             if (!png.empty()) std::cout << "Picture: " << png << '\n';
             if (!svg.empty()) std::cout << "Picture: " << svg << '\n';
         }
+        // What a script reads from standard output is part of the result.
+        if (!std::cout.flush()) {
+            std::cerr << "calorvia-batch: cannot write standard output\n";
+            return batch::kExitOther;
+        }
         return status;
     } catch (const std::exception& error) {
         std::cerr << "calorvia-batch: " << error.what() << '\n';

@@ -242,6 +242,16 @@ TEST_F(BatchRunTest, TheJsonSummaryHoldsTheEnergyBalanceAndTheCsvFiles) {
     EXPECT_EQ(json["case"]["geometry"], "plane");
 }
 
+// A case path that is not UTF-8 (Latin-1 "é") is written with U+FFFD.
+TEST_F(BatchRunTest, TheJsonSummaryReplacesBytesThatAreNotUtf8) {
+    BatchOptions options = example("convection-cooled-wall.txt");
+    const BatchRun run = runQuietly(options);
+    options.casePath = text::pathFromUtf8("caf\xE9.txt");
+    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
+    EXPECT_EQ(json["case"]["file"], "caf\xEF\xBF\xBD.txt");
+}
+
 // The batch prints the balance after the computing time.
 TEST_F(BatchRunTest, TheReportPrintsTheBalance) {
     const BatchOptions options = example("convection-cooled-wall.txt");
