@@ -142,6 +142,10 @@ int main(int argc, char** argv) {
                    "the error against the exact solution, or the change between levels, and "
                    "the observed order of accuracy")
         ->check(CLI::Range(2, 7));
+    bool force = false;
+    app.add_flag("--force", force,
+                 "run a transient case even when its history files would not fit on the disk "
+                 "(refused otherwise, with exit status 2)");
     app.add_option("--json", json,
                    "write the case as run, the outcome, the result files and the checks as one "
                    "JSON object to FILE");
@@ -184,6 +188,7 @@ int main(int argc, char** argv) {
     if (graph == "none") options.graph = batch::GraphAnswer::None;
     options.experimental = experimental;
     options.keepHistories = !csv.empty();
+    options.force = force;
     const auto pixels = readSize(size);
     if (!pixels) return usageError("--size: \"" + size + "\" is not WIDTHxHEIGHT");
     options.size = *pixels;

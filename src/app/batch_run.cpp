@@ -456,6 +456,7 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
     const std::string shownPath = text::utf8FromPath(options.casePath);
     runOptions.savedCasePath = [shownPath] { return shownPath; };
     runOptions.timeGraph = options.graph != GraphAnswer::None;
+    runOptions.askAboutDiskSpace = !options.force;
     if (options.keepHistories) {
         runOptions.onHistoryRow = [&result](run::HistoryFiles::Which file, double t, double T) {
             result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
@@ -504,6 +505,12 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
 
     if (outcome == run::RunOutcome::Cancelled) {
         result.status = kExitStopped;
+        return result;
+    }
+    if (run.declinedForDiskSpace()) {
+        messages << "calorvia-batch: the history files would not fit on the disk (the question "
+                    "above); --force runs the case anyway\n";
+        result.status = kExitRefused;
         return result;
     }
     if (outcome != run::RunOutcome::Finished) return result;

@@ -69,6 +69,9 @@ struct BatchOptions {
     // Keep every history row in BatchRun::histories (for --csv); without it
     // a long run keeps none.
     bool keepHistories = false;
+    // Run a transient case whose histories would not fit on the disk
+    // (without it such a case is refused).
+    bool force = false;
 };
 
 // What one run of a case left, for the reports of calorvia-batch.

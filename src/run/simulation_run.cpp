@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <iterator>
 #include <numeric>
 #include <span>
+#include <string>
 
 #include "graphs/scheme_dialog.h"
 #include "graphs/time_graphs.h"
@@ -73,6 +76,7 @@ RunOutcome SimulationRun::run() {
     if (load_case() == Flow::Stop) {
         return loaded_ ? RunOutcome::Cancelled : RunOutcome::NotStarted;
     }
+    if (check_disk_space() == Flow::Stop) return RunOutcome::NotStarted;
     build_initial_field();
     set_up();
     if (march() == Flow::Stop) return RunOutcome::Cancelled;
@@ -105,6 +109,52 @@ SimulationRun::Flow SimulationRun::load_case() {
             loaded_.emplace();  // marks the run as started and cancelled
             return Flow::Stop;
     }
+    return Flow::Stop;
+}
+
+// ----------------------------------------------------------- check_disk_space
+
+namespace {
+
+// A size for people: "512 bytes", "40 KB", "2.1 GB", "136 GB" (powers of
+// 1000, one decimal below 10).
+std::string sizeText(std::uintmax_t bytes) {
+    static constexpr const char* units[] = {"bytes", "KB", "MB", "GB", "TB", "PB"};
+    std::size_t unit = 0;
+    std::uintmax_t tenths = bytes * 10;
+    while (tenths >= 10000 && unit + 1 < std::size(units)) {
+        tenths /= 1000;
+        ++unit;
+    }
+    std::string number = std::to_string(tenths / 10);
+    if (unit > 0 && tenths < 100) number += "." + std::to_string(tenths % 10);
+    return number + " " + units[unit];
+}
+
+}  // namespace
+
+// The four histories take a row per step and one for t = 0 (and the steady
+// state a transient run may add), each as long as historyRow's, after their
+// headings. A run that would fill the disk of the program's folder asks
+// first; No leaves everything as it was, the working case included.
+SimulationRun::Flow SimulationRun::check_disk_space() {
+    declinedForDiskSpace_ = false;
+    const SimulationCase& c = loaded_->simulationCase;
+    if (!options_.askAboutDiskSpace || c.Nst <= 1) return Flow::Continue;
+    std::error_code error;
+    const std::filesystem::space_info space =
+        std::filesystem::space(shell_.programDirectory(), error);
+    if (error) return Flow::Continue;
+    const auto rows = static_cast<std::uintmax_t>(c.Nst) + 2;
+    const std::uintmax_t needed = 4 * (rows * (historyRow(0.0, 0.0).size() + 1) + 200);
+    if (needed <= space.available) return Flow::Continue;
+    const std::string question =
+        texts::withValue(texts::withValue(say(Text::HistoriesExceedDisk), sizeText(needed)),
+                         sizeText(space.available));
+    if (shell_.tell(question, platform::kMessageYesNo) == platform::kAnswerYes) {
+        return Flow::Continue;
+    }
+    declinedForDiskSpace_ = true;
     return Flow::Stop;
 }
 

@@ -99,6 +99,9 @@ struct RunOptions {
     // A run that ended normally, after its result files and before the
     // Results menu is enabled: what the Results menu's checks keep of it.
     std::function<void(const SimulationRun& run)> onFinished{};
+    // Ask before a transient run whose histories would not fit on the disk
+    // (calorvia-batch --force does not ask).
+    bool askAboutDiskSpace = true;
 };
 
 class SimulationRun {
@@ -106,6 +109,9 @@ public:
     SimulationRun(platform::Platform& platform, shell::Shell& shell, RunOptions options = {});
 
     RunOutcome run();
+    // Whether the last run was not started because its histories would not
+    // fit on the disk and the user said No.
+    bool declinedForDiskSpace() const { return declinedForDiskSpace_; }
 
     // What the last run left, for the caller and the tests.
     const simulation::NodeArray& temperatures() const { return levels_.T; }
@@ -140,6 +146,7 @@ private:
     enum class Flow { Continue, Stop };
 
     Flow load_case();
+    Flow check_disk_space();
     void build_initial_field();
     void set_up();
     void set_up_system();
@@ -217,6 +224,7 @@ private:
     bool cancelDuringEvaluation_ = false;
     std::vector<std::string> unwrittenFiles_;
     RunWarnings warnings_;
+    bool declinedForDiskSpace_ = false;
     double Tol_ = 1.0E-08;
     double startClock_ = 0.0;
     double endClock_ = 0.0;

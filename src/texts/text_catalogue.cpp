@@ -366,6 +366,11 @@ constexpr Bilingual kTexts[]{
               "use o que eles contêm.",
               "These result files are incomplete or were not written: {}. Do not use what they "
               "hold."},
+    Bilingual{T::HistoriesExceedDisk,
+              "Os arquivos de histórico desta simulação ocuparão cerca de {}, e o disco da "
+              "pasta do programa tem {} livres. Simular assim mesmo?",
+              "The history files of this run will take about {}, and the disk of the program's "
+              "folder has {} free. Run it anyway?"},
     Bilingual{T::NoExperimentalPoints, "nenhum ponto experimental foi encontrado em \"Exp.txt\"",
               "no experimental point was found in \"Exp.txt\""},
     // ---- case entry: wizard captions

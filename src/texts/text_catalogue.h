@@ -231,8 +231,9 @@ enum class Text : std::int32_t {
     StandardDeviation,
 
     // ---- the run: files that cannot be written, no experimental point
-    FileWriteFailed,  // {} is the file name
-    FilesIncomplete,  // {} lists the file names
+    FileWriteFailed,      // {} is the file name
+    FilesIncomplete,      // {} lists the file names
+    HistoriesExceedDisk,  // {} the size of the histories, {} the free space
     NoExperimentalPoints,
 
     // ---- case entry: wizard captions
