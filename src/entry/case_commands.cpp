@@ -2,6 +2,7 @@
 
 #include "entry/case_commands.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <system_error>
@@ -10,6 +11,7 @@
 #include "entry/summary_panel.h"
 #include "shell/home_screen.h"
 #include "shell/shared_state.h"
+#include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
 
@@ -106,6 +108,15 @@ std::optional<platform::FileChoice> CaseEntryCommands::OPEN1() {
 // An existing file is replaced only when the student says not to keep it.
 // It is not deleted here: the case is written through a temporary file and
 // a rename, so until the new case is complete the old file stays.
+// A name that start-up, a run or a setting would delete or rewrite: one of
+// the program's own files, in the program's own folder.
+bool CaseEntryCommands::isProgramFolderFile(const std::filesystem::path& path) const {
+    std::error_code error;
+    if (!std::filesystem::equivalent(path.parent_path(), startDirectory(), error)) return false;
+    const std::vector<std::string> names = shell::programFolderFileNames();
+    return std::find(names.begin(), names.end(), utf8(path.filename())) != names.end();
+}
+
 std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
     WizardContext context = makeContext();
     platform_.setCurrentDirectory(utf8(startDirectory() / kCaseFolder));
@@ -116,6 +127,13 @@ std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
         if (!choice) return std::nullopt;
         const std::filesystem::path path = absolutePath(choice->path);
         std::error_code error;
+        if (isProgramFolderFile(path)) {
+            context.tellText(
+                texts::withValue(texts::textFor(Text::CaseNameIsProgramFile, shell_.language()),
+                                 utf8(path.filename())));
+            request.fileName = choice->path;
+            continue;
+        }
         if (std::filesystem::exists(path, error)) {
             if (context.tell(Text::FileAlreadyExists, Text::DataLossTitle,
                              platform::kMessageYesNo) == platform::kAnswerYes) {

@@ -69,6 +69,7 @@ private:
     void changeToStartDirectory();
     void deleteWorkingCase();
     std::filesystem::path startDirectory() const { return shell_.programDirectory(); }
+    bool isProgramFolderFile(const std::filesystem::path& path) const;
 
     platform::Platform& platform_;
     shell::Shell& shell_;

@@ -323,6 +323,11 @@ constexpr Bilingual kTexts[]{
               "   Do you want to maintain the existent file?"},
     Bilingual{T::DataLossTitle, "Atenção: Risco de perda de dados",
               "Attention: Risco de perda de dados"},
+    Bilingual{T::CaseNameIsProgramFile,
+              "\"{}\" é o nome de um dos arquivos que o programa mantém na sua pasta, e que ele "
+              "apaga ou reescreve. Dê outro nome ao caso, ou salve-o em outra pasta.",
+              "\"{}\" is the name of one of the files the program keeps in its folder, which it "
+              "deletes or rewrites. Give the case another name, or save it in another folder."},
 
     // ---- graph pane and time graphs
     Bilingual{T::ScaleGroupCaption, "Valores para definição da escala",

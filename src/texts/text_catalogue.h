@@ -214,6 +214,7 @@ enum class Text : std::int32_t {
     FileDoesNotExist,
     FileAlreadyExists,
     DataLossTitle,
+    CaseNameIsProgramFile,  // {} is the file name
 
     // ---- graph pane and time graphs
     ScaleGroupCaption,

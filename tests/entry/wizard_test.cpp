@@ -645,6 +645,22 @@ TEST_F(WizardTest, AFolderThatCannotBeWrittenIsReportedAndAnotherPlaceOffered) {
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
+// The program folder's own names would be deleted at the next start: the save
+// dialog is offered again, and the same name in the Data folder is fine.
+TEST_F(WizardTest, ACaseIsNotSavedUnderAProgramFileName) {
+    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    platform.expectSaveFile(file("Dados.txt").string());
+    expectWarning(
+        "\"Dados.txt\" is the name of one of the files the program keeps in its "
+        "folder, which it deletes or rewrites. Give the case another name, or save "
+        "it in another folder.");
+    platform.expectSaveFile(dataFile("Dados.txt").string());
+    chooseNew();
+    platform.verifyScriptDone();
+    EXPECT_FALSE(fileExists(file("Dados.txt")));
+    EXPECT_TRUE(fileExists(dataFile("Dados.txt")));
+}
+
 TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
     // A folder where the working case file belongs: it cannot be replaced.
     std::filesystem::create_directories(file("Loaded.txt"));

@@ -113,7 +113,7 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
     // Only the texts that take a value have the marker.
     const std::set<Text> takesValue{
         Text::SettingsWriteFailed, Text::FileWriteFailed, Text::FilesIncomplete,
-        Text::HistoriesExceedDisk,
+        Text::HistoriesExceedDisk, Text::CaseNameIsProgramFile,
         // the case entry's messages and summary lines
         Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SummaryLx, Text::SummaryN,
         Text::SummaryK, Text::SummarySc, Text::SummarySp, Text::SummaryTi, Text::SummaryRho,
