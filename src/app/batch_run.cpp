@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/private_folder.h"
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
 #include "run/simulation_run.h"
@@ -331,28 +332,6 @@ private:
     std::vector<std::string> shown_;
 };
 
-// A private folder for the copy of the case, removed with its contents.
-class PrivateFolder {
-public:
-    PrivateFolder() {
-        std::error_code error;
-        std::string pattern =
-            (std::filesystem::temp_directory_path(error) / "calorvia-batch-XXXXXX").string();
-        if (error) return;
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~PrivateFolder() {
-        std::error_code error;
-        if (!path_.empty()) std::filesystem::remove_all(path_, error);
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-};
-
 // "idioma" as it was before --lang replaced it, put back at the end.
 class LanguageOverride {
 public:
@@ -425,7 +404,22 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
                  << text::utf8FromPath(options.casePath) << '\n';
         return result;
     }
-    const PrivateFolder folder;
+
+    // Taken before --lang writes "idioma"; the shell's start-up shares it.
+    result.folderLock = shell::ProgramFolderLock::lock(".");
+    if (result.folderLock.inUse()) {
+        const texts::Language language = options.language.value_or(
+            settings::readLanguage(settings::LanguageFileName, settings::WriteBack::Never).value);
+        const std::filesystem::path folder = std::filesystem::current_path(error);
+        messages << texts::textFor(Text::AttentionTitle, language) << ": "
+                 << texts::withValue(texts::textFor(Text::ProgramFolderInUse, language),
+                                     text::utf8FromPath(folder))
+                 << '\n';
+        result.status = kExitRefused;
+        return result;
+    }
+
+    const PrivateFolder folder(options.casePath.filename());
     const std::filesystem::path copy = folder.path() / options.casePath.filename();
     if (folder.path().empty() || !std::filesystem::copy_file(options.casePath, copy, error) ||
         error) {

@@ -32,6 +32,11 @@ constexpr Bilingual kTexts[]{
               "This software does not work appropriately in this resolution!"},
     Bilingual{T::CurrentDirectoryFailed, "Falha obtendo o diretório!",
               "Failed to get current directory !"},
+    Bilingual{T::ProgramFolderInUse,
+              "Outro Calorvia está usando a pasta \"{}\"; os resultados dos dois se "
+              "misturariam. Feche o outro programa ou abra este em outra pasta.",
+              "Another Calorvia is using the folder \"{}\"; the results of the two would be "
+              "mixed. Close the other program, or start this one in another folder."},
     Bilingual{T::AboutPurpose,
               "Este software é destinado ao estudo de condução unidimensional de calor.",
               "This software is destined to the one-dimensional heat transfer study."},

@@ -37,6 +37,7 @@ enum class Text : std::int32_t {
     // ---- start-up and the About box
     ResolutionRefused,
     CurrentDirectoryFailed,
+    ProgramFolderInUse,  // {} is the folder another program holds
     AboutPurpose,
     AboutCredits,
     OpenDialogTitle,

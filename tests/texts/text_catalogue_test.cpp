@@ -112,7 +112,7 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
     EXPECT_EQ(withValue("no marker", "a"), "no marker");
     // Only the texts that take a value have the marker.
     const std::set<Text> takesValue{
-        Text::SettingsWriteFailed, Text::FileWriteFailed,
+        Text::SettingsWriteFailed, Text::FileWriteFailed, Text::ProgramFolderInUse,
         // the case entry's messages and summary lines
         Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SummaryLx, Text::SummaryN,
         Text::SummaryK, Text::SummarySc, Text::SummarySp, Text::SummaryTi, Text::SummaryRho,
