@@ -102,6 +102,26 @@ const EntryField* entryField(std::string_view name) {
     return nullptr;
 }
 
+// True when `text` is `pattern` with each "{}" in it replaced by some text.
+bool fills(std::string_view text, std::string_view pattern) {
+    constexpr std::string_view marker = "{}";
+    const std::size_t first = pattern.find(marker);
+    if (first == std::string_view::npos) return text == pattern;
+    if (!text.starts_with(pattern.substr(0, first))) return false;
+    std::size_t at = first;
+    std::size_t from = first + marker.size();
+    for (std::size_t next = pattern.find(marker, from);; next = pattern.find(marker, from)) {
+        const std::string_view part = pattern.substr(from, next - from);
+        if (next == std::string_view::npos) {
+            return text.size() >= at + part.size() && text.ends_with(part);
+        }
+        at = text.find(part, at);
+        if (at == std::string_view::npos) return false;
+        at += part.size();
+        from = next + marker.size();
+    }
+}
+
 // The answers of a batch run. At start-up, a message with OK is a warning the
 // desktop program also shows and goes on from (a settings file that cannot be
 // written, say): it refuses nothing. From File > Open to the wizard's first
@@ -139,10 +159,7 @@ public:
         if (flags != platform::kMessageYesNo) {
             shown_.push_back(std::move(line));
             messages_ << '\n';
-            // A note that a solid body's centre takes no west condition
-            // refuses nothing: the case is read and runs.
-            const bool note = text == texts::textFor(Text::CentreWestConditionUnused, language_);
-            if (phase_ == Phase::Entry && !note) {
+            if (phase_ == Phase::Entry && !isNote(text)) {
                 if (wizardStarted_) {
                     refusalPending_ = true;
                 } else {
@@ -292,6 +309,16 @@ private:
             applied_.insert(index);
         }
         return true;
+    }
+
+    // A note on opening refuses nothing: the case is read and runs (a solid
+    // body's centre takes no west condition, a line after the velocity
+    // names no body).
+    bool isNote(std::string_view text) const {
+        for (const Text note : {Text::CentreWestConditionUnused, Text::UnknownBodyLine}) {
+            if (fills(text, texts::textFor(note, language_))) return true;
+        }
+        return false;
     }
 
     static int geometryOption(simulation::Geometry geometry) {

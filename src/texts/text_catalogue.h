@@ -298,6 +298,7 @@ enum class Text : std::int32_t {
     ConvectiveProblemWarning,
     CaseWriteFailed,      // {} is the file
     SavedCaseUnreadable,  // {} is the file
+    SavedFormulaTooLong,  // {} the entry, {} its field's width, {} the file
 
     // ---- case entry: step 1 and step 2 validation
     LxBlank,
@@ -322,6 +323,7 @@ enum class Text : std::int32_t {
     RiBlank,
     RiUnreadable,
     RiNegative,
+    RiTooLarge,  // {} is the largest outer radius
     RadialVelocity,
     StateMissing,
     TiBlank,
@@ -388,6 +390,7 @@ enum class Text : std::int32_t {
     SummarySphere,
     WestCentreLine,
     CentreWestConditionUnused,  // an opened solid body whose file has a west condition
+    UnknownBodyLine,            // {} the line's number, {} its text: run as a plane wall
 
     // ---- keeping the results: Results > Save Results As, and Exit
     MenuSaveResultsAs,

@@ -1,5 +1,6 @@
-// What calorvia-batch refuses: a folder another program uses; and its
-// private folder, gone however the run ends.
+// What calorvia-batch refuses and what it only notes: a folder another
+// program uses, odd lines of a saved case; and its private folder, gone
+// however the run ends.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 #include <thread>
 
 #include "batch_test_support.h"
+#include "text/text_file.h"
 
 namespace calorvia::batch {
 namespace {
@@ -46,6 +48,76 @@ TEST_F(BatchRunTest, AFolderInUseRefusesTheRunUntilTheOtherProgramIsGone) {
     other.reset();  // killed: its lock ends with it
     EXPECT_EQ(runQuietly(options, messages), kExitWritten) << messages.str();
 }
+
+// A line of a saved case replaced (or, at -1, added), and what the run gives.
+struct OddInput {
+    const char* name;
+    const char* example;
+    int line;
+    std::string text;
+    Language language;
+    int status;
+    const char* firstMessage;  // the start of the first line on standard error
+};
+
+void PrintTo(const OddInput& odd, std::ostream* out) {
+    *out << odd.name;
+}
+
+class OddInputTest : public BatchRunTest, public ::testing::WithParamInterface<OddInput> {};
+
+TEST_P(OddInputTest, IsReadAsWrittenOrSaidPlainly) {
+    const OddInput& odd = GetParam();
+    BatchOptions options = example(odd.example);
+    auto lines = *text::readTextLines(options.casePath);
+    if (odd.line < 0) lines.push_back(odd.text);
+    if (odd.line >= 0) lines.at(static_cast<std::size_t>(odd.line)) = odd.text;
+    std::string content;
+    for (const std::string& line : lines) content += line + '\n';
+    writeFile(file("odd.txt"), content);
+    options.casePath = file("odd.txt");
+    options.language = odd.language;
+    std::ostringstream messages;
+    EXPECT_EQ(runQuietly(options, messages), odd.status) << messages.str();
+    EXPECT_EQ(messages.str().rfind(odd.firstMessage, 0), 0u) << messages.str();
+}
+
+std::string repeated(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
+constexpr const char* kEnded = "Attention: The simulation was ended.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, OddInputTest,
+    ::testing::Values(
+        OddInput{"MisspeltSphere", "plane-wall.txt", -1, "esfera 0", Language::English, 0,
+                 "Attention: Line 13 of the case, \"esfera 0\", follows the velocity but names no "
+                 "body (plane, cylinder or sphere): the case runs as a plane wall.\n"},
+        OddInput{"MisspeltCylinder", "plane-wall.txt", -1, "  cylnder 0.1", Language::Portuguese, 0,
+                 "Atenção: A linha 13 do caso, \"cylnder 0.1\", vem depois da velocidade"},
+        OddInput{"PlaneKeyword", "plane-wall.txt", -1, "plane 0", Language::English, 0, kEnded},
+        // 0*T+11+1+…+1 is worth 161; cut to 256 characters it would be 136.
+        OddInput{"LongFormula", "plane-wall.txt", 2, "0*T+11" + repeated("+1", 150),
+                 Language::English, kExitRefused,
+                 "Attention: The entry K is longer than the 256 characters of its field in the "
+                 "file \""},
+        OddInput{"LongSourceInPortuguese", "plane-wall.txt", 4, repeated("0", 257),
+                 Language::Portuguese, kExitRefused,
+                 "Atenção: A entrada Sp tem mais que os 256 caracteres do seu campo"},
+        OddInput{"LongFormulaOfBlanks", "plane-wall.txt", 2, "10" + std::string(300, ' '),
+                 Language::English, 0, kEnded},
+        OddInput{"HugeInnerRadius", "fuel-rod.txt", 13, "cylinder 1e300", Language::English,
+                 kExitRefused,
+                 "Attention: The inner radius is too large: the outer radius ri + Lx must be at "
+                 "most 1E+38!\n"},
+        OddInput{"JustBeyondTheLimit", "fuel-rod.txt", 13, "sphere 1.0000001e38", Language::English,
+                 kExitRefused, "Attention: The inner radius is too large"},
+        OddInput{"InnerRadiusAtTheLimit", "fuel-rod.txt", 13, "cylinder 1e38", Language::English, 0,
+                 kEnded}),
+    [](const auto& each) { return std::string(each.param.name); });
 
 // Killed part way, the run takes its private folder along.
 class EndingSignalTest : public BatchRunTest, public ::testing::WithParamInterface<int> {};

@@ -114,7 +114,8 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
     const std::set<Text> takesValue{
         Text::SettingsWriteFailed, Text::FileWriteFailed, Text::ProgramFolderInUse,
         // the case entry's messages and summary lines
-        Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SummaryLx, Text::SummaryN,
+        Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SavedFormulaTooLong,
+        Text::RiTooLarge, Text::UnknownBodyLine, Text::SummaryLx, Text::SummaryN,
         Text::SummaryK, Text::SummarySc, Text::SummarySp, Text::SummaryTi, Text::SummaryRho,
         Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
         Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
