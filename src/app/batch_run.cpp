@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/application.h"
+#include "app/private_folder.h"
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
 #include "run/simulation_run.h"
@@ -101,6 +102,26 @@ const EntryField* entryField(std::string_view name) {
     return nullptr;
 }
 
+// True when `text` is `pattern` with each "{}" in it replaced by some text.
+bool fills(std::string_view text, std::string_view pattern) {
+    constexpr std::string_view marker = "{}";
+    const std::size_t first = pattern.find(marker);
+    if (first == std::string_view::npos) return text == pattern;
+    if (!text.starts_with(pattern.substr(0, first))) return false;
+    std::size_t at = first;
+    std::size_t from = first + marker.size();
+    for (std::size_t next = pattern.find(marker, from);; next = pattern.find(marker, from)) {
+        const std::string_view part = pattern.substr(from, next - from);
+        if (next == std::string_view::npos) {
+            return text.size() >= at + part.size() && text.ends_with(part);
+        }
+        at = text.find(part, at);
+        if (at == std::string_view::npos) return false;
+        at += part.size();
+        from = next + marker.size();
+    }
+}
+
 // The answers of a batch run. At start-up, a message with OK is a warning the
 // desktop program also shows and goes on from (a settings file that cannot be
 // written, say): it refuses nothing. From File > Open to the wizard's first
@@ -138,10 +159,7 @@ public:
         if (flags != platform::kMessageYesNo) {
             shown_.push_back(std::move(line));
             messages_ << '\n';
-            // A note that a solid body's centre takes no west condition
-            // refuses nothing: the case is read and runs.
-            const bool note = text == texts::textFor(Text::CentreWestConditionUnused, language_);
-            if (phase_ == Phase::Entry && !note) {
+            if (phase_ == Phase::Entry && !isNote(text)) {
                 if (wizardStarted_) {
                     refusalPending_ = true;
                 } else {
@@ -293,6 +311,16 @@ private:
         return true;
     }
 
+    // A note on opening refuses nothing: the case is read and runs (a solid
+    // body's centre takes no west condition, a line after the velocity
+    // names no body).
+    bool isNote(std::string_view text) const {
+        for (const Text note : {Text::CentreWestConditionUnused, Text::UnknownBodyLine}) {
+            if (fills(text, texts::textFor(note, language_))) return true;
+        }
+        return false;
+    }
+
     static int geometryOption(simulation::Geometry geometry) {
         switch (geometry) {
             case simulation::Geometry::Cylinder:
@@ -329,28 +357,6 @@ private:
     RefusalWatch refusals_;
     std::set<std::size_t> applied_;
     std::vector<std::string> shown_;
-};
-
-// A private folder for the copy of the case, removed with its contents.
-class PrivateFolder {
-public:
-    PrivateFolder() {
-        std::error_code error;
-        std::string pattern =
-            (std::filesystem::temp_directory_path(error) / "calorvia-batch-XXXXXX").string();
-        if (error) return;
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern;
-    }
-    ~PrivateFolder() {
-        std::error_code error;
-        if (!path_.empty()) std::filesystem::remove_all(path_, error);
-    }
-    PrivateFolder(const PrivateFolder&) = delete;
-    PrivateFolder& operator=(const PrivateFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
 };
 
 // "idioma" as it was before --lang replaced it, put back at the end.
@@ -425,7 +431,22 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
                  << text::utf8FromPath(options.casePath) << '\n';
         return result;
     }
-    const PrivateFolder folder;
+
+    // Taken before --lang writes "idioma"; the shell's start-up shares it.
+    result.folderLock = shell::ProgramFolderLock::lock(".");
+    if (result.folderLock.inUse()) {
+        const texts::Language language = options.language.value_or(
+            settings::readLanguage(settings::LanguageFileName, settings::WriteBack::Never).value);
+        const std::filesystem::path folder = std::filesystem::current_path(error);
+        messages << texts::textFor(Text::AttentionTitle, language) << ": "
+                 << texts::withValue(texts::textFor(Text::ProgramFolderInUse, language),
+                                     text::utf8FromPath(folder))
+                 << '\n';
+        result.status = kExitRefused;
+        return result;
+    }
+
+    const PrivateFolder folder(options.casePath.filename());
     const std::filesystem::path copy = folder.path() / options.casePath.filename();
     if (folder.path().empty() || !std::filesystem::copy_file(options.casePath, copy, error) ||
         error) {

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "platform/scripted_platform.h"
+#include "shell/program_folder.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/energy_balance.h"
 #include "simulation/simulation_case.h"
@@ -100,6 +101,9 @@ struct BatchRun {
     // run kept no history (one step).
     std::array<std::vector<std::pair<double, double>>, 4> histories;
     std::vector<std::string> csvFiles;  // written by --csv, folder included
+    // The program folder stays locked while the run's results are in use
+    // (--exact writes into it after the run, --refine runs there again).
+    shell::ProgramFolderLock folderLock;
 };
 
 // The answers of a batch run are a function of what a dialog shows, so a
@@ -125,7 +129,9 @@ inline constexpr int kExitStopped = 3;
 inline constexpr int kExitUntrusted = 4;  // results written but not to be trusted
 
 // Runs the case in the current directory, which is the program directory of
-// the run; every message goes to `messages` as it comes.
+// the run; every message goes to `messages` as it comes. Another program
+// using the folder refuses the run (kExitRefused) before anything is
+// written there.
 BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::ostream& messages);
 
 // runCase, then the lines calorvia-batch prints: the result files written,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <string>
 #include <system_error>
 
 #include "entry/saved_case_reader.h"
@@ -36,6 +37,19 @@ std::filesystem::path absolutePath(const std::string& chosen) {
     const std::filesystem::path path = text::pathFromUtf8(chosen);
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     return error ? path : absolute;
+}
+
+// Why an opened file loads nothing.
+std::string refusalOf(const SavedCaseReading& reading, const WizardContext& context,
+                      const std::string& file) {
+    using texts::withValue;
+    if (reading.failure == SavedCaseFailure::FormulaTooLong) {
+        return withValue(
+            withValue(withValue(context.text(Text::SavedFormulaTooLong), reading.tooLongEntry),
+                      std::to_string(PropertyEntryWidth)),
+            file);
+    }
+    return withValue(context.text(Text::SavedCaseUnreadable), file);
 }
 
 bool isReadableFile(const std::filesystem::path& path) {
@@ -73,12 +87,16 @@ void CaseEntryCommands::ABRIR() {
     SavedCaseReading reading = readSavedCaseFile(currentCasePath_);
     if (!reading.ok()) {
         // Nothing is loaded: the wizard does not start and RunState stays Idle.
-        context.tellText(
-            texts::withValue(context.text(Text::SavedCaseUnreadable), utf8(currentCasePath_)));
+        context.tellText(refusalOf(reading, context, utf8(currentCasePath_)));
         if (panelCleared) LIMPA2();
         return;
     }
     entry_ = std::move(reading.entry);
+    if (const auto& line = reading.unknownBody) {
+        context.tellText(texts::withValue(
+            texts::withValue(context.text(Text::UnknownBodyLine), std::to_string(line->number)),
+            line->text));
+    }
     // Said here, once per opening: the wizard has no west step for the centre.
     if (entry_.westConditionUnused()) context.tell(Text::CentreWestConditionUnused);
     mode_ = WizardMode::Edit;

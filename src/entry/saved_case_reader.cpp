@@ -1,9 +1,11 @@
 #include "entry/saved_case_reader.h"
 
+#include <cctype>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 
+#include "simulation/geometry.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/text_file.h"
@@ -21,15 +23,26 @@ public:
         if (next_ >= lines_.size()) return std::nullopt;
         return text::cutToWidth(lines_[next_++], width);
     }
+    // A property text; the first one that overflows its field is noted.
+    std::optional<std::string> property(std::string_view name) {
+        if (next_ < lines_.size() && tooLong_.empty() &&
+            text::overflowsWidth(lines_[next_], PropertyEntryWidth)) {
+            tooLong_ = name;
+        }
+        return text(PropertyEntryWidth);
+    }
     std::optional<std::int32_t> integer() {
         if (next_ >= lines_.size()) return std::nullopt;
         return text::readInteger(lines_[next_++]);
     }
     bool atEnd() const { return next_ >= lines_.size(); }
+    std::size_t position() const { return next_; }
+    std::string_view tooLong() const { return tooLong_; }
 
 private:
     const std::vector<std::string>& lines_;
     std::size_t next_ = 0;
+    std::string_view tooLong_;
 };
 
 bool readBoundary(LineCursor& in, BoundaryEntry& boundary) {
@@ -61,6 +74,8 @@ struct Pass {
     bool ok = false;
     bool velocityLinePresent = false;
     bool consumedEverything = false;
+    std::size_t afterVelocity = 0;  // the index of the line after the velocity line
+    std::string_view tooLong;       // the first property text that overflows its field
     CaseEntry entry;
 };
 
@@ -72,9 +87,9 @@ Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocit
     const auto Lx = in.text(NumberEntryWidth);
     const auto N = in.integer();
     if (!Lx || !N) return pass;
-    const auto K = in.text(PropertyEntryWidth);
-    const auto Sc = in.text(PropertyEntryWidth);
-    const auto Sp = in.text(PropertyEntryWidth);
+    const auto K = in.property("K");
+    const auto Sc = in.property("Sc");
+    const auto Sp = in.property("Sp");
     if (!K || !Sc || !Sp) return pass;
     const auto state = in.integer();
     const auto method = in.integer();
@@ -90,9 +105,9 @@ Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocit
     std::optional<std::int32_t> Nst;
     std::optional<std::int32_t> No;
     if (transient) {
-        const auto Ti = in.text(PropertyEntryWidth);
-        const auto Rho = in.text(PropertyEntryWidth);
-        const auto Cp = in.text(PropertyEntryWidth);
+        const auto Ti = in.property("Ti");
+        const auto Rho = in.property("Rho");
+        const auto Cp = in.property("Cp");
         const auto Delt_t = in.text(NumberEntryWidth);
         if (!Ti || !Rho || !Cp || !Delt_t) return pass;
         Nst = in.integer();
@@ -108,6 +123,8 @@ Pass readInLayout(const std::vector<std::string>& lines, bool provisionalVelocit
     pass.velocityLinePresent = u.has_value();
     e.u = u.value_or("0.0");
     pass.consumedEverything = in.atEnd();
+    pass.afterVelocity = in.position();
+    pass.tooLong = in.tooLong();
 
     // The entries the file holds as integers become texts again.
     e.N = std::to_string(*N);
@@ -134,6 +151,22 @@ float provisionalVelocity(const std::vector<std::string>& lines) {
     const std::optional<double> value = text::readReal(lines.back());
     if (!value) return 0.0f;
     return static_cast<float>(*value);
+}
+
+// The line after the velocity, when its first word (a run of letters) is no
+// body keyword.
+std::optional<SavedCaseLine> unknownBodyLine(const std::vector<std::string>& lines,
+                                             std::size_t index) {
+    if (index >= lines.size()) return std::nullopt;
+    const std::string_view line = text::trim(lines[index]);
+    std::size_t letters = 0;
+    while (letters < line.size() && std::isalpha(static_cast<unsigned char>(line[letters]))) {
+        ++letters;
+    }
+    if (letters == 0 || simulation::geometryFromKeyword(line.substr(0, letters))) {
+        return std::nullopt;
+    }
+    return SavedCaseLine{index + 1, text::cutToWidth(line, NumberEntryWidth)};
 }
 
 }  // namespace
@@ -178,6 +211,14 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
         reading.failure = SavedCaseFailure::Malformed;
         return reading;
     }
+    if (!pass.tooLong.empty()) {
+        reading.failure = SavedCaseFailure::FormulaTooLong;
+        reading.tooLongEntry = pass.tooLong;
+        return reading;
+    }
+    if (!geometry && pass.velocityLinePresent) {
+        reading.unknownBody = unknownBodyLine(lines, pass.afterVelocity);
+    }
     reading.entry = std::move(pass.entry);
     if (geometry) {
         reading.entry.geometry = geometry->geometry;
@@ -189,7 +230,11 @@ SavedCaseReading readSavedCase(const std::vector<std::string>& fileLines) {
 
 SavedCaseReading readSavedCaseFile(const std::filesystem::path& path) {
     const auto lines = text::readTextLines(path);
-    if (!lines) return {SavedCaseFailure::Unopenable, {}};
+    if (!lines) {
+        SavedCaseReading unopenable;
+        unopenable.failure = SavedCaseFailure::Unopenable;
+        return unopenable;
+    }
     return readSavedCase(*lines);
 }
 

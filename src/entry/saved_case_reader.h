@@ -20,11 +20,26 @@ enum class SavedCaseFailure {
     None,
     Unopenable,  // the file cannot be read at all
     Malformed,   // it ends before its data are complete, or a whole number is not one
+    // A property text (K, Sc, Sp, Ti, Rho, Cp) goes on past its field with
+    // more than blanks: cut to the field, it could read as another formula.
+    FormulaTooLong,
+};
+
+// A line of the file, numbered from 1.
+struct SavedCaseLine {
+    std::size_t number = 0;
+    std::string text;
 };
 
 struct SavedCaseReading {
     SavedCaseFailure failure = SavedCaseFailure::None;
-    CaseEntry entry;  // filled when failure is None
+    CaseEntry entry;           // filled when failure is None
+    std::string tooLongEntry;  // FormulaTooLong: the entry's name, as the wizard labels it
+    // The line after the velocity of a case read as a plane wall, when its
+    // first word is a word but no body keyword ("esfera 0", "cylnder 0"):
+    // what follows the velocity is not read, so the student must hear that
+    // the body is not the one the line may have meant.
+    std::optional<SavedCaseLine> unknownBody;
     bool ok() const { return failure == SavedCaseFailure::None; }
 };
 

@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -81,12 +82,29 @@ constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
 constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
 
 // A refused entry: its message, and the title of the box (one message has a
-// title of its own).
+// title of its own), and the value its "{}" stands for, when it has one.
 struct Refusal {
     Text message;
     Text title = Text::AttentionTitle;
+    std::string value = {};
 };
 using Check = std::optional<Refusal>;
+
+void tellRefusal(WizardContext& context, const Refusal& refusal) {
+    context.tellText(texts::withValue(context.text(refusal.message), refusal.value),
+                     refusal.title);
+}
+
+// A radial body's positions r are written in single precision, accumulated
+// volume by volume: the outer radius keeps a margin below FLT_MAX (3.4E+38)
+// for the rounding of the sums.
+constexpr double kLargestOuterRadius = 1.0E+38;
+
+std::string largestOuterRadiusText() {
+    char shown[16];
+    std::snprintf(shown, sizeof shown, "%G", kLargestOuterRadius);
+    return shown;
+}
 
 struct PropertyMessages {
     Text blank, unreadable, notPositive, syntaxError;
@@ -166,6 +184,9 @@ Check checkGeneral(CaseEntry& e) {
         const auto ri = prepareAndRead(e.ri);
         if (!ri || !std::isfinite(*ri)) return Refusal{Text::RiUnreadable};
         if (!(*ri >= 0.0)) return Refusal{Text::RiNegative};
+        if (!(*ri + e.LxValue <= kLargestOuterRadius)) {
+            return Refusal{Text::RiTooLarge, Text::AttentionTitle, largestOuterRadiusText()};
+        }
         e.riValue = *ri;
         if (e.uValue != 0.0) return Refusal{Text::RadialVelocity};
     }
@@ -260,7 +281,7 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
         e.method = e.gaussSidelChosen ? simulation::SolutionMethod::GaussSeidel
                                       : simulation::SolutionMethod::TabLU;
         if (const Check refused = checkGeneral(e)) {
-            context.tell(refused->message, refused->title);
+            tellRefusal(context, *refused);
             continue;
         }
         context.panel.drawGeneral(e);
@@ -288,7 +309,7 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
         if (result == platform::kButtonBack) return StepResult::Back;
 
         if (const Check refused = checkTransient(e)) {
-            context.tell(refused->message, refused->title);
+            tellRefusal(context, *refused);
             continue;
         }
         context.panel.drawTransient(e);

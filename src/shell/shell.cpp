@@ -2,6 +2,7 @@
 #include "text/text_file.h"
 
 #include <optional>
+#include <system_error>
 #include <utility>
 
 #include "settings/settings_files.h"
@@ -201,9 +202,39 @@ void Shell::setDialogTitles() {
     saveDialogTitle_ = std::string(text(Text::SaveDialogTitle));
 }
 
+std::filesystem::path Shell::programFolder() const {
+    return programDirectory_.empty() ? std::filesystem::path(".") : programDirectory_;
+}
+
+// Before anything in the folder is written or deleted: a second program on
+// the same folder would delete this one's files and mix its own among them.
+// A killed program's safe writes may have left temporary files; once the
+// folder is locked no other program can be writing one.
+bool Shell::takeProgramFolder() {
+    folderLock_ = ProgramFolderLock::lock(programFolder());
+    if (folderLock_.inUse()) {
+        const auto stored = settings::readLanguage(programFile(LanguageFileName), WriteBack::Never);
+        language_.store(languageCode(stored.value));
+        platform_.setInterfaceLanguage(language_.load());
+        std::error_code error;
+        std::filesystem::path shown = std::filesystem::absolute(programFolder(), error);
+        if (!error) shown = shown.lexically_normal();
+        if (!shown.has_filename() && shown.has_parent_path()) shown = shown.parent_path();
+        tell(withValue(text(Text::ProgramFolderInUse), text::utf8FromPath(shown)));
+        platform_.closeApplication();
+        return false;
+    }
+    // Unlocked, another program might be writing one of them.
+    if (folderLock_.outcome() == ProgramFolderLock::Outcome::Locked) {
+        removeLeftoverTemporaryFiles(programFolder());
+    }
+    return true;
+}
+
 bool Shell::startUp() {
     platform_.pause(50);
     platform_.pause(50);
+    if (!takeProgramFolder()) return false;
 
     const auto stored =
         settings::readLanguage(programFile(LanguageFileName), WriteBack::DefaultWhenUnreadable);

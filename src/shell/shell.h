@@ -27,6 +27,7 @@
 #include "platform/platform.h"
 #include "shell/data_folders.h"
 #include "shell/menus.h"
+#include "shell/program_folder.h"
 #include "shell/shared_state.h"
 #include "texts/text_catalogue.h"
 
@@ -62,8 +63,9 @@ public:
     // Runs before the main window is shown.
     void buildMenus();
     // The start-up sequence up to the idle loop. False when the program must
-    // end (a 640-pixel-wide screen, no current directory); it has then shown
-    // why and asked the platform to close the application.
+    // end (another program holds the folder, a 640-pixel-wide screen, no
+    // current directory); it has then shown why and asked the platform to
+    // close the application. The folder stays locked while the shell lives.
     bool startUp();
     // Pauses 100 ms and, when Begin Simulation has set RunRequest, runs one
     // simulation and resets RunRequest to 0. True when it ran one.
@@ -171,6 +173,8 @@ private:
     void setSimulationItem(SimulationFace face);
     void retitleMenus();
     void setDialogTitles();
+    bool takeProgramFolder();
+    std::filesystem::path programFolder() const;
     void deleteFiles(bool includePortugueseAverage);
     void openResultFile(texts::Text fileName);
     void handOverToShell(const std::function<void()>& handOver);
@@ -188,6 +192,7 @@ private:
     std::atomic<std::int32_t> language_{texts::languageCode(texts::Language::English)};
     std::atomic<std::int32_t> graphColour_{12};
     std::filesystem::path programDirectory_;
+    ProgramFolderLock folderLock_;
     platform::PixelSize graphicsSize_{};
     std::string openDialogTitle_;
     std::string saveDialogTitle_;

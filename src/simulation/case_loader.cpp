@@ -14,7 +14,8 @@ namespace {
 using interpreter::PropertyVariable;
 
 // Reads the working case file one line after the other. Every numeric line
-// holds one free-form value; a text line is taken whole, cut at 256 characters.
+// holds one free-form value; a text line fits its 256 characters, blanks
+// beyond them cut off.
 class CaseFileReader {
 public:
     explicit CaseFileReader(const std::vector<std::string>& lines) : lines_(lines) {}
@@ -30,10 +31,11 @@ public:
     }
 
     // A file that ends where a text is expected is as corrupted as one that
-    // ends at a number: the case cannot be complete.
+    // ends at a number: the case cannot be complete. So is a text that goes
+    // on past its field: cut short, a formula can read as another one.
     std::optional<std::string> textLine() {
         const std::string* line = nextLine();
-        if (!line) return std::nullopt;
+        if (!line || text::overflowsWidth(*line, PropertyTextWidth)) return std::nullopt;
         return text::cutToWidth(*line, PropertyTextWidth);
     }
 

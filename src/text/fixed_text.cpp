@@ -22,6 +22,10 @@ std::string cutToWidth(std::string_view text, std::size_t width) {
     return std::string(text.substr(0, width));
 }
 
+bool overflowsWidth(std::string_view text, std::size_t width) {
+    return textLength(text) > width;
+}
+
 std::string fitToWidth(std::string_view text, std::size_t width) {
     std::string fitted = cutToWidth(text, width);
     fitted.resize(width, ' ');

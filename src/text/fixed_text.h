@@ -24,6 +24,9 @@ std::string_view trim(std::string_view text);
 // Cuts the text to at most `width` characters.
 std::string cutToWidth(std::string_view text, std::size_t width);
 
+// True when cutting the text to `width` would drop more than blanks.
+bool overflowsWidth(std::string_view text, std::size_t width);
+
 // Exactly `width` characters: cut, or padded with blanks on the right.
 std::string fitToWidth(std::string_view text, std::size_t width);
 

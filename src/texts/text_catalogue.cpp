@@ -32,6 +32,11 @@ constexpr Bilingual kTexts[]{
               "This software does not work appropriately in this resolution!"},
     Bilingual{T::CurrentDirectoryFailed, "Falha obtendo o diretório!",
               "Failed to get current directory !"},
+    Bilingual{T::ProgramFolderInUse,
+              "Outro Calorvia está usando a pasta \"{}\"; os resultados dos dois se "
+              "misturariam. Feche o outro programa ou abra este em outra pasta.",
+              "Another Calorvia is using the folder \"{}\"; the results of the two would be "
+              "mixed. Close the other program, or start this one in another folder."},
     Bilingual{T::AboutPurpose,
               "Este software é destinado ao estudo de condução unidimensional de calor.",
               "This software is destined to the one-dimensional heat transfer study."},
@@ -495,6 +500,11 @@ constexpr Bilingual kTexts[]{
               "dados ou tem texto onde deveria haver um número inteiro. Nada foi carregado.",
               "The file \"{}\" cannot be opened as a case: it ends before its data are complete "
               "or holds text where a whole number belongs. Nothing was loaded."},
+    Bilingual{T::SavedFormulaTooLong,
+              "A entrada {} tem mais que os {} caracteres do seu campo no arquivo \"{}\"; "
+              "cortada, seria outra expressão. Nada foi carregado.",
+              "The entry {} is longer than the {} characters of its field in the file \"{}\"; "
+              "cut short, it would be another expression. Nothing was loaded."},
 
     // ---- case entry: step 1 and step 2 validation
     Bilingual{T::LxBlank, "Informe o valor da distância entre os contornos!",
@@ -544,6 +554,9 @@ constexpr Bilingual kTexts[]{
               "Error reading the value of the inner radius!"},
     Bilingual{T::RiNegative, "O raio interno deve ser zero ou maior!",
               "The inner radius must be zero or greater!"},
+    Bilingual{T::RiTooLarge,
+              "O raio interno é grande demais: o raio externo ri + Lx deve ser no máximo {}!",
+              "The inner radius is too large: the outer radius ri + Lx must be at most {}!"},
     Bilingual{T::RadialVelocity, "Geometria radial: a velocidade deve ser zero!",
               "Radial geometry: the velocity must be zero!"},
     Bilingual{T::StateMissing, "Informe o regime da simulação!",
@@ -655,6 +668,11 @@ constexpr Bilingual kTexts[]{
               "condição de contorno. A condição oeste deste caso não é usada.",
               "With ri = 0 the body is solid: its inner surface is the centre, which has no "
               "boundary condition. The west condition of this case is not used."},
+    Bilingual{T::UnknownBodyLine,
+              "A linha {} do caso, \"{}\", vem depois da velocidade mas não nomeia um corpo "
+              "(plane, cylinder ou sphere): o caso é simulado como parede plana.",
+              "Line {} of the case, \"{}\", follows the velocity but names no body (plane, "
+              "cylinder or sphere): the case runs as a plane wall."},
 
     // ---- keeping the results
     Bilingual{T::MenuSaveResultsAs, "Salvar &Resultados Como…", "Save Results &As…"},

@@ -37,6 +37,7 @@ enum class Text : std::int32_t {
     // ---- start-up and the About box
     ResolutionRefused,
     CurrentDirectoryFailed,
+    ProgramFolderInUse,  // {} is the folder another program holds
     AboutPurpose,
     AboutCredits,
     OpenDialogTitle,
@@ -301,6 +302,7 @@ enum class Text : std::int32_t {
     ConvectiveProblemWarning,
     CaseWriteFailed,      // {} is the file
     SavedCaseUnreadable,  // {} is the file
+    SavedFormulaTooLong,  // {} the entry, {} its field's width, {} the file
 
     // ---- case entry: step 1 and step 2 validation
     LxBlank,
@@ -325,6 +327,7 @@ enum class Text : std::int32_t {
     RiBlank,
     RiUnreadable,
     RiNegative,
+    RiTooLarge,  // {} is the largest outer radius
     RadialVelocity,
     StateMissing,
     TiBlank,
@@ -391,6 +394,7 @@ enum class Text : std::int32_t {
     SummarySphere,
     WestCentreLine,
     CentreWestConditionUnused,  // an opened solid body whose file has a west condition
+    UnknownBodyLine,            // {} the line's number, {} its text: run as a plane wall
 
     // ---- keeping the results: Results > Save Results As, and Exit
     MenuSaveResultsAs,

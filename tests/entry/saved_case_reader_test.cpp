@@ -141,7 +141,7 @@ TEST(SavedCaseReaderTest, ConvectionReadsTwoValueLines) {
 }
 
 TEST(SavedCaseReaderTest, LongLinesAreCutToTheirWidths) {
-    auto lines = steadyLines(std::string(300, '1'), true, "0");
+    auto lines = steadyLines(std::string(256, '1') + std::string(44, ' '), true, "0");
     lines[0] = std::string(80, '2');
     const auto reading = readSavedCase(lines);
     ASSERT_TRUE(reading.ok());

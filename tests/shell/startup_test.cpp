@@ -2,7 +2,9 @@
 // platform in an empty program directory.
 
 #include <algorithm>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "shell/home_screen.h"
@@ -161,7 +163,49 @@ TEST_F(ProgramDirectoryTest, StartUpDeletesTheWorkingCaseAndEveryResultFile) {
     EXPECT_TRUE(fileExists(file("my case.txt")));
 }
 
+// A killed program's safe writes leave "NAME.tmpPID-N" beside NAME; only
+// those of the folder's own files go, and never a folder.
+TEST_F(ProgramDirectoryTest, StartUpRemovesOnlyTheLeftoverTemporaryFilesOfItsOwnFiles) {
+    const std::vector<std::pair<std::string, bool>> names{
+        {"Loaded.txt.tmp4242-0", true},  {"idioma.tmp1-12", true},
+        {"cor.tmp7-3", true},            {"tolera.tmp7-4", true},
+        {"Média.txt.tmp99-1", true},     {"Balance.txt.tmp5-2", true},
+        {"Inicial.txt.tmp5-3", true},    {"Initial.txt.tmp5-3", true},
+        {"Loaded.txt.tmp4242", false},   {"Loaded.txt.tmp-0", false},
+        {"Loaded.txt.tmp42-", false},    {"Loaded.txt.tmp42-0~", false},
+        {"Loaded.txt.tmpx-0", false},    {"loaded.txt.tmp1-0", false},
+        {"my case.txt.tmp1-0", false},   {"Exp.txt.tmp1-0", false},
+        {"old Loaded.txt.tmp1-0", false}};
+    for (const auto& [name, removed] : names) writeFile(file(name), "left\n");
+    std::filesystem::create_directory(file("Data.txt.tmp3-3"));
+    auto shell = startedShell();
+    for (const auto& [name, removed] : names) EXPECT_EQ(fileExists(file(name)), !removed) << name;
+    EXPECT_TRUE(std::filesystem::is_directory(file("Data.txt.tmp3-3")));
+}
+
 // ------------------------------------------------------ refusal and failure
+
+// While another program holds the folder nothing in it is written or deleted.
+TEST_F(ProgramDirectoryTest, AFolderInUseIsRefusedUntilTheOtherProgramIsGone) {
+    writeFile(file("Steady.txt"), "the other's\n");
+    writeFile(file("cor.tmp7-3"), "the other's\n");
+    std::optional<calorvia::testing::ForeignFolderLock> other(std::in_place, directory());
+    platform.expectMessageBox(platform::kAnswerOk,
+                              "Another Calorvia is using the folder \"" +
+                                  utf8(std::filesystem::current_path()) +
+                                  "\"; the results of the two would be mixed. Close the other "
+                                  "program, or start this one in another folder.",
+                              "Attention", platform::kMessageOk);
+    EXPECT_FALSE(makeShell()->startUp());
+    EXPECT_TRUE(platform.closeRequested());
+    platform.verifyScriptDone();
+    for (const char* name : {"Steady.txt", "cor.tmp7-3"}) EXPECT_TRUE(fileExists(file(name)));
+    EXPECT_FALSE(fileExists(file("idioma")));
+
+    other.reset();  // killed: its lock ends with it
+    auto shell = startedShell();
+    EXPECT_FALSE(fileExists(file("Steady.txt")));
+}
 
 struct RefusalCase {
     const char* idioma;

@@ -259,8 +259,10 @@ TEST(CaseLoader, EveryTruncationIsCorruptedExceptAMissingVelocity) {
 
 TEST(CaseLoader, LongLinesAreCutAndBinaryBytesRefused) {
     Lines lines = steadyCase();
-    lines[2] = "2" + std::string(100000, ' ') + "junk";  // the text beyond 256 is dropped
+    lines[2] = "2" + std::string(100000, ' ');  // the blanks beyond 256 are dropped
     EXPECT_EQ(loaded(load(lines)).simulationCase.K.constant, 2.0);
+    lines[2] += "junk";  // more than blanks: cut short, it would be another text
+    EXPECT_EQ(load(lines).failure, CaseLoadFailure::CorruptedFile);
     lines[2] = std::string("\0\xff\x01", 3);
     EXPECT_EQ(load(lines).failure, CaseLoadFailure::CorruptedFile);
     lines[2] = std::string(256, '(') + "t" + std::string(256, ')');

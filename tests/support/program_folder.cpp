@@ -6,6 +6,13 @@
 #include <stdexcept>
 #include <system_error>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "shell/program_folder.h"
 #include "text/text_file.h"
 
 namespace calorvia::testing {
@@ -33,6 +40,31 @@ bool fileExists(const std::filesystem::path& path) {
 }
 
 std::filesystem::path buildDataFolder() { return CALORVIA_DATA_DIR; }
+
+ForeignFolderLock::ForeignFolderLock(const std::filesystem::path& folder) {
+    const std::string file = (folder / text::pathFromUtf8(shell::LockFileName)).string();
+    int ready[2];
+    if (::pipe(ready) != 0) throw std::runtime_error("no pipe");
+    child_ = ::fork();
+    if (child_ == 0) {
+        const int lock = ::open(file.c_str(), O_RDONLY | O_CREAT, 0644);
+        const char locked = lock >= 0 && ::flock(lock, LOCK_EX | LOCK_NB) == 0 ? 'y' : 'n';
+        if (::write(ready[1], &locked, 1) != 1 || locked != 'y') ::_exit(1);
+        for (;;) ::pause();
+    }
+    char locked = 'n';
+    if (child_ < 0 || ::read(ready[0], &locked, 1) != 1 || locked != 'y') release();
+    ::close(ready[0]);
+    ::close(ready[1]);
+    if (child_ < 0) throw std::runtime_error("cannot lock " + file + " from another process");
+}
+
+void ForeignFolderLock::release() {
+    if (child_ <= 0) return;
+    ::kill(child_, SIGKILL);
+    ::waitpid(child_, nullptr, 0);
+    child_ = -1;
+}
 
 TemporaryFolder::TemporaryFolder(Current current) {
     std::string pattern = (std::filesystem::temp_directory_path() / "calorvia-test-XXXXXX").string();

@@ -43,6 +43,20 @@ private:
     std::optional<std::filesystem::path> previous_;
 };
 
+// Another program holding `folder`: a child process that locks it as every
+// Calorvia does and lives until release() kills it, as a user might.
+class ForeignFolderLock {
+public:
+    explicit ForeignFolderLock(const std::filesystem::path& folder);
+    ~ForeignFolderLock() { release(); }
+    ForeignFolderLock(const ForeignFolderLock&) = delete;
+    ForeignFolderLock& operator=(const ForeignFolderLock&) = delete;
+    void release();
+
+private:
+    int child_ = -1;
+};
+
 // Each test in an empty program folder of its own, made current.
 class ProgramFolderTest : public ::testing::Test {
 protected:

@@ -113,9 +113,10 @@ TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
     // Only the texts that take a value have the marker.
     const std::set<Text> takesValue{
         Text::SettingsWriteFailed, Text::FileWriteFailed, Text::FilesIncomplete,
-        Text::HistoriesExceedDisk, Text::CaseNameIsProgramFile,
+        Text::HistoriesExceedDisk, Text::CaseNameIsProgramFile, Text::ProgramFolderInUse,
         // the case entry's messages and summary lines
-        Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SummaryLx, Text::SummaryN,
+        Text::CaseWriteFailed, Text::SavedCaseUnreadable, Text::SavedFormulaTooLong,
+        Text::RiTooLarge, Text::UnknownBodyLine, Text::SummaryLx, Text::SummaryN,
         Text::SummaryK, Text::SummarySc, Text::SummarySp, Text::SummaryTi, Text::SummaryRho,
         Text::SummaryCp, Text::SummaryDeltT, Text::SummaryNst, Text::SummaryNo,
         Text::WestTemperatureLine, Text::WestFluxLine, Text::WestConvectionLine,
