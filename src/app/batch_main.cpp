@@ -29,7 +29,7 @@
 #include "app/batch_run.h"
 #include "settings/settings_files.h"
 #include "shell/data_folders.h"
-#include "shell/shell.h"
+#include "shell/program_folder.h"
 #include "simulation/geometry.h"
 #include "text/text_file.h"
 

@@ -11,8 +11,8 @@
 #include "entry/saved_case_reader.h"
 #include "entry/summary_panel.h"
 #include "shell/home_screen.h"
+#include "shell/program_folder.h"
 #include "shell/shared_state.h"
-#include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
 

@@ -98,19 +98,6 @@ ProgramFolderLock ProgramFolderLock::lock(const std::filesystem::path&) {
 
 namespace {
 
-// Every name the program writes into its folder through a temporary file.
-std::vector<std::string_view> ownFileNames() {
-    std::vector<std::string_view> names{settings::LanguageFileName, settings::ColourFileName,
-                                        settings::ToleranceFileName, settings::WorkingCaseFileName};
-    for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
-        for (const texts::ResultFile file : texts::kResultFiles) {
-            names.push_back(texts::resultFileName(file, language));
-        }
-        names.push_back(texts::textFor(texts::Text::InitialEstimateFileName, language));
-    }
-    return names;
-}
-
 // One or more digits from `at`; the position after them, or npos.
 std::size_t afterDigits(std::string_view text, std::size_t at) {
     const std::size_t start = at;
@@ -120,10 +107,23 @@ std::size_t afterDigits(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+std::vector<std::string> programFolderFileNames() {
+    std::vector<std::string> names{
+        std::string(settings::LanguageFileName), std::string(settings::ColourFileName),
+        std::string(settings::ToleranceFileName), std::string(settings::WorkingCaseFileName)};
+    for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
+        names.emplace_back(texts::textFor(texts::Text::InitialEstimateFileName, language));
+        for (const texts::ResultFile file : texts::kResultFiles) {
+            names.emplace_back(texts::resultFileName(file, language));
+        }
+    }
+    return names;
+}
+
 // The writer names them path + ".tmp" + process id + "-" + a counter.
 bool isLeftoverTemporaryName(std::string_view name) {
     constexpr std::string_view marker = ".tmp";
-    for (const std::string_view own : ownFileNames()) {
+    for (const std::string& own : programFolderFileNames()) {
         if (!name.starts_with(own) || name.substr(own.size(), marker.size()) != marker) continue;
         const std::size_t dash = afterDigits(name, own.size() + marker.size());
         if (dash == std::string_view::npos || dash >= name.size() || name[dash] != '-') continue;

@@ -48,6 +48,12 @@ private:
     std::shared_ptr<Hold> hold_;
 };
 
+// The names of the files the program keeps in its folder, which start-up, a
+// run or a setting deletes or rewrites: the settings, the working case, the
+// initial estimate and every result file, in both languages. A file of the
+// user's under one of these names is lost to the program.
+std::vector<std::string> programFolderFileNames();
+
 // A temporary file of a safe write: one of the program folder's own file
 // names (a settings file, the working case, a result file or the initial
 // estimate, in either language) followed by ".tmp<digits>-<digits>".

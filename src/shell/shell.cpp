@@ -343,15 +343,4 @@ void Shell::deleteResultFiles(bool includePortugueseAverage) {
     }
 }
 
-std::vector<std::string> programFolderFileNames() {
-    std::vector<std::string> names{
-        std::string(settings::LanguageFileName), std::string(settings::ColourFileName),
-        std::string(settings::ToleranceFileName), std::string(settings::WorkingCaseFileName)};
-    for (const Language each : {Language::Portuguese, Language::English}) {
-        names.emplace_back(texts::textFor(Text::InitialEstimateFileName, each));
-        for (const ResultFile file : kResultFiles) names.emplace_back(resultFileName(file, each));
-    }
-    return names;
-}
-
 }  // namespace calorvia::shell

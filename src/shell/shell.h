@@ -203,10 +203,4 @@ private:
     std::function<std::filesystem::path()> savedCase_;
 };
 
-// The names of the files the program keeps in its folder, which start-up, a
-// run or a setting deletes or rewrites: the settings, the working case, the
-// initial estimate and every result file, in both languages. A file of the
-// user's under one of these names is lost to the program.
-std::vector<std::string> programFolderFileNames();
-
 }  // namespace calorvia::shell
