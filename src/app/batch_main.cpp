@@ -53,17 +53,6 @@ std::optional<platform::PixelSize> readSize(const std::string& text) {
     return size;
 }
 
-// The program folder's own file (the current directory's) that `casePath`
-// is, by any path, link or hard link: start-up or the run would delete or
-// rewrite it.
-std::optional<std::string> programFileOfCase(const std::filesystem::path& casePath) {
-    std::error_code error;
-    for (const std::string& name : shell::programFolderFileNames()) {
-        if (std::filesystem::equivalent(casePath, text::pathFromUtf8(name), error)) return name;
-    }
-    return std::nullopt;
-}
-
 // The first of --json, --csv, --png and --svg that names the case itself.
 std::optional<std::string> outputOverCase(const std::filesystem::path& casePath,
                                           const std::vector<std::string>& outputs) {
@@ -168,7 +157,7 @@ int main(int argc, char** argv) {
     batch::BatchOptions options;
     options.casePath = text::pathFromUtf8(casePath);
     // The input file is never changed: refused before start-up deletes anything.
-    if (const auto own = programFileOfCase(options.casePath)) {
+    if (const auto own = shell::programFolderFileAt(".", options.casePath)) {
         std::cerr << "calorvia-batch: the case \"" << casePath << "\" is this folder's own \""
                   << *own << "\", which a run deletes or rewrites; rename the case, or run it "
                   << "from another folder\n";

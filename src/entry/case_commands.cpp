@@ -2,7 +2,6 @@
 
 #include "entry/case_commands.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -126,15 +125,6 @@ std::optional<platform::FileChoice> CaseEntryCommands::OPEN1() {
 // An existing file is replaced only when the student says not to keep it.
 // It is not deleted here: the case is written through a temporary file and
 // a rename, so until the new case is complete the old file stays.
-// A name that start-up, a run or a setting would delete or rewrite: one of
-// the program's own files, in the program's own folder.
-bool CaseEntryCommands::isProgramFolderFile(const std::filesystem::path& path) const {
-    std::error_code error;
-    if (!std::filesystem::equivalent(path.parent_path(), startDirectory(), error)) return false;
-    const std::vector<std::string> names = shell::programFolderFileNames();
-    return std::find(names.begin(), names.end(), utf8(path.filename())) != names.end();
-}
-
 std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
     WizardContext context = makeContext();
     platform_.setCurrentDirectory(utf8(startDirectory() / kCaseFolder));
@@ -145,7 +135,8 @@ std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
         if (!choice) return std::nullopt;
         const std::filesystem::path path = absolutePath(choice->path);
         std::error_code error;
-        if (isProgramFolderFile(path)) {
+        // A name that start-up, a run or a setting would delete or rewrite.
+        if (shell::programFolderFileAt(startDirectory(), path)) {
             context.tellText(
                 texts::withValue(texts::textFor(Text::CaseNameIsProgramFile, shell_.language()),
                                  utf8(path.filename())));

@@ -69,7 +69,6 @@ private:
     void changeToStartDirectory();
     void deleteWorkingCase();
     std::filesystem::path startDirectory() const { return shell_.programDirectory(); }
-    bool isProgramFolderFile(const std::filesystem::path& path) const;
 
     platform::Platform& platform_;
     shell::Shell& shell_;

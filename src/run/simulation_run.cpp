@@ -303,8 +303,8 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         warnings_.passLimit = true;
     }
 
-    // The balance of the last step's equations, whose boundary rows hold the
-    // face estimates that updateBoundaryTemperatures replaces below.
+    // The balance of the last step's equations, at the face temperatures of
+    // its solution.
     if (step_ == stepsToMarch_) {
         balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
         warnings_.unbalanced = !balance_.balanced(balanceLimit());

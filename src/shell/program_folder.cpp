@@ -1,5 +1,6 @@
 #include "shell/program_folder.h"
 
+#include <algorithm>
 #include <cctype>
 #include <mutex>
 #include <system_error>
@@ -118,6 +119,23 @@ std::vector<std::string> programFolderFileNames() {
         }
     }
     return names;
+}
+
+std::optional<std::string> programFolderFileAt(const std::filesystem::path& folder,
+                                               const std::filesystem::path& file) {
+    const std::vector<std::string> names = programFolderFileNames();
+    std::error_code error;
+    if (std::filesystem::equivalent(file.parent_path().empty() ? "." : file.parent_path(), folder,
+                                    error)) {
+        const std::string name = text::utf8FromPath(file.filename());
+        if (std::find(names.begin(), names.end(), name) != names.end()) return name;
+    }
+    for (const std::string& name : names) {
+        if (std::filesystem::equivalent(file, folder / text::pathFromUtf8(name), error)) {
+            return name;
+        }
+    }
+    return std::nullopt;
 }
 
 // The writer names them path + ".tmp" + process id + "-" + a counter.

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,6 +54,12 @@ private:
 // initial estimate and every result file, in both languages. A file of the
 // user's under one of these names is lost to the program.
 std::vector<std::string> programFolderFileNames();
+
+// The name of the program's own file in `folder` that `file` is, or would
+// be: by its name when it lies in that folder, or, when it exists, as another
+// path, link or hard link to one. Nothing for any other file.
+std::optional<std::string> programFolderFileAt(const std::filesystem::path& folder,
+                                               const std::filesystem::path& file);
 
 // A temporary file of a safe write: one of the program folder's own file
 // names (a settings file, the working case, a result file or the initial
