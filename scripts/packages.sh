@@ -20,3 +20,8 @@ CALORVIA_BUILD_PACKAGES+=(help2man file dpkg-dev)
 # nlohmann-json3-dev: calorvia-batch --json writes its summary with the JSON
 # for Modern C++ library (header only) rather than by hand.
 CALORVIA_BUILD_PACKAGES+=(nlohmann-json3-dev)
+# libfmt-dev, libfast-float-dev: the numbers of the files are written with {fmt}
+# and read with fast_float (both header-only here), in the desktop and the web
+# builds alike; libboost-math-dev: the Bessel functions of the exact radial
+# solutions (Boost.Math, header-only).
+CALORVIA_BUILD_PACKAGES+=(libfmt-dev libfast-float-dev libboost-math-dev)

@@ -1,9 +1,9 @@
 #include "simulation/assembly.h"
 
-#include <bit>
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 
 namespace calorvia::simulation {
@@ -39,8 +39,9 @@ struct Coefficients {
     double C(std::size_t i) const { return f * Rho[i] * Cp[i] * dx / Delt_t; }
 };
 
+// Same bits (std::bit_cast is missing from the web build's standard library).
 bool sameDouble(double kept, double value) {
-    return std::bit_cast<std::uint64_t>(kept) == std::bit_cast<std::uint64_t>(value);
+    return std::memcmp(&kept, &value, sizeof(double)) == 0;
 }
 
 // D_{i+1/2}, i = 1..N-1, and C_i, i = 1..N, from the cache when their inputs

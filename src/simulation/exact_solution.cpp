@@ -6,6 +6,8 @@
 #include <limits>
 #include <numbers>
 
+#include <boost/math/special_functions/bessel.hpp>
+
 namespace calorvia::simulation {
 namespace {
 
@@ -109,6 +111,13 @@ Point basisAt(const Separated& roots, double x) {
 
 using exact_basis::Radial;
 
+// Boost.Math's Bessel functions (the standard library's are missing from
+// clang's libc++ and so from the web build), computed in double precision
+// throughout: promoted to long double they would differ between a build
+// where that is 80 bits and one where it is 128.
+using BesselPolicy = boost::math::policies::policy<boost::math::policies::promote_double<false>>;
+constexpr BesselPolicy kBessel{};
+
 // (a) below this |λ|·r², the series in z = λ·r².
 constexpr double RadialSeriesLimit = 4.0;
 // Terms of the series: at |z| <= 4 the 24th is below 1e-30 of the first.
@@ -136,12 +145,12 @@ double asymptoticSum(double nu, double x, double sign) {
 }
 
 double scaledI(double nu, double x) {
-    if (x < BesselAsymptoticFrom) return std::cyl_bessel_i(nu, x) * std::exp(-x);
+    if (x < BesselAsymptoticFrom) return boost::math::cyl_bessel_i(nu, x, kBessel) * std::exp(-x);
     return asymptoticSum(nu, x, -1.0) / std::sqrt(2.0 * std::numbers::pi * x);
 }
 
 double scaledK(double nu, double x) {
-    if (x < BesselAsymptoticFrom) return std::cyl_bessel_k(nu, x) * std::exp(x);
+    if (x < BesselAsymptoticFrom) return boost::math::cyl_bessel_k(nu, x, kBessel) * std::exp(x);
     return asymptoticSum(nu, x, 1.0) * std::sqrt(std::numbers::pi / (2.0 * x));
 }
 
@@ -253,8 +262,8 @@ void closedRegular(const Radial& b, double r, Point& at) {
         return;
     }
     if (b.geometry == Geometry::Cylinder) {
-        at.value[0] = std::cyl_bessel_j(0.0, x);
-        at.slope[0] = -b.m * std::cyl_bessel_j(1.0, x);
+        at.value[0] = boost::math::cyl_bessel_j(0.0, x, kBessel);
+        at.slope[0] = -b.m * boost::math::cyl_bessel_j(1.0, x, kBessel);
     } else {
         at.value[0] = std::sin(x) / x;
         at.slope[0] = b.m * (x * std::cos(x) - std::sin(x)) / (x * x);

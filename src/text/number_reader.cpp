@@ -1,6 +1,8 @@
 #include "text/number_reader.h"
 
-#include <charconv>
+#include <fast_float/fast_float.h>
+
+#include <cmath>
 #include <limits>
 #include <string>
 #include <system_error>
@@ -71,25 +73,6 @@ std::optional<RealParts> scanReal(std::string_view text) {
     return parts;
 }
 
-// Decimal exponent of the leading significant digit, for telling an overflow
-// from an underflow when the conversion reports a value out of range.
-long long leadingDigitExponent(const RealParts& parts) {
-    long long exponent = 0;
-    // Saturate: a few more digits than any double exponent needs are enough.
-    for (char c : parts.exponentDigits) {
-        if (exponent < 100000) exponent = exponent * 10 + (c - '0');
-    }
-    if (parts.exponentNegative) exponent = -exponent;
-
-    const std::size_t firstNonZero = parts.integerDigits.find_first_not_of('0');
-    if (firstNonZero != std::string_view::npos) {
-        return exponent + static_cast<long long>(parts.integerDigits.size() - firstNonZero) - 1;
-    }
-    const std::size_t firstInFraction = parts.fractionDigits.find_first_not_of('0');
-    if (firstInFraction == std::string_view::npos) return std::numeric_limits<long long>::min();
-    return exponent - static_cast<long long>(firstInFraction) - 1;
-}
-
 }  // namespace
 
 std::optional<double> readReal(std::string_view text) {
@@ -113,14 +96,12 @@ std::optional<double> readReal(std::string_view text) {
     double value = 0.0;
     const char* first = normalised.data();
     const char* last = first + normalised.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error == std::errc::result_out_of_range) {
-        // Too small becomes zero; too large is no number at all.
-        if (leadingDigitExponent(*parts) >= 0) return std::nullopt;
-        value = 0.0;
-    } else if (error != std::errc() || end != last) {
-        return std::nullopt;
-    }
+    // fast_float rounds to nearest as std::from_chars does, and is used
+    // because the web build's standard library has only the integer
+    // conversions. It gives zero for a value too small for a double (which
+    // is what we want) and infinity for one too large, which is no number.
+    const auto [end, error] = fast_float::from_chars(first, last, value);
+    if (error != std::errc() || end != last || std::isinf(value)) return std::nullopt;
     return parts->negative ? -value : value;
 }
 

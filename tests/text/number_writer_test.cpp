@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <locale>
-#include <cstring>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <locale>
 #include <random>
+#include <string>
 
 #include "text/number_reader.h"
 
@@ -77,6 +79,39 @@ TEST(ShortestReal, RoundTripsExactly) {
     }
     EXPECT_EQ(shortestReal(0.1), "0.1");
     EXPECT_EQ(shortestReal(1e-8), "1e-08");
+}
+
+// The files were written with std::to_chars before the web build needed
+// another converter; every character must stay as it was. Random bit
+// patterns, and halves and eighths where rounding to even decides.
+TEST(NumberWriting, WritesWhatTheStandardConversionsWrite) {
+    const auto standard = [](double value, auto... format) {
+        char buffer[400];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, format...).ptr;
+        return std::string(buffer, end);
+    };
+    std::mt19937_64 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        double value = 0.0;
+        if (i % 2 == 0) {
+            const std::uint64_t bits = random();
+            std::memcpy(&value, &bits, sizeof value);
+            if (!std::isfinite(value)) continue;
+        } else {
+            value = static_cast<double>(static_cast<std::int64_t>(random() % 200001) - 100000) /
+                    static_cast<double>(1 << (i % 7));
+        }
+        ASSERT_EQ(shortestReal(value), standard(value)) << value;
+        const int decimals = i % 12;
+        ASSERT_EQ(fixedReal(value, 0, decimals),
+                  standard(value, std::chars_format::fixed, decimals))
+            << value;
+        if (std::abs(value) >= 1e15 || (value != 0.0 && std::abs(value) < 0.1)) {
+            std::string scientific = standard(value, std::chars_format::scientific, 14);
+            scientific[scientific.find('e')] = 'E';
+            ASSERT_EQ(generalDouble(value), std::string(24 - scientific.size(), ' ') + scientific);
+        }
+    }
 }
 
 TEST(ListLine, StartsWithABlankAndJoinsItems) {
