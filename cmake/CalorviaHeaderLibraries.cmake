@@ -9,7 +9,7 @@
 set(CALORVIA_HOST_HEADERS ${PROJECT_BINARY_DIR}/host-headers)
 
 function(calorvia_host_header_directory top probe)
-  find_path(CALORVIA_${top}_PARENT ${probe} NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+  find_path(CALORVIA_${top}_PARENT ${probe} PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
   file(MAKE_DIRECTORY ${CALORVIA_HOST_HEADERS})
   file(CREATE_LINK ${CALORVIA_${top}_PARENT}/${top} ${CALORVIA_HOST_HEADERS}/${top} SYMBOLIC)
 endfunction()

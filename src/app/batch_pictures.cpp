@@ -1,6 +1,8 @@
 #include "app/batch_pictures.h"
 
+#ifndef __EMSCRIPTEN__
 #include <dlfcn.h>
+#endif
 
 #include <filesystem>
 #include <optional>
@@ -38,6 +40,15 @@ bool savePicture(PictureCanvas& canvas, const std::string& path, PictureFormat f
     });
 }
 
+#ifdef __EMSCRIPTEN__
+// The web build's batch runs under node, where the desktop canvas (Qt) is not.
+std::unique_ptr<PictureCanvas> openPictureCanvas(platform::PixelSize, std::string& error) {
+    error =
+        "this build (calorvia-batch.js, for node) draws no pictures; the desktop "
+        "calorvia-batch writes --png and --svg";
+    return nullptr;
+}
+#else
 std::unique_ptr<PictureCanvas> openPictureCanvas(platform::PixelSize size, std::string& error) {
     std::error_code failure;
     const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failure);
@@ -71,5 +82,6 @@ std::unique_ptr<PictureCanvas> openPictureCanvas(platform::PixelSize size, std::
     }
     return nullptr;
 }
+#endif
 
 }  // namespace calorvia::batch

@@ -288,8 +288,8 @@ void closedSecond(const Radial& b, double r, Point& at) {
         return;
     }
     if (b.geometry == Geometry::Cylinder) {
-        at.value[1] = std::cyl_neumann(0.0, x);
-        at.slope[1] = -b.m * std::cyl_neumann(1.0, x);
+        at.value[1] = boost::math::cyl_neumann(0.0, x, kBessel);
+        at.slope[1] = -b.m * boost::math::cyl_neumann(1.0, x, kBessel);
     } else {
         at.value[1] = std::cos(x) * b.ri / r;
         at.slope[1] = -b.ri * (b.m * std::sin(x) / r + std::cos(x) / (r * r));
