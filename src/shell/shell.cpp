@@ -193,7 +193,11 @@ std::string Shell::aboutText() const {
     about += " (";
     about += kProductYear;
     about += ")\n\n";
+#ifdef __EMSCRIPTEN__
+    about += text(Text::AboutCreditsWeb);
+#else
     about += text(Text::AboutCredits);
+#endif
     return about;
 }
 

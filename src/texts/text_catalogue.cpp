@@ -47,6 +47,13 @@ constexpr Bilingual kTexts[]{
               "Finite volume method after S. V. Patankar,\n"
               "Numerical Heat Transfer and Fluid Flow (1980).\n"
               "Written in C++20; the window uses Qt 6."},
+    Bilingual{T::AboutCreditsWeb,
+              "Método dos volumes finitos segundo S. V. Patankar,\n"
+              "Numerical Heat Transfer and Fluid Flow (1980).\n"
+              "Escrito em C++20; esta página o executa em WebAssembly.",
+              "Finite volume method after S. V. Patankar,\n"
+              "Numerical Heat Transfer and Fluid Flow (1980).\n"
+              "Written in C++20; this page runs it as WebAssembly."},
     Bilingual{T::OpenDialogTitle, "Abrir Arquivo de Dados", "Open Data File"},
     Bilingual{T::SaveDialogTitle, "Salvar Arquivo de Dados", "Save Data File"},
 

@@ -40,6 +40,7 @@ enum class Text : std::int32_t {
     ProgramFolderInUse,  // {} is the folder another program holds
     AboutPurpose,
     AboutCredits,
+    AboutCreditsWeb,  // the same in the web build, which has no Qt
     OpenDialogTitle,
     SaveDialogTitle,
 
