@@ -39,9 +39,15 @@ struct Coefficients {
     double C(std::size_t i) const { return f * Rho[i] * Cp[i] * dx / Delt_t; }
 };
 
-// Same bits (std::bit_cast is missing from the web build's standard library).
+// Same bits. std::bit_cast is missing from the web build's standard library;
+// an 8-byte memcpy compiles to a plain load everywhere (a memcmp call did not
+// in WebAssembly, where it cost as much as the solution itself).
 bool sameDouble(double kept, double value) {
-    return std::memcmp(&kept, &value, sizeof(double)) == 0;
+    std::uint64_t keptBits = 0;
+    std::uint64_t valueBits = 0;
+    std::memcpy(&keptBits, &kept, sizeof kept);
+    std::memcpy(&valueBits, &value, sizeof value);
+    return keptBits == valueBits;
 }
 
 // D_{i+1/2}, i = 1..N-1, and C_i, i = 1..N, from the cache when their inputs
