@@ -103,7 +103,7 @@ var CalorviaFilesLibrary = {
     },
     // Said before the language is known (no folder, no "idioma"): both.
     storageRefused:
-      'Este navegador não deixa o Calorvia guardar arquivos: casos salvos e preferências se perdem ao fechar a página. ' +
+      'Este navegador não deixa o Calorvia guardar arquivos: casos salvos e preferências se perdem ao fechar a página.\n' +
       'This browser does not let Calorvia keep files: saved cases and preferences are lost when the page closes.',
 
     say: function(key, value) {
@@ -435,9 +435,10 @@ var CalorviaFilesLibrary = {
         '.text-window textarea { flex: 1; margin: 4px; font: 13px monospace; white-space: pre; overflow: auto; resize: none; }',
         '.text-window .text-window-question { padding: 4px 8px; background: #ffe; }',
         '.text-window .text-window-buttons { display: flex; justify-content: flex-end; gap: 8px; padding: 4px 8px 8px; }',
-        '.files-notice { position: fixed; top: 0; left: 0; right: 0; z-index: 3000; background: #fff3c4; color: #000; border-bottom: 1px solid #a80; padding: 6px 32px 6px 12px; font: 14px sans-serif; }',
+        '.files-notices { position: fixed; bottom: 0; left: 0; right: 0; z-index: 3000; }',
+        '.files-notice { position: relative; background: #fff3c4; color: #000; border-top: 1px solid #a80; padding: 6px 32px 6px 12px; font: 14px sans-serif; white-space: pre-line; }',
         '.files-notice button { position: absolute; right: 6px; top: 4px; }',
-        '.files-notice.files-in-use { top: 30%; left: 10%; right: 10%; border: 2px solid #a00; padding: 16px; font-size: 16px; }',
+        '.files-notice.files-in-use { position: fixed; top: 30%; left: 10%; right: 10%; z-index: 3000; border: 2px solid #a00; padding: 16px; font-size: 16px; }',
       ].join('\n');
       document.head.appendChild(style);
     },
@@ -451,12 +452,20 @@ var CalorviaFilesLibrary = {
       CalorviaFiles.addStyle();
       var box = CalorviaFiles.element('div', 'files-notice' + (kind ? ' ' + kind : ''), text);
       box.setAttribute('role', 'alert');
-      if (kind !== 'files-in-use') {
-        var close = CalorviaFiles.element('button', '', '\u00d7');
-        close.onclick = function() { box.remove(); };
-        box.appendChild(close);
+      if (kind === 'files-in-use') {
+        document.body.appendChild(box);
+        return;
       }
-      document.body.appendChild(box);
+      var close = CalorviaFiles.element('button', '', '\u00d7');
+      close.onclick = function() { box.remove(); };
+      box.appendChild(close);
+      // Below the page's menus, one under another.
+      var notices = document.querySelector('div.files-notices');
+      if (!notices) {
+        notices = CalorviaFiles.element('div', 'files-notices');
+        document.body.appendChild(notices);
+      }
+      notices.appendChild(box);
     },
     // A modal HTML dialog: `build(dialog, finish)` fills it; finish(value)
     // closes it and settles the promise with value. Escape cancels (null).
