@@ -698,27 +698,37 @@ var CalorviaPage = (function () {
     return Math.max(low, Math.min(middle - length / 2, high - length));
   }
 
-  // Below the area kept in sight, else right of it, left of it or above it;
-  // where none has room, in the middle of the room.
-  function placeWindow(element, width, height) {
+  // Below the area kept in sight, else right of it, left of it or above it,
+  // the first side with room for the window at full size; a dialog
+  // (`shrinkable`) may instead be made a little smaller for the side where
+  // it comes out largest. Where no side will do, in the middle of the room.
+  // Returns the scale the window is shown at.
+  function placeWindow(element, width, height, shrinkable) {
     var room = roomForWindows();
     var gap = 8;
     var spot = null;
+    var scale = 1;
     var area = keptClearOnPage();
     if (area) {
-      var x = lineUp((area.left + area.right) / 2, width, room.left, room.right);
-      var y = lineUp((area.top + area.bottom) / 2, height, room.top, room.bottom);
       var sides = [
-        [area.bottom + gap + height <= room.bottom, x, area.bottom + gap],
-        [area.right + gap + width <= room.right, area.right + gap, y],
-        [area.left - gap - width >= room.left, area.left - gap - width, y],
-        [area.top - gap - height >= room.top, x, area.top - gap - height]
+        { across: true, width: room.right - room.left, height: room.bottom - area.bottom - gap },
+        { across: false, width: room.right - area.right - gap, height: room.bottom - room.top },
+        { across: false, width: area.left - gap - room.left, height: room.bottom - room.top },
+        { across: true, width: room.right - room.left, height: area.top - gap - room.top }
       ];
+      var best = -1, bestScale = 0;
       for (var i = 0; i < sides.length; ++i) {
-        if (sides[i][0] && width <= room.right - room.left && height <= room.bottom - room.top) {
-          spot = { left: sides[i][1], top: sides[i][2] };
-          break;
-        }
+        var fits = Math.min(1, sides[i].width / width, sides[i].height / height);
+        if (fits >= 1) { best = i; bestScale = 1; break; }
+        if (shrinkable && fits > bestScale) { best = i; bestScale = fits; }
+      }
+      if (best >= 0 && bestScale >= 0.7) {
+        scale = bestScale;
+        var w = width * scale, h = height * scale;
+        var x = lineUp((area.left + area.right) / 2, w, room.left, room.right);
+        var y = lineUp((area.top + area.bottom) / 2, h, room.top, room.bottom);
+        spot = [{ left: x, top: area.bottom + gap }, { left: area.right + gap, top: y },
+                { left: area.left - gap - w, top: y }, { left: x, top: area.top - gap - h }][best];
       }
     }
     if (!spot) {
@@ -729,6 +739,7 @@ var CalorviaPage = (function () {
     }
     element.style.left = Math.max(0, Math.round(spot.left)) + 'px';
     element.style.top = Math.max(0, Math.round(spot.top)) + 'px';
+    return scale;
   }
 
   // Windows whose size is known only once they are on the page.
@@ -973,10 +984,10 @@ var CalorviaPage = (function () {
     var natural = element.getBoundingClientRect();
     var scale = Math.min(1, (room.right - room.left - 8) / natural.width, (room.bottom - room.top - 8) / natural.height);
     if (!(scale > 0.3)) scale = 0.3;
+    scale *= placeWindow(element, natural.width * scale, natural.height * scale, true);
     dialog.scale = scale;
     element.style.transformOrigin = '0 0';
     if (scale < 1) element.style.transform = 'scale(' + scale + ')';
-    placeWindow(element, natural.width * scale, natural.height * scale);
   }
 
   function placeOpenDialogs() {
