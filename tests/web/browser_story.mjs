@@ -4,11 +4,17 @@
 // an archive, the language switched to Portuguese, and a reload that keeps the
 // language and the saved case.
 //   node tests/web/browser_story.mjs [WEB_BUILD_DIR]   (default build/web)
+// With CALORVIA_STORY_SCREENSHOTS=DIR it also leaves DIR/web-en.png (the run
+// drawn) and DIR/web-pt.png (the same in Portuguese), at 1366x768, for the
+// README.
 // Exit 0 when every step passed, 1 naming the step that failed, 77 (skipped)
 // when chromium, playwright-core or the page is missing, or when
 // CALORVIA_SKIP_WEB_TESTS is set.
 import { spawn } from 'node:child_process';
-import { existsSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import {
+    copyFileSync, existsSync, mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync,
+    symlinkSync, writeFileSync,
+} from 'node:fs';
 import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
@@ -49,9 +55,19 @@ async function freePort() {
         });
     });
 }
+// The served folder is build/web as a teacher puts it on a host, with a
+// cases/ folder of the teacher's own: build/web's files linked, not copied.
+const served = mkdtempSync(join(tmpdir(), 'calorvia-served-'));
+for (const name of readdirSync(web)) symlinkSync(join(web, name), join(served, name));
+mkdirSync(join(served, 'cases'));
+const teacherCase = 'warm-slab.txt';
+copyFileSync(join(repo, 'examples/uniform-generation.txt'), join(served, 'cases', teacherCase));
+writeFileSync(join(served, 'cases/index.json'),
+    JSON.stringify([{ file: teacherCase, title: 'A slab warmed from within' }]));
+
 const port = await freePort();
 const server = spawn('/usr/bin/python3',
-    ['-m', 'http.server', '--bind', '127.0.0.1', String(port), '--directory', web],
+    ['-m', 'http.server', '--bind', '127.0.0.1', String(port), '--directory', served],
     { stdio: 'ignore' });
 const base = `http://127.0.0.1:${port}`;
 const profile = mkdtempSync(join(tmpdir(), 'calorvia-story-'));
@@ -60,6 +76,7 @@ async function cleanUp() {
     if (context) await context.close().catch(() => {});
     server.kill();
     rmSync(profile, { recursive: true, force: true });
+    rmSync(served, { recursive: true, force: true });
 }
 for (let tries = 0; ; ++tries) {
     try {
@@ -85,6 +102,9 @@ context.setDefaultTimeout(20000);
 const page = context.pages()[0] ?? await context.newPage();
 const pageErrors = [];
 page.on('pageerror', (error) => pageErrors.push(error.message));
+page.on('response', (response) => {
+    if (response.status() >= 400) pageErrors.push(`${response.status()} for ${response.url()}`);
+});
 page.on('console', (message) => {
     if (message.type() === 'error') pageErrors.push(`console: ${message.text()}`);
 });
@@ -104,9 +124,16 @@ async function command(menu, item, title, caption) {
     await expectText(entry, caption, `item ${item} of the menu ${title}`);
     await entry.click();
 }
+// The page redraws what the program changes at its next turn: a text is
+// given ten seconds to become what is wanted.
 async function expectText(locator, wanted, what) {
-    const shown = (await locator.first().innerText()).trim();
-    if (shown !== wanted) throw new Error(`${what} reads "${shown}", not "${wanted}"`);
+    let shown = '';
+    for (const start = Date.now(); Date.now() - start < 10000;) {
+        shown = (await locator.first().innerText()).trim();
+        if (shown === wanted) return;
+        await page.waitForTimeout(100);
+    }
+    throw new Error(`${what} reads "${shown}", not "${wanted}"`);
 }
 // Answers the message box on screen with ANSWER (1 OK, 6 Yes, 7 No, 2 Cancel);
 // its text, which must hold EXPECTED when given.
@@ -143,6 +170,11 @@ async function confirmFileDialog(name) {
     if (name !== undefined) await box.locator('input[type="text"], input:not([type])').first().fill(name);
     await box.getByRole('button', { name: /^(Save|Salvar|Open|Abrir|OK)$/ }).first().click();
     await box.waitFor({ state: 'detached' });
+}
+
+const screenshots = process.env.CALORVIA_STORY_SCREENSHOTS;
+async function screenshot(name) {
+    if (screenshots) await page.screenshot({ path: join(screenshots, name) });
 }
 
 let current = '';
@@ -197,14 +229,13 @@ try {
         const before = await pixelsOf(profileRed);
         await command(2, 1, 'Simulation', 'Begin Simulation');
         await control(112, 1).click();  // the proposed temperature range
-        await page.waitForFunction(() => {
-            const item = document.querySelector('button.menu-item[data-menu="2"][data-item="1"]');
-            return item && /Clear Screen/.test(item.textContent);
-        });
+        // The end of the run asks whether to inspect the files: not now.
+        await answerMessage(7, 'The simulation was ended.');
         const after = await pixelsOf(profileRed);
         if (after < before + 100) {
             throw new Error(`only ${after - before} more pixels of the profile colour after the run`);
         }
+        await screenshot('web-en.png');
     });
 
     await step('Results > Steady State shows Steady.txt as stored for this case', async () => {
@@ -257,9 +288,14 @@ try {
         await control(106, 1).click();
         await expectText(menuTitle(1), 'Arquivo', 'the first menu');
         await expectText(menuTitle(4), 'Preferências', 'the fourth menu');
+        await screenshot('web-pt.png');
     });
 
     await step('a reload keeps Portuguese, and File > Open lists the saved case', async () => {
+        // The page writes the program folder to the browser's storage at
+        // most every two seconds (web_files.h): a student who reloads at once
+        // may lose the last change.
+        await page.waitForTimeout(2500);
         await page.reload();
         await menuTitle(1).waitFor();
         await expectText(menuTitle(1), 'Arquivo', 'the first menu after the reload');
@@ -271,10 +307,16 @@ try {
         await box.waitFor({ state: 'detached' });
     });
 
-    await step('calorvia.html?lang=en opens in English whatever the preference', async () => {
-        await page.goto(`${base}/calorvia.html?lang=en`);
-        await menuTitle(1).waitFor();
+    await step(`a teacher's link, calorvia.html?case=${teacherCase}&lang=en, opens that case in English`, async () => {
+        await page.goto(`${base}/calorvia.html?case=${teacherCase}&lang=en`);
         await expectText(menuTitle(1), 'File', 'the first menu with ?lang=en');
+        const [Lx, N] = readFileSync(join(served, 'cases', teacherCase), 'utf8').split('\n');
+        const shown = [await control(101, 1001).inputValue(), await control(101, 1002).inputValue()];
+        if (shown[0].trim() !== Lx.trim() || shown[1].trim() !== N.trim()) {
+            throw new Error(`step 1 shows Lx "${shown[0]}" and N "${shown[1]}", not the case's ${Lx.trim()} and ${N.trim()}`);
+        }
+        await control(101, 2).click();  // Cancel
+        await dialog(101).waitFor({ state: 'detached' });
     });
 
     current = 'the page ran without errors';
