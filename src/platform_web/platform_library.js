@@ -23,6 +23,11 @@ mergeInto(LibraryManager.library, {
     return 1;
   },
   calorvia_web_reset: function () { CalorviaPage.reset(); },
+  // The computation's turn given to the page (an asyncify import, see
+  // src/app/CMakeLists.txt): the program sleeps until the page calls back.
+  calorvia_web_yield: function () {
+    return Asyncify.handleSleep(function (wakeUp) { CalorviaPage.soon(wakeUp); });
+  },
   calorvia_web_set_language: function (code) { CalorviaPage.setLanguage(code); },
   calorvia_web_start_language: function () { return CalorviaPage.startLanguage(); },
   calorvia_web_ready: function () { CalorviaPage.ready(); },

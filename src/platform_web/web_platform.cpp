@@ -23,6 +23,7 @@ void calorvia_web_configure(const char* title, int* width, int* height);
 void calorvia_web_frame_size(int* width, int* height);
 void calorvia_web_menu_item(int menu, int item, const char* text, int kind, int enabled);
 int calorvia_web_next_command(int* menu, int* item);
+void calorvia_web_yield();
 void calorvia_web_reset();
 void calorvia_web_set_language(int code);
 void calorvia_web_clear(unsigned colour);
@@ -198,7 +199,7 @@ void WebPlatform::runQueuedCommands() {
 }
 
 void WebPlatform::yieldToPage() {
-    emscripten_sleep(0);
+    calorvia_web_yield();
     lastYield_ = emscripten_get_now();
     offerPendingDownloads();
     runQueuedCommands();
