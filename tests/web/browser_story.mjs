@@ -282,8 +282,13 @@ try {
         }
     });
 
-    await step('Preferences > Language: Portuguese gives the Portuguese menus', async () => {
-        await command(4, 4, 'Preferences', 'Language');
+    await step('Preferences > Language, by the keyboard (F10, P, L): Portuguese gives the Portuguese menus', async () => {
+        await expectText(menuTitle(4), 'Preferences', 'the fourth menu');
+        await page.keyboard.press('F10');
+        await page.keyboard.press('p');
+        await expectText(page.locator('button.menu-item[data-menu="4"][data-item="4"]'),
+            'Language', 'item 4 of the menu Preferences');
+        await page.keyboard.press('l');
         await control(106, 1014).check();
         await control(106, 1).click();
         await expectText(menuTitle(1), 'Arquivo', 'the first menu');
