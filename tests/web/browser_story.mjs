@@ -5,8 +5,8 @@
 // language and the saved case.
 //   node tests/web/browser_story.mjs [WEB_BUILD_DIR]   (default build/web)
 // With CALORVIA_STORY_SCREENSHOTS=DIR it also leaves DIR/web-en.png (the run
-// drawn) and DIR/web-pt.png (the same in Portuguese), at 1366x768, for the
-// README.
+// drawn) and DIR/web-pt.png (File > Abrir after the reload), at 1366x768, for
+// the README.
 // Exit 0 when every step passed, 1 naming the step that failed, 77 (skipped)
 // when chromium, playwright-core or the page is missing, or when
 // CALORVIA_SKIP_WEB_TESTS is set.
@@ -293,7 +293,6 @@ try {
         await control(106, 1).click();
         await expectText(menuTitle(1), 'Arquivo', 'the first menu');
         await expectText(menuTitle(4), 'Preferências', 'the fourth menu');
-        await screenshot('web-pt.png');
     });
 
     await step('a reload keeps Portuguese, and File > Open lists the saved case', async () => {
@@ -308,6 +307,7 @@ try {
         while (await messageBox().count()) await answerMessage(6);
         const box = fileDialog().last();
         await box.getByText(caseName).first().waitFor();
+        await screenshot('web-pt.png');
         await box.getByRole('button', { name: /^(Cancelar|Cancel)$/ }).first().click();
         await box.waitFor({ state: 'detached' });
     });
