@@ -15,7 +15,7 @@ var CalorviaFilesLibrary = {
     folder: '/calorvia',
     examples: '/examples',
     downloads: '/Downloads',
-    teacherFolder: '/tmp/cases',
+    elsewhere: '/tmp/cases',
     lockName: 'calorvia-program-folder',
     language: 2,
     ownNames: [],
@@ -196,11 +196,11 @@ var CalorviaFilesLibrary = {
     fetchTeacherCase: async function(file) {
       var response = await fetch('cases/' + encodeURIComponent(file), {cache: 'no-cache'});
       if (!response.ok) throw new Error(response.status);
-      var bytes = new Uint8Array(await response.arrayBuffer());
-      CalorviaFiles.makeFolder(CalorviaFiles.teacherFolder);
-      var path = CalorviaFiles.teacherFolder + '/' + file;
-      FS.writeFile(path, bytes);
-      return path;
+      return CalorviaFiles.keepCase(file, new Uint8Array(await response.arrayBuffer()));
+    },
+    exampleCase: function(relative) {
+      return CalorviaFiles.keepCase(CalorviaFiles.basename(relative),
+                                    FS.readFile(CalorviaFiles.examples + '/' + relative));
     },
     // A name the student's own file may be kept under in the program folder.
     acceptableName: function(name) {
@@ -324,14 +324,16 @@ var CalorviaFilesLibrary = {
     },
     // Results still in the folder that have not been downloaded since they
     // were written are lost when the tab closes (the next start-up deletes
-    // them, as on the desktop): the browser asks first. Which result files
-    // exist and when they were written tells it, so nothing else has to
-    // report a run or a save.
+    // them, as on the desktop): the browser asks first. The sizes and times
+    // of the result files tell it (not their names: a language change
+    // renames them), so nothing else has to report a run or a save.
     resultsPrint: function() {
-      return CalorviaFiles.resultNames.map(function(name) {
-        var time = CalorviaFiles.mtimeOf(CalorviaFiles.folder + '/' + name);
-        return time === null ? '' : name + ':' + time;
-      }).filter(function(part) { return part; }).join('\n');
+      return CalorviaFiles.entries(CalorviaFiles.folder).filter(function(name) {
+        return CalorviaFiles.resultNames.indexOf(name) >= 0;
+      }).map(function(name) {
+        var st = CalorviaFiles.statOf(CalorviaFiles.folder + '/' + name);
+        return st && FS.isFile(st.mode) ? st.size + ':' + new Date(st.mtime).getTime() : '';
+      }).filter(function(part) { return part; }).sort().join('\n');
     },
     beforeUnload: function(event) {
       var print = CalorviaFiles.resultsPrint();
@@ -546,17 +548,29 @@ var CalorviaFilesLibrary = {
         return true;
       } catch (e) { return false; }
     },
-    // A case from the student's computer, kept in the program folder under
-    // its own name; another file of that name already there is kept too, the
-    // new one taking "name-2.txt" (the next free number).
-    keepUploadedCase: function(name, bytes) {
+    // A case opened from elsewhere (the computer, an example, the teacher's
+    // list) is kept in the program folder under its own name: an opened case
+    // is rewritten in place when the wizard ends, and only there does it
+    // outlast the page, among the saved cases. Another file of that name
+    // already there is kept too, the new one taking "name-2.txt" (the next
+    // free number); the same bytes are the same case. A name the program
+    // folder cannot take goes to a temporary folder instead.
+    keepCase: function(name, bytes) {
+      if (CalorviaFiles.isReserved(name) || !CalorviaFiles.acceptableName(name)) {
+        CalorviaFiles.makeFolder(CalorviaFiles.elsewhere);
+        var kept = CalorviaFiles.elsewhere + '/' + name.replace(/[\/\\\x00-\x1f]/g, '_');
+        FS.writeFile(kept, bytes);
+        return kept;
+      }
       var folder = CalorviaFiles.folder;
       var path = folder + '/' + name;
       if (CalorviaFiles.statOf(path) && !CalorviaFiles.sameBytes(path, bytes)) {
         var dot = name.lastIndexOf('.');
         var stem = dot > 0 ? name.substring(0, dot) : name;
         var extension = dot > 0 ? name.substring(dot) : '';
-        for (var n = 2; CalorviaFiles.statOf(path); ++n) path = folder + '/' + stem + '-' + n + extension;
+        for (var n = 2; CalorviaFiles.statOf(path) && !CalorviaFiles.sameBytes(path, bytes); ++n) {
+          path = folder + '/' + stem + '-' + n + extension;
+        }
       }
       FS.writeFile(path, bytes);
       return path;
@@ -575,7 +589,13 @@ var CalorviaFilesLibrary = {
           say('noSavedCases'), function(item) { finish(folder + '/' + item.name); });
         CalorviaFiles.listSection(dialog, 'examples', say('examples'),
           CalorviaFiles.exampleCases().map(function(name) { return {name: name, label: name}; }),
-          undefined, function(item) { finish(CalorviaFiles.examples + '/' + item.name); });
+          undefined, function(item) {
+            try {
+              finish(CalorviaFiles.exampleCase(item.name));
+            } catch (e) {
+              status.textContent = say('writeFailed', item.name);
+            }
+          });
         CalorviaFiles.listSection(dialog, 'teacher', say('teacherCases'),
           teacher.map(function(item) { return {name: item.file, label: item.title}; }),
           undefined, function(item) {
@@ -601,7 +621,7 @@ var CalorviaFilesLibrary = {
               status.textContent = say('nameBad', chosen.name);
             } else {
               try {
-                finish(CalorviaFiles.keepUploadedCase(chosen.name, chosen.bytes));
+                finish(CalorviaFiles.keepCase(chosen.name, chosen.bytes));
               } catch (e) {
                 status.textContent = say('writeFailed', chosen.name);
               }
@@ -856,7 +876,7 @@ var CalorviaFilesLibrary = {
         var match = examples.find(function(relative) {
           return relative === wanted[i] || CalorviaFiles.basename(relative) === wanted[i];
         });
-        if (match) return CalorviaFiles.examples + '/' + match;
+        if (match) return CalorviaFiles.exampleCase(match);
       }
       var teacher = await CalorviaFiles.teacherCases();
       for (var j = 0; j < wanted.length; ++j) {
