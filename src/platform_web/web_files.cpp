@@ -191,10 +191,7 @@ void showTextFile(std::string_view path, bool wait) {
     if (!error) file = absolute.lexically_normal();
     const std::string shown = text::utf8FromPath(file);
     if (wait) {
-        countedAsUserWait([&] {
-            calorvia_files_edit_window(shown.c_str());
-            return 0;
-        });
+        calorvia_files_edit_window(shown.c_str());
     } else {
         calorvia_files_view_window(shown.c_str());
     }

@@ -12,8 +12,10 @@
 // as a download.
 //
 // Every call runs on the page's one thread; the modal ones suspend the
-// program (Asyncify) until the student answers and count that time as time
-// spent waiting for the user.
+// program (Asyncify) until the student answers. The file dialogs count that
+// time as time spent waiting for the user (platform::addUserWaitSeconds); a
+// waited-for text window leaves it to its caller, the Platform's
+// editTextFile, which counts it.
 
 #include <cstdint>
 #include <optional>
@@ -56,8 +58,9 @@ std::optional<std::string> chooseDownloadFolder(std::string_view title,
 void offerPendingDownloads();
 
 // A text window on `path` (relative to the current directory): editable with
-// Save when `wait`, and then returns when the window is closed; read-only
-// otherwise, returning at once. A missing file shows an empty text.
+// Save when `wait`, and then returns when the window is closed (the wait is
+// not counted here); read-only otherwise, returning at once. A missing file
+// shows an empty text.
 void showTextFile(std::string_view path, bool wait);
 
 // The case named by ?case=NAME in the page's address (a bundled example or a
