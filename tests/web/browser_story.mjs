@@ -1,8 +1,9 @@
 // A student's afternoon with the web page, in one story, in Debian's chromium:
 // a new case through the wizard (one entry refused with the program's own
 // message), the run and its drawing, a result file, the results downloaded as
-// an archive, the language switched to Portuguese, and a reload that keeps the
-// language and the saved case.
+// an archive, the language switched to Portuguese by the keyboard, a reload
+// that keeps the language and the saved case, and a teacher's case opened by
+// its link (cases/index.json beside the page, ?case=NAME&lang=en).
 //   node tests/web/browser_story.mjs [WEB_BUILD_DIR]   (default build/web)
 // With CALORVIA_STORY_SCREENSHOTS=DIR it also leaves DIR/web-en.png (the run
 // drawn) and DIR/web-pt.png (File > Abrir after the reload), at 1366x768, for
