@@ -19,7 +19,9 @@
 # and, for the first two, the NumPy/SciPy script a student would write
 # (bench/numpy_slab.py: the same equations, scipy.linalg.solve_banded, the
 # same history files), timed the same way; the ratios are Calorvia's time
-# over the script's, wall and processor.
+# over the script's, wall and processor; and, last, transient-10000 run by
+# the web build's calorvia-batch.js under node beside the native program,
+# when build/web has it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -109,3 +111,28 @@ measure steady-formula-K steady "$work/steady-formula-K.txt"
 measure transient-10000 transient "$work/transient-10000.txt" --steady no
 measure transient-10000-png - "$work/transient-10000.txt" --steady no --png profile.png
 measure gauss-seidel - "$work/gauss-seidel.txt"
+
+# The web build's batch program (build/web/calorvia-batch.js, WebAssembly under
+# node) beside the native one on the transient case, both as whole processes
+# timed as above; the ratio is the web build's time over the native one's.
+# CALORVIA_WEB_BATCH=path times another web build.
+web_batch=${CALORVIA_WEB_BATCH:-$repo/build/web/calorvia-batch.js}
+if [ -f "$web_batch" ] && command -v node >/dev/null; then
+    export NODE_PATH=/usr/share/nodejs
+    read -r seconds peak cpu < <(median_of "$batch" --steady no "$work/transient-10000.txt")
+    read -r webSeconds webPeak webCpu < <(median_of node "$web_batch" --steady no "$work/transient-10000.txt")
+    echo
+    printf '| transient-10000, %s runs | median wall time (s) | processor (s) | peak memory (MB) |\n' "$runs"
+    printf '|---|---|---|---|\n'
+    printf '| native calorvia-batch | %s | %s | %.1f |\n' "$seconds" "$cpu" \
+        "$(awk -v k="$peak" 'BEGIN { print k / 1024 }')"
+    printf '| node calorvia-batch.js | %s | %s | %.1f |\n' "$webSeconds" "$webCpu" \
+        "$(awk -v k="$webPeak" 'BEGIN { print k / 1024 }')"
+    printf '| ratio web / native | %s | %s | |\n' \
+        "$(awk -v a="$webSeconds" -v b="$seconds" 'BEGIN { printf "%.2f", a / b }')" \
+        "$(awk -v a="$webCpu" -v b="$cpu" 'BEGIN { if (b > 0) printf "%.2f", a / b }')"
+else
+    echo
+    echo "(no $web_batch or no node: the web build's side-by-side is left out;" \
+         "cmake --preset web && cmake --build --preset web)"
+fi

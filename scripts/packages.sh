@@ -25,3 +25,13 @@ CALORVIA_BUILD_PACKAGES+=(nlohmann-json3-dev)
 # builds alike; libboost-math-dev: the Bessel functions of the exact radial
 # solutions (Boost.Math, header-only).
 CALORVIA_BUILD_PACKAGES+=(libfmt-dev libfast-float-dev libboost-math-dev)
+# web: the web build and its tests. emscripten (Debian's 3.1.6, with its clang
+# and node) compiles the same sources to WebAssembly; nodejs runs the batch
+# program's web build and the browser tests, and npm installs their two npm
+# packages (package-lock.json); chromium is the browser the tests drive, the
+# one apt gives, so that no test tool downloads a browser of its own; python3
+# serves build/web (http.server) to the browser, as any static host would.
+# A machine whose nodejs comes from elsewhere often carries npm in that
+# package, and Debian's npm would clash with it, so npm is installed only where
+# the command is missing (scripts/ensure-web-tools.sh).
+CALORVIA_WEB_PACKAGES=(emscripten nodejs chromium python3)

@@ -4,9 +4,18 @@
 # byte for byte, and prints the same summary, --exact lines and energy
 # balance as the native calorvia-batch (the computing time aside).
 #   tests/web/node_batch_golden.sh NATIVE_BUILD_DIR WEB_BUILD_DIR
+# Exits 77 (skipped) where the web build or node is missing, or when
+# CALORVIA_SKIP_WEB_TESTS is set (./test --no-web).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 repo=$(cd "$here/../.." && pwd)
+if [ -n "${CALORVIA_SKIP_WEB_TESTS:-}" ]; then
+    echo "skipped: the web build was not made (./test --no-web)"; exit 77
+fi
+if [ ! -f "$2/calorvia-batch.js" ] || ! command -v node >/dev/null; then
+    echo "skipped: no $2/calorvia-batch.js or no node (cmake --preset web && cmake --build --preset web)"
+    exit 77
+fi
 native=$(cd "$1" && pwd)/src/app/calorvia-batch
 web=$(cd "$2" && pwd)/calorvia-batch.js
 golden=$repo/tests/examples/golden
