@@ -10,7 +10,9 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 scripts/ensure-packages.sh "${CALORVIA_WEB_PACKAGES[@]}"
 command -v npm >/dev/null 2>&1 || scripts/ensure-packages.sh npm
-if [ ! -f node_modules/.package-lock.json ] ||
+# (The web build's configure installs only the page's packages, without the
+# test tools.)
+if [ ! -f node_modules/.package-lock.json ] || [ ! -d node_modules/playwright-core ] ||
    [ package-lock.json -nt node_modules/.package-lock.json ]; then
     echo "Installing the npm packages of package-lock.json (npm ci)"
     PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error

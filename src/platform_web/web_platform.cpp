@@ -70,9 +70,11 @@ namespace {
 // that the turns cost little of a run's time.
 constexpr double kYieldIntervalMs = 30.0;
 // The step of the sleeps of a modal wait, and how often the idle loop writes
-// the program folder back to the browser's storage.
+// the program folder back to the browser's storage (besides after every
+// command): a tab reloaded just after a run still finds its files. Writing
+// back costs nothing when no file changed.
 constexpr int kModalPollMs = 20;
-constexpr double kPersistIntervalMs = 2000.0;
+constexpr double kPersistIntervalMs = 250.0;
 
 std::string cString(std::string_view text) {
     return std::string(text);
@@ -194,6 +196,9 @@ void WebPlatform::runQueuedCommands() {
         }
         if (command) command();
         offerPendingDownloads();
+        // A preference or a saved case is kept at once, not at the next turn.
+        persistProgramFolder();
+        lastPersist_ = emscripten_get_now();
     }
     commandRunning_ = false;
 }

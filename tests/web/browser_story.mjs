@@ -297,10 +297,8 @@ try {
     });
 
     await step('a reload keeps Portuguese, and File > Open lists the saved case', async () => {
-        // The page writes the program folder to the browser's storage at
-        // most every two seconds (web_files.h): a student who reloads at once
-        // may lose the last change.
-        await page.waitForTimeout(2500);
+        // The page writes the program folder to the browser's storage as
+        // soon as a command has changed it: the reload comes at once.
         await page.reload();
         await menuTitle(1).waitFor();
         await expectText(menuTitle(1), 'Arquivo', 'the first menu after the reload');
