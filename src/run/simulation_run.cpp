@@ -19,6 +19,7 @@
 #include "simulation/direct_solver.h"
 #include "simulation/gauss_seidel.h"
 #include "simulation/source_linearisation.h"
+#include "simulation/steady_iteration.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
@@ -210,8 +211,7 @@ void SimulationRun::set_up() {
 }
 
 // dx = Lx/N, A, b and the properties cleared, t = 0, the steps to march, the
-// pass limit (1000 for a steady run with a formula K, Sc or Sp), Tol from
-// "tolera" and no scheme chosen yet.
+// pass limit (steadyPassLimit), Tol from "tolera" and no scheme chosen yet.
 void SimulationRun::set_up_system() {
     const SimulationCase& c = loaded_->simulationCase;
     steadyAvailable_ = c.state == CaseState::Steady;
@@ -222,7 +222,6 @@ void SimulationRun::set_up_system() {
     f_ = loaded_->transientSwitch;
     stepsToMarch_ = loaded_->stepsToMarch;
     outerIterationLimit_ = loaded_->outerIterationLimit;
-    if (stateInForce_ == CaseState::Steady && anyTemperatureFormula()) outerIterationLimit_ = 1000;
     linearisationApplied_ = false;
     propertiesKept_ = false;
     warnings_ = RunWarnings{};
@@ -338,7 +337,7 @@ SimulationRun::Flow SimulationRun::make_pass() {
     if (c.state == CaseState::Steady) {
         screen_->showPass(pass_);
         if (!shell_.state().iterationNoticeGiven.load() &&
-            (anyTemperatureFormula() || linearisationApplied_)) {
+            steadyCaseIterates(c, linearisationApplied_)) {
             shell_.tell(say(Text::IterationNotice));
             shell_.state().iterationNoticeGiven.store(true);
         }
@@ -440,12 +439,12 @@ SimulationRun::Flow SimulationRun::check_range() {
     return Flow::Continue;
 }
 
-// The exit test of the pass loop: a transient step, the pass limit or a
-// linear problem ends it at once; otherwise |T°(m) - T(m)| <= Tol, m = N/2.
+// The exit test of the pass loop: the pass limit (0 for a transient step) or
+// a case that does not iterate ends it at once; otherwise
+// |T°(m) - T(m)| <= Tol, m = N/2.
 bool SimulationRun::steady_iteration_done() {
-    if (stateInForce_ != CaseState::Steady) return true;
     if (pass_ >= outerIterationLimit_) return true;
-    if (!anyTemperatureFormula() && !linearisationApplied_) return true;
+    if (!steadyCaseIterates(loaded_->simulationCase, linearisationApplied_)) return true;
     const std::int32_t m = grid_.N / 2;
     return std::abs(levels_.Told[m] - levels_.T[m]) <= Tol_;
 }
@@ -644,18 +643,13 @@ std::filesystem::path SimulationRun::resultPath(ResultFile file) const {
     return shell_.programDirectory() / text::pathFromUtf8(texts::resultFileName(file, language_));
 }
 
-bool SimulationRun::anyTemperatureFormula() const {
-    const SimulationCase& c = loaded_->simulationCase;
-    return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula;
-}
-
 // Whether the solution comes out of an iteration rather than one direct
 // solve of a linear system: properties or a source that depend on T, a
 // linearised positive source, or Gauss-Seidel sweeps.
 bool SimulationRun::solutionIterated() const {
     const SimulationCase& c = loaded_->simulationCase;
-    return anyTemperatureFormula() || c.Rho.isFormula || c.Cp.isFormula || linearisationApplied_ ||
-           c.method == SolutionMethod::GaussSeidel;
+    return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula || c.Rho.isFormula || c.Cp.isFormula ||
+           linearisationApplied_ || c.method == SolutionMethod::GaussSeidel;
 }
 
 double SimulationRun::balanceLimit() const {

@@ -179,7 +179,6 @@ private:
     bool cancelRequested() const;
     std::string_view say(texts::Text text) const;
     std::filesystem::path resultPath(texts::ResultFile file) const;
-    bool anyTemperatureFormula() const;
     bool anyPrescribedTemperature() const;
     bool solutionIterated() const;
 
