@@ -1,7 +1,6 @@
 #include "run/simulation_run.h"
 
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
 #include <iterator>
 #include <numeric>
@@ -13,12 +12,8 @@
 #include "run/initial_estimate.h"
 #include "settings/settings_files.h"
 #include "shell/menus.h"
-#include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/case_loader.h"
-#include "simulation/direct_solver.h"
-#include "simulation/gauss_seidel.h"
-#include "simulation/source_linearisation.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
@@ -69,7 +64,7 @@ SimulationRun::SimulationRun(platform::Platform& platform, shell::Shell& shell, 
       shell_(shell),
       options_(std::move(options)),
       pane_(platform, shell.programFile(settings::LanguageFileName)),
-      interpreter_(shell.mathErrorHook()) {}
+      driver_(shell.mathErrorHook()) {}
 
 RunOutcome SimulationRun::run() {
     language_ = shell_.language();
@@ -182,13 +177,12 @@ void SimulationRun::build_initial_field() {
     } else {
         field = loaded_->initialTemperature;
     }
-    levels_ = TemperatureLevels(N);
-    levels_.start(field);
+    driver_.startField(N, field);
     if (c.method == SolutionMethod::GaussSeidel) {
         editInitialEstimate(
             platform_, language_, shell_.programDirectory(),
             [this](std::string_view text, int flags) { return shell_.tell(text, flags); }, N,
-            levels_.T);
+            driver_.levels().T);
     }
 }
 
@@ -209,30 +203,20 @@ void SimulationRun::set_up() {
     screen_->showStartBoxes(stateInForce_ == CaseState::Unsteady, stepsToMarch_);
 }
 
-// dx = Lx/N, A, b and the properties cleared, t = 0, the steps to march, the
-// pass limit (1000 for a steady run with a formula K, Sc or Sp), Tol from
-// "tolera" and no scheme chosen yet.
+// The steps to march, Tol from "tolera", the driver's discrete problem
+// (NumericsDriver::start), what the passes tell the run, and the profile's
+// display positions.
 void SimulationRun::set_up_system() {
     const SimulationCase& c = loaded_->simulationCase;
     steadyAvailable_ = c.state == CaseState::Steady;
-    grid_ = ControlVolumeGrid(c);
-    system_ = DiscreteSystem(c.N);
-    properties_ = VolumeProperties(c.N);
-    t_ = 0.0;
-    f_ = loaded_->transientSwitch;
     stepsToMarch_ = loaded_->stepsToMarch;
-    outerIterationLimit_ = loaded_->outerIterationLimit;
-    if (stateInForce_ == CaseState::Steady && anyTemperatureFormula()) outerIterationLimit_ = 1000;
-    linearisationApplied_ = false;
-    propertiesKept_ = false;
     warnings_ = RunWarnings{};
-    Tol_ = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
-                                   settings::WriteBack::DefaultWhenUnreadable)
-               .value;
-    scheme_ = SchemeState{};
-    directMethod_ = DirectMethod{};
-    assemblyCache_ = AssemblyCache{};
-    profileX_ = grid_.displayPositions();
+    const double Tol = settings::readTolerance(shell_.programFile(settings::ToleranceFileName),
+                                               settings::WriteBack::DefaultWhenUnreadable)
+                           .value;
+    driver_.start(*loaded_, Tol);
+    passHooks_ = passHooks();
+    profileX_ = driver_.grid().displayPositions();
     profileY_.assign(profileX_.size(), 0.0f);
 }
 
@@ -263,7 +247,8 @@ void SimulationRun::start_histories() {
     const std::vector<double>& Ti = loaded_->initialTemperature;
     const ProfileEnds ends = initialEnds();
     const double first[] = {Ti[static_cast<std::size_t>(std::clamp(c.No, 1, c.N) - 1)],
-                            bodyMean(grid_, Ti), ends.west, ends.east};  // by HistoryFiles::Which
+                            bodyMean(driver_.grid(), Ti), ends.west,
+                            ends.east};  // by HistoryFiles::Which
     bool written = true;
     for (const HistoryFiles::Which file :
          {HistoryFiles::West, HistoryFiles::East, HistoryFiles::Node, HistoryFiles::Average}) {
@@ -286,142 +271,93 @@ SimulationRun::Flow SimulationRun::march() {
     return Flow::Continue;
 }
 
-// One time step: passes until the step is done, then (last step) its energy balance,
-// the history rows
+// One time step: the driver's passes until the step is done, then (last
+// step) its energy balance, the history rows
 //     (t, T(No)), (t, mean of T), (t, Tb_W), (t, Tb_E)
 // and the profile drawn with the new boundary temperatures.
 SimulationRun::Flow SimulationRun::solve_time_step() {
     const SimulationCase& c = loaded_->simulationCase;
-    t_ += c.Delt_t;
-    pass_ = 0;
-    while (true) {
-        if (make_pass() == Flow::Stop) return Flow::Stop;
-        if (steady_iteration_done()) break;
-    }
-    if (pass_ == outerIterationLimit_) {
-        shell_.tell(say(Text::NonConvergenceNotice));
-        warnings_.passLimit = true;
+    switch (driver_.step(passHooks_)) {
+        case StepOutcome::Done:
+            break;
+        case StepOutcome::PassLimit:
+            shell_.tell(say(Text::NonConvergenceNotice));
+            warnings_.passLimit = true;
+            break;
+        case StepOutcome::Cancelled:
+            return cancel();
+        case StepOutcome::FormulaRejected:
+            shell_.tell(say(Text::CorruptedFile));
+            return cancel();
     }
 
     // The balance of the last step's equations, at the face temperatures of
     // its solution.
     if (step_ == stepsToMarch_) {
-        balance_ = simulation::energyBalance(c, f_, grid_, properties_, levels_, scheme_.scheme);
+        balance_ = driver_.energyBalance();
         warnings_.unbalanced = !balance_.balanced(balanceLimit());
     }
-    const std::span<const double> T(&levels_.T[1], static_cast<std::size_t>(c.N));
-    append_rows({{HistoryFiles::Node, levels_.T[std::clamp(c.No, 1, c.N)]},
-                 {HistoryFiles::Average, bodyMean(grid_, T)}});
-    const ProfileEnds ends =
-        updateBoundaryTemperatures(grid_, properties_.K, c.west, c.east, levels_);
+    const NodeArray& T = driver_.levels().T;
+    append_rows({{HistoryFiles::Node, T[std::clamp(c.No, 1, c.N)]},
+                 {HistoryFiles::Average,
+                  bodyMean(driver_.grid(), std::span(&T[1], static_cast<std::size_t>(c.N)))}});
+    const ProfileEnds ends = driver_.updateBoundaryTemperatures();
     drawProfile(ends);
     append_rows({{HistoryFiles::West, ends.west}, {HistoryFiles::East, ends.east}});
     if (stateInForce_ == CaseState::Unsteady) screen_->showStep(step_);
     return Flow::Continue;
 }
 
-// One pass: T° = T, the properties at T°, the linearised source, the scheme
-// (first pass of the run), the assembly of A·T = b, its solution and the
-// range check; a steady run counts its passes.
-SimulationRun::Flow SimulationRun::make_pass() {
-    const SimulationCase& c = loaded_->simulationCase;
-    ++pass_;
-    ++totalPasses_;
-    if (cancelRequested()) return cancel();
-    levels_.startPass(c.method == SolutionMethod::GaussSeidel);
-    if (evaluate_properties() == Flow::Stop) return Flow::Stop;
-    choose_scheme();
-    assembleSystem(c, f_, grid_, properties_, levels_, scheme_.scheme, system_, &assemblyCache_);
-    if (solve() == Flow::Stop) return Flow::Stop;
-    if (cancelRequested()) return cancel();
-    if (check_range() == Flow::Stop) return Flow::Stop;
-    if (c.state == CaseState::Steady) {
-        screen_->showPass(pass_);
-        if (!shell_.state().iterationNoticeGiven.load() &&
-            (anyTemperatureFormula() || linearisationApplied_)) {
-            shell_.tell(say(Text::IterationNotice));
-            shell_.state().iterationNoticeGiven.store(true);
-        }
-    }
-    return Flow::Continue;
-}
-
-// K, Sc, Sp, Rho and Cp at every volume, then Sc′ and Sp′ of the linearised
-// source. A formula that fails, or a cancel between nodes, ends the run.
-// Constant properties whose source needed no linearisation give the very
-// same arrays in every pass (nothing else writes them): they are filled once.
-SimulationRun::Flow SimulationRun::evaluate_properties() {
-    const SimulationCase& c = loaded_->simulationCase;
-    if (propertiesKept_) return Flow::Continue;
-    EvaluationChecks checks;
-    checks.cancelRequested = [this] { return cancelRequested(); };
-    const EvaluationResult evaluation =
-        evaluateProperties(c, levels_.T, interpreter_, properties_, checks);
-    if (evaluation.outcome != EvaluationOutcome::Completed) {
-        cancelDuringEvaluation_ = true;
-        if (evaluation.outcome == EvaluationOutcome::FormulaRejected) {
-            shell_.tell(say(Text::CorruptedFile));
-        }
-        return cancel();
-    }
-    lineariseSource(c.N, levels_.T, properties_, linearisationApplied_);
-    propertiesKept_ = !linearisationApplied_ && !c.K.isFormula && !c.Rho.isFormula &&
-                      !c.Cp.isFormula && !c.Sc.isFormula && !c.Sp.isFormula;
-    return Flow::Continue;
-}
-
-// On the first pass of the run with convection, the scheme is chosen (the
-// user may override the proposal); the computing time starts then.
-void SimulationRun::choose_scheme() {
-    const SchemeDialog dialog = [this](float, ConvectionScheme preselected, std::string_view line) {
+// What the passes of the run tell the student and ask of the shell: the
+// cancel request, the scheme dialog (the computing time starts with the
+// choice), the sweep counter and the solvers' warnings, the range question,
+// and for a steady case the pass count and, once, the notice that it
+// iterates.
+PassHooks SimulationRun::passHooks() {
+    PassHooks hooks;
+    hooks.cancelRequested = [this] { return cancelRequested(); };
+    hooks.schemeDialog = [this](float, ConvectionScheme preselected, std::string_view line) {
         return static_cast<ConvectionScheme>(
             graphs::runSchemeDialog(platform_, texts::languageCode(language_),
                                     static_cast<graphs::SchemeButton>(preselected), line));
     };
-    if (chooseScheme(loaded_->simulationCase.u, properties_, grid_.dx, dialog, scheme_)) {
+    hooks.schemeChosen = [this](ConvectionScheme scheme) {
         startClock_ = computingClock();
-        screen_->showScheme(scheme_.scheme);
-    }
-}
-
-// G_S on T, or TABLU and SOLU with b copied into T. A step that assembles
-// the matrix of the step before (constant properties) reuses its factors.
-SimulationRun::Flow SimulationRun::solve() {
-    if (loaded_->simulationCase.method == SolutionMethod::GaussSeidel) {
-        GaussSeidelHooks hooks;
-        hooks.cancelRequested = [this] { return cancelRequested(); };
-        hooks.progress = [this](std::int32_t sweeps) { screen_->showSweepCount(sweeps); };
-        hooks.eraseProgress = [this] { screen_->eraseSweepCount(); };
-        hooks.sweepLimitWarning = [this] { shell_.tell(say(Text::SweepLimitWarning)); };
-        const bool cancelled = G_S(system_, Tol_, levels_.T, levels_.Tsweep, hooks).outcome ==
-                               GaussSeidelOutcome::Cancelled;
-        return cancelled ? cancel() : Flow::Continue;
-    }
-    DirectSolverHooks hooks;
-    hooks.cancelRequested = [this] { return cancelRequested(); };
-    hooks.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
-    hooks.pivotReplaced = [this] { warnings_.zeroPivot = true; };
-    bool warningGiven = shell_.state().zeroPivotWarningGiven.load();
-    const FactorisationOutcome solved = directMethod_.solve(system_, warningGiven, hooks);
-    shell_.state().zeroPivotWarningGiven.store(warningGiven);
-    if (solved == FactorisationOutcome::Cancelled) return cancel();
-    for (std::int32_t i = 1; i <= grid_.N; ++i) levels_.T[i] = system_.b[i];
-    return Flow::Continue;
+        screen_->showScheme(scheme);
+    };
+    hooks.gaussSeidel.cancelRequested = hooks.cancelRequested;
+    hooks.gaussSeidel.progress = [this](std::int32_t sweeps) { screen_->showSweepCount(sweeps); };
+    hooks.gaussSeidel.eraseProgress = [this] { screen_->eraseSweepCount(); };
+    hooks.gaussSeidel.sweepLimitWarning = [this] { shell_.tell(say(Text::SweepLimitWarning)); };
+    hooks.direct.cancelRequested = hooks.cancelRequested;
+    hooks.direct.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
+    hooks.direct.pivotReplaced = [this] { warnings_.zeroPivot = true; };
+    hooks.zeroPivotWarningGiven = &shell_.state().zeroPivotWarningGiven;
+    hooks.checkRange = [this] { check_range(); };
+    hooks.steadyPassDone = [this](std::int32_t pass, bool iterating) {
+        screen_->showPass(pass);
+        if (!shell_.state().iterationNoticeGiven.load() && iterating) {
+            shell_.tell(say(Text::IterationNotice));
+            shell_.state().iterationNoticeGiven.store(true);
+        }
+    };
+    return hooks;
 }
 
 // Once per run: a node below -273 or above 10000 (the last such node decides
 // which; a NaN counts as above) brings the question whether to cancel.
-SimulationRun::Flow SimulationRun::check_range() {
+void SimulationRun::check_range() {
     auto& given = shell_.state().rangeWarningGiven;
-    if (!given.load() &&
-        !allPlausible(std::span(&levels_.T[1], static_cast<std::size_t>(grid_.N)))) {
+    const NodeArray& T = driver_.levels().T;
+    const std::int32_t N = driver_.grid().N;
+    if (!given.load() && !allPlausible(std::span(&T[1], static_cast<std::size_t>(N)))) {
         enum class Verdict { None, Low, High } verdict = Verdict::None;
-        for (std::int32_t i = 1; i <= grid_.N; ++i) {
+        for (std::int32_t i = 1; i <= N; ++i) {
             // A NaN fails every comparison; asked the other way round it is
             // out of range.
-            if (levels_.T[i] < LowestPlausible) {
+            if (T[i] < LowestPlausible) {
                 verdict = Verdict::Low;
-            } else if (!(levels_.T[i] <= HighestPlausible)) {
+            } else if (!(T[i] <= HighestPlausible)) {
                 verdict = Verdict::High;
             }
         }
@@ -436,18 +372,6 @@ SimulationRun::Flow SimulationRun::check_range() {
             given.store(true);
         }
     }
-    if (cancelRequested()) return cancel();
-    return Flow::Continue;
-}
-
-// The exit test of the pass loop: a transient step, the pass limit or a
-// linear problem ends it at once; otherwise |T°(m) - T(m)| <= Tol, m = N/2.
-bool SimulationRun::steady_iteration_done() {
-    if (stateInForce_ != CaseState::Steady) return true;
-    if (pass_ >= outerIterationLimit_) return true;
-    if (!anyTemperatureFormula() && !linearisationApplied_) return true;
-    const std::int32_t m = grid_.N / 2;
-    return std::abs(levels_.Told[m] - levels_.T[m]) <= Tol_;
 }
 
 // ------------------------------------------------------------ finish_marching
@@ -463,7 +387,7 @@ SimulationRun::Flow SimulationRun::finish_marching() {
             steadyAppended_ = true;
             stepsToMarch_ = 1;
             stateInForce_ = CaseState::Steady;
-            f_ = 0.0;
+            driver_.appendSteadySolve();
             colour_ = SteadyAppendColour;
             if (march() == Flow::Stop) return Flow::Stop;
             endClock_ = computingClock();
@@ -483,11 +407,11 @@ void SimulationRun::output_results() {
     const bool titled = steadyAvailable_ && !(c.state == CaseState::Unsteady && !prescribed);
     profileAxes_ = {screen_->X0(), screen_->Y0(), pane_.ymin, pane_.ymax, pane_.xa, pane_.xb};
     // Out of range at the end, whether or not the question was asked in this run.
-    if (!allPlausible(std::span(&levels_.T[1], static_cast<std::size_t>(grid_.N)))) {
+    if (!allPlausible(std::span(&temperatures()[1], static_cast<std::size_t>(c.N)))) {
         warnings_.outOfRange = true;
     }
     write_result(ResultFile::Steady,
-                 steadyProfileLines({c, levels_.T, properties_.K}, titled, language_));
+                 steadyProfileLines({c, temperatures(), lastConductivity()}, titled, language_));
     screen_->showComputingTime(static_cast<float>(endClock_ - startClock_),
                                steadyAppended_ && prescribed);
     if (c.state == CaseState::Unsteady && options_.timeGraph) {
@@ -519,7 +443,7 @@ void SimulationRun::output_results() {
 // final field.
 void SimulationRun::write_result_files(bool titled) {
     const SimulationCase& c = loaded_->simulationCase;
-    const FinalProfile profile{c, levels_.T, properties_.K};
+    const FinalProfile profile{c, temperatures(), lastConductivity()};
     write_result(ResultFile::Data, inspectionCopyLines(c, caseName_, language_));
     write_result(ResultFile::Flux, fluxVolumeLines(profile, titled, language_));
     write_result(ResultFile::FluxPosition, fluxPositionLines(profile, titled, language_));
@@ -563,7 +487,7 @@ SimulationRun::Flow SimulationRun::cancel() {
     histories_.close();
     shell_.state().runCancelled();
     platform_.deleteFile(text::utf8FromPath(shell_.programFile(settings::WorkingCaseFileName)));
-    if (cancelDuringEvaluation_) interpreter_.DESTROYFUNC();
+    driver_.releaseFormulas();
     return Flow::Stop;
 }
 
@@ -575,8 +499,8 @@ void SimulationRun::append_rows(
     if (stepsToMarch_ <= 1) return;
     bool written = true;
     for (const auto& [file, T] : rows) {
-        written &= histories_.append(file, t_, T);
-        if (options_.onHistoryRow) options_.onHistoryRow(file, t_, T);
+        written &= histories_.append(file, driver_.time(), T);
+        if (options_.onHistoryRow) options_.onHistoryRow(file, driver_.time(), T);
     }
     if (!written) reportHistoryFailures();
 }
@@ -586,12 +510,12 @@ void SimulationRun::drawProfile(const ProfileEnds& ends) {
     std::vector<float>& y = profileY_;
     y.front() = static_cast<float>(ends.west);
     for (std::int32_t i = 1; i <= c.N; ++i)
-        y[static_cast<std::size_t>(i)] = static_cast<float>(levels_.T[i]);
+        y[static_cast<std::size_t>(i)] = static_cast<float>(temperatures()[i]);
     y.back() = static_cast<float>(ends.east);
     const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
                                                                : Text::ProfileTabLuTitle;
     // A cylinder's or a sphere's profile runs along the radius, ri to ri + Lx.
-    const std::string_view axis = grid_.isRadial() ? "r" : "X";
+    const std::string_view axis = driver_.grid().isRadial() ? "r" : "X";
     pane_.GRAF_2D(c.N + 1, profileX_, y, colour_, screen_->X0(), screen_->Y0(), axis, "T",
                   say(title), {ambientTemperature(c.west), ambientTemperature(c.east)},
                   graphs::kLinePlot);
@@ -601,7 +525,8 @@ void SimulationRun::drawProfile(const ProfileEnds& ends) {
 ProfileEnds SimulationRun::initialEnds() const {
     const SimulationCase& c = loaded_->simulationCase;
     const std::vector<double>& Ti = loaded_->initialTemperature;
-    return {westStartTemperature(grid_, c.west, Ti.front()), prescribedOr(c.east, Ti.back())};
+    return {westStartTemperature(driver_.grid(), c.west, Ti.front()),
+            prescribedOr(c.east, Ti.back())};
 }
 
 // A result file that cannot be written is said once per run; the run goes on
@@ -644,22 +569,10 @@ std::filesystem::path SimulationRun::resultPath(ResultFile file) const {
     return shell_.programDirectory() / text::pathFromUtf8(texts::resultFileName(file, language_));
 }
 
-bool SimulationRun::anyTemperatureFormula() const {
-    const SimulationCase& c = loaded_->simulationCase;
-    return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula;
-}
-
-// Whether the solution comes out of an iteration rather than one direct
-// solve of a linear system: properties or a source that depend on T, a
-// linearised positive source, or Gauss-Seidel sweeps.
-bool SimulationRun::solutionIterated() const {
-    const SimulationCase& c = loaded_->simulationCase;
-    return anyTemperatureFormula() || c.Rho.isFormula || c.Cp.isFormula || linearisationApplied_ ||
-           c.method == SolutionMethod::GaussSeidel;
-}
-
 double SimulationRun::balanceLimit() const {
-    return loaded_ ? simulation::balanceLimit(solutionIterated()) : LinearBalanceLimit;
+    return loaded_ ? simulation::balanceLimit(
+                         solutionIterated(loaded_->simulationCase, driver_.sourceLinearised()))
+                   : LinearBalanceLimit;
 }
 
 bool SimulationRun::anyPrescribedTemperature() const {

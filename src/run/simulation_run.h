@@ -8,25 +8,27 @@
 // When K, Sc or Sp depends on T, or a positive source was linearised, a
 // steady step is repeated (Picard passes: properties at the last iterate)
 // until the middle node m = N/2 changes by at most Tol between passes, or
-// 1000 passes were made.
+// 1000 passes were made. The numbers are the NumericsDriver's
+// (simulation/numerics_driver.h); the run keeps what talks to the student:
+// the screen, the dialogs and the files.
 //
 // The stages, in order:
 //   load_case            the working case and its initial temperatures
 //   build_initial_field  the starting field, and its hand editing for G_S
 //   set_up               menus, set_up_system, set_up_screen, the result files
 //                        of an earlier run deleted, start_histories
-//   march                every time step: solve_time_step, whose make_pass runs
-//                        evaluate_properties, choose_scheme, assembly, solve,
-//                        check_range; then the rows and the profile
+//   march                every time step: solve_time_step, the driver's step
+//                        (its passes call back passHooks: the scheme dialog,
+//                        the solvers' messages, check_range, the pass count);
+//                        then the rows and the profile
 //   finish_marching      the optional steady solve appended to a transient
 //   output_results       result files, computing time, time graph, the offer
 //                        to open the files, finish
 // and cancel, which any check point may call. What the stages show goes
 // through RunScreen, the profile through the graph pane.
 //
-// The run looks at the cancel request (RunState CancelRequested) at the start of every
-// pass, after every formula evaluation at a node, inside both solvers, after
-// the solve and after the range check.
+// The driver looks at the cancel request (RunState CancelRequested) where
+// numerics_driver.h says.
 
 #include <cstdint>
 #include <functional>
@@ -38,18 +40,14 @@
 #include <vector>
 
 #include "graphs/graph_pane.h"
-#include "interpreter/interpreter.h"
 #include "platform/platform.h"
 #include "run/result_files.h"
 #include "run/run_screen.h"
 #include "shell/shell.h"
-#include "simulation/assembly.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/control_volume_grid.h"
-#include "simulation/direct_solver.h"
-#include "simulation/discrete_system.h"
 #include "simulation/energy_balance.h"
-#include "simulation/property_evaluation.h"
+#include "simulation/numerics_driver.h"
 #include "simulation/scheme_choice.h"
 #include "simulation/simulation_case.h"
 
@@ -114,9 +112,9 @@ public:
     bool declinedForDiskSpace() const { return declinedForDiskSpace_; }
 
     // What the last run left, for the caller and the tests.
-    const simulation::NodeArray& temperatures() const { return levels_.T; }
+    const simulation::NodeArray& temperatures() const { return driver_.levels().T; }
     // The conductivity of the last pass, which the result files use.
-    const simulation::NodeArray& lastConductivity() const { return properties_.K; }
+    const simulation::NodeArray& lastConductivity() const { return driver_.properties().K; }
     // Whether the final field is a steady profile: a steady run, or a
     // transient one with the steady state appended.
     bool steadyProfileAvailable() const { return steadyAvailable_; }
@@ -128,13 +126,13 @@ public:
     const RunWarnings& warnings() const { return warnings_; }
     // Where the last profile was drawn, with the scale of its axes.
     const ProfileAxes& profileAxes() const { return profileAxes_; }
-    std::int32_t passesOfLastStep() const { return pass_; }
-    std::int32_t totalPasses() const { return totalPasses_; }
-    double simulatedTime() const { return t_; }
+    std::int32_t passesOfLastStep() const { return driver_.passesOfLastStep(); }
+    std::int32_t totalPasses() const { return driver_.totalPasses(); }
+    double simulatedTime() const { return driver_.time(); }
     const std::optional<simulation::LoadedCase>& loadedCase() const { return loaded_; }
     // The scheme of the last run (chosen only when the case has convection),
     // the time steps it marched and its computing time as shown under the graph.
-    const simulation::SchemeState& scheme() const { return scheme_; }
+    const simulation::SchemeState& scheme() const { return driver_.scheme(); }
     std::int32_t stepsMarched() const { return loaded_ ? loaded_->stepsToMarch : 0; }
     double computingSeconds() const { return endClock_ - startClock_; }
     // The result files this run could not write, or not to their end (the
@@ -154,12 +152,8 @@ private:
     void start_histories();
     Flow march();
     Flow solve_time_step();
-    Flow make_pass();
-    Flow evaluate_properties();
-    void choose_scheme();
-    Flow solve();
-    Flow check_range();
-    bool steady_iteration_done();
+    simulation::PassHooks passHooks();
+    void check_range();
     Flow finish_marching();
     void output_results();
     void write_result_files(bool titled);
@@ -179,53 +173,36 @@ private:
     bool cancelRequested() const;
     std::string_view say(texts::Text text) const;
     std::filesystem::path resultPath(texts::ResultFile file) const;
-    bool anyTemperatureFormula() const;
     bool anyPrescribedTemperature() const;
-    bool solutionIterated() const;
 
     platform::Platform& platform_;
     shell::Shell& shell_;
     RunOptions options_;
     graphs::GraphPane pane_;
-    interpreter::Interpreter interpreter_;
+    simulation::NumericsDriver driver_;
+    simulation::PassHooks passHooks_;
 
     // The case and the fields of this run.
     std::optional<simulation::LoadedCase> loaded_;
     texts::Language language_ = texts::Language::English;
-    simulation::ControlVolumeGrid grid_;
-    simulation::TemperatureLevels levels_;
-    simulation::VolumeProperties properties_;
-    simulation::DiscreteSystem system_;
-    simulation::DirectMethod directMethod_;
-    simulation::AssemblyCache assemblyCache_;
     // The drawn profile: the display positions, fixed for the run, and the
     // temperatures of the step in single precision.
     std::vector<float> profileX_;
     std::vector<float> profileY_;
     HistoryFiles histories_;
     std::optional<RunScreen> screen_;
-    simulation::SchemeState scheme_;
     simulation::EnergyBalance balance_;
     ProfileAxes profileAxes_;
 
     // Run state, reset at every run start.
-    double t_ = 0.0;
-    double f_ = 0.0;
     std::int32_t stepsToMarch_ = 1;
     simulation::CaseState stateInForce_{};
-    std::int32_t outerIterationLimit_ = 0;
     std::int32_t step_ = 0;
-    std::int32_t pass_ = 0;
-    std::int32_t totalPasses_ = 0;
     bool steadyAvailable_ = false;
     bool steadyAppended_ = false;
-    bool linearisationApplied_ = false;
-    bool propertiesKept_ = false;  // the properties of the pass before hold for this one
-    bool cancelDuringEvaluation_ = false;
     std::vector<std::string> unwrittenFiles_;
     RunWarnings warnings_;
     bool declinedForDiskSpace_ = false;
-    double Tol_ = 1.0E-08;
     double startClock_ = 0.0;
     double endClock_ = 0.0;
     std::int16_t colour_ = 12;

@@ -52,8 +52,8 @@
 // carries no flux.
 //
 // Adding a type: an enumerator here, its three rules in boundary_condition.cpp
-// (the compiler's -Wswitch names every switch that needs it), its wizard step
-// and its texts.
+// (the compiler's -Wswitch names every switch that needs it, isNonlinear
+// below among them), its wizard step and its texts.
 
 #include <cstdint>
 #include <optional>
@@ -75,6 +75,19 @@ struct BoundaryCondition {
     double Tinf = 0.0;
     friend bool operator==(const BoundaryCondition&, const BoundaryCondition&) = default;
 };
+
+// Whether the boundary's row depends on the temperature it is solved for, so
+// that a steady case with it repeats its passes (steady_iteration.h). The
+// three rows are linear in T(P); an unknown type writes none.
+constexpr bool isNonlinear(BoundaryType type) {
+    switch (type) {
+        case BoundaryType::Temperature:
+        case BoundaryType::Flux:
+        case BoundaryType::Convection:
+            return false;
+    }
+    return false;
+}
 
 // How the faces carry heat by convection in this pass: not at all (u = 0),
 // at the mean of the two nodes (CDS) or at the upstream node (Upwind; the

@@ -4,6 +4,7 @@
 
 #include "interpreter/interpreter.h"
 #include "interpreter/property_text.h"
+#include "simulation/steady_iteration.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/text_file.h"
@@ -95,8 +96,7 @@ FieldResult fillInitialTemperature(const SimulationCase& simulationCase,
     return FieldResult::Done;
 }
 
-// A steady run marches one step from a field of ones with a unit time step;
-// it iterates when the source depends on T.
+// A steady run marches one step from a field of ones with a unit time step.
 void applySteadyNormalisation(LoadedCase& loaded) {
     SimulationCase& c = loaded.simulationCase;
     loaded.transientSwitch = 0.0f;
@@ -104,7 +104,6 @@ void applySteadyNormalisation(LoadedCase& loaded) {
     loaded.stepsToMarch = 1;
     loaded.initialTemperature.assign(static_cast<std::size_t>(c.N), 1.0);
     c.Delt_t = 1.0;
-    loaded.outerIterationLimit = (c.Sp.isFormula || c.Sp.constant != 0.0) ? 1000 : 0;
 }
 
 // Reads a boundary type and the value lines that belong to it.
@@ -214,7 +213,6 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& fileLines,
         // The followed volume indexes the temperature field.
         if (c.No < 1 || c.No > c.N) return corrupted;
         loaded.transientSwitch = 1.0f;
-        loaded.outerIterationLimit = 0;
         loaded.stepsToMarch = c.Nst;
         if (c.state == CaseState::Steady) applySteadyNormalisation(loaded);
     } else {
@@ -230,6 +228,7 @@ CaseLoadResult loadCaseFromLines(const std::vector<std::string>& fileLines,
     // Heat is not carried by a flow in a radial body; a working file that
     // says otherwise was not written by the wizard.
     if (isRadial(c.geometry) && c.u != 0.0) return corrupted;
+    loaded.outerIterationLimit = steadyPassLimit(c);
     return CaseLoadResult{CaseLoadFailure::None, std::move(loaded)};
 }
 

@@ -80,7 +80,7 @@ struct LoadedCase {
     float transientSwitch = 0.0f;            // 1.0 unsteady, 0.0 steady
     std::int32_t stepsToMarch = 1;           // Nst, or 1 for a steady run
     CaseState stateInForce{};                // copy of state; the run may change it
-    std::int32_t outerIterationLimit = 0;    // steady passes allowed: 0 or 1000
+    std::int32_t outerIterationLimit = 0;    // steady passes allowed (steadyPassLimit)
 };
 
 // Centres of the N volumes accumulated in single precision:
