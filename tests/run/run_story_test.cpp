@@ -11,6 +11,7 @@
 #include "run_test_support.h"
 #include "shell/menus.h"
 #include "simulation/property_evaluation.h"
+#include "support/case_names.h"
 #include "text/number_reader.h"
 
 namespace calorvia::run::testing {
@@ -386,7 +387,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SteadyAppend{kAnswerYes, " One-dimensional steady state"},
         SteadyAppend{kAnswerNo,
-                     " Attention: make sure that the one-dimensional steady state was reached!"}));
+                     " Attention: make sure that the one-dimensional steady state was reached!"}),
+    [](const auto& row) { return row.param.answer == kAnswerYes ? "Yes" : "No"; });
 
 TEST_F(RunStoryTest, NoPrescribedTemperatureIsNeverAskedAboutTheSteadyState) {
     startShell();

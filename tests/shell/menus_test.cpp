@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -265,7 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{11, {"Unsteady.txt", "Average.txt"}, {"Transiente.txt", "Média.txt"}},
         ShowCase{13, {"West.txt"}, {"Oeste.txt"}}, ShowCase{15, {"East.txt"}, {"Leste.txt"}},
         ShowCase{17, {"Steady.txt"}, {"Permanente.txt"}},
-        ShowCase{25, {"Balance.txt"}, {"Balanço.txt"}}));
+        ShowCase{25, {"Balance.txt"}, {"Balanço.txt"}}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.english.front()); });
 
 // Whether the user can choose a Results entry: its menu and itself enabled.
 bool choosable(const platform::ScriptedPlatform& platform, int item) {
@@ -326,7 +328,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, BuiltInCommandTest,
                          ::testing::Values(BuiltInCase{3, 1, "selectGraphics"},
                                            BuiltInCase{3, 3, "copyGraphicsToClipboard"},
                                            BuiltInCase{3, 19, "printGraphics"},
-                                           BuiltInCase{5, 3, "showPlatformHelp"}));
+                                           BuiltInCase{5, 3, "showPlatformHelp"}),
+                         [](const auto& row) { return std::string(row.param.operation); });
 
 // -------------------------------------------------------------------- exit
 
