@@ -542,26 +542,6 @@ double maxNodalError(const SimulationCase& c, ConvectionScheme scheme, int passe
     return error;
 }
 
-// Uniform generation between two prescribed temperatures: the half-volume
-// conductance puts every node S·dx²/(8K) above the exact parabola.
-TEST(Discretisation, UniformGenerationSitsSdx2Over8KAboveTheParabola) {
-    constexpr double S = 1000.0;
-    constexpr double K = 2.0;
-    const SimulationCase c =
-        slab::steadyCase(0.5, 20, K, S, 0.0, 0.0, temperature(100), temperature(20));
-    const ExactSteadySolution exact = exactSteadySolution(c).solution.value();
-    EXPECT_DOUBLE_EQ(exact.temperature(0.0), 100.0);
-    EXPECT_DOUBLE_EQ(exact.temperature(0.5), 20.0);
-    const NodeArray T = slab::steadyPass(c, ConvectionScheme::CDS);
-    const ControlVolumeGrid grid(c.Lx, c.N);
-    const double shift = S * grid.dx * grid.dx / (8.0 * K);
-    for (std::int32_t i = 1; i <= c.N; ++i) {
-        EXPECT_NEAR(T[static_cast<std::size_t>(i)] - exact.temperature(grid.centre(i)), shift,
-                    1.0E-10)
-            << "node " << i;
-    }
-}
-
 // Observed order of accuracy from grids N and 3N (the cell centres nest).
 double observedOrder(SimulationCase c, ConvectionScheme scheme, std::int32_t N, int passes = 1) {
     c.N = N;
