@@ -16,6 +16,7 @@
 #include <thread>
 
 #include "batch_test_support.h"
+#include "support/case_names.h"
 #include "text/text_file.h"
 
 namespace calorvia::batch {
@@ -150,7 +151,10 @@ TEST_P(EndingSignalTest, LeavesNoPrivateFolderBehind) {
     EXPECT_TRUE(std::filesystem::is_empty(temporary.path()));
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, EndingSignalTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(Signals, EndingSignalTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP),
+                         [](const auto& row) {
+                             return std::string("SIG") + ::sigabbrev_np(row.param);
+                         });
 
 }  // namespace
 }  // namespace calorvia::batch

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "entry_test_support.h"
+#include "support/case_names.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry::testing {
@@ -160,7 +161,8 @@ INSTANTIATE_TEST_SUITE_P(
                    lines({" 1", " ten", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"})},
         BrokenFile{"state not an integer",
                    lines({" 1", " 10", "1", "0", "0", " 1.5", " 2", " 1", " 1", " 1", " 0"})},
-        BrokenFile{"boundary type missing", lines({" 1", " 10", "1", "0", "0", " 1", " 2"})}));
+        BrokenFile{"boundary type missing", lines({" 1", " 10", "1", "0", "0", " 1", " 2"})}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 TEST_F(OpenCaseTest, DecliningToCloseAFinishedRunChangesNothing) {
     shell->state().runFinished();

@@ -8,6 +8,7 @@
 
 #include "entry_test_support.h"
 #include "simulation/case_loader.h"
+#include "support/case_names.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry::testing {
@@ -39,10 +40,6 @@ struct RadialCase {
     const char* message;  // nullptr: accepted
     int next = b::kWestTemplate;
 };
-
-void PrintTo(const RadialCase& c, std::ostream* out) {
-    *out << c.what;
-}
 
 class RadialStepOne : public EntryTest, public ::testing::WithParamInterface<RadialCase> {};
 
@@ -86,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(
                        e.state = std::nullopt;
                        return e;
                    }(),
-                   "Inform the inner radius!"}));
+                   "Inform the inner radius!"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // The plane wall is preselected and its inner radius closed; a cylinder or
 // a sphere opens it, the plane wall closes it again.

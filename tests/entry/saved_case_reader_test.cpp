@@ -6,6 +6,7 @@
 
 #include "entry/saved_case_reader.h"
 #include "platform/dialog_bindings.h"
+#include "support/case_names.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry {
@@ -154,10 +155,6 @@ struct Malformed {
     std::vector<std::string> lines;
 };
 
-void PrintTo(const Malformed& m, std::ostream* out) {
-    *out << m.what;
-}
-
 class MalformedSavedCases : public ::testing::TestWithParam<Malformed> {};
 
 TEST_P(MalformedSavedCases, AreRefused) {
@@ -174,7 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {" 1", " 10", "1", "0", "0", " 2", " 2", "0", "1", "1", " 1", "", " 1", " 1",
                    " 1", " 1", " 1", " 0"}},
         Malformed{"east value missing", {" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 1"}},
-        Malformed{"no boundaries", {" 1", " 10", "1", "0", "0", " 1", " 2"}}));
+        Malformed{"no boundaries", {" 1", " 10", "1", "0", "0", " 1", " 2"}}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // ---------------------------------------------------------------------------
 // Cylinders and spheres: the geometry line after the velocity.

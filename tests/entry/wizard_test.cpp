@@ -8,6 +8,7 @@
 
 #include "entry_test_support.h"
 #include "simulation/case_loader.h"
+#include "support/case_names.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry::testing {
@@ -53,10 +54,6 @@ struct StepOneCase {
     const char* message;  // nullptr: accepted
     const char* title = "Attention";
 };
-
-void PrintTo(const StepOneCase& c, std::ostream* out) {
-    *out << c.what;
-}
 
 class StepOneEntries : public EntryTest, public ::testing::WithParamInterface<StepOneCase> {};
 
@@ -133,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                         e.Lx = "";
                         e.N = "";
                     }),
-                    "Inform the value of the distance between the boundaries!"}));
+                    "Inform the value of the distance between the boundaries!"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // ---- step 2 ---------------------------------------------------------------------------
 
@@ -143,10 +141,6 @@ struct StepTwoCase {
     TransientEntries entries;
     const char* message;
 };
-
-void PrintTo(const StepTwoCase& c, std::ostream* out) {
-    *out << c.what;
-}
 
 class StepTwoEntries : public EntryTest, public ::testing::WithParamInterface<StepTwoCase> {};
 
@@ -209,7 +203,8 @@ INSTANTIATE_TEST_SUITE_P(
         StepTwoCase{"Nst text", CaseState::Unsteady, withT([](auto& e) { e.Nst = "many"; }),
                     "Error reading the value of the number of steps in the time!"},
         StepTwoCase{"No blank", CaseState::Unsteady, withT([](auto& e) { e.No = ""; }),
-                    "Inform the number of the node for the study of the unsteady state!"}));
+                    "Inform the number of the node for the study of the unsteady state!"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // ---- the road through the steps -------------------------------------------------------
 
@@ -385,10 +380,6 @@ struct BoundaryCase {
     const char* summary;  // the summary line when accepted
 };
 
-void PrintTo(const BoundaryCase& c, std::ostream* out) {
-    *out << c.what;
-}
-
 class BoundaryEntriesTest : public EntryTest, public ::testing::WithParamInterface<BoundaryCase> {};
 
 TEST_P(BoundaryEntriesTest, AreValidatedInTheirOrder) {
@@ -454,7 +445,8 @@ INSTANTIATE_TEST_SUITE_P(
         BoundaryCase{"east h negative", b::kEastTemplate, convection("-1", "20"),
                      "The convective coefficient must be greater than zero!", nullptr},
         BoundaryCase{"east convection", b::kEastTemplate, convection("10", "25"), nullptr,
-                     "In x = L:  h = 10   Tinf = 25"}));
+                     "In x = L:  h = 10   Tinf = 25"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // ---- closing checks ------------------------------------------------------------------
 

@@ -8,6 +8,7 @@
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
+#include "support/case_names.h"
 #include "support/program_folder.h"
 #include "text/number_reader.h"
 
@@ -382,7 +383,10 @@ TEST_P(TruncationTest, OrdinatesTruncateTowardZero) {
 INSTANTIATE_TEST_SUITE_P(Offsets, TruncationTest,
                          ::testing::Values(TruncationCase{10.9f, 270}, TruncationCase{10.1f, 270},
                                            TruncationCase{-0.9f, 280}, TruncationCase{-1.5f, 281},
-                                           TruncationCase{199.99f, 81}));
+                                           TruncationCase{199.99f, 81}),
+                         [](const auto& row) {
+                             return "y_" + calorvia::testing::numberName(row.param.y);
+                         });
 
 TEST_F(GraphPaneTest, LaterCallsOnlyAddCurves) {
     GraphPane pane(platform_, languageFile());

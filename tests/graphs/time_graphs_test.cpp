@@ -11,6 +11,7 @@
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
+#include "support/case_names.h"
 #include "support/program_folder.h"
 
 namespace calorvia::graphs {
@@ -103,7 +104,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, PointLineTest,
                                            PointLine{" 1 , 2 ", true}, PointLine{"1\t2\r", true},
                                            PointLine{"1.5E1 2d0", true}, PointLine{"1", false},
                                            PointLine{"", false}, PointLine{"a 2", false},
-                                           PointLine{"1 x", false}));
+                                           PointLine{"1 x", false}),
+                         [](const auto& row) {
+                             return calorvia::testing::textName(row.param.line);
+                         });
 
 TEST_F(TimeGraphTest, ExperimentaTogglesTheHelpLinesInTheLanguageOfIdioma) {
     write("idioma", " 1\n");

@@ -15,6 +15,7 @@
 #include "platform_qt/dialog_units.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
+#include "support/case_names.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(DialogUnits, BaseUnits,
                          ::testing::Values(BaseUnitCase{312, 13, {6, 13}},
                                            BaseUnitCase{338, 16, {7, 16}},
                                            BaseUnitCase{337, 16, {6, 16}},
-                                           BaseUnitCase{416, 19, {8, 19}}));
+                                           BaseUnitCase{416, 19, {8, 19}}),
+                         calorvia::testing::printedName);
 
 struct ConversionCase {
     int units;
@@ -50,10 +52,6 @@ struct ConversionCase {
     int horizontal;
     int vertical;
 };
-
-void PrintTo(const ConversionCase& c, std::ostream* out) {
-    *out << c.units << " units at base " << c.base.x << "x" << c.base.y;
-}
 
 class UnitsToPixels : public ::testing::TestWithParam<ConversionCase> {};
 
@@ -68,7 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ConversionCase{0, {6, 13}, 0, 0}, ConversionCase{4, {6, 13}, 6, 7},
                       ConversionCase{7, {6, 13}, 11, 11}, ConversionCase{3, {6, 13}, 5, 5},
                       ConversionCase{347, {6, 13}, 521, 564},
-                      ConversionCase{208, {6, 13}, 312, 338}, ConversionCase{-4, {6, 13}, -6, -7}));
+                      ConversionCase{208, {6, 13}, 312, 338}, ConversionCase{-4, {6, 13}, -6, -7}),
+    [](const auto& row) {
+        return calorvia::testing::textName(std::to_string(row.param.units)) + "_units_at_base_" +
+               std::to_string(row.param.base.x) + "x" + std::to_string(row.param.base.y);
+    });
 
 TEST(DialogUnits, ARectangleConvertsEachSide) {
     EXPECT_EQ(dialogRectToPixels({146, 28, 40, 12}, {6, 13}), (PixelRect{219, 46, 60, 20}));

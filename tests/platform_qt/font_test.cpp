@@ -9,6 +9,7 @@
 
 #include "platform/font_descriptor.h"
 #include "platform_qt/qt_platform.h"
+#include "support/case_names.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -20,10 +21,6 @@ struct Readable {
     const char* descriptor;
     FontDescriptor expected;
 };
-
-void PrintTo(const Readable& c, std::ostream* out) {
-    *out << '"' << c.descriptor << '"';
-}
 
 class ReadableDescriptor : public ::testing::TestWithParam<Readable> {};
 
@@ -43,7 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Readable{" t'courier new' h16 ", {"courier new", 16, 0, false}},
                       Readable{"h45it'tahoma'", {"tahoma", 45, 0, true}},
                       Readable{"t'Arial'h16w0", {"Arial", 16, 0, false}},
-                      Readable{"t' Arial 'h2000", {"Arial", 2000, 0, false}}));
+                      Readable{"t' Arial 'h2000", {"Arial", 2000, 0, false}}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.descriptor); });
 
 class UnreadableDescriptor : public ::testing::TestWithParam<const char*> {};
 
@@ -56,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(FontDescriptor, UnreadableDescriptor,
                                            "t'Arial'h", "t'Arial'hx", "t'Arial", "t''h16",
                                            "t'   'h16", "tArial h16", "t'Arial'h16z",
                                            "t'Arial'h16w", "t'Arial'h2001", "t'Arial'h99999999999",
-                                           "t'Arial'h-16"));
+                                           "t'Arial'h-16"),
+                         [](const auto& row) { return calorvia::testing::textName(row.param); });
 
 TEST(SelectFont, AcceptedDescriptorsSetTheFontInUse) {
     QtPlatform platform;

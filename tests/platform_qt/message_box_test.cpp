@@ -13,6 +13,7 @@
 #include "gui_test_support.h"
 #include "platform_qt/message_box_style.h"
 #include "platform_qt/qt_platform.h"
+#include "support/case_names.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
             2, {MessageIcon::None, {kAnswerAbort, kAnswerRetry, kAnswerIgnore}, kAnswerAbort, 0}},
         StyleCase{5,
                   {MessageIcon::None, {kAnswerRetry, kAnswerCancel}, kAnswerRetry, kAnswerCancel}},
-        StyleCase{9, {MessageIcon::None, {kAnswerOk}, kAnswerOk, kAnswerOk}}));
+        StyleCase{9, {MessageIcon::None, {kAnswerOk}, kAnswerOk, kAnswerOk}}),
+    calorvia::testing::printedName);
 
 // Shows a box with `flags` on the GUI thread; `press` chooses the button.
 int answerOf(QtPlatform& platform, int flags, const std::function<void(QMessageBox&)>& press) {

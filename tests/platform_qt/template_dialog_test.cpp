@@ -17,6 +17,7 @@
 #include "platform/dialog_templates.h"
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
+#include "support/case_names.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -156,7 +157,8 @@ INSTANTIATE_TEST_SUITE_P(
                                       Qt::Key_Return);
                   },
                   platform::kButtonOk},
-        CloseCase{u::kTemplate, "title bar", [](auto& d) { d.close(); }, platform::kButtonCancel}));
+        CloseCase{u::kTemplate, "title bar", [](auto& d) { d.close(); }, platform::kButtonCancel}),
+    calorvia::testing::printedName);
 
 TEST_F(TemplateDialogTest, AButtonWithARoutineRunsItAndTheDialogStaysOpen) {
     const auto dialog = platform.createDialog(g::kTemplate);

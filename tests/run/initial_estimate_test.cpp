@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "run_test_support.h"
 #include "run/initial_estimate.h"
+#include "run_test_support.h"
+#include "support/case_names.h"
 #include "text/number_reader.h"
 
 namespace calorvia::run::testing {
@@ -162,7 +163,10 @@ INSTANTIATE_TEST_SUITE_P(Lines, EstimateLineTest,
                                            LineCase{"   -3.5  <= Node 1", true, -3.5},
                                            LineCase{"1.0E+02 anything", true, 100.0},
                                            LineCase{"T25", false, 0.0}, LineCase{"f1", false, 0.0},
-                                           LineCase{"", false, 0.0}, LineCase{"abc", false, 0.0}));
+                                           LineCase{"", false, 0.0}, LineCase{"abc", false, 0.0}),
+                         [](const auto& row) {
+                             return calorvia::testing::textName(row.param.line);
+                         });
 
 }  // namespace
 }  // namespace calorvia::run::testing

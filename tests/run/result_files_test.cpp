@@ -11,9 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "run/result_files.h"
 #include "simulation/assembly.h"
 #include "simulation/direct_solver.h"
-#include "run/result_files.h"
+#include "support/case_names.h"
 
 namespace calorvia::run {
 
@@ -258,6 +259,12 @@ struct HeadingWords {
     std::vector<std::string> expected;
 };
 
+std::string headingName(const ::testing::TestParamInfo<HeadingWords>& row) {
+    constexpr const char* bodies[] = {"Plane", "Cylinder", "Sphere"};
+    return std::string(bodies[static_cast<int>(row.param.geometry)]) +
+           (row.param.language == Language::English ? "English" : "Portuguese");
+}
+
 class HeadingWordsTest : public ::testing::TestWithParam<HeadingWords> {};
 
 TEST_P(HeadingWordsTest, FollowTheBody) {
@@ -298,7 +305,8 @@ INSTANTIATE_TEST_SUITE_P(
                                     " One-dimensional unsteady of the inner surface (r = ri)",
                                     "     (Positive: outward - Negative: inward)",
                                     " <= Inner surface condition: temperature in r = ri",
-                                    " <= Inner surface: heat entering by conduction"}}));
+                                    " <= Inner surface: heat entering by conduction"}}),
+    headingName);
 
 TEST(InspectionCopy, TransientLinesAppearForAnUnsteadyCase) {
     SimulationCase c = threeVolumes();

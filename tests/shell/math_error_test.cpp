@@ -8,6 +8,7 @@
 #include "interpreter/interpreter.h"
 #include "shell/math_error_report.h"
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -49,7 +50,10 @@ INSTANTIATE_TEST_SUITE_P(
                     "Ocorreu um erro!  Função - sqrt - \nErro:  Perda de precisão"},
         MessageCase{0, "A error has occurred!", "Ocorreu um erro!"},
         MessageCase{7, "A error has occurred!", "Ocorreu um erro!"},
-        MessageCase{-3, "A error has occurred!", "Ocorreu um erro!"}));
+        MessageCase{-3, "A error has occurred!", "Ocorreu um erro!"}),
+    [](const auto& row) {
+        return "Kind_" + calorvia::testing::textName(std::to_string(row.param.kind));
+    });
 
 struct FormulaCase {
     const char* formula;
@@ -100,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Ocorreu um erro!  Função - log - \nErro:  Singularidade do argumento"},
         FormulaCase{"exp(z)", 1000.0,
                     "A error has occurred!  Function - exp - \n       Error:  Overflow range",
-                    "Ocorreu um erro!  Função - exp - \nErro:  Valor acima do intervalo"}));
+                    "Ocorreu um erro!  Função - exp - \nErro:  Valor acima do intervalo"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.formula); });
 
 TEST_F(ProgramDirectoryTest, TheHookReturnsOneAndTheNextRunStartsNormally) {
     auto shell = startedShell();

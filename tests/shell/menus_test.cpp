@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -16,102 +17,74 @@ using platform::MenuItemKind;
 
 // ----------------------------------------------------------- the menu bar
 
-struct Item {
-    int menu;
-    int item;
-    const char* english;  // nullptr: a separator
-    const char* portuguese;
-};
+// A menu text as the help pages write it: no access-key mark, no ellipsis.
+std::string spoken(std::string text) {
+    std::erase(text, '&');
+    if (text.ends_with("…")) text.resize(text.size() - std::string("…").size());
+    return text;
+}
 
-// The whole bar as the user sees it, titles and separators included.
-const std::vector<Item> kMenuBar{
-    {1, 0, "&File", "&Arquivo"},
-    {1, 1, "&New", "&Novo"},
-    {1, 2, nullptr, nullptr},
-    {1, 3, "&Open", "Ab&rir"},
-    {1, 4, nullptr, nullptr},
-    {1, 5, "&Exit", "&Sair"},
-    {1, 6, nullptr, nullptr},
-    {2, 0, "&Simulation", "&Simulação"},
-    {2, 1, "&Begin Simulation", "&Iniciar Simulação"},
-    {2, 2, nullptr, nullptr},
-    {3, 0, "&Results", "&Resultados"},
-    {3, 1, "&Select Graph", "&Selecionar Gráfico"},
-    {3, 2, nullptr, nullptr},
-    {3, 3, "&Copy Graph", "&Copiar Gráfico"},
-    {3, 4, nullptr, nullptr},
-    {3, 5, "&Dataset", "Conjunto de &Dados"},
-    {3, 6, nullptr, nullptr},
-    {3, 7, "&Flux in the Control Volumes", "&Fluxos nos Volumes de Controle"},
-    {3, 8, nullptr, nullptr},
-    {3, 9, "Flux versus &Position", "Fluxo versus &Posição"},
-    {3, 10, nullptr, nullptr},
-    {3, 11, "&Unsteady State", "Regime &Transiente"},
-    {3, 12, nullptr, nullptr},
-    {3, 13, "&West Boundary", "Contorno &Oeste"},
-    {3, 14, nullptr, nullptr},
-    {3, 15, "&East Boundary", "Contorno &Leste"},
-    {3, 16, nullptr, nullptr},
-    {3, 17, "S&teady State", "Regime P&ermanente"},
-    {3, 18, nullptr, nullptr},
-    {3, 19, "Pr&int Screen", "&Imprimir Tela"},
-    {3, 20, nullptr, nullptr},
-    {3, 21, "Save Results &As…", "Salvar &Resultados Como…"},
-    {3, 22, nullptr, nullptr},
-    {3, 23, "Compare with the e&xact solution", "Comparar com a solução e&xata"},
-    {3, 24, nullptr, nullptr},
-    {3, 25, "Energy &Balance", "&Balanço de Energia"},
-    {3, 26, nullptr, nullptr},
-    {4, 0, "&Preferences", "&Preferências"},
-    {4, 1, "&Color of the Graphs", "&Cor dos Gráficos"},
-    {4, 2, nullptr, nullptr},
-    {4, 3, "&Idioma", "&Idioma"},
-    {4, 4, "&Language", "&Language"},
-    {4, 5, nullptr, nullptr},
-    {4, 6, "&Tolerance for Gauss-Sidel", "&Tolerância para Gauss-Sidel"},
-    {4, 7, nullptr, nullptr},
-    {5, 0, "&Information", "&Informações"},
-    {5, 1, "&Software Help", "&Ajuda do Software"},
-    {5, 2, nullptr, nullptr},
-    {5, 3, "&Windows Help", "Ajuda do &Windows"},
-    {5, 4, nullptr, nullptr},
-    {5, 5, "&Home Page", "&Home Page"},
-    {5, 6, nullptr, nullptr},
-    {5, 7, "Send &Email", "&Enviar Email"},
-    {5, 8, nullptr, nullptr},
-    {5, 9, "&About", "&Sobre"},
-    {5, 10, nullptr, nullptr},
-};
-
-void expectMenuBar(const platform::ScriptedPlatform& platform, bool portuguese) {
-    std::vector<int> counts(6, 0);
-    for (const Item& item : kMenuBar) {
-        ++counts[static_cast<std::size_t>(item.menu)];
-        const std::string where = std::to_string(item.menu) + "." + std::to_string(item.item);
-        if (item.english == nullptr) {
-            EXPECT_EQ(platform.menuItemKind(item.menu, item.item), MenuItemKind::Separator)
-                << where;
-            continue;
-        }
-        EXPECT_NE(platform.menuItemKind(item.menu, item.item), MenuItemKind::Separator) << where;
-        EXPECT_EQ(platform.menuItemText(item.menu, item.item),
-                  portuguese ? item.portuguese : item.english)
-            << where;
+// A help page with its line breaks and runs of blanks as single spaces.
+std::string helpPage(const char* name) {
+    std::string page;
+    for (const char c : readFile(buildDataFolder() / "help" / name).value_or("")) {
+        const bool blank = c == ' ' || c == '\n' || c == '\r' || c == '\t';
+        if (!blank || (!page.empty() && page.back() != ' ')) page += blank ? ' ' : c;
     }
+    return page;
+}
+
+// Where the separators stand in every menu, in one language: every text with one
+// access key of its own in its menu (the titles' own among the titles) and
+// named by the help page of that language.
+std::vector<std::vector<bool>> expectMenuBar(const platform::ScriptedPlatform& platform,
+                                             const char* help) {
+    const std::string page = helpPage(help);
+    EXPECT_FALSE(page.empty()) << help;
+    std::vector<std::vector<bool>> kinds;
+    std::string titleKeys;
     for (int menu = 1; menu <= 5; ++menu) {
-        EXPECT_EQ(platform.menuItemCount(menu), counts[static_cast<std::size_t>(menu)]) << menu;
+        kinds.emplace_back();
+        std::string keys;
+        for (int item = 0; item < platform.menuItemCount(menu); ++item) {
+            const bool separator = platform.menuItemKind(menu, item) == MenuItemKind::Separator;
+            kinds.back().push_back(separator);
+            if (separator) continue;
+            const std::string text = platform.menuItemText(menu, item);
+            const std::string where =
+                std::to_string(menu) + "." + std::to_string(item) + " " + text;
+            const auto mark = text.find('&');
+            if (mark == std::string::npos || mark + 1 == text.size()) {
+                ADD_FAILURE() << where << ": no access key";
+                continue;
+            }
+            EXPECT_EQ(text.find('&', mark + 1), std::string::npos) << where;
+            const char key =
+                static_cast<char>(std::tolower(static_cast<unsigned char>(text[mark + 1])));
+            std::string& taken = item == 0 ? titleKeys : keys;
+            EXPECT_EQ(taken.find(key), std::string::npos) << where << ": access key used twice";
+            taken += key;
+            EXPECT_NE(page.find(spoken(text)), std::string::npos) << where << " not in " << help;
+        }
+        EXPECT_GT(kinds.back().size(), 1u) << "menu " << menu;
     }
+    return kinds;
 }
 
-TEST_F(ProgramDirectoryTest, TheEnglishMenuBar) {
-    auto shell = startedShell();
-    expectMenuBar(platform, false);
-}
-
-TEST_F(ProgramDirectoryTest, ThePortugueseMenuBar) {
+// Both languages lay out the same items, each with a text, an access key
+// and its entry in the help.
+TEST_F(ProgramDirectoryTest, EveryMenuItemHasItsTextAndHelpInBothLanguages) {
+    std::vector<std::vector<bool>> english;
+    {
+        auto shell = startedShell();
+        english = expectMenuBar(platform, "Help.html");
+    }
     writeFile(file("idioma"), " 1\n");
-    auto shell = startedShell();
-    expectMenuBar(platform, true);
+    platform::ScriptedPlatform local;
+    Shell shell(local, DataFolders({buildDataFolder()}));
+    shell.buildMenus();
+    ASSERT_TRUE(shell.startUp());
+    EXPECT_EQ(expectMenuBar(local, "Ajuda.html"), english);
 }
 
 // --------------------------------------------- item 2.1 and the greying rules
@@ -265,7 +238,8 @@ INSTANTIATE_TEST_SUITE_P(
         ShowCase{11, {"Unsteady.txt", "Average.txt"}, {"Transiente.txt", "Média.txt"}},
         ShowCase{13, {"West.txt"}, {"Oeste.txt"}}, ShowCase{15, {"East.txt"}, {"Leste.txt"}},
         ShowCase{17, {"Steady.txt"}, {"Permanente.txt"}},
-        ShowCase{25, {"Balance.txt"}, {"Balanço.txt"}}));
+        ShowCase{25, {"Balance.txt"}, {"Balanço.txt"}}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.english.front()); });
 
 // Whether the user can choose a Results entry: its menu and itself enabled.
 bool choosable(const platform::ScriptedPlatform& platform, int item) {
@@ -326,7 +300,8 @@ INSTANTIATE_TEST_SUITE_P(Entries, BuiltInCommandTest,
                          ::testing::Values(BuiltInCase{3, 1, "selectGraphics"},
                                            BuiltInCase{3, 3, "copyGraphicsToClipboard"},
                                            BuiltInCase{3, 19, "printGraphics"},
-                                           BuiltInCase{5, 3, "showPlatformHelp"}));
+                                           BuiltInCase{5, 3, "showPlatformHelp"}),
+                         [](const auto& row) { return std::string(row.param.operation); });
 
 // -------------------------------------------------------------------- exit
 

@@ -7,6 +7,7 @@
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -68,12 +69,12 @@ TEST_P(ToleranceEntryTest, ANumberIsStoredAsTyped) {
     platform.verifyScriptDone();
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, ToleranceEntryTest,
-                         ::testing::Values(ToleranceCase{"1,5e-6", 1.5e-6}, ToleranceCase{"0", 0.0},
-                                           ToleranceCase{"-1", -1.0},
-                                           ToleranceCase{"  2.5E-10  ", 2.5e-10},
-                                           ToleranceCase{"1d-3", 1.0e-3},
-                                           ToleranceCase{"3 and more", 3.0}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ToleranceEntryTest,
+    ::testing::Values(ToleranceCase{"1,5e-6", 1.5e-6}, ToleranceCase{"0", 0.0},
+                      ToleranceCase{"-1", -1.0}, ToleranceCase{"  2.5E-10  ", 2.5e-10},
+                      ToleranceCase{"1d-3", 1.0e-3}, ToleranceCase{"3 and more", 3.0}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.typed); });
 
 class ToleranceRefusalTest : public ProgramDirectoryTest,
                              public ::testing::WithParamInterface<const char*> {};
@@ -104,7 +105,8 @@ TEST_P(ToleranceRefusalTest, ATextThatIsNoNumberBringsTheErrorAndTheDialogBack) 
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ToleranceRefusalTest,
-                         ::testing::Values("t", "T", "f", "F", "abc", "", "1.2.3", "true"));
+                         ::testing::Values("t", "T", "f", "F", "abc", "", "1.2.3", "true"),
+                         [](const auto& row) { return calorvia::testing::textName(row.param); });
 
 TEST_F(ProgramDirectoryTest, AfterAReadingErrorTheUserCanStillStoreANumber) {
     auto shell = startedShell();
@@ -203,7 +205,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ColourCase{colour::kRedRadio, 12, "Red", "Vermelha"},
                       ColourCase{colour::kMagentaRadio, 13, "Magenta", "Magenta"},
                       ColourCase{colour::kGreenRadio, 10, "Green", "Verde"},
-                      ColourCase{colour::kYellowRadio, 14, "Yellow", "Amarela"}));
+                      ColourCase{colour::kYellowRadio, 14, "Yellow", "Amarela"}),
+    [](const auto& row) { return std::string(row.param.english); });
 
 TEST_F(ProgramDirectoryTest, ClosingTheColourDialogWithoutOkChangesNothing) {
     writeFile(file("cor"), " 14\n");

@@ -4,9 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "shell/data_folders.h"
 #include "settings/settings_files.h"
+#include "shell/data_folders.h"
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -37,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"-7\r\n", -7}, ReadCase{"3,4\n", 3}, ReadCase{"3 4\n", 3},
                       ReadCase{"2.5\n", std::nullopt}, ReadCase{"1e3\n", std::nullopt},
                       ReadCase{"12abc\n", std::nullopt}, ReadCase{"two\n2\n", std::nullopt},
-                      ReadCase{"99999999999\n", std::nullopt}));
+                      ReadCase{"99999999999\n", std::nullopt}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.content); });
 
 TEST_F(ProgramDirectoryTest, AMissingFileOrAFolderIsUnreadable) {
     EXPECT_EQ(readIntegerSetting(file("missing")), std::nullopt);
@@ -91,17 +93,16 @@ TEST_P(HelpDocumentTest, TheOldHelpNamesLeadToTheShippedDocuments) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, HelpDocumentTest,
-                         ::testing::Values(HelpCase{"Help.hlp", "Help.html"},
-                                           HelpCase{"Ajuda.hlp", "Ajuda.html"},
-                                           HelpCase{"Syntax.hlp", "Syntax.html"},
-                                           HelpCase{"Sintaxe.hlp", "Sintaxe.html"},
-                                           HelpCase{"Window.hlp", "Window.html"},
-                                           HelpCase{"janela.hlp", "Janela.html"},
-                                           HelpCase{"SYNTAX.HLP", "Syntax.html"},
-                                           HelpCase{"Tutorial_inexistente.pdf", nullptr},
-                                           HelpCase{"Help.html", nullptr},
-                                           HelpCase{"MyHelp.hlp", nullptr}));
+INSTANTIATE_TEST_SUITE_P(
+    Names, HelpDocumentTest,
+    ::testing::Values(HelpCase{"Help.hlp", "Help.html"}, HelpCase{"Ajuda.hlp", "Ajuda.html"},
+                      HelpCase{"Syntax.hlp", "Syntax.html"},
+                      HelpCase{"Sintaxe.hlp", "Sintaxe.html"},
+                      HelpCase{"Window.hlp", "Window.html"}, HelpCase{"janela.hlp", "Janela.html"},
+                      HelpCase{"SYNTAX.HLP", "Syntax.html"},
+                      HelpCase{"Tutorial_inexistente.pdf", nullptr}, HelpCase{"Help.html", nullptr},
+                      HelpCase{"MyHelp.hlp", nullptr}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.requested); });
 
 TEST_F(ProgramDirectoryTest, AHelpDocumentNoFolderHasIsLeftAsAsked) {
     const DataFolders folders({directory() / "empty"});

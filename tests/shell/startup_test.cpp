@@ -7,9 +7,10 @@
 #include <utility>
 #include <vector>
 
-#include "shell/home_screen.h"
 #include "settings/settings_files.h"
+#include "shell/home_screen.h"
 #include "shell_test_support.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -21,6 +22,10 @@ namespace {
 
 using platform::PixelSize;
 using platform::rgb;
+
+std::string sizeName(PixelSize size) {
+    return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
 
 // ------------------------------------------------------------ first start
 
@@ -85,6 +90,10 @@ struct SettingCase {
     bool rewritten;
 };
 
+std::string settingName(const ::testing::TestParamInfo<SettingCase>& row) {
+    return row.param.content ? calorvia::testing::textName(row.param.content) : "no_file";
+}
+
 class LanguageSettingTest : public ProgramDirectoryTest,
                             public ::testing::WithParamInterface<SettingCase> {};
 
@@ -105,7 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SettingCase{nullptr, 2, true}, SettingCase{"", 2, true},
                       SettingCase{"abc\n", 2, true}, SettingCase{"1.5\n", 2, true},
                       SettingCase{"3\n", 2, true}, SettingCase{"\n   \n 1\n", 1, false},
-                      SettingCase{" 2", 2, false}, SettingCase{"1 trailing words\n", 1, false}));
+                      SettingCase{" 2", 2, false}, SettingCase{"1 trailing words\n", 1, false}),
+    settingName);
 
 class ColourSettingTest : public ProgramDirectoryTest,
                           public ::testing::WithParamInterface<SettingCase> {};
@@ -127,7 +137,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SettingCase{nullptr, 12, true}, SettingCase{"", 12, true},
                       SettingCase{"green\n", 12, true}, SettingCase{"16\n", 12, true},
                       SettingCase{"-1\n", 12, true}, SettingCase{" 13\n", 13, false},
-                      SettingCase{"0\n", 0, false}));
+                      SettingCase{"0\n", 0, false}),
+    settingName);
 
 TEST_F(ProgramDirectoryTest, ASettingThatCannotBeWrittenIsReportedAndStartUpGoesOn) {
     // A folder in the file's place: the file cannot be replaced.
@@ -240,7 +251,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   "Attention"},
                       RefusalCase{" 1\n",
                                   "Este software não funciona adequadamente nesta resolução!",
-                                  "Atenção"}));
+                                  "Atenção"}),
+    [](const auto& row) {
+        return std::string(row.param.title) == "Attention" ? "English" : "Portuguese";
+    });
 
 TEST_F(ProgramDirectoryTest, OnlyExactly640PixelsIsRefused) {
     for (const int width : {639, 641}) {
@@ -333,7 +347,8 @@ TEST_P(FrameSizeTest, TheFrameTakes89By98PercentOfItsLargestSizeThenIsMaximised)
 INSTANTIATE_TEST_SUITE_P(Sizes, FrameSizeTest,
                          ::testing::Values(FrameCase{{1024, 740}, {911, 725}, true},
                                            FrameCase{{1001, 999}, {890, 979}, true},
-                                           FrameCase{{0, 0}, {0, 0}, false}));
+                                           FrameCase{{0, 0}, {0, 0}, false}),
+                         [](const auto& row) { return "Largest" + sizeName(row.param.maximum); });
 
 // ------------------------------------------------------------ home screen
 
@@ -353,7 +368,8 @@ INSTANTIATE_TEST_SUITE_P(Windows, LayoutOriginTest,
                                            OriginCase{{640, 480}, {2, 2}},
                                            OriginCase{{801, 601}, {2, 2}},
                                            OriginCase{{1024, 768}, {114, 86}},
-                                           OriginCase{{1366, 705}, {285, 54}}));
+                                           OriginCase{{1366, 705}, {285, 54}}),
+                         [](const auto& row) { return "Window" + sizeName(row.param.window); });
 
 struct HomeCase {
     PixelSize window;
@@ -433,7 +449,8 @@ TEST_P(HomeScreenTest, PanelPicturesTitleAndEquationSitWhereTheDesignPutsThem) {
 INSTANTIATE_TEST_SUITE_P(Windows, HomeScreenTest,
                          ::testing::Values(HomeCase{{1024, 768}, 114, 86, 47, 218},
                                            HomeCase{{800, 600}, 2, 2, -65, 50},
-                                           HomeCase{{1280, 1024}, 242, 214, 175, 474}));
+                                           HomeCase{{1280, 1024}, 242, 214, 175, 474}),
+                         [](const auto& row) { return "Window" + sizeName(row.param.window); });
 
 TEST_F(ProgramDirectoryTest, TheTitleTakesTheFirstFontThatCanBeHad) {
     platform.refuseFont("t'Arial'h45w30i");

@@ -11,6 +11,7 @@
 
 #include "interpreter/interpreter.h"
 #include "interpreter/property_text.h"
+#include "support/case_names.h"
 
 namespace calorvia::shell {
 namespace {
@@ -88,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         HelpClaim{"2*exp", T, false, {}, {}}, HelpClaim{"--T", T, false, {}, {}},
         HelpClaim{"e", T, false, {}, {}}, HelpClaim{"y*T", T, false, {}, {}},
         HelpClaim{"T", X, false, {}, {}}, HelpClaim{"x", T, false, {}, {}},
-        HelpClaim{"x*2", T, false, {}, {}}));
+        HelpClaim{"x*2", T, false, {}, {}}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.text); });
 
 TEST(SyntaxHelpTest, ARealPowerOfANegativeBaseFailsWhenComputed) {
     std::vector<interpreter::MathErrorKind> failures;

@@ -15,6 +15,7 @@
 #include "dense_reference.h"
 #include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
+#include "support/case_names.h"
 
 namespace calorvia::simulation {
 namespace {
@@ -295,7 +296,10 @@ INSTANTIATE_TEST_SUITE_P(Values, PivotGuard,
                                            PivotRow{-1.0E-10, true}, PivotRow{1.0E-300, true},
                                            PivotRow{std::nextafter(1.0E-10, 1.0), false},
                                            PivotRow{-std::nextafter(1.0E-10, 1.0), false},
-                                           PivotRow{2.0, false}, PivotRow{-0.5, false}));
+                                           PivotRow{2.0, false}, PivotRow{-0.5, false}),
+                         [](const auto& row) {
+                             return "pivot_" + calorvia::testing::numberName(row.param.pivot);
+                         });
 
 TEST(PivotGuard, TwoVanishingPivotsInOneRunGiveOneMessageAndAreBothReplaced) {
     // diag(0, 1, 0): pivots 1 and 3 vanish.
@@ -372,7 +376,8 @@ TEST_P(CancelledFactorisation, StopsAtTheRequestedPivotStepLikeTheDenseMethod) {
     EXPECT_EQ(band.b, rhs);
 }
 
-INSTANTIATE_TEST_SUITE_P(Steps, CancelledFactorisation, ::testing::Values(1, 2, 7, 12));
+INSTANTIATE_TEST_SUITE_P(Steps, CancelledFactorisation, ::testing::Values(1, 2, 7, 12),
+                         [](const auto& row) { return "Step" + std::to_string(row.param); });
 
 // A run's passes, some assembling the matrix of the pass before (with a new
 // right-hand side), some a changed one: the method that keeps its factors

@@ -19,7 +19,6 @@
 #include "simulation/control_volume_grid.h"
 #include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
-#include "simulation/gauss_seidel.h"
 #include "simulation/property_evaluation.h"
 #include "simulation/scheme_choice.h"
 #include "simulation/simulation_case.h"
@@ -79,11 +78,8 @@ struct Solution {
     ProfileEnds ends;
 };
 
-enum class Solver { Direct, GaussSeidel };
-
 // One steady pass from a zero field, the scheme dialog answering `scheme`.
-Solution solveSteady(const SimulationCase& c, ConvectionScheme scheme = ConvectionScheme::CDS,
-                     Solver solver = Solver::Direct) {
+Solution solveSteady(const SimulationCase& c, ConvectionScheme scheme = ConvectionScheme::CDS) {
     Solution s{ControlVolumeGrid(c.Lx, c.N), {}, {}};
     TemperatureLevels levels(c.N);
     levels.startPass();
@@ -99,16 +95,11 @@ Solution solveSteady(const SimulationCase& c, ConvectionScheme scheme = Convecti
         [scheme](float, ConvectionScheme, std::string_view) { return scheme; }, state);
     DiscreteSystem system(c.N);
     assembleSystem(c, 0.0, s.grid, properties, levels, state.scheme, system);
-    if (solver == Solver::Direct) {
-        bool warned = false;
-        EXPECT_EQ(TABLU(system, warned), FactorisationOutcome::Factorised);
-        EXPECT_FALSE(warned);
-        SOLU(system);
-        levels.T = system.b;
-    } else {
-        EXPECT_EQ(G_S(system, 1.0E-13, levels.T, levels.Tsweep).outcome,
-                  GaussSeidelOutcome::Converged);
-    }
+    bool warned = false;
+    EXPECT_EQ(TABLU(system, warned), FactorisationOutcome::Factorised);
+    EXPECT_FALSE(warned);
+    SOLU(system);
+    levels.T = system.b;
     s.ends = updateBoundaryTemperatures(s.grid, properties.K, c.west, c.east, levels);
     s.T = levels.T;
     return s;
@@ -271,14 +262,13 @@ TEST(UniformSource, ConvergesInSecondOrder) {
 //   T(x) = (exp(Pe·x/L) - 1)/(exp(Pe) - 1),  Pe = Rho·Cp·u·L/K.
 // CDS converges in second order, Upwind in first order.
 
-double convectionDiffusionError(std::int32_t N, ConvectionScheme scheme,
-                                Solver solver = Solver::Direct) {
+double convectionDiffusionError(std::int32_t N, ConvectionScheme scheme) {
     constexpr double Pe = 2.0;
     SimulationCase c = steadyCase(1.0, N, 1.0, 0.0, temperature(0.0), temperature(1.0));
     c.Rho = constant(1.0);
     c.Cp = constant(1.0);
     c.u = Pe;
-    const Solution s = solveSteady(c, scheme, solver);
+    const Solution s = solveSteady(c, scheme);
     return maxNodalError(s,
                          [&](double x) { return (std::exp(Pe * x) - 1.0) / (std::exp(Pe) - 1.0); });
 }
@@ -315,13 +305,6 @@ INSTANTIATE_TEST_SUITE_P(Schemes, ConvectionDiffusion,
                          [](const ::testing::TestParamInfo<OrderRow>& row) {
                              return row.param.name;
                          });
-
-TEST(ConvectionDiffusion, GaussSeidelReachesTheDirectSolution) {
-    for (ConvectionScheme scheme : {ConvectionScheme::CDS, ConvectionScheme::Upwind}) {
-        EXPECT_NEAR(convectionDiffusionError(20, scheme, Solver::GaussSeidel),
-                    convectionDiffusionError(20, scheme, Solver::Direct), 1.0E-10);
-    }
-}
 
 }  // namespace
 }  // namespace calorvia::simulation

@@ -20,10 +20,14 @@
 #include <vector>
 
 #include "constant_slab.h"
+#include "exact_helpers.h"
 
 namespace calorvia::simulation {
 namespace {
 
+using exact_checks::conditionMismatch;
+using exact_checks::simpson;
+using exact_checks::Sizes;
 using slab::constant;
 using slab::convection;
 using slab::flux;
@@ -236,13 +240,6 @@ const std::vector<BoundaryCondition>& eastConditions() {
     return c;
 }
 
-// The largest |T| and |q| over the slab: where the solution is large,
-// the round-off of its value at an end is relative to that size.
-struct Sizes {
-    double T = 0.0;
-    double q = 0.0;
-};
-
 Sizes sizesOver(const ExactSteadySolution& solution, const std::vector<double>& x) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     Sizes sizes;
@@ -256,42 +253,17 @@ Sizes sizesOver(const ExactSteadySolution& solution, const std::vector<double>& 
     return sizes;
 }
 
-// |α·T + β·n·K·T′ − γ| relative to the size of its terms.
-double conditionMismatch(const ExactSteadySolution& T, const Sizes& sizes,
-                         const BoundaryCondition& c, double x, double n) {
-    const double Tx = T.temperature(x);
-    const double inflow = -n * T.heatFlux(x);  // n·K·T′
-    switch (c.type) {
-        case BoundaryType::Temperature:
-            return std::abs(Tx - c.T) / std::max(std::abs(c.T), sizes.T);
-        case BoundaryType::Flux:
-            return std::abs(inflow - c.Phi) / std::max(std::abs(c.Phi), sizes.q);
-        case BoundaryType::Convection:
-            return std::abs(inflow - c.h * (c.Tinf - Tx)) /
-                   std::max({sizes.q, c.h * std::abs(c.Tinf), c.h * sizes.T});
-    }
-    return 1.0;
-}
-
-// Simpson's rule over [a, b].
-double integral(const std::function<double(double)>& f, double a, double b, int intervals) {
-    const double h = (b - a) / intervals;
-    double sum = f(a) + f(b);
-    for (int k = 1; k < intervals; ++k) sum += f(a + k * h) * (k % 2 == 1 ? 4.0 : 2.0);
-    return sum * h / 3.0;
-}
-
 double conservationMismatch(const ExactSteadySolution& T, const SteadyProblem& p, double a,
                             double b) {
     const double generated =
-        integral([&](double x) { return p.Sc + p.Sp * T.temperature(x); }, a, b, 2000);
+        simpson([&](double x) { return p.Sc + p.Sp * T.temperature(x); }, a, b, 2000);
     const double carried = p.F * (T.temperature(b) - T.temperature(a));
     const double qa = T.heatFlux(a);
     const double qb = T.heatFlux(b);
     const double scale =
         std::max({std::abs(qa), std::abs(qb), std::abs(p.F * T.temperature(a)),
                   std::abs(p.F * T.temperature(b)), std::abs(p.Sc * (b - a)),
-                  std::abs(integral([&](double x) { return p.Sp * T.temperature(x); }, a, b, 50))});
+                  std::abs(simpson([&](double x) { return p.Sp * T.temperature(x); }, a, b, 50))});
     return std::abs(qa - qb - carried + generated) / scale;
 }
 
@@ -540,26 +512,6 @@ double maxNodalError(const SimulationCase& c, ConvectionScheme scheme, int passe
             error, std::abs(T[static_cast<std::size_t>(i)] - exact.temperature(grid.centre(i))));
     }
     return error;
-}
-
-// Uniform generation between two prescribed temperatures: the half-volume
-// conductance puts every node S·dx²/(8K) above the exact parabola.
-TEST(Discretisation, UniformGenerationSitsSdx2Over8KAboveTheParabola) {
-    constexpr double S = 1000.0;
-    constexpr double K = 2.0;
-    const SimulationCase c =
-        slab::steadyCase(0.5, 20, K, S, 0.0, 0.0, temperature(100), temperature(20));
-    const ExactSteadySolution exact = exactSteadySolution(c).solution.value();
-    EXPECT_DOUBLE_EQ(exact.temperature(0.0), 100.0);
-    EXPECT_DOUBLE_EQ(exact.temperature(0.5), 20.0);
-    const NodeArray T = slab::steadyPass(c, ConvectionScheme::CDS);
-    const ControlVolumeGrid grid(c.Lx, c.N);
-    const double shift = S * grid.dx * grid.dx / (8.0 * K);
-    for (std::int32_t i = 1; i <= c.N; ++i) {
-        EXPECT_NEAR(T[static_cast<std::size_t>(i)] - exact.temperature(grid.centre(i)), shift,
-                    1.0E-10)
-            << "node " << i;
-    }
 }
 
 // Observed order of accuracy from grids N and 3N (the cell centres nest).

@@ -13,6 +13,7 @@
 #include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
 #include "simulation/gauss_seidel.h"
+#include "support/case_names.h"
 
 namespace calorvia::simulation {
 namespace {
@@ -100,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(Systems, GaussSeidelAgainstReference,
                          ::testing::Values(SweepRow{2, 1.0E-8, 0.5}, SweepRow{3, 1.0E-8, 0.5},
                                            SweepRow{5, 0.0, 1.0}, SweepRow{17, 1.0E-12, 0.2},
                                            SweepRow{100, 1.0E-8, 0.05},
-                                           SweepRow{1000, 1.0E-6, 0.5}));
+                                           SweepRow{1000, 1.0E-6, 0.5}),
+                         calorvia::testing::printedName);
 
 TEST(GaussSeidel, ConvergesToTheDirectSolution) {
     std::mt19937_64 random(11);
@@ -283,7 +285,8 @@ TEST_P(CancelledIteration, ReturnsAtTheNextSweepWithoutErasing) {
     for (const std::string& event : recorder.events) EXPECT_EQ(event, "progress");
 }
 
-INSTANTIATE_TEST_SUITE_P(Checks, CancelledIteration, ::testing::Values(1, 2, 11, 1000));
+INSTANTIATE_TEST_SUITE_P(Checks, CancelledIteration, ::testing::Values(1, 2, 11, 1000),
+                         [](const auto& row) { return "Check" + std::to_string(row.param); });
 
 }  // namespace
 }  // namespace calorvia::simulation

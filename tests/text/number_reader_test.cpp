@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+#include "support/case_names.h"
+
 namespace calorvia::text {
 namespace {
 
@@ -41,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         Accepted{"2.5 anything at all", 2.5},
         // underflow becomes zero, subnormals are kept
         Accepted{"1e-400", 0.0}, Accepted{"1e-310", 1e-310},
-        Accepted{"1.7976931348623157e308", std::numeric_limits<double>::max()}));
+        Accepted{"1.7976931348623157e308", std::numeric_limits<double>::max()}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.text); });
 
 class ReadRealRefuses : public ::testing::TestWithParam<const char*> {};
 
@@ -49,12 +52,13 @@ TEST_P(ReadRealRefuses, GivesNothing) {
     EXPECT_FALSE(readReal(GetParam()).has_value()) << '"' << GetParam() << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    NotNumbers, ReadRealRefuses,
-    ::testing::Values("", "   ", ".", "-", "+", "-.", "e5", "x", "t", "a", "erro", "2x", "1.5x",
-                      "3.2.1", "1..5", "--1", "+-1", "1e", "1e+", "1.5d", "2+", "1.5-",
-                      "2e3e4", "1e5.5", "nan", "inf", ",5", "/", "1;2", "1_000", "0x10",
-                      "1e400", "-1e999", "1e99999999999999999999", "(1)"));
+INSTANTIATE_TEST_SUITE_P(NotNumbers, ReadRealRefuses,
+                         ::testing::Values("", "   ", ".", "-", "+", "-.", "e5", "x", "t", "a",
+                                           "erro", "2x", "1.5x", "3.2.1", "1..5", "--1", "+-1",
+                                           "1e", "1e+", "1.5d", "2+", "1.5-", "2e3e4", "1e5.5",
+                                           "nan", "inf", ",5", "/", "1;2", "1_000", "0x10", "1e400",
+                                           "-1e999", "1e99999999999999999999", "(1)"),
+                         [](const auto& row) { return calorvia::testing::textName(row.param); });
 
 TEST(ReadReal, CommaEndsTheNumberRatherThanActingAsDecimalSeparator) {
     // The decimal comma is turned into a point before reading, where it applies.
@@ -89,9 +93,8 @@ TEST_P(ReadIntegerCases, ReadsOrRefuses) {
 INSTANTIATE_TEST_SUITE_P(
     Integers, ReadIntegerCases,
     ::testing::Values(IntegerCase{"3", 3}, IntegerCase{"  1000", 1000}, IntegerCase{"-5", -5},
-                      IntegerCase{"+12", 12}, IntegerCase{"7 <= Node", 7},
-                      IntegerCase{"8,9", 8}, IntegerCase{"4/", 4},
-                      IntegerCase{"2147483647", 2147483647},
+                      IntegerCase{"+12", 12}, IntegerCase{"7 <= Node", 7}, IntegerCase{"8,9", 8},
+                      IntegerCase{"4/", 4}, IntegerCase{"2147483647", 2147483647},
                       IntegerCase{"-2147483648", std::numeric_limits<std::int32_t>::min()},
                       IntegerCase{"000000000000000000042", 42},
                       IntegerCase{"2147483648", std::nullopt},
@@ -100,7 +103,8 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"3.0", std::nullopt}, IntegerCase{"3.", std::nullopt},
                       IntegerCase{"3e2", std::nullopt}, IntegerCase{"", std::nullopt},
                       IntegerCase{"  ", std::nullopt}, IntegerCase{"-", std::nullopt},
-                      IntegerCase{"x", std::nullopt}, IntegerCase{"12a", std::nullopt}));
+                      IntegerCase{"x", std::nullopt}, IntegerCase{"12a", std::nullopt}),
+    [](const auto& row) { return calorvia::testing::textName(row.param.text); });
 
 }  // namespace
 }  // namespace calorvia::text
