@@ -359,36 +359,6 @@ private:
     std::vector<std::string> shown_;
 };
 
-// "idioma" as it was before --lang replaced it, put back at the end.
-class LanguageOverride {
-public:
-    LanguageOverride(const std::filesystem::path& file, texts::Language language) : file_(file) {
-        if (auto content = text::readTextFile(file_)) {
-            previous_ = std::move(*content);
-            existed_ = true;
-        }
-        active_ = settings::writeIntegerSetting(file_, texts::languageCode(language));
-    }
-    ~LanguageOverride() {
-        if (!active_) return;
-        std::error_code error;
-        if (!existed_) {
-            std::filesystem::remove(file_, error);
-            return;
-        }
-        text::writeTextFileAtomically(file_, previous_);
-    }
-    LanguageOverride(const LanguageOverride&) = delete;
-    LanguageOverride& operator=(const LanguageOverride&) = delete;
-    bool active() const { return active_; }
-
-private:
-    std::filesystem::path file_;
-    std::string previous_;
-    bool existed_ = false;
-    bool active_ = false;
-};
-
 }  // namespace
 
 bool RefusalWatch::refusedTwice(const std::string& shown) {
@@ -432,7 +402,7 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    // Taken before --lang writes "idioma"; the shell's start-up shares it.
+    // Taken before anything is written; the shell's start-up shares it.
     result.folderLock = shell::ProgramFolderLock::lock(".");
     if (result.folderLock.inUse()) {
         const texts::Language language = options.language.value_or(
@@ -455,15 +425,6 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    std::optional<LanguageOverride> languageOverride;
-    if (options.language) {
-        languageOverride.emplace(settings::LanguageFileName, *options.language);
-        if (!languageOverride->active()) {
-            messages << "calorvia-batch: cannot write the language setting in this folder\n";
-            return result;
-        }
-    }
-
     platform::ScriptedPlatform platform;
     BatchPolicy policy(options, copy, messages);
     platform.setAnswerPolicy(&policy);
@@ -483,7 +444,9 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
             result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
         };
     }
-    app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions);
+    // --lang is this run's language only: "idioma" stays the student's.
+    app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions,
+                                 options.language);
     shell::Shell& shell = application.shell();
     if (!shell.startUp()) return result;
     policy.setLanguage(shell.language());
