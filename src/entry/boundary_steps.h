@@ -4,13 +4,12 @@
 // flux before convection), and while the dialog is open typing into one
 // group disables the others.
 
+#include "entry/case_checks.h"
 #include "entry/case_entry.h"
 #include "entry/wizard_context.h"
 #include "platform/platform.h"
 
 namespace calorvia::entry {
-
-enum class BoundarySide { West, East };
 
 // Shows the boundary's dialog until its entries validate (Forward: type,
 // values and prepared texts stored, summary line drawn), or the student goes
