@@ -132,6 +132,10 @@ void CC2_CONV_B(Platform& platform, DialogHandle dialog) {
     convectionChanged(platform, dialog);
 }
 
+void giveBackUntouched(BoundaryEntry& boundary) {
+    platform::giveBackUntouched(boundary, kBoundaryStepFields);
+}
+
 StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry& entry) {
     BoundaryEntry& boundary = side == BoundarySide::West ? entry.west : entry.east;
     const std::vector<platform::Caption> captions = renumbered(side, entry);

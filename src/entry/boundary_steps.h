@@ -16,6 +16,10 @@ namespace calorvia::entry {
 // back (the four texts stored unvalidated) or cancels (the record as it was).
 StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry& entry);
 
+// The boundary's texts as its dialog gives them back when Forward is pressed
+// with nothing typed.
+void giveBackUntouched(BoundaryEntry& boundary);
+
 // Entry-change routines of the west (CC1_...) and east (CC2_...) dialogs:
 // a non-blank temperature disables flux and convection, a non-blank flux
 // disables temperature and convection, a non-blank h or Tinf disables

@@ -155,6 +155,23 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
     }
 }
 
+void CaseEntryCommands::giveBackUntouched(WizardStep step) {
+    switch (step) {
+        case WizardStep::General:
+            platform::giveBackUntouched(entry_, kGeneralStepFields);
+            return;
+        case WizardStep::Transient:
+            platform::giveBackUntouched(entry_, kTransientStepFields);
+            return;
+        case WizardStep::West:
+            entry::giveBackUntouched(entry_.west);
+            return;
+        case WizardStep::East:
+            entry::giveBackUntouched(entry_.east);
+            return;
+    }
+}
+
 // Doubtful steady cases: flux at both ends has no fixed temperature level,
 // and a convective case without a temperature at both ends is better
 // marched in time. Either warning may send the student back to step 1.
