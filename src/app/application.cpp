@@ -5,8 +5,8 @@
 namespace calorvia::app {
 
 Application::Application(platform::Platform& platform, shell::DataFolders folders,
-                         run::RunOptions runOptions)
-    : shell_(platform, std::move(folders)),
+                         run::RunOptions runOptions, std::optional<texts::Language> sessionLanguage)
+    : shell_(platform, std::move(folders), sessionLanguage),
       caseEntry_(platform, shell_),
       exactComparison_(platform, shell_) {
     shell_.buildMenus();

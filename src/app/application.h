@@ -5,6 +5,7 @@
 // Results > Compare with the exact solution fed by every finished run.
 
 #include <memory>
+#include <optional>
 
 #include "entry/case_commands.h"
 #include "run/exact_command.h"
@@ -15,9 +16,11 @@ namespace calorvia::app {
 class Application {
 public:
     // A run heads its graph with the saved case of the case entry commands,
-    // unless runOptions.savedCasePath names another.
+    // unless runOptions.savedCasePath names another. A session language
+    // replaces "idioma" for this run of the program (see shell::Shell).
     Application(platform::Platform& platform, shell::DataFolders folders,
-                run::RunOptions runOptions = {});
+                run::RunOptions runOptions = {},
+                std::optional<texts::Language> sessionLanguage = std::nullopt);
 
     shell::Shell& shell() { return shell_; }
     entry::CaseEntryCommands& caseEntry() { return caseEntry_; }

@@ -16,6 +16,7 @@
 
 #include "app/application.h"
 #include "app/private_folder.h"
+#include "entry/case_commands.h"
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
 #include "run/simulation_run.h"
@@ -41,58 +42,66 @@ struct RepeatedRefusal {
     std::string answer;  // the texts of its fields, as answered
 };
 
-// Where --set types an entry: the wizard step and its field. A boundary
-// step shows one group of fields at a time (T, Phi, or h and Tinf; the type
-// follows the group filled), so its fields carry their group.
+// What --set replaces: an entry of the record, in the wizard step that
+// checks it. A boundary's entries name its kind of condition (T, Phi, or h
+// and Tinf), which decides its type.
 struct EntryField {
     std::string_view name;
-    int step;
-    int control;
-    int group = 0;  // 0 outside the boundary steps
-    // The geometry is a choice of options, not a text: its value names the
-    // option clicked (plane, cylinder or sphere); control is the first one.
+    entry::WizardStep step;
+    std::string entry::CaseEntry::*text = nullptr;
+    std::string entry::BoundaryEntry::*boundaryText = nullptr;
+    std::size_t width = entry::NumberEntryWidth;
+    simulation::BoundaryType condition = entry::NoBoundaryType;
+    // The geometry is a choice of options, not a text: plane, cylinder or sphere.
     bool geometryChoice = false;
 };
 
-namespace general = platform::general_step;
-namespace transient = platform::transient_step;
-namespace side = platform::boundary_step;
+using entry::BoundaryEntry;
+using entry::CaseEntry;
+using entry::WizardStep;
+using simulation::BoundaryType;
 
-constexpr int groupOf(int control) {
-    if (control == side::kTEdit) return 1;
-    if (control == side::kPhiEdit) return 2;
-    return 3;
+constexpr EntryField numberField(std::string_view name, WizardStep step,
+                                 std::string CaseEntry::*text) {
+    return {.name = name, .step = step, .text = text};
+}
+constexpr EntryField propertyField(std::string_view name, WizardStep step,
+                                   std::string CaseEntry::*text) {
+    return {.name = name, .step = step, .text = text, .width = entry::PropertyEntryWidth};
+}
+constexpr EntryField boundaryField(std::string_view name, WizardStep step,
+                                   std::string BoundaryEntry::*text, BoundaryType condition) {
+    return {.name = name, .step = step, .boundaryText = text, .condition = condition};
 }
 
-constexpr EntryField boundaryField(std::string_view name, int step, int control) {
-    return {name, step, control, groupOf(control)};
-}
-
-constexpr std::array kBoundaryFields{side::kTEdit, side::kPhiEdit, side::kHEdit, side::kTinfEdit};
+constexpr std::array kBoundaryTexts{std::pair{&BoundaryEntry::T, BoundaryType::Temperature},
+                                    std::pair{&BoundaryEntry::Phi, BoundaryType::Flux},
+                                    std::pair{&BoundaryEntry::h, BoundaryType::Convection},
+                                    std::pair{&BoundaryEntry::Tinf, BoundaryType::Convection}};
 
 constexpr std::array kEntryFields{
-    EntryField{"Lx", general::kTemplate, general::kLxEdit},
-    EntryField{"N", general::kTemplate, general::kNEdit},
-    EntryField{"K", general::kTemplate, general::kKEdit},
-    EntryField{"Sc", general::kTemplate, general::kScEdit},
-    EntryField{"Sp", general::kTemplate, general::kSpEdit},
-    EntryField{"u", general::kTemplate, general::kUEdit},
-    EntryField{"geometry", general::kTemplate, general::kPlaneRadio, 0, true},
-    EntryField{"ri", general::kTemplate, general::kRiEdit},
-    EntryField{"Ti", transient::kTemplate, transient::kTiEdit},
-    EntryField{"Rho", transient::kTemplate, transient::kRhoEdit},
-    EntryField{"Cp", transient::kTemplate, transient::kCpEdit},
-    EntryField{"Delt_t", transient::kTemplate, transient::kDeltTEdit},
-    EntryField{"Nst", transient::kTemplate, transient::kNstEdit},
-    EntryField{"No", transient::kTemplate, transient::kNoEdit},
-    boundaryField("west.T", side::kWestTemplate, side::kTEdit),
-    boundaryField("west.Phi", side::kWestTemplate, side::kPhiEdit),
-    boundaryField("west.h", side::kWestTemplate, side::kHEdit),
-    boundaryField("west.Tinf", side::kWestTemplate, side::kTinfEdit),
-    boundaryField("east.T", side::kEastTemplate, side::kTEdit),
-    boundaryField("east.Phi", side::kEastTemplate, side::kPhiEdit),
-    boundaryField("east.h", side::kEastTemplate, side::kHEdit),
-    boundaryField("east.Tinf", side::kEastTemplate, side::kTinfEdit),
+    numberField("Lx", WizardStep::General, &CaseEntry::Lx),
+    numberField("N", WizardStep::General, &CaseEntry::N),
+    propertyField("K", WizardStep::General, &CaseEntry::K),
+    propertyField("Sc", WizardStep::General, &CaseEntry::Sc),
+    propertyField("Sp", WizardStep::General, &CaseEntry::Sp),
+    numberField("u", WizardStep::General, &CaseEntry::u),
+    EntryField{.name = "geometry", .step = WizardStep::General, .geometryChoice = true},
+    numberField("ri", WizardStep::General, &CaseEntry::ri),
+    propertyField("Ti", WizardStep::Transient, &CaseEntry::Ti),
+    propertyField("Rho", WizardStep::Transient, &CaseEntry::Rho),
+    propertyField("Cp", WizardStep::Transient, &CaseEntry::Cp),
+    numberField("Delt_t", WizardStep::Transient, &CaseEntry::Delt_t),
+    numberField("Nst", WizardStep::Transient, &CaseEntry::Nst),
+    numberField("No", WizardStep::Transient, &CaseEntry::No),
+    boundaryField("west.T", WizardStep::West, &BoundaryEntry::T, BoundaryType::Temperature),
+    boundaryField("west.Phi", WizardStep::West, &BoundaryEntry::Phi, BoundaryType::Flux),
+    boundaryField("west.h", WizardStep::West, &BoundaryEntry::h, BoundaryType::Convection),
+    boundaryField("west.Tinf", WizardStep::West, &BoundaryEntry::Tinf, BoundaryType::Convection),
+    boundaryField("east.T", WizardStep::East, &BoundaryEntry::T, BoundaryType::Temperature),
+    boundaryField("east.Phi", WizardStep::East, &BoundaryEntry::Phi, BoundaryType::Flux),
+    boundaryField("east.h", WizardStep::East, &BoundaryEntry::h, BoundaryType::Convection),
+    boundaryField("east.Tinf", WizardStep::East, &BoundaryEntry::Tinf, BoundaryType::Convection),
 };
 
 const EntryField* entryField(std::string_view name) {
@@ -102,54 +111,93 @@ const EntryField* entryField(std::string_view name) {
     return nullptr;
 }
 
-// True when `text` is `pattern` with each "{}" in it replaced by some text.
-bool fills(std::string_view text, std::string_view pattern) {
-    constexpr std::string_view marker = "{}";
-    const std::size_t first = pattern.find(marker);
-    if (first == std::string_view::npos) return text == pattern;
-    if (!text.starts_with(pattern.substr(0, first))) return false;
-    std::size_t at = first;
-    std::size_t from = first + marker.size();
-    for (std::size_t next = pattern.find(marker, from);; next = pattern.find(marker, from)) {
-        const std::string_view part = pattern.substr(from, next - from);
-        if (next == std::string_view::npos) {
-            return text.size() >= at + part.size() && text.ends_with(part);
-        }
-        at = text.find(part, at);
-        if (at == std::string_view::npos) return false;
-        at += part.size();
-        from = next + marker.size();
-    }
-}
-
-// The answers of a batch run. At start-up, a message with OK is a warning the
-// desktop program also shows and goes on from (a settings file that cannot be
-// written, say): it refuses nothing. From File > Open to the wizard's first
-// step, such a message refuses the file itself (it cannot be read as a case).
-// During the wizard, such a message followed by the same step again refuses
-// an entry: that step is closed, which ends the wizard with nothing written.
-// One not followed by a step is a failure to write the case, not a refusal.
-class BatchPolicy final : public platform::AnswerPolicy {
+// The --set entries, each put into the record when the wizard reaches its
+// step, as a student would type it there.
+class EntryEdits {
 public:
-    BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
-        : options_(options),
-          caseCopy_(std::move(caseCopy)),
-          copyName_(text::utf8FromPath(caseCopy_)),
-          userName_(text::utf8FromPath(options.casePath)),
-          messages_(messages) {}
+    EntryEdits(const BatchOptions& options, std::ostream& messages)
+        : options_(options), messages_(messages) {}
 
-    enum class Phase { StartUp, Entry, Run };
-    void setPhase(Phase phase) { phase_ = phase; }
-    void setLanguage(texts::Language language) { language_ = language; }
-    bool refused() const { return refused_; }
+    // The entries of `step` put into the record. On a boundary step the
+    // texts of the other kinds of condition are emptied first, so that the
+    // type follows the entries given; entries of two kinds name two types at
+    // once and refuse the case, and so do an unknown body and a radius for
+    // a plane wall.
+    bool edit(WizardStep step, CaseEntry& entry) {
+        std::vector<std::pair<std::size_t, const EntryField*>> fields;
+        std::set<BoundaryType> conditions;
+        for (std::size_t i = 0; i < options_.overrides.size(); ++i) {
+            const EntryField* field = entryField(options_.overrides[i].name);
+            if (field == nullptr || field->step != step) continue;
+            fields.emplace_back(i, field);
+            if (field->boundaryText) conditions.insert(field->condition);
+        }
+        if (conditions.size() > 1) {
+            messages_ << "calorvia-batch: --set names two kinds of boundary condition for one "
+                         "boundary (T, Phi, or h and Tinf)\n";
+            return false;
+        }
+        BoundaryEntry& boundary = step == WizardStep::West ? entry.west : entry.east;
+        if (!conditions.empty()) {
+            for (const auto& [text, condition] : kBoundaryTexts) {
+                if (!conditions.contains(condition)) boundary.*text = "";
+            }
+        }
+        // The body first: it opens or closes the inner radius.
+        for (const auto& [index, field] : fields) {
+            if (!field->geometryChoice) continue;
+            const auto geometry = simulation::geometryFromKeyword(options_.overrides[index].value);
+            if (!geometry) {
+                messages_ << "calorvia-batch: --set geometry takes plane, cylinder or sphere\n";
+                return false;
+            }
+            entry.geometry = *geometry;
+            applied_.insert(index);
+        }
+        for (const auto& [index, field] : fields) {
+            if (field->geometryChoice) continue;
+            if (field->text == &CaseEntry::ri && !simulation::isRadial(entry.geometry)) {
+                messages_ << "calorvia-batch: --set ri: a plane wall has no inner radius (--set "
+                             "geometry=cylinder or sphere)\n";
+                return false;
+            }
+            std::string& text = field->text ? entry.*field->text : boundary.*field->boundaryText;
+            text = text::cutToWidth(options_.overrides[index].value, field->width);
+            applied_.insert(index);
+        }
+        return true;
+    }
 
     // The --set entries no wizard step asked for.
-    std::vector<std::string> unappliedOverrides() const {
+    std::vector<std::string> unapplied() const {
         std::vector<std::string> names;
         for (std::size_t i = 0; i < options_.overrides.size(); ++i) {
             if (!applied_.contains(i)) names.push_back(options_.overrides[i].name);
         }
         return names;
+    }
+
+private:
+    const BatchOptions& options_;
+    std::ostream& messages_;
+    std::set<std::size_t> applied_;
+};
+
+// The answers of a batch run: every message is passed on; a question is
+// answered No, but for the steady-state question of a run, which gets the
+// chosen answer. The case is opened without its dialogs, so the dialogs
+// answered are the run's.
+class BatchPolicy final : public platform::AnswerPolicy {
+public:
+    BatchPolicy(const BatchOptions& options, std::filesystem::path caseCopy, std::ostream& messages)
+        : options_(options),
+          copyName_(text::utf8FromPath(caseCopy)),
+          userName_(text::utf8FromPath(options.casePath)),
+          messages_(messages) {}
+
+    void startRun(texts::Language language) {
+        running_ = true;
+        language_ = language;
     }
     const std::vector<std::string>& shown() const { return shown_; }
 
@@ -159,17 +207,10 @@ public:
         if (flags != platform::kMessageYesNo) {
             shown_.push_back(std::move(line));
             messages_ << '\n';
-            if (phase_ == Phase::Entry && !isNote(text)) {
-                if (wizardStarted_) {
-                    refusalPending_ = true;
-                } else {
-                    refused_ = true;
-                }
-            }
             return platform::kAnswerOk;
         }
         const bool steadyQuestion =
-            phase_ == Phase::Run && text == texts::textFor(Text::IncludeSteadyQuestion, language_);
+            running_ && text == texts::textFor(Text::IncludeSteadyQuestion, language_);
         const bool yes = steadyQuestion && options_.steady;
         messages_ << ' ' << (yes ? "Yes" : "No") << '\n';
         shown_.push_back(line + (yes ? " Yes" : " No"));
@@ -183,20 +224,6 @@ public:
         noteRefusals(platform, handle, number);
         DialogScript script(number);
         switch (number) {
-            case platform::general_step::kTemplate:
-            case platform::transient_step::kTemplate:
-            case platform::boundary_step::kWestTemplate:
-            case platform::boundary_step::kEastTemplate:
-                wizardStarted_ = true;
-                if (refusalPending_) {
-                    refused_ = true;
-                    return script.escape();
-                }
-                if (!typeOverrides(platform, handle, number, script)) {
-                    refused_ = true;
-                    return script.escape();
-                }
-                return script.press(platform::kButtonForward);
             case scheme::kTemplate:
                 if (options_.scheme == SchemeAnswer::CDS) script.click(scheme::kCdsRadio);
                 if (options_.scheme == SchemeAnswer::Upwind) script.click(scheme::kUpwindRadio);
@@ -214,12 +241,11 @@ public:
         }
     }
 
+    // The only file dialog left offers another place for a case that could
+    // not be written: the batch has none.
     std::optional<platform::FileChoice> answerFileDialog(
-        bool save, const platform::FileDialogRequest&) override {
-        // The case is offered once; asked again, the file was refused.
-        if (save || caseOffered_) return std::nullopt;
-        caseOffered_ = true;
-        return platform::FileChoice{text::utf8FromPath(caseCopy_), false};
+        bool, const platform::FileDialogRequest&) override {
+        return std::nullopt;
     }
 
     void answerEditor(const std::string&) override {}
@@ -256,83 +282,6 @@ private:
         if (refusals_.refusedTwice(shown)) throw RepeatedRefusal{caption, fields};
     }
 
-    // The --set entries of this step typed into their fields. On a boundary
-    // step the fields of other groups that hold a text are emptied first, as
-    // a student would, so that the type follows the entries given; entries of
-    // two groups name two types at once and refuse the case.
-    bool typeOverrides(platform::ScriptedPlatform& platform, DialogHandle dialog, int step,
-                       DialogScript& script) {
-        std::vector<std::pair<std::size_t, const EntryField*>> fields;
-        std::set<int> groups;
-        for (std::size_t i = 0; i < options_.overrides.size(); ++i) {
-            const EntryField* field = entryField(options_.overrides[i].name);
-            if (field == nullptr || field->step != step) continue;
-            fields.emplace_back(i, field);
-            if (field->group != 0) groups.insert(field->group);
-        }
-        if (groups.size() > 1) {
-            messages_ << "calorvia-batch: --set names two kinds of boundary condition for one "
-                         "boundary (T, Phi, or h and Tinf)\n";
-            return false;
-        }
-        if (!groups.empty()) {
-            for (const int control : kBoundaryFields) {
-                if (!groups.contains(groupOf(control)) &&
-                    !text::trim(platform.controlText(dialog, control)).empty()) {
-                    script.type(control, "");
-                }
-            }
-        }
-        // The geometry first: its option opens or closes the inner radius.
-        std::optional<simulation::Geometry> geometry;
-        for (const auto& [index, field] : fields) {
-            if (!field->geometryChoice) continue;
-            geometry = simulation::geometryFromKeyword(options_.overrides[index].value);
-            if (!geometry) {
-                messages_ << "calorvia-batch: --set geometry takes plane, cylinder or sphere\n";
-                return false;
-            }
-            script.click(geometryOption(*geometry));
-            applied_.insert(index);
-        }
-        for (const auto& [index, field] : fields) {
-            if (field->geometryChoice) continue;
-            const bool innerRadius =
-                step == general::kTemplate && field->control == general::kRiEdit;
-            if (innerRadius && !(geometry ? simulation::isRadial(*geometry)
-                                          : !platform.controlState(dialog, general::kPlaneRadio))) {
-                messages_ << "calorvia-batch: --set ri: a plane wall has no inner radius (--set "
-                             "geometry=cylinder or sphere)\n";
-                return false;
-            }
-            script.type(field->control, options_.overrides[index].value);
-            applied_.insert(index);
-        }
-        return true;
-    }
-
-    // A note on opening refuses nothing: the case is read and runs (a solid
-    // body's centre takes no west condition, a line after the velocity
-    // names no body).
-    bool isNote(std::string_view text) const {
-        for (const Text note : {Text::CentreWestConditionUnused, Text::UnknownBodyLine}) {
-            if (fills(text, texts::textFor(note, language_))) return true;
-        }
-        return false;
-    }
-
-    static int geometryOption(simulation::Geometry geometry) {
-        switch (geometry) {
-            case simulation::Geometry::Cylinder:
-                return general::kCylinderRadio;
-            case simulation::Geometry::Sphere:
-                return general::kSphereRadio;
-            case simulation::Geometry::Plane:
-                break;
-        }
-        return general::kPlaneRadio;
-    }
-
     // A message naming the private copy names the user's file instead.
     std::string asTheUserKnowsIt(std::string_view text) const {
         std::string shown(text);
@@ -344,49 +293,13 @@ private:
     }
 
     const BatchOptions& options_;
-    std::filesystem::path caseCopy_;
     std::string copyName_;
     std::string userName_;
     std::ostream& messages_;
-    Phase phase_ = Phase::StartUp;
+    bool running_ = false;
     texts::Language language_ = texts::Language::English;
-    bool refused_ = false;
-    bool wizardStarted_ = false;
-    bool refusalPending_ = false;
-    bool caseOffered_ = false;
     RefusalWatch refusals_;
-    std::set<std::size_t> applied_;
     std::vector<std::string> shown_;
-};
-
-// "idioma" as it was before --lang replaced it, put back at the end.
-class LanguageOverride {
-public:
-    LanguageOverride(const std::filesystem::path& file, texts::Language language) : file_(file) {
-        if (auto content = text::readTextFile(file_)) {
-            previous_ = std::move(*content);
-            existed_ = true;
-        }
-        active_ = settings::writeIntegerSetting(file_, texts::languageCode(language));
-    }
-    ~LanguageOverride() {
-        if (!active_) return;
-        std::error_code error;
-        if (!existed_) {
-            std::filesystem::remove(file_, error);
-            return;
-        }
-        text::writeTextFileAtomically(file_, previous_);
-    }
-    LanguageOverride(const LanguageOverride&) = delete;
-    LanguageOverride& operator=(const LanguageOverride&) = delete;
-    bool active() const { return active_; }
-
-private:
-    std::filesystem::path file_;
-    std::string previous_;
-    bool existed_ = false;
-    bool active_ = false;
 };
 
 }  // namespace
@@ -432,7 +345,7 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    // Taken before --lang writes "idioma"; the shell's start-up shares it.
+    // Taken before anything is written; the shell's start-up shares it.
     result.folderLock = shell::ProgramFolderLock::lock(".");
     if (result.folderLock.inUse()) {
         const texts::Language language = options.language.value_or(
@@ -455,15 +368,6 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    std::optional<LanguageOverride> languageOverride;
-    if (options.language) {
-        languageOverride.emplace(settings::LanguageFileName, *options.language);
-        if (!languageOverride->active()) {
-            messages << "calorvia-batch: cannot write the language setting in this folder\n";
-            return result;
-        }
-    }
-
     platform::ScriptedPlatform platform;
     BatchPolicy policy(options, copy, messages);
     platform.setAnswerPolicy(&policy);
@@ -483,20 +387,23 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
             result.histories[static_cast<std::size_t>(file)].emplace_back(t, T);
         };
     }
-    app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions);
+    // --lang is this run's language only: "idioma" stays the student's.
+    app::Application application(platform, shell::DataFolders(options.dataFolders), runOptions,
+                                 options.language);
     shell::Shell& shell = application.shell();
     if (!shell.startUp()) return result;
-    policy.setLanguage(shell.language());
     result.language = shell.language();
 
-    policy.setPhase(BatchPolicy::Phase::Entry);
-    shell.ABRIR();
+    using Opened = entry::CaseEntryCommands::Unattended;
+    EntryEdits edits(options, messages);
+    const Opened opened = application.caseEntry().openUnattended(
+        copy, [&edits](WizardStep step, CaseEntry& entry) { return edits.edit(step, entry); });
     result.messages = policy.shown();
-    if (shell.state().runState() != shell::RunState::CaseLoaded) {
-        result.status = policy.refused() ? kExitRefused : kExitOther;
+    if (opened != Opened::Loaded) {
+        result.status = opened == Opened::Refused ? kExitRefused : kExitOther;
         return result;
     }
-    if (const auto unapplied = policy.unappliedOverrides(); !unapplied.empty()) {
+    if (const auto unapplied = edits.unapplied(); !unapplied.empty()) {
         messages << "calorvia-batch: --set " << unapplied.front()
                  << ": the wizard does not ask for this entry in this case (a steady case "
                     "without velocity has no transient entries)\n";
@@ -504,7 +411,7 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    policy.setPhase(BatchPolicy::Phase::Run);
+    policy.startRun(result.language);
     shell.beginSimulation();
     try {
         shell.idleStep();

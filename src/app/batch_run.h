@@ -2,10 +2,11 @@
 // calorvia-batch's run: the desktop program's start-up, File > Open, the
 // case entry wizard and Begin Simulation, played on the ScriptedPlatform with
 // a policy that answers every question the way a batch run must:
-//  - the open dialog gets a private copy of the case (the wizard rewrites the
-//    file it opened; the user's file is never touched);
-//  - each wizard step is accepted as filled in from the file; a refusal ends
-//    the wizard (the case is refused), and its closing warnings are answered No;
+//  - a private copy of the case is opened without the open dialog (the
+//    wizard rewrites the file it opened; the user's file is never touched);
+//  - each wizard step's checks run on the record as read from the file and
+//    --set; a refusal ends the wizard (the case is refused), and its closing
+//    warnings are answered No;
 //  - the scheme dialog gets the chosen scheme, or keeps its preselection;
 //  - the steady-state question after a transient run gets the chosen answer;
 //    every other question (range, initial estimate, open the files) gets No;
@@ -39,11 +40,11 @@ namespace calorvia::batch {
 enum class SchemeAnswer { Auto, CDS, Upwind };
 enum class GraphAnswer { Node, Average, None };
 
-// One entry of the saved case replaced before the wizard validates it
-// (--set NAME=VALUE): the value is typed into the wizard's field, so it
-// meets exactly the wizard's checks and messages. A boundary entry also
-// sets the type: T wins over the others, Phi clears T, h and Tinf clear T
-// and Phi.
+// One entry of the saved case replaced before the wizard checks it
+// (--set NAME=VALUE): the value replaces the entry of the wizard's record,
+// so it meets exactly the wizard's checks and messages. A boundary entry
+// also sets the type: the entries of the other kinds of condition are
+// emptied.
 struct EntryOverride {
     std::string name;
     std::string value;
@@ -51,14 +52,16 @@ struct EntryOverride {
 
 // The names --set takes: Lx N K Sc Sp u geometry ri, Ti Rho Cp Delt_t Nst
 // No, west.T west.Phi west.h west.Tinf and the same for east. geometry is
-// plane, cylinder or sphere (the option clicked in step 1); ri is typed into
-// the inner radius, which only a cylinder or a sphere has.
+// plane, cylinder or sphere (the option of step 1); ri is the inner radius,
+// which only a cylinder or a sphere has.
 bool isSettableEntry(std::string_view name);
 std::string settableEntryNames();
 
 struct BatchOptions {
     std::filesystem::path casePath;
-    std::optional<texts::Language> language;  // nothing: the "idioma" file, else English
+    // The run's language, "idioma" left as it is; nothing: the "idioma"
+    // file, else English.
+    std::optional<texts::Language> language;
     SchemeAnswer scheme = SchemeAnswer::Auto;
     bool steady = true;
     GraphAnswer graph = GraphAnswer::Node;

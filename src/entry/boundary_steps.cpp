@@ -1,13 +1,10 @@
 #include "entry/boundary_steps.h"
 
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "interpreter/text_preparation.h"
 #include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
-#include "text/number_reader.h"
 
 namespace calorvia::entry {
 namespace {
@@ -49,17 +46,6 @@ void convectionChanged(Platform& platform, DialogHandle dialog) {
     enable(platform, dialog, {b::kTEdit, b::kPhiEdit}, bothBlank);
 }
 
-struct SideTexts {
-    Text blank, tUnreadable, phiUnreadable, convectionIncomplete, hUnreadable, tinfUnreadable;
-};
-
-constexpr SideTexts kWestTexts{Text::WestBlank,         Text::WestTUnreadable,
-                               Text::WestPhiUnreadable, Text::WestConvectionIncomplete,
-                               Text::WestHUnreadable,   Text::WestTinfUnreadable};
-constexpr SideTexts kEastTexts{Text::EastBlank,         Text::EastTUnreadable,
-                               Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
-                               Text::EastHUnreadable,   Text::EastTinfUnreadable};
-
 // The templates number the boundaries steps 3 and 4. Without step 2 (steady,
 // no velocity) each comes one step earlier, and so does the east step of a
 // solid body, which has no west step (its west is the centre).
@@ -83,47 +69,6 @@ std::vector<platform::Caption> renumbered(BoundarySide side, const CaseEntry& en
                     {platform::kButtonForward, Text::OkButton},
                     {platform::kButtonBack, Text::WizardBackStep1}};
     }
-}
-
-// A boundary text prepared in place (decimal comma to point) and read.
-std::optional<double> prepareAndRead(std::string& text) {
-    interpreter::CONVERT(text);
-    return text::readReal(text);
-}
-
-// Validates the boundary's texts in the order temperature, flux, convection;
-// on success stores its type and values. The message of the first failure,
-// or nothing.
-std::optional<Text> validate(BoundaryEntry& boundary, const SideTexts& texts) {
-    const bool tBlank = isBlankEntry(boundary.T);
-    const bool phiBlank = isBlankEntry(boundary.Phi);
-    const bool hBlank = isBlankEntry(boundary.h);
-    const bool tinfBlank = isBlankEntry(boundary.Tinf);
-    if (tBlank && phiBlank && hBlank && tinfBlank) return texts.blank;
-    if (!tBlank) {
-        const auto T = prepareAndRead(boundary.T);
-        if (!T) return texts.tUnreadable;
-        boundary.type = simulation::BoundaryType::Temperature;
-        boundary.TValue = *T;
-        return std::nullopt;
-    }
-    if (!phiBlank) {
-        const auto Phi = prepareAndRead(boundary.Phi);
-        if (!Phi) return texts.phiUnreadable;
-        boundary.type = simulation::BoundaryType::Flux;
-        boundary.PhiValue = *Phi;
-        return std::nullopt;
-    }
-    if (hBlank || tinfBlank) return texts.convectionIncomplete;
-    const auto h = prepareAndRead(boundary.h);
-    if (!h) return texts.hUnreadable;
-    if (!(*h > 0.0)) return Text::ConvectiveCoefficientNotPositive;
-    const auto Tinf = prepareAndRead(boundary.Tinf);
-    if (!Tinf) return texts.tinfUnreadable;
-    boundary.type = simulation::BoundaryType::Convection;
-    boundary.hValue = *h;
-    boundary.TinfValue = *Tinf;
-    return std::nullopt;
 }
 
 // One showing of the dialog; the button that closed it.
@@ -187,6 +132,10 @@ void CC2_CONV_B(Platform& platform, DialogHandle dialog) {
     convectionChanged(platform, dialog);
 }
 
+void giveBackUntouched(BoundaryEntry& boundary) {
+    platform::giveBackUntouched(boundary, kBoundaryStepFields);
+}
+
 StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry& entry) {
     BoundaryEntry& boundary = side == BoundarySide::West ? entry.west : entry.east;
     const std::vector<platform::Caption> captions = renumbered(side, entry);
@@ -201,9 +150,10 @@ StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry&
             boundary = before;
             return StepResult::Cancel;
         }
-        if (const auto failure =
-                validate(boundary, side == BoundarySide::West ? kWestTexts : kEastTexts)) {
-            context.tell(*failure);
+        Checked<BoundaryEntry> checked = checkBoundaryStep(std::move(boundary), side);
+        boundary = std::move(checked.entry);
+        if (checked.refusal) {
+            context.tell(*checked.refusal);
             continue;
         }
         if (side == BoundarySide::West) {

@@ -91,6 +91,12 @@ void CaseEntryCommands::ABRIR() {
         return;
     }
     entry_ = std::move(reading.entry);
+    tellNotes(context, reading);
+    mode_ = WizardMode::Edit;
+    LEITURAS();
+}
+
+void CaseEntryCommands::tellNotes(WizardContext& context, const SavedCaseReading& reading) {
     if (const auto& line = reading.unknownBody) {
         context.tellText(texts::withValue(
             texts::withValue(context.text(Text::UnknownBodyLine), std::to_string(line->number)),
@@ -98,8 +104,42 @@ void CaseEntryCommands::ABRIR() {
     }
     // Said here, once per opening: the wizard has no west step for the centre.
     if (entry_.westConditionUnused()) context.tell(Text::CentreWestConditionUnused);
+}
+
+CaseEntryCommands::Unattended CaseEntryCommands::openUnattended(const std::filesystem::path& path,
+                                                                const StepEdit& edit) {
+    WizardContext context = makeContext();
+    if (!closeWhatIsOnScreen(context, Text::CloseSimulationQuestion)) return Unattended::NotLoaded;
+    entry_.blank();
+    const std::filesystem::path absolute = absolutePath(utf8(path));
+    if (!isReadableFile(absolute)) {
+        context.tell(Text::FileDoesNotExist);
+        return Unattended::Refused;
+    }
+    currentCasePath_ = absolute;
+    SavedCaseReading reading = readSavedCaseFile(currentCasePath_);
+    if (!reading.ok()) {
+        context.tellText(refusalOf(reading, context, utf8(currentCasePath_)));
+        return Unattended::Refused;
+    }
+    entry_ = std::move(reading.entry);
+    tellNotes(context, reading);
     mode_ = WizardMode::Edit;
-    LEITURAS();
+
+    for (std::optional step = WizardStep::General; step; step = stepAfter(*step, entry_)) {
+        giveBackUntouched(*step);
+        if (!edit(*step, entry_)) return Unattended::Refused;
+        Checked<CaseEntry> checked = checkStep(std::move(entry_), *step);
+        entry_ = std::move(checked.entry);
+        if (checked.refusal) {
+            context.tell(*checked.refusal);
+            return Unattended::Refused;
+        }
+    }
+    if (wantsToModify(context)) return Unattended::NotLoaded;
+    writeCase(context);
+    return shell_.state().runState() == shell::RunState::CaseLoaded ? Unattended::Loaded
+                                                                    : Unattended::NotLoaded;
 }
 
 std::optional<platform::FileChoice> CaseEntryCommands::OPEN1() {

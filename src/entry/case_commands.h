@@ -14,6 +14,7 @@
 // case only through RunState (CaseLoaded) and the working case file.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "entry/case_entry.h"
@@ -22,6 +23,8 @@
 #include "shell/shell.h"
 
 namespace calorvia::entry {
+
+struct SavedCaseReading;
 
 class CaseEntryCommands {
 public:
@@ -40,6 +43,16 @@ public:
     // The wizard, in the mode set before.
     void LEITURAS();
 
+    // File > Open with no one at its dialogs (calorvia-batch): the saved case
+    // at `path` read, then each step the wizard would show checked as though
+    // Forward were pressed on it, after `edit` changed the record as typing
+    // into that step's dialog would (false: the edit itself refuses the case,
+    // and has said why). Messages, closing warnings and the writing of the
+    // case are the wizard's; a refusal ends it.
+    enum class Unattended { Loaded, Refused, NotLoaded };
+    using StepEdit = std::function<bool(WizardStep, CaseEntry&)>;
+    Unattended openUnattended(const std::filesystem::path& path, const StepEdit& edit);
+
     void setMode(WizardMode mode) { mode_ = mode; }
     WizardMode mode() const { return mode_; }
     CaseEntry& entry() { return entry_; }
@@ -50,11 +63,16 @@ private:
     enum class Stage { General, Transient, West, East, ClosingChecks };
 
     WizardContext makeContext();
+    // The notes on a case read: a line that names no body, a solid body's
+    // unused west condition.
+    void tellNotes(WizardContext& context, const SavedCaseReading& reading);
     StepResult runGeneralStep(WizardContext& context);
     StepResult runTransientStep(WizardContext& context);
     // True when the student wants to change the case after a warning.
     bool wantsToModify(WizardContext& context);
     Stage stageBeforeWest() const;
+    // The step's texts as its dialog gives them back when nothing is typed.
+    void giveBackUntouched(WizardStep step);
     void writeCase(WizardContext& context);
     enum class WriteOutcome { Written, SavedFileFailed, WorkingFileFailed };
     // Writes the saved case file, then the working one; a failure has been

@@ -1,24 +1,19 @@
-// LEITURAS: the case entry wizard's stages, the validation of its first two
-// steps, the closing checks and the writing of the case.
+// LEITURAS: the case entry wizard's stages, its first two steps, the
+// closing checks and the writing of the case.
 
-#include <cfloat>
-#include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 
 #include "entry/boundary_steps.h"
+#include "entry/case_checks.h"
 #include "entry/case_commands.h"
-#include "interpreter/property_text.h"
-#include "interpreter/text_preparation.h"
 #include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
-#include "shell/home_screen.h"
 #include "settings/settings_files.h"
+#include "shell/home_screen.h"
 #include "shell/shared_state.h"
 #include "simulation/case_writer.h"
 #include "simulation/simulation_case.h"
-#include "text/number_reader.h"
 #include "text/text_file.h"
 
 namespace calorvia::entry {
@@ -26,7 +21,6 @@ namespace {
 
 namespace g = platform::general_step;
 namespace t = platform::transient_step;
-using interpreter::PropertyVariable;
 using platform::DialogHandle;
 using texts::Text;
 
@@ -78,162 +72,6 @@ void openInnerRadius(platform::Platform& platform, DialogHandle dialog) {
     }
 }
 
-constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
-constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
-
-// A refused entry: its message, and the title of the box (one message has a
-// title of its own), and the value its "{}" stands for, when it has one.
-struct Refusal {
-    Text message;
-    Text title = Text::AttentionTitle;
-    std::string value = {};
-};
-using Check = std::optional<Refusal>;
-
-void tellRefusal(WizardContext& context, const Refusal& refusal) {
-    context.tellText(texts::withValue(context.text(refusal.message), refusal.value),
-                     refusal.title);
-}
-
-// A radial body's positions r are written in single precision, accumulated
-// volume by volume: the outer radius keeps a margin below FLT_MAX (3.4E+38)
-// for the rounding of the sums.
-constexpr double kLargestOuterRadius = 1.0E+38;
-
-std::string largestOuterRadiusText() {
-    char shown[16];
-    std::snprintf(shown, sizeof shown, "%G", kLargestOuterRadius);
-    return shown;
-}
-
-struct PropertyMessages {
-    Text blank, unreadable, notPositive, syntaxError;
-};
-
-// A property entry: blank, or classified as a constant or a formula by the
-// rule the case loader uses. A constant is read in single precision (a value
-// beyond its range is unreadable) and, for a physical property, must be
-// positive; a formula must compile.
-Check checkProperty(const std::string& typed, PropertyVariable variable, bool mustBePositive,
-                    const PropertyMessages& messages) {
-    if (isBlankEntry(typed)) return Refusal{messages.blank};
-    const interpreter::CheckedProperty checked = interpreter::checkPropertyText(typed, variable);
-    switch (checked.outcome) {
-        case interpreter::PropertyOutcome::UnreadableConstant:
-            return Refusal{messages.unreadable};
-        case interpreter::PropertyOutcome::SyntaxError:
-            return Refusal{messages.syntaxError};
-        case interpreter::PropertyOutcome::Formula:
-            return std::nullopt;
-        case interpreter::PropertyOutcome::Constant:
-            break;
-    }
-    if (!(std::fabs(checked.constant) <= FLT_MAX)) return Refusal{messages.unreadable};
-    const auto single = static_cast<float>(checked.constant);
-    if (mustBePositive && !(single > 0.0f)) return Refusal{messages.notPositive};
-    return std::nullopt;
-}
-
-// A real entry: blank; else prepared in place (decimal comma to point) and
-// read as one double.
-std::optional<double> prepareAndRead(std::string& typed) {
-    interpreter::CONVERT(typed);
-    return text::readReal(typed);
-}
-
-Check checkGeneral(CaseEntry& e) {
-    if (isBlankEntry(e.Lx)) return Refusal{Text::LxBlank};
-    const auto Lx = prepareAndRead(e.Lx);
-    if (!Lx) return Refusal{Text::LxUnreadable};
-    if (!(*Lx > 0.0)) return Refusal{Text::LxNotPositive};
-    e.LxValue = *Lx;
-
-    // Whole numbers are read unprepared: 1,5 reads as 1.
-    if (isBlankEntry(e.N)) return Refusal{Text::NBlank, Text::BlankNTitle};
-    const auto N = text::readInteger(e.N);
-    if (!N) return Refusal{Text::NUnreadable};
-    if (*N < kMinVolumes || *N > kMaxVolumes) return Refusal{Text::NOutOfRange};
-    e.NValue = *N;
-
-    if (auto refused = checkProperty(
-            e.K, PropertyVariable::Temperature, true,
-            {Text::KBlank, Text::KUnreadable, Text::KNotPositive, Text::KSyntaxError})) {
-        return refused;
-    }
-    if (auto refused = checkProperty(
-            e.Sc, PropertyVariable::Temperature, false,
-            {Text::ScBlank, Text::ScUnreadable, Text::ScUnreadable, Text::ScSyntaxError})) {
-        return refused;
-    }
-    if (auto refused = checkProperty(
-            e.Sp, PropertyVariable::Temperature, false,
-            {Text::SpBlank, Text::SpUnreadable, Text::SpUnreadable, Text::SpSyntaxError})) {
-        return refused;
-    }
-
-    if (isBlankEntry(e.u)) return Refusal{Text::UBlank};
-    const auto u = prepareAndRead(e.u);
-    if (!u) return Refusal{Text::UUnreadable};
-    if (*u < 0.0) return Refusal{Text::UNegative};
-    e.uValue = *u;
-
-    // A cylinder or a sphere: ri >= 0 (0 is a solid body) and no flow, the
-    // radial grid carrying no convection term.
-    if (simulation::isRadial(e.geometry)) {
-        if (isBlankEntry(e.ri)) return Refusal{Text::RiBlank};
-        const auto ri = prepareAndRead(e.ri);
-        if (!ri || !std::isfinite(*ri)) return Refusal{Text::RiUnreadable};
-        if (!(*ri >= 0.0)) return Refusal{Text::RiNegative};
-        if (!(*ri + e.LxValue <= kLargestOuterRadius)) {
-            return Refusal{Text::RiTooLarge, Text::AttentionTitle, largestOuterRadiusText()};
-        }
-        e.riValue = *ri;
-        if (e.uValue != 0.0) return Refusal{Text::RadialVelocity};
-    }
-
-    if (e.state == NoStateChosen) return Refusal{Text::StateMissing};
-    return std::nullopt;
-}
-
-Check checkTransient(CaseEntry& e) {
-    if (auto refused = checkProperty(
-            e.Ti, PropertyVariable::Position, false,
-            {Text::TiBlank, Text::TiUnreadable, Text::TiUnreadable, Text::TiSyntaxError})) {
-        return refused;
-    }
-    if (auto refused = checkProperty(
-            e.Rho, PropertyVariable::Temperature, true,
-            {Text::RhoBlank, Text::RhoUnreadable, Text::RhoNotPositive, Text::RhoSyntaxError})) {
-        return refused;
-    }
-    if (auto refused = checkProperty(
-            e.Cp, PropertyVariable::Temperature, true,
-            {Text::CpBlank, Text::CpUnreadable, Text::CpNotPositive, Text::CpSyntaxError})) {
-        return refused;
-    }
-
-    if (isBlankEntry(e.Delt_t)) return Refusal{Text::DeltTBlank};
-    const auto Delt_t = prepareAndRead(e.Delt_t);
-    if (!Delt_t) return Refusal{Text::DeltTUnreadable};
-    if (!(*Delt_t > 0.0)) return Refusal{Text::DeltTNotPositive};
-    e.Delt_tValue = *Delt_t;
-
-    // A steady diffusion-convection case marches one step; an unsteady one
-    // needs at least two.
-    if (isBlankEntry(e.Nst)) return Refusal{Text::NstBlank};
-    const auto Nst = text::readInteger(e.Nst);
-    if (!Nst) return Refusal{Text::NstUnreadable};
-    if (*Nst < 2 && e.state == simulation::CaseState::Unsteady) return Refusal{Text::NstTooFew};
-    e.NstValue = *Nst;
-
-    if (isBlankEntry(e.No)) return Refusal{Text::NoBlank};
-    const auto No = text::readInteger(e.No);
-    if (!No) return Refusal{Text::NoUnreadable};
-    if (*No < 1 || *No > e.NValue) return Refusal{Text::NoOutOfRange};
-    e.NoValue = *No;
-    return std::nullopt;
-}
-
 std::string utf8(const std::filesystem::path& path) {
     return text::utf8FromPath(path);
 }
@@ -276,12 +114,10 @@ StepResult CaseEntryCommands::runGeneralStep(WizardContext& context) {
         e.geometry = chosenGeometry(platform_, dialog);
         platform_.releaseDialog(dialog);
 
-        if (e.steadyChosen) e.state = simulation::CaseState::Steady;
-        if (e.unsteadyChosen) e.state = simulation::CaseState::Unsteady;
-        e.method = e.gaussSidelChosen ? simulation::SolutionMethod::GaussSeidel
-                                      : simulation::SolutionMethod::TabLU;
-        if (const Check refused = checkGeneral(e)) {
-            tellRefusal(context, *refused);
+        Checked<CaseEntry> checked = checkGeneralStep(std::move(e));
+        e = std::move(checked.entry);
+        if (checked.refusal) {
+            context.tell(*checked.refusal);
             continue;
         }
         context.panel.drawGeneral(e);
@@ -308,12 +144,31 @@ StepResult CaseEntryCommands::runTransientStep(WizardContext& context) {
         platform_.releaseDialog(dialog);
         if (result == platform::kButtonBack) return StepResult::Back;
 
-        if (const Check refused = checkTransient(e)) {
-            tellRefusal(context, *refused);
+        Checked<CaseEntry> checked = checkTransientStep(std::move(e));
+        e = std::move(checked.entry);
+        if (checked.refusal) {
+            context.tell(*checked.refusal);
             continue;
         }
         context.panel.drawTransient(e);
         return StepResult::Forward;
+    }
+}
+
+void CaseEntryCommands::giveBackUntouched(WizardStep step) {
+    switch (step) {
+        case WizardStep::General:
+            platform::giveBackUntouched(entry_, kGeneralStepFields);
+            return;
+        case WizardStep::Transient:
+            platform::giveBackUntouched(entry_, kTransientStepFields);
+            return;
+        case WizardStep::West:
+            entry::giveBackUntouched(entry_.west);
+            return;
+        case WizardStep::East:
+            entry::giveBackUntouched(entry_.east);
+            return;
     }
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string_view>
 
+#include "entry/case_checks.h"
 #include "entry/summary_panel.h"
 #include "platform/platform.h"
 #include "texts/text_catalogue.h"
@@ -27,6 +28,10 @@ struct WizardContext {
     int tell(texts::Text message, texts::Text title = texts::Text::AttentionTitle,
              int flags = platform::kMessageOk) {
         return tellText(text(message), title, flags);
+    }
+    // A refused entry, as every step tells it.
+    void tell(const Refusal& refusal) {
+        tellText(texts::withValue(text(refusal.message), refusal.value), refusal.title);
     }
     int tellText(std::string_view message, texts::Text title = texts::Text::AttentionTitle,
                  int flags = platform::kMessageOk) {

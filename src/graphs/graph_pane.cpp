@@ -62,8 +62,8 @@ std::string limitLabel(float value) {
 
 }  // namespace
 
-GraphPane::GraphPane(platform::Platform& platform, std::filesystem::path languageFile)
-    : platform_(platform), languageFile_(std::move(languageFile)) {}
+GraphPane::GraphPane(platform::Platform& platform, settings::LanguageSetting languageSetting)
+    : platform_(platform), languageSetting_(std::move(languageSetting)) {}
 
 std::span<const std::string_view> GraphPane::fontList() {
     return kFonts;
@@ -145,7 +145,7 @@ void GraphPane::defineScale(std::span<const float> y, const GraphBoundaries& bou
     ymax = highest;
     if (graphMode == kProfileGraph) {
         language = texts::languageCode(
-            settings::readLanguage(languageFile_, settings::WriteBack::DefaultWhenUnreadable).value);
+            languageSetting_.read(settings::WriteBack::DefaultWhenUnreadable).value);
     }
 
     // The proposal widens the series range to the ambient temperature of

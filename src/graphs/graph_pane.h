@@ -42,10 +42,12 @@ inline constexpr std::int32_t kTimeGraph = 1;
 
 class GraphPane {
 public:
-    // `languageFile` is the language settings file in the program directory;
-    // a profile graph reads the pane's language from it.
+    // `languageSetting` is the language settings file in the program
+    // directory (or the session's language); a profile graph reads the
+    // pane's language from it.
     explicit GraphPane(platform::Platform& platform,
-                       std::filesystem::path languageFile = settings::LanguageFileName);
+                       settings::LanguageSetting languageSetting =
+                           std::filesystem::path(settings::LanguageFileName));
 
     // Draws the series of n+1 points x(1..n+1), y(1..n+1) (x[0..n] here) in
     // palette colour `colour` on the pane whose origin is (X0, Y0).
@@ -87,7 +89,7 @@ private:
     void textAt(int x, int y, std::string_view text);
 
     platform::Platform& platform_;
-    std::filesystem::path languageFile_;
+    settings::LanguageSetting languageSetting_;
     // The pixels of the last line plot, kept so that a run drawing a profile
     // at every step allocates them once.
     std::vector<platform::PixelPoint> points_;

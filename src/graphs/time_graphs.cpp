@@ -158,14 +158,14 @@ float STANDARD_ERROR(TimeGraphChoice choice, std::int32_t language,
 }
 
 TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
-                                    const std::filesystem::path& languageFile) {
+                                    const settings::LanguageSetting& languageSetting) {
     const platform::DialogHandle handle =
         platform::createDialogIn(platform, dialog::kTemplate, texts::languageFromCode(language));
 
     bool experimental = false;
     // EXPERIMENTA: one click of the check box shows the help, in the language
     // of "idioma", or blanks it again.
-    auto EXPERIMENTA = [&platform, handle, &experimental, languageFile] {
+    auto EXPERIMENTA = [&platform, handle, &experimental, &languageSetting] {
         experimental = !experimental;
         const auto help = [&](Text text) { return experimental ? text : Text::BlankHelpLine; };
         const platform::Caption lines[]{{dialog::kHelpLine1, help(Text::ExperimentalHelpLine1)},
@@ -174,10 +174,8 @@ TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t l
         // Only the help reads "idioma"; a blank line is the same in both languages.
         platform::showCaptions(
             platform, handle, lines,
-            experimental
-                ? settings::readLanguage(languageFile, settings::WriteBack::DefaultWhenUnreadable)
-                      .value
-                : texts::Language::English);
+            experimental ? languageSetting.read(settings::WriteBack::DefaultWhenUnreadable).value
+                         : texts::Language::English);
     };
     platform.setControlRoutine(handle, dialog::kExperimentalCheck, EXPERIMENTA);
     platform.runDialog(handle);
@@ -200,8 +198,10 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     const std::int32_t X0 = wide ? 520 : 350;
     const std::int32_t Y0 = wide ? 180 : 80;
 
-    const TimeGraphRequest request =
-        runTimeGraphDialog(platform, inputs.language, inputs.folder / settings::LanguageFileName);
+    const TimeGraphRequest request = runTimeGraphDialog(
+        platform, inputs.language,
+        inputs.languageSetting.value_or(
+            settings::LanguageSetting(inputs.folder / settings::LanguageFileName)));
 
     std::string title;
     if (request.choice == TimeGraphChoice::Node) {

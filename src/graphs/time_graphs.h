@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,9 +60,9 @@ struct TimeGraphRequest {
 
 // Template 113 in `language`. Each click of the check box runs EXPERIMENTA,
 // which toggles the experimental switch and shows or blanks the three help
-// lines in the language read from `languageFile` (the language setting).
+// lines in the language read from `languageSetting`.
 TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t language,
-                                    const std::filesystem::path& languageFile);
+                                    const settings::LanguageSetting& languageSetting);
 
 // What the time graph stage needs from the run.
 struct TimeGraphInputs {
@@ -72,6 +73,8 @@ struct TimeGraphInputs {
     int screenWidth = 1024;
     GraphBoundaries boundaries;
     std::filesystem::path folder = ".";  // the program folder: histories, "Exp.txt", settings
+    // Where the help of the dialog reads its language; nothing: "idioma" in `folder`.
+    std::optional<settings::LanguageSetting> languageSetting;
 };
 
 // The whole stage: dialog, title, curve, dots, curve again, deviation.

@@ -83,4 +83,16 @@ void save(Platform& platform, DialogHandle dialog, Record& record,
     }
 }
 
+// What save gives back after load when nothing was typed: each text as
+// shown, cut to its width; every flag as it was.
+template <class Record>
+void giveBackUntouched(Record& record,
+                       std::type_identity_t<std::span<const Field<Record>>> fields) {
+    for (const Field<Record>& field : fields) {
+        if (field.text) {
+            record.*field.text = text::cutToWidth(shownText(record.*field.text), field.width);
+        }
+    }
+}
+
 }  // namespace calorvia::platform

@@ -135,7 +135,7 @@ void drawDemo(Platform& platform, const std::string& languageFile) {
     platform.outText("Calorvia");
 
     const bool wide = size.width > 800;
-    graphs::GraphPane pane(platform, languageFile);
+    graphs::GraphPane pane(platform, std::filesystem::path(languageFile));
     graphs::GraphBoundaries boundaries;
     const std::string profileTitle = "Profile (Tab. LU)";
     const int profileX0 = wide ? 10 : -10, profileY0 = wide ? 250 : 150;

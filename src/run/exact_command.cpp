@@ -79,7 +79,7 @@ void ExactComparisonCommand::compare() {
 void ExactComparisonCommand::draw(const FinishedRun& run,
                                   const simulation::ExactSteadySolution& exact, double largest) {
     const ProfileAxes& axes = run.axes;
-    graphs::GraphPane pane(platform_, shell_.programFile(settings::LanguageFileName));
+    graphs::GraphPane pane(platform_, shell_.languageSetting());
     pane.scaleDefined = 1;
     pane.graphMode = graphs::kProfileGraph;
     pane.ymin = axes.ymin;

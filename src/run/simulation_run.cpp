@@ -63,7 +63,7 @@ SimulationRun::SimulationRun(platform::Platform& platform, shell::Shell& shell, 
     : platform_(platform),
       shell_(shell),
       options_(std::move(options)),
-      pane_(platform, shell.programFile(settings::LanguageFileName)),
+      pane_(platform, shell.languageSetting()),
       driver_(shell.mathErrorHook()) {}
 
 RunOutcome SimulationRun::run() {
@@ -423,7 +423,8 @@ void SimulationRun::output_results() {
              .colour = static_cast<std::int16_t>(shell_.graphColour()),
              .screenWidth = shell_.graphicsSize().width,
              .boundaries = {ambientTemperature(c.west), ambientTemperature(c.east)},
-             .folder = shell_.programDirectory()});
+             .folder = shell_.programDirectory(),
+             .languageSetting = shell_.languageSetting()});
     }
     write_result_files(titled);
     // One message said the first file that failed; this one names them all.

@@ -37,6 +37,24 @@ struct SettingReading {
 
 // "idioma": 1 Portuguese or 2 English.
 SettingReading<texts::Language> readLanguage(const std::filesystem::path& file, WriteBack rule);
+// Where the language is read at each use: "idioma" at `file`, or, for a
+// session given its language (calorvia-batch --lang), that language, with
+// the file neither read nor written.
+class LanguageSetting {
+public:
+    LanguageSetting(std::filesystem::path file)
+        : file_(std::move(file)) {}  // NOLINT: a file is the usual source
+    explicit LanguageSetting(texts::Language session) : session_(session) {}
+    SettingReading<texts::Language> read(WriteBack rule) const {
+        if (session_) return {*session_};
+        return readLanguage(file_, rule);
+    }
+
+private:
+    std::filesystem::path file_;
+    std::optional<texts::Language> session_;
+};
+
 // "cor": a palette index 0..15, no colour the palette does not have.
 SettingReading<std::int32_t> readGraphColour(const std::filesystem::path& file, WriteBack rule);
 // "tolera": the first value of the first line, zero and negative ones too.

@@ -34,8 +34,14 @@ constexpr std::string_view kProductYear = "2026";
 
 }  // namespace
 
-Shell::Shell(platform::Platform& platform, DataFolders folders)
-    : platform_(platform), folders_(std::move(folders)) {}
+Shell::Shell(platform::Platform& platform, DataFolders folders,
+             std::optional<Language> sessionLanguage)
+    : platform_(platform), folders_(std::move(folders)), sessionLanguage_(sessionLanguage) {}
+
+settings::LanguageSetting Shell::languageSetting() const {
+    if (sessionLanguage_) return settings::LanguageSetting(*sessionLanguage_);
+    return programFile(LanguageFileName);
+}
 
 std::filesystem::path Shell::programFile(std::string_view name) const {
     return programDirectory_ / text::pathFromUtf8(name);
@@ -58,8 +64,7 @@ void Shell::tellUnwritten(std::string_view fileName) {
 // ---------------------------------------------------------------------- menus
 
 void Shell::buildMenus() {
-    const Language menuLanguage =
-        settings::readLanguage(programFile(LanguageFileName), WriteBack::Never).value;
+    const Language menuLanguage = languageSetting().read(WriteBack::Never).value;
     for (const MenuEntry& entry : menuTable()) {
         if (!entry.text) {
             platform_.appendMenuItem(entry.menu, "", platform::MenuItemKind::Separator, {});
@@ -217,7 +222,7 @@ std::filesystem::path Shell::programFolder() const {
 bool Shell::takeProgramFolder() {
     folderLock_ = ProgramFolderLock::lock(programFolder());
     if (folderLock_.inUse()) {
-        const auto stored = settings::readLanguage(programFile(LanguageFileName), WriteBack::Never);
+        const auto stored = languageSetting().read(WriteBack::Never);
         language_.store(languageCode(stored.value));
         platform_.setInterfaceLanguage(language_.load());
         std::error_code error;
@@ -240,8 +245,7 @@ bool Shell::startUp() {
     platform_.pause(50);
     if (!takeProgramFolder()) return false;
 
-    const auto stored =
-        settings::readLanguage(programFile(LanguageFileName), WriteBack::DefaultWhenUnreadable);
+    const auto stored = languageSetting().read(WriteBack::DefaultWhenUnreadable);
     language_.store(languageCode(stored.value));
     if (stored.writeFailed) tellUnwritten(LanguageFileName);
     platform_.setInterfaceLanguage(language_.load());

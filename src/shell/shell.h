@@ -25,6 +25,7 @@
 
 #include "interpreter/math_functions.h"
 #include "platform/platform.h"
+#include "settings/settings_files.h"
 #include "shell/data_folders.h"
 #include "shell/menus.h"
 #include "shell/program_folder.h"
@@ -37,7 +38,11 @@ class Shell {
 public:
     using EntryPoint = std::function<void()>;
 
-    Shell(platform::Platform& platform, DataFolders folders);
+    // A session language (calorvia-batch --lang) is used instead of
+    // "idioma", which is then neither read nor written; Preferences > Language
+    // still writes the student's choice.
+    Shell(platform::Platform& platform, DataFolders folders,
+          std::optional<texts::Language> sessionLanguage = std::nullopt);
     Shell(const Shell&) = delete;
     Shell& operator=(const Shell&) = delete;
 
@@ -149,6 +154,8 @@ public:
     // ---- state ---------------------------------------------------------------------------
 
     SharedState& state() { return state_; }
+    // Where the graphs read the language: "idioma", or the session's.
+    settings::LanguageSetting languageSetting() const;
     texts::Language language() const { return texts::languageFromCode(language_.load()); }
     std::int32_t graphColour() const { return graphColour_.load(); }
     std::string_view text(texts::Text id) const { return texts::textFor(id, language()); }
@@ -188,6 +195,7 @@ private:
 
     platform::Platform& platform_;
     DataFolders folders_;
+    std::optional<texts::Language> sessionLanguage_;
     SharedState state_;
     std::atomic<std::int32_t> language_{texts::languageCode(texts::Language::English)};
     std::atomic<std::int32_t> graphColour_{12};

@@ -30,61 +30,12 @@ GeneralEntries body(Geometry geometry, std::string ri) {
     return entries;
 }
 
-class RadialEntryTest : public EntryTest {};
-
-// ---- step 1: the inner radius, one entry at a time ----------------------------------
-
-struct RadialCase {
-    const char* what;
-    GeneralEntries entries;
-    const char* message;  // nullptr: accepted
-    int next = b::kWestTemplate;
-};
-
-class RadialStepOne : public EntryTest, public ::testing::WithParamInterface<RadialCase> {};
-
-TEST_P(RadialStepOne, IsAcceptedOrRefusedWithItsMessage) {
-    const RadialCase& c = GetParam();
-    general(c.entries).press(kButtonForward);
-    if (c.message) {
-        expectWarning(c.message);
-        platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    } else {
-        platform.expectDialog(c.next).press(kButtonCancel);
-    }
-    chooseNew();
-    platform.verifyScriptDone();
-}
-
 GeneralEntries withVelocity(GeneralEntries entries, std::string u) {
     entries.u = std::move(u);
     return entries;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Wizard, RadialStepOne,
-    ::testing::Values(
-        RadialCase{"cylinder without ri", body(Geometry::Cylinder, ""), "Inform the inner radius!"},
-        RadialCase{"sphere ri text", body(Geometry::Sphere, "wide"),
-                   "Error reading the value of the inner radius!"},
-        RadialCase{"cylinder ri negative", body(Geometry::Cylinder, "-0,1"),
-                   "The inner radius must be zero or greater!"},
-        RadialCase{"sphere with velocity", withVelocity(body(Geometry::Sphere, "1"), "0.5"),
-                   "Radial geometry: the velocity must be zero!"},
-        RadialCase{"cylinder shell", body(Geometry::Cylinder, "0,05"), nullptr},
-        // A solid body: its west is the centre, and the east step comes next.
-        RadialCase{"solid sphere", body(Geometry::Sphere, "0"), nullptr, b::kEastTemplate},
-        // The checks keep their order: the velocity is read before ri.
-        RadialCase{"u before ri", withVelocity(body(Geometry::Cylinder, ""), "fast"),
-                   "Error reading the value of the velocity of the domain!"},
-        RadialCase{"ri before the state",
-                   [] {
-                       GeneralEntries e = body(Geometry::Sphere, "");
-                       e.state = std::nullopt;
-                       return e;
-                   }(),
-                   "Inform the inner radius!"}),
-    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
+class RadialEntryTest : public EntryTest {};
 
 // The plane wall is preselected and its inner radius closed; a cylinder or
 // a sphere opens it, the plane wall closes it again.

@@ -1,0 +1,278 @@
+#include "entry/case_checks.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdio>
+
+#include "interpreter/property_text.h"
+#include "interpreter/text_preparation.h"
+#include "platform/dialog_templates.h"
+#include "simulation/simulation_case.h"
+#include "text/number_reader.h"
+
+namespace calorvia::entry {
+namespace {
+
+namespace g = platform::general_step;
+namespace t = platform::transient_step;
+namespace b = platform::boundary_step;
+using interpreter::PropertyVariable;
+using texts::Text;
+using Check = std::optional<Refusal>;
+
+constexpr std::int32_t kMinVolumes = simulation::MinControlVolumes;
+constexpr std::int32_t kMaxVolumes = simulation::MaxControlVolumes;
+
+// A radial body's positions r are written in single precision, accumulated
+// volume by volume: the outer radius keeps a margin below FLT_MAX (3.4E+38)
+// for the rounding of the sums.
+constexpr double kLargestOuterRadius = 1.0E+38;
+
+std::string largestOuterRadiusText() {
+    char shown[16];
+    std::snprintf(shown, sizeof shown, "%G", kLargestOuterRadius);
+    return shown;
+}
+
+Refusal refuse(Text message, int control) {
+    return Refusal{.message = message, .control = control};
+}
+
+struct PropertyMessages {
+    Text blank, unreadable, notPositive, syntaxError;
+};
+
+// A property entry: blank, or classified as a constant or a formula by the
+// rule the case loader uses. A constant is read in single precision (a value
+// beyond its range is unreadable) and, for a physical property, must be
+// positive; a formula must compile.
+Check checkProperty(const std::string& typed, int control, PropertyVariable variable,
+                    bool mustBePositive, const PropertyMessages& messages) {
+    if (isBlankEntry(typed)) return refuse(messages.blank, control);
+    const interpreter::CheckedProperty checked = interpreter::checkPropertyText(typed, variable);
+    switch (checked.outcome) {
+        case interpreter::PropertyOutcome::UnreadableConstant:
+            return refuse(messages.unreadable, control);
+        case interpreter::PropertyOutcome::SyntaxError:
+            return refuse(messages.syntaxError, control);
+        case interpreter::PropertyOutcome::Formula:
+            return std::nullopt;
+        case interpreter::PropertyOutcome::Constant:
+            break;
+    }
+    if (!(std::fabs(checked.constant) <= FLT_MAX)) return refuse(messages.unreadable, control);
+    const auto single = static_cast<float>(checked.constant);
+    if (mustBePositive && !(single > 0.0f)) return refuse(messages.notPositive, control);
+    return std::nullopt;
+}
+
+// A real entry: blank; else prepared in place (decimal comma to point) and
+// read as one double.
+std::optional<double> prepareAndRead(std::string& typed) {
+    interpreter::CONVERT(typed);
+    return text::readReal(typed);
+}
+
+Check checkGeneral(CaseEntry& e) {
+    if (e.steadyChosen) e.state = simulation::CaseState::Steady;
+    if (e.unsteadyChosen) e.state = simulation::CaseState::Unsteady;
+    e.method = e.gaussSidelChosen ? simulation::SolutionMethod::GaussSeidel
+                                  : simulation::SolutionMethod::TabLU;
+
+    if (isBlankEntry(e.Lx)) return refuse(Text::LxBlank, g::kLxEdit);
+    const auto Lx = prepareAndRead(e.Lx);
+    if (!Lx) return refuse(Text::LxUnreadable, g::kLxEdit);
+    if (!(*Lx > 0.0)) return refuse(Text::LxNotPositive, g::kLxEdit);
+    e.LxValue = *Lx;
+
+    // Whole numbers are read unprepared: 1,5 reads as 1.
+    if (isBlankEntry(e.N)) {
+        return Refusal{.message = Text::NBlank, .title = Text::BlankNTitle, .control = g::kNEdit};
+    }
+    const auto N = text::readInteger(e.N);
+    if (!N) return refuse(Text::NUnreadable, g::kNEdit);
+    if (*N < kMinVolumes || *N > kMaxVolumes) return refuse(Text::NOutOfRange, g::kNEdit);
+    e.NValue = *N;
+
+    if (auto refused = checkProperty(
+            e.K, g::kKEdit, PropertyVariable::Temperature, true,
+            {Text::KBlank, Text::KUnreadable, Text::KNotPositive, Text::KSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Sc, g::kScEdit, PropertyVariable::Temperature, false,
+            {Text::ScBlank, Text::ScUnreadable, Text::ScUnreadable, Text::ScSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Sp, g::kSpEdit, PropertyVariable::Temperature, false,
+            {Text::SpBlank, Text::SpUnreadable, Text::SpUnreadable, Text::SpSyntaxError})) {
+        return refused;
+    }
+
+    if (isBlankEntry(e.u)) return refuse(Text::UBlank, g::kUEdit);
+    const auto u = prepareAndRead(e.u);
+    if (!u) return refuse(Text::UUnreadable, g::kUEdit);
+    if (*u < 0.0) return refuse(Text::UNegative, g::kUEdit);
+    e.uValue = *u;
+
+    // A cylinder or a sphere: ri >= 0 (0 is a solid body) and no flow, the
+    // radial grid carrying no convection term.
+    if (simulation::isRadial(e.geometry)) {
+        if (isBlankEntry(e.ri)) return refuse(Text::RiBlank, g::kRiEdit);
+        const auto ri = prepareAndRead(e.ri);
+        if (!ri || !std::isfinite(*ri)) return refuse(Text::RiUnreadable, g::kRiEdit);
+        if (!(*ri >= 0.0)) return refuse(Text::RiNegative, g::kRiEdit);
+        if (!(*ri + e.LxValue <= kLargestOuterRadius)) {
+            return Refusal{.message = Text::RiTooLarge,
+                           .value = largestOuterRadiusText(),
+                           .control = g::kRiEdit};
+        }
+        e.riValue = *ri;
+        if (e.uValue != 0.0) return refuse(Text::RadialVelocity, g::kUEdit);
+    }
+
+    if (e.state == NoStateChosen) return refuse(Text::StateMissing, g::kSteadyRadio);
+    return std::nullopt;
+}
+
+Check checkTransient(CaseEntry& e) {
+    if (auto refused = checkProperty(
+            e.Ti, t::kTiEdit, PropertyVariable::Position, false,
+            {Text::TiBlank, Text::TiUnreadable, Text::TiUnreadable, Text::TiSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Rho, t::kRhoEdit, PropertyVariable::Temperature, true,
+            {Text::RhoBlank, Text::RhoUnreadable, Text::RhoNotPositive, Text::RhoSyntaxError})) {
+        return refused;
+    }
+    if (auto refused = checkProperty(
+            e.Cp, t::kCpEdit, PropertyVariable::Temperature, true,
+            {Text::CpBlank, Text::CpUnreadable, Text::CpNotPositive, Text::CpSyntaxError})) {
+        return refused;
+    }
+
+    if (isBlankEntry(e.Delt_t)) return refuse(Text::DeltTBlank, t::kDeltTEdit);
+    const auto Delt_t = prepareAndRead(e.Delt_t);
+    if (!Delt_t) return refuse(Text::DeltTUnreadable, t::kDeltTEdit);
+    if (!(*Delt_t > 0.0)) return refuse(Text::DeltTNotPositive, t::kDeltTEdit);
+    e.Delt_tValue = *Delt_t;
+
+    // A steady diffusion-convection case marches one step; an unsteady one
+    // needs at least two.
+    if (isBlankEntry(e.Nst)) return refuse(Text::NstBlank, t::kNstEdit);
+    const auto Nst = text::readInteger(e.Nst);
+    if (!Nst) return refuse(Text::NstUnreadable, t::kNstEdit);
+    if (*Nst < 2 && e.state == simulation::CaseState::Unsteady) {
+        return refuse(Text::NstTooFew, t::kNstEdit);
+    }
+    e.NstValue = *Nst;
+
+    if (isBlankEntry(e.No)) return refuse(Text::NoBlank, t::kNoEdit);
+    const auto No = text::readInteger(e.No);
+    if (!No) return refuse(Text::NoUnreadable, t::kNoEdit);
+    if (*No < 1 || *No > e.NValue) return refuse(Text::NoOutOfRange, t::kNoEdit);
+    e.NoValue = *No;
+    return std::nullopt;
+}
+
+struct SideTexts {
+    Text blank, tUnreadable, phiUnreadable, convectionIncomplete, hUnreadable, tinfUnreadable;
+};
+
+constexpr SideTexts kWestTexts{Text::WestBlank,         Text::WestTUnreadable,
+                               Text::WestPhiUnreadable, Text::WestConvectionIncomplete,
+                               Text::WestHUnreadable,   Text::WestTinfUnreadable};
+constexpr SideTexts kEastTexts{Text::EastBlank,         Text::EastTUnreadable,
+                               Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
+                               Text::EastHUnreadable,   Text::EastTinfUnreadable};
+
+// The texts in the order temperature, flux, convection; on success the
+// type and values stored.
+Check checkBoundary(BoundaryEntry& boundary, const SideTexts& texts) {
+    const bool tBlank = isBlankEntry(boundary.T);
+    const bool phiBlank = isBlankEntry(boundary.Phi);
+    const bool hBlank = isBlankEntry(boundary.h);
+    const bool tinfBlank = isBlankEntry(boundary.Tinf);
+    if (tBlank && phiBlank && hBlank && tinfBlank) return refuse(texts.blank, b::kTEdit);
+    if (!tBlank) {
+        const auto T = prepareAndRead(boundary.T);
+        if (!T) return refuse(texts.tUnreadable, b::kTEdit);
+        boundary.type = simulation::BoundaryType::Temperature;
+        boundary.TValue = *T;
+        return std::nullopt;
+    }
+    if (!phiBlank) {
+        const auto Phi = prepareAndRead(boundary.Phi);
+        if (!Phi) return refuse(texts.phiUnreadable, b::kPhiEdit);
+        boundary.type = simulation::BoundaryType::Flux;
+        boundary.PhiValue = *Phi;
+        return std::nullopt;
+    }
+    if (hBlank || tinfBlank) {
+        return refuse(texts.convectionIncomplete, hBlank ? b::kHEdit : b::kTinfEdit);
+    }
+    const auto h = prepareAndRead(boundary.h);
+    if (!h) return refuse(texts.hUnreadable, b::kHEdit);
+    if (!(*h > 0.0)) return refuse(Text::ConvectiveCoefficientNotPositive, b::kHEdit);
+    const auto Tinf = prepareAndRead(boundary.Tinf);
+    if (!Tinf) return refuse(texts.tinfUnreadable, b::kTinfEdit);
+    boundary.type = simulation::BoundaryType::Convection;
+    boundary.hValue = *h;
+    boundary.TinfValue = *Tinf;
+    return std::nullopt;
+}
+
+}  // namespace
+
+Checked<CaseEntry> checkGeneralStep(CaseEntry entry) {
+    std::optional<Refusal> refusal = checkGeneral(entry);
+    return {std::move(entry), std::move(refusal)};
+}
+
+Checked<CaseEntry> checkTransientStep(CaseEntry entry) {
+    std::optional<Refusal> refusal = checkTransient(entry);
+    return {std::move(entry), std::move(refusal)};
+}
+
+Checked<BoundaryEntry> checkBoundaryStep(BoundaryEntry boundary, BoundarySide side) {
+    std::optional<Refusal> refusal =
+        checkBoundary(boundary, side == BoundarySide::West ? kWestTexts : kEastTexts);
+    return {std::move(boundary), std::move(refusal)};
+}
+
+Checked<CaseEntry> checkStep(CaseEntry entry, WizardStep step) {
+    switch (step) {
+        case WizardStep::General:
+            return checkGeneralStep(std::move(entry));
+        case WizardStep::Transient:
+            return checkTransientStep(std::move(entry));
+        case WizardStep::West:
+        case WizardStep::East:
+            break;
+    }
+    const bool west = step == WizardStep::West;
+    BoundaryEntry& boundary = west ? entry.west : entry.east;
+    Checked<BoundaryEntry> checked =
+        checkBoundaryStep(std::move(boundary), west ? BoundarySide::West : BoundarySide::East);
+    boundary = std::move(checked.entry);
+    return {std::move(entry), std::move(checked.refusal)};
+}
+
+std::optional<WizardStep> stepAfter(WizardStep step, const CaseEntry& entry) {
+    const WizardStep boundary = entry.westIsCentre() ? WizardStep::East : WizardStep::West;
+    switch (step) {
+        case WizardStep::General:
+            return entry.hasTransientData() ? WizardStep::Transient : boundary;
+        case WizardStep::Transient:
+            return boundary;
+        case WizardStep::West:
+            return WizardStep::East;
+        case WizardStep::East:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace calorvia::entry
