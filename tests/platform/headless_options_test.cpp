@@ -20,7 +20,7 @@ public:
         asked.push_back(std::string(title) + ": " + std::string(text));
         return flags == kMessageYesNo ? kAnswerNo : kAnswerOk;
     }
-    DialogScript answerDialog(ScriptedPlatform& platform, DialogHandle dialog,
+    DialogScript answerDialog(HeadlessPlatform& platform, DialogHandle dialog,
                               int number) override {
         proposed = platform.controlText(dialog, scale_dialog::kTminEdit);
         DialogScript script(number);
