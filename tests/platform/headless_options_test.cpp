@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::platform {
 namespace {
