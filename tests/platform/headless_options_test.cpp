@@ -177,5 +177,17 @@ TEST(HeadlessOptions, TheRealClockMovesAndPauseDoesNotAdvanceIt) {
     EXPECT_LT(after - before, 30.0);  // the minute was not waited for, nor counted
 }
 
+TEST(HeadlessPlatform, OnItsOwnItAnswersByRuleAndDrawsNowhere) {
+    CountingPolicy policy;
+    HeadlessPlatform platform(&policy);
+    EXPECT_FALSE(platform.drawingShown());
+    EXPECT_EQ(platform.messageBox("m", "T", kMessageYesNo), kAnswerNo);
+    const DialogHandle dialog = platform.createDialog(scale_dialog::kTemplate);
+    EXPECT_EQ(platform.runDialog(dialog), kButtonOk);
+    EXPECT_EQ(platform.controlText(dialog, scale_dialog::kTminEdit), "-5");
+    HeadlessPlatform unruled;
+    EXPECT_THROW(unruled.messageBox("m", "T", kMessageOk), HeadlessError);
+}
+
 }  // namespace
 }  // namespace calorvia::platform
