@@ -22,8 +22,8 @@
 #include "entry/case_commands.h"
 #include "entry/saved_case_reader.h"
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
 #include "shell/shell.h"
+#include "support/scripted_platform.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 
 #include "graphs/graph_pane.h"
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace {
 

@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "platform/headless_platform.h"
+#include "run/simulation_run.h"
 #include "settings/settings_files.h"
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
-#include "run/simulation_run.h"
 #include "text/text_file.h"
 
 namespace {
@@ -42,7 +42,7 @@ public:
             text == texts::textFor(texts::Text::IncludeSteadyQuestion, texts::Language::English);
         return steady ? platform::kAnswerYes : platform::kAnswerNo;
     }
-    platform::DialogScript answerDialog(platform::ScriptedPlatform&, platform::DialogHandle,
+    platform::DialogScript answerDialog(platform::HeadlessPlatform&, platform::DialogHandle,
                                         int number) override {
         platform::DialogScript script(number);
         if (number == platform::unsteady_graph_dialog::kTemplate) {
@@ -110,12 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::filesystem::current_path(folder, error);
     if (error) std::abort();
 
-    platform::ScriptedPlatform platform;
     Answers answers;
+    platform::HeadlessPlatform platform(&answers);
     shell::SharedState* state = nullptr;
     DrawingBudget budget(state);
-    platform.setAnswerPolicy(&answers);
-    platform.setRecording(false);
     platform.setDrawingSink(&budget);
 
     shell::Shell shell(platform, shell::DataFolders(std::vector<std::filesystem::path>{}));

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/scripted_platform.h"
+#include "platform/headless_platform.h"
 
 namespace calorvia::batch {
 

@@ -1,4 +1,4 @@
-// calorvia-batch's run: the application logic on the ScriptedPlatform,
+// calorvia-batch's run: the application logic on the HeadlessPlatform,
 // answered by rule.
 
 #include "app/batch_run.h"
@@ -217,7 +217,7 @@ public:
         return yes ? platform::kAnswerYes : platform::kAnswerNo;
     }
 
-    DialogScript answerDialog(platform::ScriptedPlatform& platform, DialogHandle handle,
+    DialogScript answerDialog(platform::HeadlessPlatform& platform, DialogHandle handle,
                               int number) override {
         namespace scheme = platform::scheme_dialog;
         namespace graph = platform::unsteady_graph_dialog;
@@ -253,7 +253,7 @@ public:
 private:
     // What the dialog shows (its fields and buttons) goes to the refusal
     // watch, which stops the run at the second refusal in a row.
-    void noteRefusals(platform::ScriptedPlatform& platform, DialogHandle handle, int number) {
+    void noteRefusals(platform::HeadlessPlatform& platform, DialogHandle handle, int number) {
         const platform::DialogTemplate* layout = platform::findDialogTemplate(number);
         if (layout == nullptr) return;
         std::string shown = std::to_string(number);
@@ -368,10 +368,8 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         return result;
     }
 
-    platform::ScriptedPlatform platform;
     BatchPolicy policy(options, copy, messages);
-    platform.setAnswerPolicy(&policy);
-    platform.setRecording(false);
+    platform::HeadlessPlatform platform(&policy);
     platform.setDrawingSink(sink);
     platform.useRealClock();
     platform.setScreenSize(options.size);

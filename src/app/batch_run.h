@@ -1,6 +1,6 @@
 #pragma once
 // calorvia-batch's run: the desktop program's start-up, File > Open, the
-// case entry wizard and Begin Simulation, played on the ScriptedPlatform with
+// case entry wizard and Begin Simulation, played on the HeadlessPlatform with
 // a policy that answers every question the way a batch run must:
 //  - a private copy of the case is opened without the open dialog (the
 //    wizard rewrites the file it opened; the user's file is never touched);
@@ -28,7 +28,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/scripted_platform.h"
+#include "platform/headless_platform.h"
 #include "shell/program_folder.h"
 #include "simulation/control_volume_grid.h"
 #include "simulation/energy_balance.h"

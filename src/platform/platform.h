@@ -4,7 +4,8 @@
 //
 // Everything above this interface is plain C++ and talks to the user only
 // through it. Two implementations stand behind it: the Qt desktop window and
-// ScriptedPlatform, which answers from a script and records every call.
+// HeadlessPlatform, which answers by rule (calorvia-batch); the tests'
+// ScriptedPlatform builds on the latter.
 //
 // Vocabulary. Coordinates are pixels of the graphics area, origin at the top
 // left, y growing downwards. Colours are either palette indices 0..15 or Rgb

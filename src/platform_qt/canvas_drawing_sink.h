@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "platform/scripted_platform.h"
+#include "platform/headless_platform.h"
 #include "platform_qt/canvas.h"
 
 namespace calorvia::platform_qt {

@@ -11,9 +11,9 @@
 
 #include "entry/case_commands.h"
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
 #include "shell/home_screen.h"
 #include "simulation/simulation_case.h"
+#include "support/scripted_platform.h"
 #include "support/scripted_story.h"
 
 namespace calorvia::entry::testing {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "entry/summary_panel.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::entry {
 namespace {

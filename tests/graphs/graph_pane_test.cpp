@@ -7,9 +7,9 @@
 #include <limits>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
 #include "support/case_names.h"
 #include "support/program_folder.h"
+#include "support/scripted_platform.h"
 #include "text/number_reader.h"
 
 namespace calorvia::graphs {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::graphs {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "graphs/scheme_dialog.h"
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
 #include "simulation/scheme_choice.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::graphs {
 namespace {

@@ -10,9 +10,9 @@
 
 #include "graphs/time_graphs.h"
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
 #include "support/case_names.h"
 #include "support/program_folder.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::graphs {
 namespace {

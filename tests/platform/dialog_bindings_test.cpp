@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::platform {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/dialog_templates.h"
 #include "platform/platform.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::platform {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::platform {
 namespace {
@@ -20,7 +20,7 @@ public:
         asked.push_back(std::string(title) + ": " + std::string(text));
         return flags == kMessageYesNo ? kAnswerNo : kAnswerOk;
     }
-    DialogScript answerDialog(ScriptedPlatform& platform, DialogHandle dialog,
+    DialogScript answerDialog(HeadlessPlatform& platform, DialogHandle dialog,
                               int number) override {
         proposed = platform.controlText(dialog, scale_dialog::kTminEdit);
         DialogScript script(number);
@@ -175,6 +175,18 @@ TEST(HeadlessOptions, TheRealClockMovesAndPauseDoesNotAdvanceIt) {
     const double after = platform.clockSeconds();
     EXPECT_GE(after, before);
     EXPECT_LT(after - before, 30.0);  // the minute was not waited for, nor counted
+}
+
+TEST(HeadlessPlatform, OnItsOwnItAnswersByRuleAndDrawsNowhere) {
+    CountingPolicy policy;
+    HeadlessPlatform platform(&policy);
+    EXPECT_FALSE(platform.drawingShown());
+    EXPECT_EQ(platform.messageBox("m", "T", kMessageYesNo), kAnswerNo);
+    const DialogHandle dialog = platform.createDialog(scale_dialog::kTemplate);
+    EXPECT_EQ(platform.runDialog(dialog), kButtonOk);
+    EXPECT_EQ(platform.controlText(dialog, scale_dialog::kTminEdit), "-5");
+    HeadlessPlatform unruled;
+    EXPECT_THROW(unruled.messageBox("m", "T", kMessageOk), HeadlessError);
 }
 
 }  // namespace

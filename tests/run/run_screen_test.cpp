@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "platform/scripted_platform.h"
 #include "run/run_screen.h"
+#include "support/scripted_platform.h"
 #include "text/number_reader.h"
 
 namespace calorvia::run {

@@ -16,13 +16,13 @@
 #include <vector>
 
 #include "platform/dialog_templates.h"
-#include "platform/scripted_platform.h"
-#include "shell/shell.h"
-#include "texts/text_catalogue.h"
-#include "simulation/case_writer.h"
 #include "run/simulation_run.h"
+#include "shell/shell.h"
+#include "simulation/case_writer.h"
+#include "support/scripted_platform.h"
 #include "support/scripted_story.h"
 #include "text/text_file.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::run::testing {
 

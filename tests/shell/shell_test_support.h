@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "platform/scripted_platform.h"
 #include "shell/shell.h"
 #include "support/program_folder.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::shell::testing {
 

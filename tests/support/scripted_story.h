@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/application.h"
-#include "platform/scripted_platform.h"
 #include "support/program_folder.h"
+#include "support/scripted_platform.h"
 
 namespace calorvia::testing {
 

@@ -1,25 +1,20 @@
 #pragma once
-// A Platform that answers from a script and records every call.
+// A Platform without a window: calorvia-batch runs on it.
 //
-// Tests and headless runs use it. It runs on one thread. Whatever the program
+// It runs on one thread. The menu bar and the dialogs are held in memory as a
+// window system would hold them: a dialog's controls keep their texts and
+// states, and its routines run when a button is pressed. Whatever the program
 // asks of the user (a message box, a dialog, a file dialog, an editor it
-// waits for) must be the next entry of the script; anything else throws
-// ScriptError, which carries what was asked and what the script expected.
-// Drawing and menu calls need no script: they are recorded, with the drawing
-// colour and font in force, for the test to inspect. File operations act on
-// the real file system; pause only advances the scripted clock.
-//
-// A headless run (calorvia-batch) uses the same platform with three options:
-// an AnswerPolicy answers by rule whatever the script does not foresee;
-// recording can be switched off, so that memory stays flat however long the
-// run draws; and a DrawingSink can receive the drawing, to make a picture.
+// waits for) is answered by an AnswerPolicy, the rules of the run. Drawing
+// goes to a DrawingSink when one is given (to make a picture) and nowhere
+// otherwise. File operations act on the real file system; the clock is a
+// model that pause advances, or the real one.
 //
 // Text is measured by a model, since no font is drawn: a font of height h
 // pixels gives every character (h + 1) / 2 pixels and a line h pixels, 16 in
 // the default font. A DrawingSink, which has real fonts, measures instead.
 
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <map>
 #include <optional>
@@ -27,7 +22,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
 #include "platform/dialog_templates.h"
@@ -35,45 +29,12 @@
 
 namespace calorvia::platform {
 
-// The program asked for something the script did not foresee, or used the
-// platform in a way no real window system accepts (an unknown control, a
-// released dialog, a missing menu item).
-class ScriptError : public std::logic_error {
+// The program used the platform in a way no real window system accepts (an
+// unknown control, a released dialog, a missing menu item), or asked the
+// user something no rule answers.
+class HeadlessError : public std::logic_error {
 public:
     using std::logic_error::logic_error;
-};
-
-// One recorded call: the operation's name, its numeric arguments and its
-// texts, in the order of the Platform signature. Answers given from the
-// script are appended to the numbers (messageBox: flags, answer).
-struct RecordedCall {
-    std::string operation;
-    std::vector<std::int64_t> numbers;
-    std::vector<std::string> texts;
-    std::string toString() const;
-};
-
-// Geometry as it reached the screen, with the colour in force.
-struct DrawnColour {
-    int index = -1;  // palette index, or -1 when set as RGB
-    Rgb rgb = 0;     // the colour itself, the index resolved through the palette
-    friend bool operator==(const DrawnColour&, const DrawnColour&) = default;
-};
-struct DrawnLine {
-    int x1, y1, x2, y2;
-    DrawnColour colour;
-};
-struct DrawnShape {  // rectangle or ellipse
-    FillMode fill;
-    int x1, y1, x2, y2;
-    DrawnColour colour;
-};
-struct DrawnText {
-    int x, y;
-    std::string text;
-    DrawnColour colour;
-    std::string font;  // descriptor of the font in force, "" for the default
-    int rotation;
 };
 
 // What the user does in one run of a dialog, in order.
@@ -97,7 +58,7 @@ public:
     int templateNumber() const { return templateNumber_; }
 
 private:
-    friend class ScriptedPlatform;
+    friend class HeadlessPlatform;
     enum class Kind { Type, Click, Press, Escape };
     struct Action {
         Kind kind;
@@ -117,26 +78,16 @@ struct ControlSnapshot {
     friend bool operator==(const ControlSnapshot&, const ControlSnapshot&) = default;
 };
 
-// One modal run of a dialog: its controls when it started and when it ended,
-// the button that closed it, and the area it had to keep in sight.
-struct DialogRun {
-    int templateNumber = 0;
-    std::map<int, ControlSnapshot> atStart;
-    std::map<int, ControlSnapshot> atEnd;
-    int result = 0;
-    std::optional<PixelBox> keptClear;
-};
+class HeadlessPlatform;
 
-class ScriptedPlatform;
-
-// Answers by rule, for requests the script does not foresee (an empty script).
+// The user's part, by rule.
 class AnswerPolicy {
 public:
     virtual ~AnswerPolicy() = default;
     virtual int answerMessageBox(std::string_view text, std::string_view title, int flags) = 0;
     // What the user does in a run of dialog `templateNumber`; the dialog's
     // controls, as proposed, can be read through `platform`.
-    virtual DialogScript answerDialog(ScriptedPlatform& platform, DialogHandle dialog,
+    virtual DialogScript answerDialog(HeadlessPlatform& platform, DialogHandle dialog,
                                       int templateNumber) = 0;
     virtual std::optional<FileChoice> answerFileDialog(bool save,
                                                        const FileDialogRequest& request) = 0;
@@ -170,73 +121,37 @@ public:
     virtual std::optional<PixelSize> textExtent(std::string_view /*text*/) { return {}; }
 };
 
-class ScriptedPlatform final : public Platform {
+class HeadlessPlatform : public Platform {
 public:
-    ScriptedPlatform();
-    ~ScriptedPlatform() override;
+    explicit HeadlessPlatform(AnswerPolicy* policy = nullptr) : policy_(policy) {}
+    ~HeadlessPlatform() override;
 
-    // ---- the script -----------------------------------------------------------
+    // ---- the run's rules, its drawing and its clock --------------------------------
 
-    // The next modal request is a message box, answered with `answer`, which
-    // must be one of the box's buttons (messageBoxAnswers; Escape in a box
-    // with Cancel is kAnswerCancel). The expected text, title and flags, when
-    // given, must match exactly.
-    void expectMessageBox(int answer, std::optional<std::string> text = {},
-                          std::optional<std::string> title = {}, std::optional<int> flags = {});
-    // The next modal request is a run of dialog `templateNumber`; the
-    // returned script says what the user does in it.
-    DialogScript& expectDialog(int templateNumber);
-    // The next modal request is an open or save dialog; nothing cancels it.
-    void expectOpenFile(std::optional<std::string> path, bool readOnly = false);
-    void expectSaveFile(std::optional<std::string> path, bool readOnly = false);
-    // The folder dialog answered with `path`, or cancelled.
-    void expectFolder(std::optional<std::string> path);
-    // The next modal request is an editor the program waits for; `edit` acts
-    // for the user on the file (it may rewrite it) before the window closes.
-    void expectEditor(std::function<void(const std::string& path)> edit = {});
-
-    // Throws ScriptError when script entries are left over.
-    void verifyScriptDone() const;
-    std::size_t pendingScriptEntries() const { return script_.size(); }
+    // Answers every modal request; nothing makes one a HeadlessError.
+    void setAnswerPolicy(AnswerPolicy* policy) { policy_ = policy; }
+    bool hasAnswerPolicy() const { return policy_ != nullptr; }
+    // Drawing goes to `sink`; it decides which fonts are accepted.
+    void setDrawingSink(DrawingSink* sink) { sink_ = sink; }
+    bool drawingShown() const override { return sink_ != nullptr; }
+    // clockSeconds reads the real (monotonic) clock, and pause does not wait.
+    void useRealClock() { realClock_ = true; }
 
     // ---- the screen and the window system ------------------------------------
 
     void setScreenSize(PixelSize size) { screen_ = size; }
     void setFrameMaximumSize(PixelSize size) { frameMaximum_ = size; }
-    // Font descriptors that selectFont refuses; every other one is accepted.
+    // Font descriptors that selectFont refuses without a sink; every other
+    // one is accepted.
     void refuseFont(std::string descriptor) { refusedFonts_.insert(std::move(descriptor)); }
     void refuseAllFonts() { refuseAllFonts_ = true; }
     void setClock(double seconds) { clock_ = seconds; }
     // Every modal call (message box, dialog, file dialog, waited-for editor)
-    // keeps the user this long: the scripted clock moves on and the time
-    // counts as waiting for the user.
+    // keeps the user this long: the model clock moves on and the time counts
+    // as waiting for the user.
     void setUserResponseSeconds(double seconds) { userResponseSeconds_ = seconds; }
 
-    // ---- headless runs --------------------------------------------------------
-
-    // Consulted whenever the script is empty; nothing (the default) makes an
-    // unforeseen request a ScriptError.
-    void setAnswerPolicy(AnswerPolicy* policy) { policy_ = policy; }
-    // Off: no call, drawing or dialog run is kept (the script still is).
-    void setRecording(bool on) { recording_ = on; }
-    bool drawingShown() const override { return sink_ != nullptr || recording_; }
-    // Drawing goes to `sink` as well; it decides which fonts are accepted.
-    void setDrawingSink(DrawingSink* sink) { sink_ = sink; }
-    // clockSeconds reads the real (monotonic) clock, and pause does not wait.
-    void useRealClock() { realClock_ = true; }
-
-    // ---- what was recorded -----------------------------------------------------
-
-    const std::vector<RecordedCall>& calls() const { return calls_; }
-    std::vector<RecordedCall> callsNamed(std::string_view operation) const;
-    const std::vector<DrawnLine>& lines() const { return lines_; }
-    const std::vector<DrawnShape>& rectangles() const { return rectangles_; }
-    const std::vector<DrawnShape>& ellipses() const { return ellipses_; }
-    const std::vector<DrawnText>& texts() const { return texts_; }
-    const std::vector<DialogRun>& dialogRuns() const { return dialogRuns_; }
     const Palette& palette() const { return palette_; }
-    // Forgets what was recorded so far (not the script, not the state).
-    void clearRecords();
 
     // ---- the menu bar, as the user sees it ----------------------------------------
 
@@ -267,12 +182,12 @@ public:
     void setMenuItemCommand(int menu, int item, Command command) override;
     void setMenuItemEnabled(int menu, int item, bool enabled) override;
 
-    void printGraphics() override;
-    void copyGraphicsToClipboard() override;
-    void selectGraphics() override;
-    void showPlatformHelp() override;
+    void printGraphics() override {}
+    void copyGraphicsToClipboard() override {}
+    void selectGraphics() override {}
+    void showPlatformHelp() override {}
     void setAboutText(std::string_view text) override;
-    void showAbout() override;
+    void showAbout() override {}
     void setInterfaceLanguage(std::int32_t languageCode) override;
     void closeApplication() override;
 
@@ -307,40 +222,38 @@ public:
     std::optional<FileChoice> openFileDialog(const FileDialogRequest& request) override;
     std::optional<FileChoice> saveFileDialog(const FileDialogRequest& request) override;
 
-    void openDocument(std::string_view document, WindowShow show) override;
+    void openDocument(std::string_view, WindowShow) override {}
     void editTextFile(std::string_view path, bool wait) override;
-    void openAddress(std::string_view address) override;
-    void beep(int frequencyHz, int durationMs) override;
+    void openAddress(std::string_view) override {}
+    void beep(int, int) override {}
     void pause(int milliseconds) override;
     double clockSeconds() override;
 
-    void deleteFile(std::string_view path) override;
-    bool renameFile(std::string_view from, std::string_view to) override;
     std::optional<std::string> chooseFolder(std::string_view title,
                                             std::string_view initialFolder) override;
-    std::optional<std::string> currentDirectory() override;
-    bool setCurrentDirectory(std::string_view path) override;
+
+protected:
+    // For a platform that plays the user's part otherwise (a test's script):
+    // the state drawing is done in, and the dialogs' parts a run goes through.
+    [[noreturn]] void fail(const std::string& what) const;
+    PixelPoint currentPoint() const { return {x_, y_}; }
+    Rgb backgroundRgb() const { return background_; }
+    int textRotation() const { return rotation_; }
+    const std::string& currentFont() const { return font_; }
+    // The colour in force: its palette index (-1 when set as RGB) and the
+    // colour itself.
+    std::pair<int, Rgb> currentColour() const;
+    const std::optional<PixelBox>& keptClear() const { return keptClear_; }
+    // The template of a dialog that exists and is not running (the user
+    // cannot be shown it twice).
+    int dialogToRun(DialogHandle handle);
+    std::map<int, ControlSnapshot> controlStates(DialogHandle handle);
+    // Runs the dialog as `script` says; returns the button that closed it.
+    int play(DialogHandle handle, const DialogScript& script);
+    // The user takes userResponseSeconds_ to answer a modal call.
+    void userResponds();
 
 private:
-    struct MessageAnswer {
-        int answer;
-        std::optional<std::string> text, title;
-        std::optional<int> flags;
-    };
-    struct FileAnswer {
-        bool save;
-        std::optional<std::string> path;
-        bool readOnly;
-    };
-    struct EditorAnswer {
-        std::function<void(const std::string&)> edit;
-    };
-    struct FolderAnswer {
-        std::optional<std::string> path;
-    };
-    using ScriptEntry =
-        std::variant<MessageAnswer, DialogScript, FileAnswer, EditorAnswer, FolderAnswer>;
-
     struct Control {
         const ControlTemplate* layout;
         ControlSnapshot state;
@@ -358,29 +271,13 @@ private:
         Command command;
     };
 
-    void record(std::string operation, std::vector<std::int64_t> numbers = {},
-                std::vector<std::string> texts = {});
-    [[noreturn]] void fail(const std::string& what) const;
-    ScriptEntry takeScriptEntry(const std::string& request);
-    std::optional<FileChoice> answerFileDialog(bool save, const FileDialogRequest& request);
-    // The scripted user takes userResponseSeconds_ to answer a modal call.
-    void userResponds();
+    AnswerPolicy& policy(const std::string& request);
     Dialog& dialogAt(DialogHandle handle, const char* operation);
     Control& controlAt(DialogHandle handle, int control, const char* operation);
-    std::map<int, ControlSnapshot> snapshot(const Dialog& dialog) const;
     void switchOn(Dialog& dialog, Control& control);
     int perform(DialogHandle handle, const DialogScript& script);
     MenuItem& menuItemAt(int menu, int item, const char* operation);
     const MenuItem& menuItemAt(int menu, int item, const char* operation) const;
-    DrawnColour currentColour() const;
-
-    std::deque<ScriptEntry> script_;
-    std::vector<RecordedCall> calls_;
-    std::vector<DrawnLine> lines_;
-    std::vector<DrawnShape> rectangles_;
-    std::vector<DrawnShape> ellipses_;
-    std::vector<DrawnText> texts_;
-    std::vector<DialogRun> dialogRuns_;
 
     PixelSize screen_{1024, 768};
     PixelSize frameMaximum_{1024, 740};
@@ -411,7 +308,6 @@ private:
 
     AnswerPolicy* policy_ = nullptr;
     DrawingSink* sink_ = nullptr;
-    bool recording_ = true;
     bool realClock_ = false;
 };
 
