@@ -17,12 +17,13 @@
 
 #include "platform/dialog_templates.h"
 #include "platform/scripted_platform.h"
-#include "shell/shell.h"
-#include "texts/text_catalogue.h"
-#include "simulation/case_writer.h"
 #include "run/simulation_run.h"
+#include "shell/shell.h"
+#include "simulation/case_writer.h"
 #include "support/scripted_story.h"
 #include "text/text_file.h"
+#include "texts/run_texts.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::run::testing {
 
@@ -127,7 +128,7 @@ protected:
         expectScale();
     }
     void expectInspect(int answer = platform::kAnswerNo) {
-        platform.expectMessageBox(answer, say(texts::Text::InspectFilesQuestion));
+        platform.expectMessageBox(answer, say(texts::RunText::InspectFilesQuestion));
     }
 
     shell::Shell* shell_ = nullptr;
