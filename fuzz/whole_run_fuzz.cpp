@@ -26,6 +26,7 @@
 #include "shell/shell.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
+#include "texts/run_texts.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ public:
     int answerMessageBox(std::string_view text, std::string_view, int flags) override {
         if (flags != platform::kMessageYesNo) return platform::kAnswerOk;
         const bool steady =
-            text == texts::textFor(texts::Text::IncludeSteadyQuestion, texts::Language::English);
+            text == texts::textFor(texts::RunText::IncludeSteadyQuestion, texts::Language::English);
         return steady ? platform::kAnswerYes : platform::kAnswerNo;
     }
     platform::DialogScript answerDialog(platform::HeadlessPlatform&, platform::DialogHandle,

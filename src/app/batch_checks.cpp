@@ -19,6 +19,7 @@
 #include "text/number_reader.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::batch {
 namespace {
@@ -26,6 +27,7 @@ namespace {
 using simulation::BoundaryCondition;
 using simulation::BoundaryType;
 using simulation::SimulationCase;
+using texts::RunText;
 using texts::Text;
 
 std::string sentence(Text text, texts::Language language) {
@@ -182,7 +184,7 @@ ExactCheck checkAgainstExact(const BatchRun& run) {
     ExactCheck check;
     if (!run.finished) return check;
     if (!run.steadyProfile) {
-        check.refusal = sentence(Text::ExactNeedsSteadyProfile, run.language);
+        check.refusal = sentence(RunText::ExactNeedsSteadyProfile, run.language);
         return check;
     }
     const SimulationCase& c = run.loaded->simulationCase;

@@ -26,14 +26,19 @@
 #include "simulation/simulation_case.h"
 #include "text/fixed_text.h"
 #include "text/text_file.h"
+#include "texts/common_texts.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::batch {
 namespace {
 
 using platform::DialogHandle;
 using platform::DialogScript;
-using texts::Text;
+using texts::CommonText;
+using texts::RunText;
+using texts::ShellText;
 
 // Thrown out of the run when answering again could only loop: a dialog came
 // back exactly as it was answered, twice in a row.
@@ -210,7 +215,7 @@ public:
             return platform::kAnswerOk;
         }
         const bool steadyQuestion =
-            running_ && text == texts::textFor(Text::IncludeSteadyQuestion, language_);
+            running_ && text == texts::textFor(RunText::IncludeSteadyQuestion, language_);
         const bool yes = steadyQuestion && options_.steady;
         messages_ << ' ' << (yes ? "Yes" : "No") << '\n';
         shown_.push_back(line + (yes ? " Yes" : " No"));
@@ -351,8 +356,8 @@ BatchRun runCase(const BatchOptions& options, platform::DrawingSink* sink, std::
         const texts::Language language = options.language.value_or(
             settings::readLanguage(settings::LanguageFileName, settings::WriteBack::Never).value);
         const std::filesystem::path folder = std::filesystem::current_path(error);
-        messages << texts::textFor(Text::AttentionTitle, language) << ": "
-                 << texts::withValue(texts::textFor(Text::ProgramFolderInUse, language),
+        messages << texts::textFor(CommonText::AttentionTitle, language) << ": "
+                 << texts::withValue(texts::textFor(ShellText::ProgramFolderInUse, language),
                                      text::utf8FromPath(folder))
                  << '\n';
         result.status = kExitRefused;
@@ -543,7 +548,7 @@ int report(const BatchOptions& options, const BatchRun& run, std::ostream& out) 
             out << *run.deviation << '\n';
         } else {
             // What the time graph shows in place of the deviation.
-            out << texts::textFor(Text::NoExperimentalPoints, run.language) << '\n';
+            out << texts::textFor(RunText::NoExperimentalPoints, run.language) << '\n';
         }
     }
     return run.status;

@@ -5,6 +5,7 @@
 
 #include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
@@ -12,7 +13,7 @@ namespace {
 namespace b = platform::boundary_step;
 using platform::DialogHandle;
 using platform::Platform;
-using texts::Text;
+using texts::EntryText;
 
 constexpr platform::Field<BoundaryEntry> kBoundaryStepFields[]{
     {b::kTEdit, &BoundaryEntry::T, NumberEntryWidth},
@@ -53,21 +54,21 @@ std::vector<platform::Caption> renumbered(BoundarySide side, const CaseEntry& en
     const int earlier = (entry.hasTransientData() ? 0 : 1) + (entry.westIsCentre() ? 1 : 0);
     if (side == BoundarySide::West) {
         if (earlier == 0) return {};
-        return {{b::kStepTitle, Text::WestStep2Title},
-                {platform::kButtonForward, Text::WizardForwardStep3},
-                {platform::kButtonBack, Text::WizardBackStep1}};
+        return {{b::kStepTitle, EntryText::WestStep2Title},
+                {platform::kButtonForward, EntryText::WizardForwardStep3},
+                {platform::kButtonBack, EntryText::WizardBackStep1}};
     }
     switch (earlier) {
         case 0:
             return {};
         case 1:
-            return {{b::kStepTitle, Text::EastStep3Title},
-                    {platform::kButtonForward, Text::OkButton},
-                    {platform::kButtonBack, Text::WizardBackStep2}};
+            return {{b::kStepTitle, EntryText::EastStep3Title},
+                    {platform::kButtonForward, EntryText::OkButton},
+                    {platform::kButtonBack, EntryText::WizardBackStep2}};
         default:
-            return {{b::kStepTitle, Text::EastStep2Title},
-                    {platform::kButtonForward, Text::OkButton},
-                    {platform::kButtonBack, Text::WizardBackStep1}};
+            return {{b::kStepTitle, EntryText::EastStep2Title},
+                    {platform::kButtonForward, EntryText::OkButton},
+                    {platform::kButtonBack, EntryText::WizardBackStep1}};
     }
 }
 

@@ -9,6 +9,7 @@
 #include "platform/dialog_templates.h"
 #include "simulation/simulation_case.h"
 #include "text/number_reader.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
@@ -17,6 +18,7 @@ namespace g = platform::general_step;
 namespace t = platform::transient_step;
 namespace b = platform::boundary_step;
 using interpreter::PropertyVariable;
+using texts::EntryText;
 using texts::Text;
 using Check = std::optional<Refusal>;
 
@@ -79,100 +81,101 @@ Check checkGeneral(CaseEntry& e) {
     e.method = e.gaussSidelChosen ? simulation::SolutionMethod::GaussSeidel
                                   : simulation::SolutionMethod::TabLU;
 
-    if (isBlankEntry(e.Lx)) return refuse(Text::LxBlank, g::kLxEdit);
+    if (isBlankEntry(e.Lx)) return refuse(EntryText::LxBlank, g::kLxEdit);
     const auto Lx = prepareAndRead(e.Lx);
-    if (!Lx) return refuse(Text::LxUnreadable, g::kLxEdit);
-    if (!(*Lx > 0.0)) return refuse(Text::LxNotPositive, g::kLxEdit);
+    if (!Lx) return refuse(EntryText::LxUnreadable, g::kLxEdit);
+    if (!(*Lx > 0.0)) return refuse(EntryText::LxNotPositive, g::kLxEdit);
     e.LxValue = *Lx;
 
     // Whole numbers are read unprepared: 1,5 reads as 1.
     if (isBlankEntry(e.N)) {
-        return Refusal{.message = Text::NBlank, .title = Text::BlankNTitle, .control = g::kNEdit};
+        return Refusal{
+            .message = EntryText::NBlank, .title = EntryText::BlankNTitle, .control = g::kNEdit};
     }
     const auto N = text::readInteger(e.N);
-    if (!N) return refuse(Text::NUnreadable, g::kNEdit);
-    if (*N < kMinVolumes || *N > kMaxVolumes) return refuse(Text::NOutOfRange, g::kNEdit);
+    if (!N) return refuse(EntryText::NUnreadable, g::kNEdit);
+    if (*N < kMinVolumes || *N > kMaxVolumes) return refuse(EntryText::NOutOfRange, g::kNEdit);
     e.NValue = *N;
 
-    if (auto refused = checkProperty(
-            e.K, g::kKEdit, PropertyVariable::Temperature, true,
-            {Text::KBlank, Text::KUnreadable, Text::KNotPositive, Text::KSyntaxError})) {
+    if (auto refused = checkProperty(e.K, g::kKEdit, PropertyVariable::Temperature, true,
+                                     {EntryText::KBlank, EntryText::KUnreadable,
+                                      EntryText::KNotPositive, EntryText::KSyntaxError})) {
         return refused;
     }
-    if (auto refused = checkProperty(
-            e.Sc, g::kScEdit, PropertyVariable::Temperature, false,
-            {Text::ScBlank, Text::ScUnreadable, Text::ScUnreadable, Text::ScSyntaxError})) {
+    if (auto refused = checkProperty(e.Sc, g::kScEdit, PropertyVariable::Temperature, false,
+                                     {EntryText::ScBlank, EntryText::ScUnreadable,
+                                      EntryText::ScUnreadable, EntryText::ScSyntaxError})) {
         return refused;
     }
-    if (auto refused = checkProperty(
-            e.Sp, g::kSpEdit, PropertyVariable::Temperature, false,
-            {Text::SpBlank, Text::SpUnreadable, Text::SpUnreadable, Text::SpSyntaxError})) {
+    if (auto refused = checkProperty(e.Sp, g::kSpEdit, PropertyVariable::Temperature, false,
+                                     {EntryText::SpBlank, EntryText::SpUnreadable,
+                                      EntryText::SpUnreadable, EntryText::SpSyntaxError})) {
         return refused;
     }
 
-    if (isBlankEntry(e.u)) return refuse(Text::UBlank, g::kUEdit);
+    if (isBlankEntry(e.u)) return refuse(EntryText::UBlank, g::kUEdit);
     const auto u = prepareAndRead(e.u);
-    if (!u) return refuse(Text::UUnreadable, g::kUEdit);
-    if (*u < 0.0) return refuse(Text::UNegative, g::kUEdit);
+    if (!u) return refuse(EntryText::UUnreadable, g::kUEdit);
+    if (*u < 0.0) return refuse(EntryText::UNegative, g::kUEdit);
     e.uValue = *u;
 
     // A cylinder or a sphere: ri >= 0 (0 is a solid body) and no flow, the
     // radial grid carrying no convection term.
     if (simulation::isRadial(e.geometry)) {
-        if (isBlankEntry(e.ri)) return refuse(Text::RiBlank, g::kRiEdit);
+        if (isBlankEntry(e.ri)) return refuse(EntryText::RiBlank, g::kRiEdit);
         const auto ri = prepareAndRead(e.ri);
-        if (!ri || !std::isfinite(*ri)) return refuse(Text::RiUnreadable, g::kRiEdit);
-        if (!(*ri >= 0.0)) return refuse(Text::RiNegative, g::kRiEdit);
+        if (!ri || !std::isfinite(*ri)) return refuse(EntryText::RiUnreadable, g::kRiEdit);
+        if (!(*ri >= 0.0)) return refuse(EntryText::RiNegative, g::kRiEdit);
         if (!(*ri + e.LxValue <= kLargestOuterRadius)) {
-            return Refusal{.message = Text::RiTooLarge,
+            return Refusal{.message = EntryText::RiTooLarge,
                            .value = largestOuterRadiusText(),
                            .control = g::kRiEdit};
         }
         e.riValue = *ri;
-        if (e.uValue != 0.0) return refuse(Text::RadialVelocity, g::kUEdit);
+        if (e.uValue != 0.0) return refuse(EntryText::RadialVelocity, g::kUEdit);
     }
 
-    if (e.state == NoStateChosen) return refuse(Text::StateMissing, g::kSteadyRadio);
+    if (e.state == NoStateChosen) return refuse(EntryText::StateMissing, g::kSteadyRadio);
     return std::nullopt;
 }
 
 Check checkTransient(CaseEntry& e) {
-    if (auto refused = checkProperty(
-            e.Ti, t::kTiEdit, PropertyVariable::Position, false,
-            {Text::TiBlank, Text::TiUnreadable, Text::TiUnreadable, Text::TiSyntaxError})) {
+    if (auto refused = checkProperty(e.Ti, t::kTiEdit, PropertyVariable::Position, false,
+                                     {EntryText::TiBlank, EntryText::TiUnreadable,
+                                      EntryText::TiUnreadable, EntryText::TiSyntaxError})) {
         return refused;
     }
-    if (auto refused = checkProperty(
-            e.Rho, t::kRhoEdit, PropertyVariable::Temperature, true,
-            {Text::RhoBlank, Text::RhoUnreadable, Text::RhoNotPositive, Text::RhoSyntaxError})) {
+    if (auto refused = checkProperty(e.Rho, t::kRhoEdit, PropertyVariable::Temperature, true,
+                                     {EntryText::RhoBlank, EntryText::RhoUnreadable,
+                                      EntryText::RhoNotPositive, EntryText::RhoSyntaxError})) {
         return refused;
     }
-    if (auto refused = checkProperty(
-            e.Cp, t::kCpEdit, PropertyVariable::Temperature, true,
-            {Text::CpBlank, Text::CpUnreadable, Text::CpNotPositive, Text::CpSyntaxError})) {
+    if (auto refused = checkProperty(e.Cp, t::kCpEdit, PropertyVariable::Temperature, true,
+                                     {EntryText::CpBlank, EntryText::CpUnreadable,
+                                      EntryText::CpNotPositive, EntryText::CpSyntaxError})) {
         return refused;
     }
 
-    if (isBlankEntry(e.Delt_t)) return refuse(Text::DeltTBlank, t::kDeltTEdit);
+    if (isBlankEntry(e.Delt_t)) return refuse(EntryText::DeltTBlank, t::kDeltTEdit);
     const auto Delt_t = prepareAndRead(e.Delt_t);
-    if (!Delt_t) return refuse(Text::DeltTUnreadable, t::kDeltTEdit);
-    if (!(*Delt_t > 0.0)) return refuse(Text::DeltTNotPositive, t::kDeltTEdit);
+    if (!Delt_t) return refuse(EntryText::DeltTUnreadable, t::kDeltTEdit);
+    if (!(*Delt_t > 0.0)) return refuse(EntryText::DeltTNotPositive, t::kDeltTEdit);
     e.Delt_tValue = *Delt_t;
 
     // A steady diffusion-convection case marches one step; an unsteady one
     // needs at least two.
-    if (isBlankEntry(e.Nst)) return refuse(Text::NstBlank, t::kNstEdit);
+    if (isBlankEntry(e.Nst)) return refuse(EntryText::NstBlank, t::kNstEdit);
     const auto Nst = text::readInteger(e.Nst);
-    if (!Nst) return refuse(Text::NstUnreadable, t::kNstEdit);
+    if (!Nst) return refuse(EntryText::NstUnreadable, t::kNstEdit);
     if (*Nst < 2 && e.state == simulation::CaseState::Unsteady) {
-        return refuse(Text::NstTooFew, t::kNstEdit);
+        return refuse(EntryText::NstTooFew, t::kNstEdit);
     }
     e.NstValue = *Nst;
 
-    if (isBlankEntry(e.No)) return refuse(Text::NoBlank, t::kNoEdit);
+    if (isBlankEntry(e.No)) return refuse(EntryText::NoBlank, t::kNoEdit);
     const auto No = text::readInteger(e.No);
-    if (!No) return refuse(Text::NoUnreadable, t::kNoEdit);
-    if (*No < 1 || *No > e.NValue) return refuse(Text::NoOutOfRange, t::kNoEdit);
+    if (!No) return refuse(EntryText::NoUnreadable, t::kNoEdit);
+    if (*No < 1 || *No > e.NValue) return refuse(EntryText::NoOutOfRange, t::kNoEdit);
     e.NoValue = *No;
     return std::nullopt;
 }
@@ -181,12 +184,12 @@ struct SideTexts {
     Text blank, tUnreadable, phiUnreadable, convectionIncomplete, hUnreadable, tinfUnreadable;
 };
 
-constexpr SideTexts kWestTexts{Text::WestBlank,         Text::WestTUnreadable,
-                               Text::WestPhiUnreadable, Text::WestConvectionIncomplete,
-                               Text::WestHUnreadable,   Text::WestTinfUnreadable};
-constexpr SideTexts kEastTexts{Text::EastBlank,         Text::EastTUnreadable,
-                               Text::EastPhiUnreadable, Text::EastConvectionIncomplete,
-                               Text::EastHUnreadable,   Text::EastTinfUnreadable};
+constexpr SideTexts kWestTexts{EntryText::WestBlank,         EntryText::WestTUnreadable,
+                               EntryText::WestPhiUnreadable, EntryText::WestConvectionIncomplete,
+                               EntryText::WestHUnreadable,   EntryText::WestTinfUnreadable};
+constexpr SideTexts kEastTexts{EntryText::EastBlank,         EntryText::EastTUnreadable,
+                               EntryText::EastPhiUnreadable, EntryText::EastConvectionIncomplete,
+                               EntryText::EastHUnreadable,   EntryText::EastTinfUnreadable};
 
 // The texts in the order temperature, flux, convection; on success the
 // type and values stored.
@@ -215,7 +218,7 @@ Check checkBoundary(BoundaryEntry& boundary, const SideTexts& texts) {
     }
     const auto h = prepareAndRead(boundary.h);
     if (!h) return refuse(texts.hUnreadable, b::kHEdit);
-    if (!(*h > 0.0)) return refuse(Text::ConvectiveCoefficientNotPositive, b::kHEdit);
+    if (!(*h > 0.0)) return refuse(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit);
     const auto Tinf = prepareAndRead(boundary.Tinf);
     if (!Tinf) return refuse(texts.tinfUnreadable, b::kTinfEdit);
     boundary.type = simulation::BoundaryType::Convection;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "entry/case_entry.h"
+#include "texts/common_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::entry {
@@ -22,7 +23,7 @@ enum class WizardStep { General, Transient, West, East };
 // the control of the step's dialog that holds the entry refused.
 struct Refusal {
     texts::Text message;
-    texts::Text title = texts::Text::AttentionTitle;
+    texts::Text title = texts::CommonText::AttentionTitle;
     std::string value = {};
     int control = 0;
     bool operator==(const Refusal&) const = default;

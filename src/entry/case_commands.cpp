@@ -14,11 +14,12 @@
 #include "shell/shared_state.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
 
-using texts::Text;
+using texts::EntryText;
 
 // The folders the two file dialogs start from, inside the start directory. A
 // missing folder is no error: the current directory then stays as it was.
@@ -44,11 +45,11 @@ std::string refusalOf(const SavedCaseReading& reading, const WizardContext& cont
     using texts::withValue;
     if (reading.failure == SavedCaseFailure::FormulaTooLong) {
         return withValue(
-            withValue(withValue(context.text(Text::SavedFormulaTooLong), reading.tooLongEntry),
+            withValue(withValue(context.text(EntryText::SavedFormulaTooLong), reading.tooLongEntry),
                       std::to_string(PropertyEntryWidth)),
             file);
     }
-    return withValue(context.text(Text::SavedCaseUnreadable), file);
+    return withValue(context.text(EntryText::SavedCaseUnreadable), file);
 }
 
 bool isReadableFile(const std::filesystem::path& path) {
@@ -67,7 +68,8 @@ void CaseEntryCommands::NOVO() {
 
 void CaseEntryCommands::ABRIR() {
     WizardContext context = makeContext();
-    const std::optional<bool> closed = closeWhatIsOnScreen(context, Text::CloseSimulationQuestion);
+    const std::optional<bool> closed =
+        closeWhatIsOnScreen(context, EntryText::CloseSimulationQuestion);
     if (!closed) return;
     const bool panelCleared = *closed;
     entry_.blank();
@@ -98,22 +100,23 @@ void CaseEntryCommands::ABRIR() {
 
 void CaseEntryCommands::tellNotes(WizardContext& context, const SavedCaseReading& reading) {
     if (const auto& line = reading.unknownBody) {
-        context.tellText(texts::withValue(
-            texts::withValue(context.text(Text::UnknownBodyLine), std::to_string(line->number)),
-            line->text));
+        context.tellText(texts::withValue(texts::withValue(context.text(EntryText::UnknownBodyLine),
+                                                           std::to_string(line->number)),
+                                          line->text));
     }
     // Said here, once per opening: the wizard has no west step for the centre.
-    if (entry_.westConditionUnused()) context.tell(Text::CentreWestConditionUnused);
+    if (entry_.westConditionUnused()) context.tell(EntryText::CentreWestConditionUnused);
 }
 
 CaseEntryCommands::Unattended CaseEntryCommands::openUnattended(const std::filesystem::path& path,
                                                                 const StepEdit& edit) {
     WizardContext context = makeContext();
-    if (!closeWhatIsOnScreen(context, Text::CloseSimulationQuestion)) return Unattended::NotLoaded;
+    if (!closeWhatIsOnScreen(context, EntryText::CloseSimulationQuestion))
+        return Unattended::NotLoaded;
     entry_.blank();
     const std::filesystem::path absolute = absolutePath(utf8(path));
     if (!isReadableFile(absolute)) {
-        context.tell(Text::FileDoesNotExist);
+        context.tell(EntryText::FileDoesNotExist);
         return Unattended::Refused;
     }
     currentCasePath_ = absolute;
@@ -152,7 +155,7 @@ std::optional<platform::FileChoice> CaseEntryCommands::OPEN1() {
         if (!choice) return std::nullopt;
         const std::filesystem::path path = absolutePath(choice->path);
         if (!isReadableFile(path)) {
-            context.tell(Text::FileDoesNotExist);
+            context.tell(EntryText::FileDoesNotExist);
             request.fileName = choice->path;
             continue;
         }
@@ -177,14 +180,14 @@ std::optional<platform::FileChoice> CaseEntryCommands::SAVE1() {
         std::error_code error;
         // A name that start-up, a run or a setting would delete or rewrite.
         if (shell::programFolderFileAt(startDirectory(), path)) {
-            context.tellText(
-                texts::withValue(texts::textFor(Text::CaseNameIsProgramFile, shell_.language()),
-                                 utf8(path.filename())));
+            context.tellText(texts::withValue(
+                texts::textFor(EntryText::CaseNameIsProgramFile, shell_.language()),
+                utf8(path.filename())));
             request.fileName = choice->path;
             continue;
         }
         if (std::filesystem::exists(path, error)) {
-            if (context.tell(Text::FileAlreadyExists, Text::DataLossTitle,
+            if (context.tell(EntryText::FileAlreadyExists, EntryText::DataLossTitle,
                              platform::kMessageYesNo) == platform::kAnswerYes) {
                 request.fileName = choice->path;
                 continue;

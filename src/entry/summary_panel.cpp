@@ -3,12 +3,14 @@
 #include <string>
 
 #include "text/fixed_text.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
 
 using platform::FillMode;
 using platform::rgb;
+using texts::EntryText;
 using texts::Text;
 
 constexpr platform::Rgb kBlack = rgb(0, 0, 0);
@@ -95,21 +97,21 @@ void SummaryPanel::line(int x, int y, std::string_view text) {
 
 void SummaryPanel::drawGeneral(const CaseEntry& e) {
     beginText();
-    line(kLeftColumn, kRows[0], texts::withValue(text(Text::SummaryLx), trimmed(e.Lx)));
-    line(kLeftColumn, kRows[1], texts::withValue(text(Text::SummaryN), trimmed(e.N)));
-    line(kLeftColumn, kRows[2], texts::withValue(text(Text::SummaryK), trimmed(e.K)));
-    line(kLeftColumn, kRows[3], texts::withValue(text(Text::SummarySc), trimmed(e.Sc)));
-    line(kLeftColumn, kRows[4], texts::withValue(text(Text::SummarySp), trimmed(e.Sp)));
+    line(kLeftColumn, kRows[0], texts::withValue(text(EntryText::SummaryLx), trimmed(e.Lx)));
+    line(kLeftColumn, kRows[1], texts::withValue(text(EntryText::SummaryN), trimmed(e.N)));
+    line(kLeftColumn, kRows[2], texts::withValue(text(EntryText::SummaryK), trimmed(e.K)));
+    line(kLeftColumn, kRows[3], texts::withValue(text(EntryText::SummarySc), trimmed(e.Sc)));
+    line(kLeftColumn, kRows[4], texts::withValue(text(EntryText::SummarySp), trimmed(e.Sp)));
     line(kLeftColumn, kRows[5],
-         text(e.state == simulation::CaseState::Unsteady ? Text::SummaryUnsteady
-                                                         : Text::SummarySteady));
+         text(e.state == simulation::CaseState::Unsteady ? EntryText::SummaryUnsteady
+                                                         : EntryText::SummarySteady));
     const bool gaussSidel = e.method == simulation::SolutionMethod::GaussSeidel;
     line(kLeftColumn, kRows[6],
-         text(gaussSidel ? Text::SummaryGaussSidelVelocity : Text::SummaryTabLuVelocity));
+         text(gaussSidel ? EntryText::SummaryGaussSidelVelocity : EntryText::SummaryTabLuVelocity));
     line(gaussSidel ? kVelocityAfterGaussSidel : kVelocityAfterTabLu, kRows[6], trimmed(e.u));
     if (simulation::isRadial(e.geometry)) {
-        const Text body = e.geometry == simulation::Geometry::Cylinder ? Text::SummaryCylinder
-                                                                       : Text::SummarySphere;
+        const Text body = e.geometry == simulation::Geometry::Cylinder ? EntryText::SummaryCylinder
+                                                                       : EntryText::SummarySphere;
         line(kRightColumn, kBodyRow, texts::withValue(text(body), trimmed(e.ri)));
     }
 }
@@ -118,16 +120,16 @@ void SummaryPanel::drawTransient(const CaseEntry& e) {
     clearRegion(SummaryRegion::UpperRight);
     beginText();
     const bool values = e.hasTransientData();
-    const std::string placeholder(text(Text::SummaryPlaceholder));
+    const std::string placeholder(text(EntryText::SummaryPlaceholder));
     auto shown = [&](const std::string& entryText) {
         return values ? trimmed(entryText) : placeholder;
     };
-    line(kRightColumn, kRows[0], texts::withValue(text(Text::SummaryTi), shown(e.Ti)));
-    line(kRightColumn, kRows[1], texts::withValue(text(Text::SummaryRho), shown(e.Rho)));
-    line(kRightColumn, kRows[2], texts::withValue(text(Text::SummaryCp), shown(e.Cp)));
-    line(kRightColumn, kRows[3], texts::withValue(text(Text::SummaryDeltT), shown(e.Delt_t)));
-    line(kRightColumn, kRows[4], texts::withValue(text(Text::SummaryNst), shown(e.Nst)));
-    line(kRightColumn, kRows[5], texts::withValue(text(Text::SummaryNo), shown(e.No)));
+    line(kRightColumn, kRows[0], texts::withValue(text(EntryText::SummaryTi), shown(e.Ti)));
+    line(kRightColumn, kRows[1], texts::withValue(text(EntryText::SummaryRho), shown(e.Rho)));
+    line(kRightColumn, kRows[2], texts::withValue(text(EntryText::SummaryCp), shown(e.Cp)));
+    line(kRightColumn, kRows[3], texts::withValue(text(EntryText::SummaryDeltT), shown(e.Delt_t)));
+    line(kRightColumn, kRows[4], texts::withValue(text(EntryText::SummaryNst), shown(e.Nst)));
+    line(kRightColumn, kRows[5], texts::withValue(text(EntryText::SummaryNo), shown(e.No)));
 }
 
 void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature, Text flux,
@@ -144,7 +146,7 @@ void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature,
         case simulation::BoundaryType::Convection:
             // Two parts, so that a "{}" typed into h cannot take Tinf's place.
             shown = texts::withValue(text(convection), trimmed(b.h)) +
-                    texts::withValue(text(Text::ConvectionTinfPart), trimmed(b.Tinf));
+                    texts::withValue(text(EntryText::ConvectionTinfPart), trimmed(b.Tinf));
             break;
     }
     if (shown.empty()) return;  // no type chosen: no line
@@ -153,20 +155,20 @@ void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature,
 
 void SummaryPanel::drawWest(const BoundaryEntry& west) {
     clearRegion(SummaryRegion::LowerLeft);
-    boundaryLine(kLeftColumn, west, Text::WestTemperatureLine, Text::WestFluxLine,
-                 Text::WestConvectionLine);
+    boundaryLine(kLeftColumn, west, EntryText::WestTemperatureLine, EntryText::WestFluxLine,
+                 EntryText::WestConvectionLine);
 }
 
 void SummaryPanel::drawWestCentre() {
     clearRegion(SummaryRegion::LowerLeft);
     beginText();
-    line(kLeftColumn, kBoundaryRow, text(Text::WestCentreLine));
+    line(kLeftColumn, kBoundaryRow, text(EntryText::WestCentreLine));
 }
 
 // The east quarter was cleared when its dialog was shown.
 void SummaryPanel::drawEast(const BoundaryEntry& east) {
-    boundaryLine(kRightColumn, east, Text::EastTemperatureLine, Text::EastFluxLine,
-                 Text::EastConvectionLine);
+    boundaryLine(kRightColumn, east, EntryText::EastTemperatureLine, EntryText::EastFluxLine,
+                 EntryText::EastConvectionLine);
 }
 
 }  // namespace calorvia::entry

@@ -15,6 +15,8 @@
 #include "simulation/case_writer.h"
 #include "simulation/simulation_case.h"
 #include "text/text_file.h"
+#include "texts/common_texts.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
@@ -22,6 +24,8 @@ namespace {
 namespace g = platform::general_step;
 namespace t = platform::transient_step;
 using platform::DialogHandle;
+using texts::CommonText;
+using texts::EntryText;
 using texts::Text;
 
 // What each edit field and option of steps 1 and 2 shows of the record.
@@ -183,14 +187,14 @@ bool CaseEntryCommands::wantsToModify(WizardContext& context) {
     // surface too, nothing fixes the temperature level.
     const BoundaryType westType = e.effectiveWest().type;
     if (steady && westType == BoundaryType::Flux && e.east.type == BoundaryType::Flux) {
-        if (context.tell(Text::FluxFluxWarning, Text::AttentionTitle, platform::kMessageYesNo) ==
-            platform::kAnswerYes) {
+        if (context.tell(EntryText::FluxFluxWarning, CommonText::AttentionTitle,
+                         platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;
         }
     }
     if (e.uValue > 0.0 && steady &&
         !(westType == BoundaryType::Temperature && e.east.type == BoundaryType::Temperature)) {
-        if (context.tell(Text::ConvectiveProblemWarning, Text::ConvectiveProblemTitle,
+        if (context.tell(EntryText::ConvectiveProblemWarning, EntryText::ConvectiveProblemTitle,
                          platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;
         }
@@ -199,7 +203,7 @@ bool CaseEntryCommands::wantsToModify(WizardContext& context) {
 }
 
 bool CaseEntryCommands::askToClose(WizardContext& context, Text question) {
-    return context.tell(question, Text::AttentionTitle, platform::kMessageYesNo) ==
+    return context.tell(question, CommonText::AttentionTitle, platform::kMessageYesNo) ==
            platform::kAnswerYes;
 }
 
@@ -214,7 +218,7 @@ std::optional<bool> CaseEntryCommands::closeWhatIsOnScreen(WizardContext& contex
         state.backToIdle();
     }
     if (state.runState() == shell::RunState::CaseLoaded) {
-        if (!askToClose(context, Text::CloseLoadedCaseQuestion)) return std::nullopt;
+        if (!askToClose(context, EntryText::CloseLoadedCaseQuestion)) return std::nullopt;
         context.panel.fillGrey();
         deleteWorkingCase();
         state.backToIdle();
@@ -250,7 +254,7 @@ CaseEntryCommands::Stage CaseEntryCommands::stageBeforeWest() const {
 
 void CaseEntryCommands::LEITURAS() {
     WizardContext context = makeContext();
-    if (!closeWhatIsOnScreen(context, Text::WizardCloseSimulationQuestion)) return;
+    if (!closeWhatIsOnScreen(context, EntryText::WizardCloseSimulationQuestion)) return;
     if (mode_ == WizardMode::New) entry_.blank();
     const PanelInSight panelInSight(platform_, context.panel.area());
 
@@ -336,12 +340,12 @@ CaseEntryCommands::WriteOutcome CaseEntryCommands::writeBothFiles(
     WizardContext& context, const std::filesystem::path& target) {
     const simulation::CaseFileContent content = caseFileContent(entry_);
     if (!simulation::writeCaseFile(target, content, simulation::CaseFileLayout::Saved)) {
-        context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(target)));
+        context.tellText(texts::withValue(context.text(EntryText::CaseWriteFailed), utf8(target)));
         return WriteOutcome::SavedFileFailed;
     }
     const std::filesystem::path working = shell_.programFile(settings::WorkingCaseFileName);
     if (!simulation::writeCaseFile(working, content, simulation::CaseFileLayout::Working)) {
-        context.tellText(texts::withValue(context.text(Text::CaseWriteFailed), utf8(working)));
+        context.tellText(texts::withValue(context.text(EntryText::CaseWriteFailed), utf8(working)));
         return WriteOutcome::WorkingFileFailed;
     }
     return WriteOutcome::Written;

@@ -8,6 +8,7 @@
 #include "entry/case_checks.h"
 #include "entry/summary_panel.h"
 #include "platform/platform.h"
+#include "texts/common_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::entry {
@@ -25,7 +26,7 @@ struct WizardContext {
 
     // A modal box in the user's language, followed, like every message box,
     // by the tutorial request. Returns the answer.
-    int tell(texts::Text message, texts::Text title = texts::Text::AttentionTitle,
+    int tell(texts::Text message, texts::Text title = texts::CommonText::AttentionTitle,
              int flags = platform::kMessageOk) {
         return tellText(text(message), title, flags);
     }
@@ -33,7 +34,7 @@ struct WizardContext {
     void tell(const Refusal& refusal) {
         tellText(texts::withValue(text(refusal.message), refusal.value), refusal.title);
     }
-    int tellText(std::string_view message, texts::Text title = texts::Text::AttentionTitle,
+    int tellText(std::string_view message, texts::Text title = texts::CommonText::AttentionTitle,
                  int flags = platform::kMessageOk) {
         const int answer = platform.messageBox(message, text(title), flags);
         platform::requestTutorial(platform);

@@ -10,10 +10,12 @@
 #include "platform/dialog_bindings.h"
 #include "platform/dialog_templates.h"
 #include "settings/settings_files.h"
-#include "texts/text_catalogue.h"
 #include "text/fixed_text.h"
 #include "text/number_reader.h"
 #include "text/number_writer.h"
+#include "texts/common_texts.h"
+#include "texts/graph_texts.h"
+#include "texts/text_catalogue.h"
 
 namespace calorvia::graphs {
 namespace {
@@ -181,9 +183,9 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
         platform::requestTutorial(platform_);
 
         if (!low || !high) {
-            warn(texts::textFor(texts::Text::ScaleReadingError, language));
+            warn(texts::textFor(texts::GraphText::ScaleReadingError, language));
         } else if (*low > *high) {
-            warn(texts::textFor(texts::Text::ScaleRangeError, language));
+            warn(texts::textFor(texts::GraphText::ScaleRangeError, language));
         } else {
             ymin = *low;
             ymax = *high;
@@ -193,7 +195,7 @@ void GraphPane::askRange(float proposedMin, float proposedMax) {
 }
 
 void GraphPane::warn(std::string_view text) {
-    platform_.messageBox(text, texts::textFor(texts::Text::AttentionTitle, language),
+    platform_.messageBox(text, texts::textFor(texts::CommonText::AttentionTitle, language),
                          platform::kMessageOk);
     platform::requestTutorial(platform_);
 }

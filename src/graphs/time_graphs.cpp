@@ -11,13 +11,17 @@
 #include "text/number_reader.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/graph_texts.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::graphs {
 namespace {
 
 namespace dialog = platform::unsteady_graph_dialog;
+using texts::GraphText;
+using texts::RunText;
 using texts::Text;
 
 constexpr std::size_t HistoryHeadingLines = 4;
@@ -167,10 +171,11 @@ TimeGraphRequest runTimeGraphDialog(platform::Platform& platform, std::int32_t l
     // of "idioma", or blanks it again.
     auto EXPERIMENTA = [&platform, handle, &experimental, &languageSetting] {
         experimental = !experimental;
-        const auto help = [&](Text text) { return experimental ? text : Text::BlankHelpLine; };
-        const platform::Caption lines[]{{dialog::kHelpLine1, help(Text::ExperimentalHelpLine1)},
-                                        {dialog::kHelpLine2, help(Text::ExperimentalHelpLine2)},
-                                        {dialog::kHelpLine3, help(Text::ExperimentalHelpLine3)}};
+        const auto help = [&](Text text) { return experimental ? text : GraphText::BlankHelpLine; };
+        const platform::Caption lines[]{
+            {dialog::kHelpLine1, help(GraphText::ExperimentalHelpLine1)},
+            {dialog::kHelpLine2, help(GraphText::ExperimentalHelpLine2)},
+            {dialog::kHelpLine3, help(GraphText::ExperimentalHelpLine3)}};
         // Only the help reads "idioma"; a blank line is the same in both languages.
         platform::showCaptions(
             platform, handle, lines,
@@ -205,10 +210,10 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
 
     std::string title;
     if (request.choice == TimeGraphChoice::Node) {
-        title = std::string(texts::textFor(Text::UnsteadyNodeTitle, inputs.language)) +
+        title = std::string(texts::textFor(GraphText::UnsteadyNodeTitle, inputs.language)) +
                 text::fixedInteger(inputs.No, 4);
     } else {
-        title = std::string(texts::textFor(Text::UnsteadyAverageTitle, inputs.language));
+        title = std::string(texts::textFor(GraphText::UnsteadyAverageTitle, inputs.language));
     }
 
     const auto rows = static_cast<std::size_t>(inputs.Nst) + 1;
@@ -232,10 +237,10 @@ void drawTimeGraph(platform::Platform& platform, GraphPane& pane, const TimeGrap
     }
     drawSeries();
 
-    std::string line(texts::textFor(Text::StandardDeviation, inputs.language));
+    std::string line(texts::textFor(GraphText::StandardDeviation, inputs.language));
     const float deviation = STANDARD_ERROR(request.choice, inputs.language, inputs.folder);
     if (points.t.empty() || std::isnan(deviation)) {
-        line += texts::textFor(Text::NoExperimentalPoints, inputs.language);
+        line += texts::textFor(RunText::NoExperimentalPoints, inputs.language);
     } else {
         // The free form keeps its leading blanks; only trailing ones go.
         line += text::trimRight(text::ListLine().real(deviation).str());

@@ -12,6 +12,7 @@
 #include "platform/dialog_templates.h"
 #include "platform/platform.h"
 #include "text/fixed_text.h"
+#include "texts/common_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::platform {
@@ -19,7 +20,7 @@ namespace calorvia::platform {
 // A control and the catalogue text it shows.
 struct Caption {
     int control = 0;
-    texts::Text text = texts::Text::ProgramName;
+    texts::Text text = texts::CommonText::ProgramName;
 };
 
 inline void showCaptions(Platform& platform, DialogHandle dialog, std::span<const Caption> captions,

@@ -18,6 +18,7 @@
 #include <span>
 #include <string_view>
 
+#include "texts/common_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::platform {
@@ -52,7 +53,7 @@ struct ControlTemplate {
 
 struct DialogTemplate {
     int number = 0;
-    texts::Text title = texts::Text::ProgramName;
+    texts::Text title = texts::CommonText::ProgramName;
     int width = 0;
     int height = 0;
     std::span<const ControlTemplate> controls;

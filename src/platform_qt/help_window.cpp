@@ -7,10 +7,11 @@
 #include <QToolBar>
 
 #include "platform_qt/interface_language.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::platform_qt {
 
-using texts::Text;
+using texts::ShellText;
 
 HelpWindow::HelpWindow(ExternalOpener openExternal)
     : browser_(new QTextBrowser(this)), openExternal_(std::move(openExternal)) {
@@ -75,8 +76,8 @@ void HelpWindow::changeEvent(QEvent* event) {
 }
 
 void HelpWindow::retranslate() {
-    back_->setText(uiText(Text::HelpBack));
-    forward_->setText(uiText(Text::HelpForward));
+    back_->setText(uiText(ShellText::HelpBack));
+    forward_->setText(uiText(ShellText::HelpForward));
     showTitle();
 }
 
@@ -84,7 +85,7 @@ void HelpWindow::showTitle() {
     // The document's own title; a document without one by its file name.
     QString title = browser_->documentTitle();
     if (title.isEmpty()) title = QFileInfo(browser_->source().toLocalFile()).fileName();
-    setWindowTitle(title.isEmpty() ? uiText(Text::HelpWindowTitle) : title);
+    setWindowTitle(title.isEmpty() ? uiText(ShellText::HelpWindowTitle) : title);
 }
 
 }  // namespace calorvia::platform_qt

@@ -28,6 +28,7 @@
 #include "platform_qt/template_dialog.h"
 #include "platform_qt/text_editor_window.h"
 #include "platform_qt/user_wait_timer.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -237,7 +238,8 @@ std::optional<QRect> QtPlatform::graphicsSelection() const {
 // selecting and copying the graph, in the language in force.
 void QtPlatform::showPlatformHelp() {
     std::string name;
-    onGui([&] { name = texts::textFor(texts::Text::WindowHelpDocument, interfaceLanguage()); });
+    onGui(
+        [&] { name = texts::textFor(texts::ShellText::WindowHelpDocument, interfaceLanguage()); });
     openDocument(name, platform::WindowShow::Normal);
 }
 
@@ -301,7 +303,9 @@ void QtPlatform::setAboutText(std::string_view text) {
 }
 
 void QtPlatform::showAbout() {
-    onGui([&] { QMessageBox::about(window_.get(), uiText(texts::Text::AboutBoxTitle), aboutText_); });
+    onGui([&] {
+        QMessageBox::about(window_.get(), uiText(texts::ShellText::AboutBoxTitle), aboutText_);
+    });
 }
 
 void QtPlatform::closeApplication() {

@@ -19,6 +19,7 @@
 #include "platform_qt/qt_platform.h"
 #include "platform_qt/template_dialog.h"
 #include "platform_qt/user_wait_timer.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::platform_qt {
 namespace {
@@ -100,7 +101,7 @@ public:
 
     void accept() override {
         if (selectedFiles().size() > 1) {
-            QMessageBox::warning(this, windowTitle(), uiText(texts::Text::SingleFolderOnly));
+            QMessageBox::warning(this, windowTitle(), uiText(texts::ShellText::SingleFolderOnly));
             return;
         }
         QFileDialog::accept();

@@ -11,10 +11,11 @@
 #include <QSaveFile>
 
 #include "platform_qt/interface_language.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::platform_qt {
 
-using texts::Text;
+using texts::ShellText;
 
 TextEditorWindow::TextEditorWindow(const QString& path, QWidget* parent)
     : QMainWindow(parent), path_(path), editor_(new QPlainTextEdit(this)) {
@@ -65,9 +66,9 @@ bool TextEditorWindow::save() {
             return true;
         }
     }
-    QMessageBox::warning(
-        this, windowTitle(),
-        uiText(Text::EditorSaveFailed, path_).replace(QStringLiteral("{}"), file.errorString()));
+    QMessageBox::warning(this, windowTitle(),
+                         uiText(ShellText::EditorSaveFailed, path_)
+                             .replace(QStringLiteral("{}"), file.errorString()));
     return false;
 }
 
@@ -77,15 +78,15 @@ void TextEditorWindow::changeEvent(QEvent* event) {
 }
 
 void TextEditorWindow::retranslate() {
-    fileMenu_->setTitle(uiText(Text::EditorFileMenu));
-    saveAction_->setText(uiText(Text::EditorSave));
-    closeAction_->setText(uiText(Text::EditorClose));
+    fileMenu_->setTitle(uiText(ShellText::EditorFileMenu));
+    saveAction_->setText(uiText(ShellText::EditorSave));
+    closeAction_->setText(uiText(ShellText::EditorClose));
 }
 
 void TextEditorWindow::closeEvent(QCloseEvent* event) {
     if (editor_->document()->isModified()) {
         const auto answer = QMessageBox::question(
-            this, windowTitle(), uiText(Text::EditorSaveChanges, QFileInfo(path_).fileName()),
+            this, windowTitle(), uiText(ShellText::EditorSaveChanges, QFileInfo(path_).fileName()),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !save())) {
             event->ignore();

@@ -15,6 +15,7 @@
 #include "shell/program_folder.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/shell_texts.h"
 #include "texts/text_catalogue.h"
 
 extern "C" void calorvia_files_library();
@@ -149,7 +150,7 @@ void prepareProgramFolder() {
         // The desktop's words for a second program on one folder: here the
         // other program is another tab.
         const std::string message = texts::withValue(
-            texts::textFor(texts::Text::ProgramFolderInUse, language), kProgramFolder);
+            texts::textFor(texts::ShellText::ProgramFolderInUse, language), kProgramFolder);
         calorvia_files_notice(message.c_str(), "files-in-use");
         calorvia_files_stop_here();
         return;

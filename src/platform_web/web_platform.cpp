@@ -14,6 +14,7 @@
 #include "platform/font_descriptor.h"
 #include "platform_web/bmp_reader.h"
 #include "platform_web/web_files.h"
+#include "texts/shell_texts.h"
 #include "texts/text_catalogue.h"
 
 // The page's side of every call, in platform_library.js. Texts are UTF-8;
@@ -310,7 +311,7 @@ void WebPlatform::selectGraphics() {
 
 // The help on the window itself, in the language in force.
 void WebPlatform::showPlatformHelp() {
-    openDocument(texts::textFor(texts::Text::WindowHelpDocument, languageOf(language_)),
+    openDocument(texts::textFor(texts::ShellText::WindowHelpDocument, languageOf(language_)),
                  platform::WindowShow::Normal);
 }
 
@@ -319,7 +320,7 @@ void WebPlatform::setAboutText(std::string_view text) {
 }
 
 void WebPlatform::showAbout() {
-    const std::string title(texts::textFor(texts::Text::AboutBoxTitle, languageOf(language_)));
+    const std::string title(texts::textFor(texts::ShellText::AboutBoxTitle, languageOf(language_)));
     calorvia_web_about_show(title.c_str(), aboutText_.c_str());
     waitForPage([] { return calorvia_web_about_closed(); });
 }

@@ -12,10 +12,11 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 
-using texts::Text;
+using texts::RunText;
 
 namespace {
 
@@ -49,7 +50,7 @@ void ExactComparisonCommand::compare() {
         run = last_;
     }
     if (!run || !run->steadyProfile) {
-        shell_.tell(shell_.text(Text::ExactNeedsSteadyProfile));
+        shell_.tell(shell_.text(RunText::ExactNeedsSteadyProfile));
         return;
     }
     const simulation::ExactSteadyOutcome exact = simulation::exactSteadySolution(run->simulationCase);
@@ -63,7 +64,7 @@ void ExactComparisonCommand::compare() {
     const std::string_view name = texts::resultFileName(texts::ResultFile::Exact, language);
     const std::filesystem::path file = shell_.programFile(name);
     if (!writeResultFile(file, exactComparisonLines(comparison, language))) {
-        shell_.tell(texts::withValue(shell_.text(Text::FileWriteFailed), name));
+        shell_.tell(texts::withValue(shell_.text(RunText::FileWriteFailed), name));
         return;
     }
     if (shell_.state().runState() == shell::RunState::Finished) {
@@ -103,7 +104,7 @@ void ExactComparisonCommand::draw(const FinishedRun& run,
     platform_.setColorIndex(kExactCurveColour);
     platform_.setTextRotation(0);
     platform_.moveTo(axes.X0 + kLargestTextDx, axes.Y0 + kLargestTextDy);
-    platform_.outText(texts::withValue(shell_.text(Text::ExactLargest), value));
+    platform_.outText(texts::withValue(shell_.text(RunText::ExactLargest), value));
 }
 
 }  // namespace calorvia::run

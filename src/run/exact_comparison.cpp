@@ -4,9 +4,12 @@
 #include <cmath>
 #include <cstddef>
 
+#include "texts/run_texts.h"
+
 namespace calorvia::run {
 
 using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::RunText;
 using texts::Text;
 
 ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, const NodeArray& K,
@@ -38,24 +41,24 @@ ExactComparison compareWithExact(const SimulationCase& c, const NodeArray& T, co
 Text refusalText(ExactSolutionRefusal refusal) {
     switch (refusal) {
         case ExactSolutionRefusal::FormulaProperty:
-            return Text::ExactNeedsConstants;
+            return RunText::ExactNeedsConstants;
         case ExactSolutionRefusal::NonFiniteEntry:
         case ExactSolutionRefusal::NonPositiveLength:
         case ExactSolutionRefusal::NonPositiveConductivity:
         case ExactSolutionRefusal::UnknownBoundaryType:
         case ExactSolutionRefusal::NonPositiveFilmCoefficient:
         case ExactSolutionRefusal::NegativeInnerRadius:
-            return Text::ExactNeedsAPhysicalCase;
+            return RunText::ExactNeedsAPhysicalCase;
         case ExactSolutionRefusal::RadialConvection:
-            return Text::ExactRadialNeedsNoFlow;
+            return RunText::ExactRadialNeedsNoFlow;
         case ExactSolutionRefusal::NoSteadyState:
-            return Text::ExactNoSteadyState;
+            return RunText::ExactNoSteadyState;
         case ExactSolutionRefusal::NotUnique:
-            return Text::ExactNotUnique;
+            return RunText::ExactNotUnique;
         case ExactSolutionRefusal::TooLarge:
-            return Text::ExactTooLarge;
+            return RunText::ExactTooLarge;
     }
-    return Text::ExactNeedsAPhysicalCase;
+    return RunText::ExactNeedsAPhysicalCase;
 }
 
 }  // namespace calorvia::run

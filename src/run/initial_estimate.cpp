@@ -7,10 +7,12 @@
 #include "text/number_reader.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 
 using namespace simulation;  // the run speaks the simulation's vocabulary
+using texts::RunText;
 using texts::Text;
 
 namespace {
@@ -29,7 +31,7 @@ bool writeBuffers(const std::filesystem::path& file, const std::vector<std::stri
 std::string estimateLine(double value, std::int32_t node, texts::Language language) {
     return text::ListLine()
         .real(value)
-        .text(texts::textFor(Text::EstimateNodeLabel, language))
+        .text(texts::textFor(RunText::EstimateNodeLabel, language))
         .integer(node)
         .str();
 }
@@ -55,13 +57,13 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Languag
                                     std::int32_t N, NodeArray& T) {
     auto say = [language](Text text) { return texts::textFor(text, language); };
     platform.beep(100, 100);
-    if (tell(say(Text::EstimateOffer), platform::kMessageYesNo) != platform::kAnswerYes) {
+    if (tell(say(RunText::EstimateOffer), platform::kMessageYesNo) != platform::kAnswerYes) {
         return EstimateOutcome::Declined;
     }
     platform.setMenuItemEnabled(shell::menu::File, shell::item::Title, false);
     platform.setMenuItemEnabled(shell::menu::Simulation, shell::item::Title, false);
 
-    const std::string name(say(Text::InitialEstimateFileName));
+    const std::string name(say(RunText::InitialEstimateFileName));
     const std::filesystem::path file = folder / text::pathFromUtf8(name);
     std::vector<std::string> buffers(static_cast<std::size_t>(N) + 1);
     NodeArray edited = makeNodeArray(N);
@@ -74,7 +76,7 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Languag
     bool written = false;  // only a file of ours is deleted at the end
     while (true) {
         if (!writeBuffers(file, buffers, N)) {
-            tell(texts::withValue(say(Text::FileWriteFailed), name), platform::kMessageOk);
+            tell(texts::withValue(say(RunText::FileWriteFailed), name), platform::kMessageOk);
             outcome = EstimateOutcome::WriteFailed;
             break;
         }
@@ -86,10 +88,11 @@ EstimateOutcome editInitialEstimate(platform::Platform& platform, texts::Languag
             outcome = EstimateOutcome::Accepted;
             break;
         }
-        if (tell(say(Text::EstimateReadError), platform::kMessageYesNo) == platform::kAnswerYes) {
+        if (tell(say(RunText::EstimateReadError), platform::kMessageYesNo) ==
+            platform::kAnswerYes) {
             continue;
         }
-        tell(say(Text::EstimateCancelled), platform::kMessageOk);
+        tell(say(RunText::EstimateCancelled), platform::kMessageOk);
         outcome = EstimateOutcome::Abandoned;
         break;
     }

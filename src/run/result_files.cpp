@@ -6,12 +6,14 @@
 #include "text/fixed_text.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 
 using namespace simulation;  // the run speaks the simulation's vocabulary
 using texts::Language;
 using texts::ResultFile;
+using texts::RunText;
 using texts::Text;
 using texts::textFor;
 using texts::withValue;
@@ -34,7 +36,7 @@ std::string profileRow(float x, float T) {
 }
 
 std::string titleLine(bool titled, Text title, Language language) {
-    return listText(textFor(titled ? title : Text::SteadyWarning, language));
+    return listText(textFor(titled ? title : RunText::SteadyWarning, language));
 }
 
 // The annotations of a boundary's value lines in the inspection copy.
@@ -44,14 +46,16 @@ struct BoundaryWords {
     Text convective;
     Text tinf;
 };
-constexpr BoundaryWords kWestWords{Text::InspectionWestTemperature, Text::InspectionWestFlux,
-                                   Text::InspectionWestConvective, Text::InspectionWestTinf};
-constexpr BoundaryWords kEastWords{Text::InspectionEastTemperature, Text::InspectionEastFlux,
-                                   Text::InspectionEastConvective, Text::InspectionEastTinf};
-constexpr BoundaryWords kInnerWords{Text::InspectionInnerTemperature, Text::InspectionInnerFlux,
-                                    Text::InspectionInnerConvective, Text::InspectionInnerTinf};
-constexpr BoundaryWords kOuterWords{Text::InspectionOuterTemperature, Text::InspectionOuterFlux,
-                                    Text::InspectionOuterConvective, Text::InspectionOuterTinf};
+constexpr BoundaryWords kWestWords{RunText::InspectionWestTemperature, RunText::InspectionWestFlux,
+                                   RunText::InspectionWestConvective, RunText::InspectionWestTinf};
+constexpr BoundaryWords kEastWords{RunText::InspectionEastTemperature, RunText::InspectionEastFlux,
+                                   RunText::InspectionEastConvective, RunText::InspectionEastTinf};
+constexpr BoundaryWords kInnerWords{
+    RunText::InspectionInnerTemperature, RunText::InspectionInnerFlux,
+    RunText::InspectionInnerConvective, RunText::InspectionInnerTinf};
+constexpr BoundaryWords kOuterWords{
+    RunText::InspectionOuterTemperature, RunText::InspectionOuterFlux,
+    RunText::InspectionOuterConvective, RunText::InspectionOuterTinf};
 
 // z is the engine's name for T; the copy shows the user's letter.
 std::string temperatureText(const PropertyExpression& property) {
@@ -88,8 +92,8 @@ std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool ti
     const SimulationCase& c = profile.simulationCase;
     const ControlVolumeGrid grid(c);
     const std::int32_t N = c.N;
-    const Text columns = grid.isRadial() ? Text::SteadyRadiusColumns : Text::SteadyColumns;
-    std::vector<std::string> lines{titleLine(titled, Text::SteadyTitle, language), blankLine,
+    const Text columns = grid.isRadial() ? RunText::SteadyRadiusColumns : RunText::SteadyColumns;
+    std::vector<std::string> lines{titleLine(titled, RunText::SteadyTitle, language), blankLine,
                                    listText(textFor(columns, language)), blankLine};
     // The west face, the N centres and the east face: positions, or radii.
     const std::vector<float> positions = grid.displayPositions();
@@ -107,8 +111,8 @@ std::vector<std::string> steadyProfileLines(const FinalProfile& profile, bool ti
 
 std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
                                               Language language) {
-    const Text columns = comparison.radial ? Text::ExactRadiusColumns : Text::ExactColumns;
-    std::vector<std::string> lines{listText(textFor(Text::ExactTitle, language)), blankLine,
+    const Text columns = comparison.radial ? RunText::ExactRadiusColumns : RunText::ExactColumns;
+    std::vector<std::string> lines{listText(textFor(RunText::ExactTitle, language)), blankLine,
                                    listText(textFor(columns, language)), blankLine};
     for (const ComparedPoint& point : comparison.points) {
         lines.push_back(profileRow(point.shownPosition, single(point.numerical)) + "    " +
@@ -119,38 +123,41 @@ std::vector<std::string> exactComparisonLines(const ExactComparison& comparison,
         return std::string(text::trim(text::generalFloat(single(number))));
     };
     lines.push_back(blankLine);
-    lines.push_back(listText(withValue(textFor(Text::ExactLargest, language), value(comparison.largest))));
-    lines.push_back(listText(withValue(textFor(Text::ExactRms, language), value(comparison.rms))));
+    lines.push_back(
+        listText(withValue(textFor(RunText::ExactLargest, language), value(comparison.largest))));
+    lines.push_back(
+        listText(withValue(textFor(RunText::ExactRms, language), value(comparison.rms))));
     return lines;
 }
 
 std::vector<std::string> energyBalanceLines(const EnergyBalance& balance, double limit,
                                             Geometry geometry, Language language) {
-    const Text verdict = balance.balanced(limit) ? Text::BalanceVerdict : Text::BalanceNotBalanced;
-    const Text limitText = limit == simulation::LinearBalanceLimit ? Text::BalanceLinearLimit
-                                                                   : Text::BalanceIteratedLimit;
+    const Text verdict =
+        balance.balanced(limit) ? RunText::BalanceVerdict : RunText::BalanceNotBalanced;
+    const Text limitText = limit == simulation::LinearBalanceLimit ? RunText::BalanceLinearLimit
+                                                                   : RunText::BalanceIteratedLimit;
     const std::string relative(
         text::trim(text::generalFloat(static_cast<float>(balance.relativeResidual()))));
     const std::string judged =
         withValue(withValue(textFor(verdict, language), relative), textFor(limitText, language));
     std::vector<std::string> lines{
         listText(withValue(
-            withValue(textFor(Text::BalanceHeading, language), heatRateUnit(geometry)), judged)),
+            withValue(textFor(RunText::BalanceHeading, language), heatRateUnit(geometry)), judged)),
         blankLine};
     const bool radial = simulation::isRadial(geometry);
     for (const auto& [value, annotation] :
          {std::pair{balance.west.conduction,
-                    radial ? Text::BalanceInnerConduction : Text::BalanceWestConduction},
+                    radial ? RunText::BalanceInnerConduction : RunText::BalanceWestConduction},
           std::pair{balance.west.convection,
-                    radial ? Text::BalanceInnerConvection : Text::BalanceWestConvection},
+                    radial ? RunText::BalanceInnerConvection : RunText::BalanceWestConvection},
           std::pair{balance.east.conduction,
-                    radial ? Text::BalanceOuterConduction : Text::BalanceEastConduction},
+                    radial ? RunText::BalanceOuterConduction : RunText::BalanceEastConduction},
           std::pair{balance.east.convection,
-                    radial ? Text::BalanceOuterConvection : Text::BalanceEastConvection},
-          std::pair{balance.generated, Text::BalanceGenerated},
-          std::pair{balance.stored, Text::BalanceStored},
-          std::pair{balance.residual, Text::BalanceResidual},
-          std::pair{balance.relativeResidual(), Text::BalanceRelativeResidual}}) {
+                    radial ? RunText::BalanceOuterConvection : RunText::BalanceEastConvection},
+          std::pair{balance.generated, RunText::BalanceGenerated},
+          std::pair{balance.stored, RunText::BalanceStored},
+          std::pair{balance.residual, RunText::BalanceResidual},
+          std::pair{balance.relativeResidual(), RunText::BalanceRelativeResidual}}) {
         lines.push_back(text::ListLine().real(single(value)).text(textFor(annotation, language)).str());
     }
     return lines;
@@ -171,31 +178,32 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     // A cylinder or a sphere speaks of r and of its inner and outer surfaces.
     const bool radial = isRadial(c.geometry);
     std::vector<std::string> lines{
-        std::string(note(Text::InspectionName)) + std::string(text::trimRight(caseName)),
-        listText(note(Text::InspectionPurpose)), blankLine};
+        std::string(note(RunText::InspectionName)) + std::string(text::trimRight(caseName)),
+        listText(note(RunText::InspectionPurpose)), blankLine};
     // Each entry on its line, a blank line after it.
     auto entries = [&](std::initializer_list<std::string> list) {
         for (const std::string& entry : list) lines.insert(lines.end(), {entry, blankLine});
     };
-    entries({real(c.Lx, radial ? Text::InspectionRadialLx : Text::InspectionLx),
-             integer(c.N, Text::InspectionN), property(temperatureText(c.K), Text::InspectionK),
-             property(temperatureText(c.Sc), Text::InspectionSc),
-             property(temperatureText(c.Sp), Text::InspectionSp),
-             integer(fileNumber(c.state), Text::InspectionState),
-             integer(fileNumber(c.method), Text::InspectionMethod)});
+    entries({real(c.Lx, radial ? RunText::InspectionRadialLx : RunText::InspectionLx),
+             integer(c.N, RunText::InspectionN),
+             property(temperatureText(c.K), RunText::InspectionK),
+             property(temperatureText(c.Sc), RunText::InspectionSc),
+             property(temperatureText(c.Sp), RunText::InspectionSp),
+             integer(fileNumber(c.state), RunText::InspectionState),
+             integer(fileNumber(c.method), RunText::InspectionMethod)});
     if (c.hasTransientBlock()) {
-        entries({property(std::string(text::trimRight(c.Ti.text)), Text::InspectionTi),
-                 property(temperatureText(c.Rho), Text::InspectionRho),
-                 property(temperatureText(c.Cp), Text::InspectionCp),
-                 real(c.Delt_t, Text::InspectionDeltT), integer(c.Nst, Text::InspectionNst),
-                 integer(c.No, Text::InspectionNo)});
+        entries({property(std::string(text::trimRight(c.Ti.text)), RunText::InspectionTi),
+                 property(temperatureText(c.Rho), RunText::InspectionRho),
+                 property(temperatureText(c.Cp), RunText::InspectionCp),
+                 real(c.Delt_t, RunText::InspectionDeltT), integer(c.Nst, RunText::InspectionNst),
+                 integer(c.No, RunText::InspectionNo)});
     }
     // The type, then the values of the type; the east type has an empty line
     // after it.
     auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType,
                              const BoundaryWords& words) {
         lines.insert(lines.end(),
-                     {integer(fileNumber(b.type), Text::InspectionBoundaryType), afterType});
+                     {integer(fileNumber(b.type), RunText::InspectionBoundaryType), afterType});
         switch (b.type) {
             case BoundaryType::Temperature:
                 lines.push_back(real(b.T, words.temperature));
@@ -212,13 +220,13 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     };
     boundaryLines(c.west, blankLine, radial ? kInnerWords : kWestWords);
     boundaryLines(c.east, "", radial ? kOuterWords : kEastWords);
-    lines.push_back(real(c.u, Text::InspectionVelocity));
+    lines.push_back(real(c.u, RunText::InspectionVelocity));
     // A cylinder or a sphere adds its body and inner radius; a plane wall's
     // copy ends as it always did.
     if (radial) {
         lines.push_back(blankLine);
-        lines.push_back(real(c.ri, c.geometry == Geometry::Cylinder ? Text::InspectionCylinder
-                                                                    : Text::InspectionSphere));
+        lines.push_back(real(c.ri, c.geometry == Geometry::Cylinder ? RunText::InspectionCylinder
+                                                                    : RunText::InspectionSphere));
     }
     return lines;
 }
@@ -227,9 +235,10 @@ std::vector<std::string> fluxPositionLines(const FinalProfile& profile, bool tit
                                            Language language) {
     const ControlVolumeGrid grid(profile.simulationCase);
     const std::vector<double> flux = faceFluxes(profile);
-    const Text columns = grid.isRadial() ? Text::FluxRadiusColumns : Text::FluxPositionColumns;
-    std::vector<std::string> lines{titleLine(titled, Text::FluxPositionTitle, language), blankLine,
-                                   listText(textFor(columns, language)), blankLine};
+    const Text columns =
+        grid.isRadial() ? RunText::FluxRadiusColumns : RunText::FluxPositionColumns;
+    std::vector<std::string> lines{titleLine(titled, RunText::FluxPositionTitle, language),
+                                   blankLine, listText(textFor(columns, language)), blankLine};
     const std::vector<float> faces = grid.facePositions();
     for (std::size_t face = 0; face < flux.size(); ++face) {
         lines.push_back(text::fixedReal(faces[face], 12, 5) + "    " +
@@ -243,9 +252,9 @@ std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool title
     const std::vector<double> flux = faceFluxes(profile);
     // In a cylinder or a sphere the east of a volume is its outer face.
     const bool radial = isRadial(profile.simulationCase.geometry);
-    const Text sign = radial ? Text::FluxRadialSignNote : Text::FluxSignNote;
-    const Text columns = radial ? Text::FluxVolumesRadialColumns : Text::FluxVolumesColumns;
-    std::vector<std::string> lines{titleLine(titled, Text::FluxVolumesTitle, language),
+    const Text sign = radial ? RunText::FluxRadialSignNote : RunText::FluxSignNote;
+    const Text columns = radial ? RunText::FluxVolumesRadialColumns : RunText::FluxVolumesColumns;
+    std::vector<std::string> lines{titleLine(titled, RunText::FluxVolumesTitle, language),
                                    listText(textFor(sign, language)), blankLine,
                                    listText(textFor(columns, language)), blankLine};
     for (std::int32_t i = 1; i <= profile.simulationCase.N; ++i) {
@@ -261,16 +270,17 @@ std::vector<std::string> fluxVolumeLines(const FinalProfile& profile, bool title
 std::vector<std::string> historyHeading(HistoryFiles::Which file, std::int32_t No, float xNo,
                                         Geometry geometry, Language language) {
     const bool radial = isRadial(geometry);
-    const Text titles[] = {Text::NodeHistoryHeading, Text::AverageHistoryHeading,
-                           radial ? Text::InnerSurfaceHistoryHeading : Text::WestHistoryHeading,
-                           radial ? Text::OuterSurfaceHistoryHeading : Text::EastHistoryHeading};
+    const Text titles[] = {
+        RunText::NodeHistoryHeading, RunText::AverageHistoryHeading,
+        radial ? RunText::InnerSurfaceHistoryHeading : RunText::WestHistoryHeading,
+        radial ? RunText::OuterSurfaceHistoryHeading : RunText::EastHistoryHeading};
     const std::string title = file == HistoryFiles::Node
                                   ? std::string(textFor(titles[file], language)) +
                                         text::fixedInteger(No, 4) + (radial ? " (r = " : " (x = ") +
                                         text::fixedReal(xNo, 11, 5) + ")"
                                   : listText(textFor(titles[file], language));
     const Text columns =
-        file == HistoryFiles::Average ? Text::AverageColumns : Text::TimeTemperatureColumns;
+        file == HistoryFiles::Average ? RunText::AverageColumns : RunText::TimeTemperatureColumns;
     return {title, blankLine, listText(textFor(columns, language)), blankLine};
 }
 

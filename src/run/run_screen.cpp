@@ -8,11 +8,12 @@
 #include "platform/font_descriptor.h"
 #include "text/fixed_text.h"
 #include "text/number_writer.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 namespace {
 
-using texts::Text;
+using texts::RunText;
 
 constexpr platform::Rgb StatusCyan = platform::colorref(0xFFF000);
 constexpr platform::Rgb White = platform::colorref(0xFFFFFF);
@@ -74,16 +75,17 @@ void RunScreen::clear() {
 void RunScreen::showStartBoxes(bool unsteady, std::int32_t stepsToMarch) {
     if (unsteady) {
         show(Box::StepsToMarch, counterText(stepsToMarch), true);
-        show(Box::StepsTime, say(Text::StepsTimeLabel), true);
+        show(Box::StepsTime, say(RunText::StepsTimeLabel), true);
     } else {
-        show(Box::Wait, say(Text::WaitLabel), true);
-        show(Box::SteadyState, say(Text::SteadyStateLabel), true);
+        show(Box::Wait, say(RunText::WaitLabel), true);
+        show(Box::SteadyState, say(RunText::SteadyStateLabel), true);
     }
 }
 
 void RunScreen::showScheme(simulation::ConvectionScheme scheme) {
     textAt(400 + X0_, 30,
-           say(scheme == simulation::ConvectionScheme::CDS ? Text::CdsLabel : Text::UpwindLabel));
+           say(scheme == simulation::ConvectionScheme::CDS ? RunText::CdsLabel
+                                                           : RunText::UpwindLabel));
 }
 
 // The sweep count keeps the leading blanks of its free form.
@@ -92,11 +94,11 @@ void RunScreen::showSweepCount(std::int64_t sweeps) {
 }
 
 void RunScreen::showComputingTime(float seconds, bool withSteadyLegend) {
-    if (withSteadyLegend) textAt(X0_ + 320, Y0_ + 120, say(Text::BlueSteadyStateLegend));
+    if (withSteadyLegend) textAt(X0_ + 320, Y0_ + 120, say(RunText::BlueSteadyStateLegend));
     textAt(X0_ + 320, Y0_ + (withSteadyLegend ? 150 : 120),
-           std::string(say(Text::ElapsedTimeIn)) +
+           std::string(say(RunText::ElapsedTimeIn)) +
                std::string(text::trimRight(text::ListLine().real(seconds).str())) +
-               std::string(say(Text::ElapsedTimeSeconds)));
+               std::string(say(RunText::ElapsedTimeSeconds)));
 }
 
 void RunScreen::eraseStatusBoxes(bool unsteady) {

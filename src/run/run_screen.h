@@ -12,6 +12,7 @@
 
 #include "platform/platform.h"
 #include "simulation/scheme_choice.h"
+#include "texts/run_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::run {
@@ -26,7 +27,7 @@ public:
 
     void clear();  // the graphics area white, in the run's first font
     void showCaseName(std::string_view name) { textAt(350 + X0_, 10, name); }
-    void showMethodBox() { show(Box::Method, say(texts::Text::GaussSidelLabel), true); }
+    void showMethodBox() { show(Box::Method, say(texts::RunText::GaussSidelLabel), true); }
     // Unsteady: the steps to march, "Steps - time"; steady: "Wait", "Steady State".
     void showStartBoxes(bool unsteady, std::int32_t stepsToMarch);
     void showScheme(simulation::ConvectionScheme scheme);

@@ -17,11 +17,13 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 
 using namespace simulation;  // the run speaks the simulation's vocabulary
 using texts::ResultFile;
+using texts::RunText;
 using texts::Text;
 
 namespace {
@@ -94,10 +96,10 @@ SimulationRun::Flow SimulationRun::load_case() {
             loaded_ = std::move(result.loaded);
             return Flow::Continue;
         case CaseLoadFailure::MissingCase:
-            shell_.tell(say(Text::MissingCase));
+            shell_.tell(say(RunText::MissingCase));
             return Flow::Stop;
         case CaseLoadFailure::CorruptedFile:
-            shell_.tell(say(Text::CorruptedFile));
+            shell_.tell(say(RunText::CorruptedFile));
             return Flow::Stop;
         case CaseLoadFailure::Cancelled:
             cancel();
@@ -144,7 +146,7 @@ SimulationRun::Flow SimulationRun::check_disk_space() {
     const std::uintmax_t needed = 4 * (rows * (historyRow(0.0, 0.0).size() + 1) + 200);
     if (needed <= space.available) return Flow::Continue;
     const std::string question =
-        texts::withValue(texts::withValue(say(Text::HistoriesExceedDisk), sizeText(needed)),
+        texts::withValue(texts::withValue(say(RunText::HistoriesExceedDisk), sizeText(needed)),
                          sizeText(space.available));
     if (shell_.tell(question, platform::kMessageYesNo) == platform::kAnswerYes) {
         return Flow::Continue;
@@ -281,13 +283,13 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
         case StepOutcome::Done:
             break;
         case StepOutcome::PassLimit:
-            shell_.tell(say(Text::NonConvergenceNotice));
+            shell_.tell(say(RunText::NonConvergenceNotice));
             warnings_.passLimit = true;
             break;
         case StepOutcome::Cancelled:
             return cancel();
         case StepOutcome::FormulaRejected:
-            shell_.tell(say(Text::CorruptedFile));
+            shell_.tell(say(RunText::CorruptedFile));
             return cancel();
     }
 
@@ -328,16 +330,16 @@ PassHooks SimulationRun::passHooks() {
     hooks.gaussSeidel.cancelRequested = hooks.cancelRequested;
     hooks.gaussSeidel.progress = [this](std::int32_t sweeps) { screen_->showSweepCount(sweeps); };
     hooks.gaussSeidel.eraseProgress = [this] { screen_->eraseSweepCount(); };
-    hooks.gaussSeidel.sweepLimitWarning = [this] { shell_.tell(say(Text::SweepLimitWarning)); };
+    hooks.gaussSeidel.sweepLimitWarning = [this] { shell_.tell(say(RunText::SweepLimitWarning)); };
     hooks.direct.cancelRequested = hooks.cancelRequested;
-    hooks.direct.zeroPivotWarning = [this] { shell_.tell(say(Text::ZeroPivotWarning)); };
+    hooks.direct.zeroPivotWarning = [this] { shell_.tell(say(RunText::ZeroPivotWarning)); };
     hooks.direct.pivotReplaced = [this] { warnings_.zeroPivot = true; };
     hooks.zeroPivotWarningGiven = &shell_.state().zeroPivotWarningGiven;
     hooks.checkRange = [this] { check_range(); };
     hooks.steadyPassDone = [this](std::int32_t pass, bool iterating) {
         screen_->showPass(pass);
         if (!shell_.state().iterationNoticeGiven.load() && iterating) {
-            shell_.tell(say(Text::IterationNotice));
+            shell_.tell(say(RunText::IterationNotice));
             shell_.state().iterationNoticeGiven.store(true);
         }
     };
@@ -363,7 +365,7 @@ void SimulationRun::check_range() {
         }
         if (verdict != Verdict::None) {
             const Text question =
-                verdict == Verdict::Low ? Text::RangeLowQuestion : Text::RangeHighQuestion;
+                verdict == Verdict::Low ? RunText::RangeLowQuestion : RunText::RangeHighQuestion;
             if (shell_.tell(say(question), platform::kMessageYesNo) == platform::kAnswerYes) {
                 shell_.state().requestCancel();
             } else {
@@ -381,7 +383,7 @@ void SimulationRun::check_range() {
 SimulationRun::Flow SimulationRun::finish_marching() {
     endClock_ = computingClock();
     if (stateInForce_ == CaseState::Unsteady && anyPrescribedTemperature()) {
-        if (shell_.tell(say(Text::IncludeSteadyQuestion), platform::kMessageYesNo) ==
+        if (shell_.tell(say(RunText::IncludeSteadyQuestion), platform::kMessageYesNo) ==
             platform::kAnswerYes) {
             steadyAvailable_ = true;
             steadyAppended_ = true;
@@ -433,7 +435,7 @@ void SimulationRun::output_results() {
         for (const std::string& name : unwrittenFiles_) {
             names += (names.empty() ? "\"" : ", \"") + name + "\"";
         }
-        shell_.tell(texts::withValue(say(Text::FilesIncomplete), names));
+        shell_.tell(texts::withValue(say(RunText::FilesIncomplete), names));
     }
     offer_result_files();
     if (options_.onFinished) options_.onFinished(*this);
@@ -458,7 +460,7 @@ void SimulationRun::offer_result_files() {
     const SimulationCase& c = loaded_->simulationCase;
     if (c.method == SolutionMethod::GaussSeidel) screen_->eraseMethodBox();
     platform_.beep(100, 100);
-    if (shell_.tell(say(Text::InspectFilesQuestion), platform::kMessageYesNo) !=
+    if (shell_.tell(say(RunText::InspectFilesQuestion), platform::kMessageYesNo) !=
         platform::kAnswerYes) {
         return;
     }
@@ -466,7 +468,7 @@ void SimulationRun::offer_result_files() {
         // The histories of a run of one step only say so.
         const bool history = file >= ResultFile::Unsteady && file <= ResultFile::East;
         if (history && c.Nst <= 1) {
-            write_result(file, {text::ListLine().text(say(Text::SteadyOnlyLine)).str()});
+            write_result(file, {text::ListLine().text(say(RunText::SteadyOnlyLine)).str()});
         }
         platform_.editTextFile(text::utf8FromPath(resultPath(file)), false);
     }
@@ -513,8 +515,8 @@ void SimulationRun::drawProfile(const ProfileEnds& ends) {
     for (std::int32_t i = 1; i <= c.N; ++i)
         y[static_cast<std::size_t>(i)] = static_cast<float>(temperatures()[i]);
     y.back() = static_cast<float>(ends.east);
-    const Text title = c.method == SolutionMethod::GaussSeidel ? Text::ProfileGaussSidelTitle
-                                                               : Text::ProfileTabLuTitle;
+    const Text title = c.method == SolutionMethod::GaussSeidel ? RunText::ProfileGaussSidelTitle
+                                                               : RunText::ProfileTabLuTitle;
     // A cylinder's or a sphere's profile runs along the radius, ri to ri + Lx.
     const std::string_view axis = driver_.grid().isRadial() ? "r" : "X";
     pane_.GRAF_2D(c.N + 1, profileX_, y, colour_, screen_->X0(), screen_->Y0(), axis, "T",
@@ -549,7 +551,7 @@ void SimulationRun::reportWriteFailure(const std::string& fileName) {
         unwrittenFiles_.push_back(fileName);
     }
     if (!firstFailure) return;
-    shell_.tell(texts::withValue(say(Text::FileWriteFailed), fileName));
+    shell_.tell(texts::withValue(say(RunText::FileWriteFailed), fileName));
 }
 
 // The run's clock stands still while a message box or dialog of the run

@@ -8,17 +8,21 @@
 #include <system_error>
 #include <vector>
 
+#include "settings/settings_files.h"
 #include "shell/home_screen.h"
 #include "shell/shell.h"
-#include "settings/settings_files.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::shell {
 
 using texts::kResultFiles;
 using texts::ResultFile;
 using texts::resultFileName;
+using texts::RunText;
+using texts::ShellText;
 using texts::Text;
 using texts::withValue;
 
@@ -55,10 +59,10 @@ void Shell::LIMPA() {
         platform::selectFirstFont(platform_, kWaitFonts);
         platform_.setColorRgb(platform::rgb(0, 0, 0));
         platform_.moveTo(50, 90);
-        platform_.outText(text(Text::PleaseWait));
+        platform_.outText(text(ShellText::PleaseWait));
         platform_.setColorRgb(platform::rgb(208, 208, 208));
         platform_.moveTo(51, 91);
-        platform_.outText(text(Text::PleaseWait));
+        platform_.outText(text(ShellText::PleaseWait));
         state_.requestCancel();
         return;
     }
@@ -71,7 +75,8 @@ void Shell::LIMPA() {
 
 void Shell::SAIR() {
     if (resultsPresent()) {
-        const int answer = tell(text(Text::KeepResultsQuestion), platform::kMessageYesNoCancel);
+        const int answer =
+            tell(text(ShellText::KeepResultsQuestion), platform::kMessageYesNoCancel);
         if (answer == platform::kAnswerCancel) return;
         if (answer == platform::kAnswerYes && !copyResults()) return;
     }
@@ -100,8 +105,8 @@ bool Shell::resultsPresent() const {
 // earlier copy of the same name is replaced whole or not at all. The folder,
 // or nothing when the user cancelled or a copy failed (said why).
 std::optional<std::filesystem::path> Shell::copyResults() {
-    const auto chosen =
-        platform_.chooseFolder(text(Text::SaveResultsTitle), text::utf8FromPath(programDirectory_));
+    const auto chosen = platform_.chooseFolder(text(ShellText::SaveResultsTitle),
+                                               text::utf8FromPath(programDirectory_));
     if (!chosen) return std::nullopt;
     // Every message names the folder as the files reach it: absolute, without
     // "." or ".." steps or a closing separator.
@@ -111,7 +116,7 @@ std::optional<std::filesystem::path> Shell::copyResults() {
     if (error) folder = text::pathFromUtf8(*chosen);
     if (!folder.has_filename() && folder.has_relative_path()) folder = folder.parent_path();
     if (std::filesystem::equivalent(folder, programDirectory_, error)) {
-        tell(text(Text::ResultsAlreadyInFolder));
+        tell(text(ShellText::ResultsAlreadyInFolder));
         return std::nullopt;
     }
     std::vector<std::filesystem::path> sources;
@@ -129,9 +134,9 @@ std::optional<std::filesystem::path> Shell::copyResults() {
         const std::filesystem::path target = folder / source.filename();
         const auto content = text::readTextFile(source);
         if (!content || !text::writeTextFileAtomically(target, *content)) {
-            tell(withValue(
-                withValue(text(Text::ResultsCopyFailed), text::utf8FromPath(source.filename())),
-                text::utf8FromPath(folder)));
+            tell(withValue(withValue(text(ShellText::ResultsCopyFailed),
+                                     text::utf8FromPath(source.filename())),
+                           text::utf8FromPath(folder)));
             return std::nullopt;
         }
     }
@@ -140,7 +145,7 @@ std::optional<std::filesystem::path> Shell::copyResults() {
 
 void Shell::saveResultsAs() {
     if (const auto folder = copyResults()) {
-        tell(withValue(text(Text::ResultsCopied), text::utf8FromPath(*folder)));
+        tell(withValue(text(ShellText::ResultsCopied), text::utf8FromPath(*folder)));
     }
 }
 
@@ -151,33 +156,33 @@ void Shell::openResultFile(Text fileName) {
 }
 
 void Shell::SHOW1() {
-    openResultFile(Text::DataFileName);
+    openResultFile(RunText::DataFileName);
 }
 void Shell::SHOW2() {
-    openResultFile(Text::FluxFileName);
+    openResultFile(RunText::FluxFileName);
 }
 void Shell::SHOW3() {
-    openResultFile(Text::FluxPositionFileName);
+    openResultFile(RunText::FluxPositionFileName);
 }
 void Shell::SHOW4() {
-    openResultFile(Text::UnsteadyFileName);
-    openResultFile(Text::AverageFileName);
+    openResultFile(RunText::UnsteadyFileName);
+    openResultFile(RunText::AverageFileName);
 }
 void Shell::SHOW5() {
-    openResultFile(Text::WestFileName);
+    openResultFile(RunText::WestFileName);
 }
 void Shell::SHOW6() {
-    openResultFile(Text::EastFileName);
+    openResultFile(RunText::EastFileName);
 }
 void Shell::SHOW7() {
-    openResultFile(Text::SteadyFileName);
+    openResultFile(RunText::SteadyFileName);
 }
 
 void Shell::compareWithExact() {
     if (compareExact_) compareExact_();
 }
 void Shell::showEnergyBalance() {
-    openResultFile(Text::BalanceFileName);
+    openResultFile(RunText::BalanceFileName);
 }
 
 void Shell::IMPRIMIR() {
@@ -195,8 +200,9 @@ void Shell::handOverToShell(const std::function<void()>& handOver) {
 }
 
 void Shell::AJUDA_SOFT() {
-    handOverToShell(
-        [this] { platform_.openDocument(text(Text::HelpDocument), platform::WindowShow::Normal); });
+    handOverToShell([this] {
+        platform_.openDocument(text(ShellText::HelpDocument), platform::WindowShow::Normal);
+    });
 }
 
 void Shell::AJUDA_WIN() {
@@ -211,7 +217,7 @@ void Shell::AJUDA_WIN() {
 void Shell::showHomePage(std::string_view section) {
     handOverToShell([&] {
         const std::string page =
-            std::string(HelpFolder) + "/" + std::string(text(Text::HomePageDocument));
+            std::string(HelpFolder) + "/" + std::string(text(ShellText::HomePageDocument));
         if (const auto shipped = folders_.shipped(page)) {
             platform_.openAddress(fileAddress(std::filesystem::absolute(*shipped)) +
                                   std::string(section));
@@ -233,7 +239,7 @@ void Shell::ABOUT() {
 }
 
 void Shell::SINTAXE() {
-    platform_.openDocument(text(Text::SyntaxDocument), platform::WindowShow::Normal);
+    platform_.openDocument(text(ShellText::SyntaxDocument), platform::WindowShow::Normal);
 }
 
 }  // namespace calorvia::shell

@@ -3,10 +3,12 @@
 #include <optional>
 
 #include "shell/shell.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::shell {
 
 using texts::Language;
+using texts::ShellText;
 using texts::Text;
 using texts::textFor;
 
@@ -15,16 +17,16 @@ namespace {
 std::optional<Text> secondLine(std::int32_t kind) {
     switch (kind) {
         case 1:
-            return Text::MathErrorDomain;
+            return ShellText::MathErrorDomain;
         case 2:
-            return Text::MathErrorSingularity;
+            return ShellText::MathErrorSingularity;
         case 3:
-            return Text::MathErrorOverflow;
+            return ShellText::MathErrorOverflow;
         case 4:
-            return Text::MathErrorUnderflow;
+            return ShellText::MathErrorUnderflow;
         case 5:
         case 6:
-            return Text::MathErrorLossOfPrecision;
+            return ShellText::MathErrorLossOfPrecision;
         default:
             return std::nullopt;
     }
@@ -34,11 +36,11 @@ std::optional<Text> secondLine(std::int32_t kind) {
 
 std::string mathErrorMessage(std::string_view functionName, std::int32_t kind, Language language) {
     const std::optional<Text> reason = secondLine(kind);
-    if (!reason) return std::string(textFor(Text::MathErrorOther, language));
-    std::string message(textFor(Text::MathErrorFirstPart, language));
+    if (!reason) return std::string(textFor(ShellText::MathErrorOther, language));
+    std::string message(textFor(ShellText::MathErrorFirstPart, language));
     message += functionName;
     message += " - ";
-    message += textFor(Text::MathErrorLineBreak, language);
+    message += textFor(ShellText::MathErrorLineBreak, language);
     message += textFor(*reason, language);
     return message;
 }

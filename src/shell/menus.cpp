@@ -3,6 +3,9 @@
 #include <array>
 #include <cstddef>
 
+#include "texts/run_texts.h"
+#include "texts/shell_texts.h"
+
 namespace calorvia::shell {
 
 using texts::Text;
@@ -10,7 +13,8 @@ using texts::Text;
 namespace {
 
 using C = MenuCommand;
-using T = Text;
+using texts::RunText;
+using texts::ShellText;
 
 constexpr MenuEntry title(int menuNumber, Text text) {
     return {menuNumber, item::Title, text, C::None};
@@ -27,65 +31,66 @@ constexpr MenuEntry separator(int menuNumber, int itemNumber) {
 // every entry. "&Idioma" and "&Language" both stay in either language, so
 // that a user finds the language choice whatever the current language.
 constexpr std::array kMenuTable{
-    title(menu::File, T::MenuFile),
-    entry(menu::File, item::New, T::MenuNew, C::NOVO),
+    title(menu::File, ShellText::MenuFile),
+    entry(menu::File, item::New, ShellText::MenuNew, C::NOVO),
     separator(menu::File, 2),
-    entry(menu::File, item::Open, T::MenuOpen, C::ABRIR),
+    entry(menu::File, item::Open, ShellText::MenuOpen, C::ABRIR),
     separator(menu::File, 4),
-    entry(menu::File, item::Exit, T::MenuExit, C::SAIR),
+    entry(menu::File, item::Exit, ShellText::MenuExit, C::SAIR),
     separator(menu::File, 6),
 
-    title(menu::Simulation, T::MenuSimulation),
-    entry(menu::Simulation, item::SimulationCommand, T::MenuBeginSimulation, C::SimulationCommand),
+    title(menu::Simulation, ShellText::MenuSimulation),
+    entry(menu::Simulation, item::SimulationCommand, ShellText::MenuBeginSimulation,
+          C::SimulationCommand),
     separator(menu::Simulation, 2),
 
-    title(menu::Results, T::MenuResults),
-    entry(menu::Results, item::SelectGraph, T::MenuSelectGraph, C::SelectGraph),
+    title(menu::Results, ShellText::MenuResults),
+    entry(menu::Results, item::SelectGraph, ShellText::MenuSelectGraph, C::SelectGraph),
     separator(menu::Results, 2),
-    entry(menu::Results, item::CopyGraph, T::MenuCopyGraph, C::CopyGraph),
+    entry(menu::Results, item::CopyGraph, ShellText::MenuCopyGraph, C::CopyGraph),
     separator(menu::Results, 4),
-    entry(menu::Results, item::Dataset, T::MenuDataset, C::SHOW1),
+    entry(menu::Results, item::Dataset, ShellText::MenuDataset, C::SHOW1),
     separator(menu::Results, 6),
-    entry(menu::Results, item::FluxInVolumes, T::MenuFluxInVolumes, C::SHOW2),
+    entry(menu::Results, item::FluxInVolumes, ShellText::MenuFluxInVolumes, C::SHOW2),
     separator(menu::Results, 8),
-    entry(menu::Results, item::FluxVersusPosition, T::MenuFluxVersusPosition, C::SHOW3),
+    entry(menu::Results, item::FluxVersusPosition, ShellText::MenuFluxVersusPosition, C::SHOW3),
     separator(menu::Results, 10),
-    entry(menu::Results, item::UnsteadyState, T::MenuUnsteadyState, C::SHOW4),
+    entry(menu::Results, item::UnsteadyState, ShellText::MenuUnsteadyState, C::SHOW4),
     separator(menu::Results, 12),
-    entry(menu::Results, item::WestBoundary, T::MenuWestBoundary, C::SHOW5),
+    entry(menu::Results, item::WestBoundary, ShellText::MenuWestBoundary, C::SHOW5),
     separator(menu::Results, 14),
-    entry(menu::Results, item::EastBoundary, T::MenuEastBoundary, C::SHOW6),
+    entry(menu::Results, item::EastBoundary, ShellText::MenuEastBoundary, C::SHOW6),
     separator(menu::Results, 16),
-    entry(menu::Results, item::SteadyState, T::MenuSteadyState, C::SHOW7),
+    entry(menu::Results, item::SteadyState, ShellText::MenuSteadyState, C::SHOW7),
     separator(menu::Results, 18),
-    entry(menu::Results, item::PrintScreen, T::MenuPrintScreen, C::IMPRIMIR),
+    entry(menu::Results, item::PrintScreen, ShellText::MenuPrintScreen, C::IMPRIMIR),
     separator(menu::Results, 20),
-    entry(menu::Results, item::SaveResultsAs, T::MenuSaveResultsAs, C::SaveResultsAs),
+    entry(menu::Results, item::SaveResultsAs, ShellText::MenuSaveResultsAs, C::SaveResultsAs),
     separator(menu::Results, 22),
-    entry(menu::Results, item::CompareExact, T::MenuCompareExact, C::CompareExact),
+    entry(menu::Results, item::CompareExact, RunText::MenuCompareExact, C::CompareExact),
     separator(menu::Results, 24),
-    entry(menu::Results, item::EnergyBalance, T::MenuEnergyBalance, C::EnergyBalance),
+    entry(menu::Results, item::EnergyBalance, RunText::MenuEnergyBalance, C::EnergyBalance),
     separator(menu::Results, 26),
 
-    title(menu::Preferences, T::MenuPreferences),
-    entry(menu::Preferences, item::GraphColour, T::MenuGraphColour, C::COR),
+    title(menu::Preferences, ShellText::MenuPreferences),
+    entry(menu::Preferences, item::GraphColour, ShellText::MenuGraphColour, C::COR),
     separator(menu::Preferences, 2),
-    entry(menu::Preferences, item::Idioma, T::MenuIdioma, C::LANGUAGE),
-    entry(menu::Preferences, item::Language, T::MenuLanguage, C::LANGUAGE),
+    entry(menu::Preferences, item::Idioma, ShellText::MenuIdioma, C::LANGUAGE),
+    entry(menu::Preferences, item::Language, ShellText::MenuLanguage, C::LANGUAGE),
     separator(menu::Preferences, 5),
-    entry(menu::Preferences, item::Tolerance, T::MenuTolerance, C::TOLERANCE),
+    entry(menu::Preferences, item::Tolerance, ShellText::MenuTolerance, C::TOLERANCE),
     separator(menu::Preferences, 7),
 
-    title(menu::Information, T::MenuInformation),
-    entry(menu::Information, item::SoftwareHelp, T::MenuSoftwareHelp, C::AJUDA_SOFT),
+    title(menu::Information, ShellText::MenuInformation),
+    entry(menu::Information, item::SoftwareHelp, ShellText::MenuSoftwareHelp, C::AJUDA_SOFT),
     separator(menu::Information, 2),
-    entry(menu::Information, item::WindowsHelp, T::MenuWindowsHelp, C::AJUDA_WIN),
+    entry(menu::Information, item::WindowsHelp, ShellText::MenuWindowsHelp, C::AJUDA_WIN),
     separator(menu::Information, 4),
-    entry(menu::Information, item::HomePage, T::MenuHomePage, C::HOMEPAGE),
+    entry(menu::Information, item::HomePage, ShellText::MenuHomePage, C::HOMEPAGE),
     separator(menu::Information, 6),
-    entry(menu::Information, item::SendEmail, T::MenuSendEmail, C::EMAIL),
+    entry(menu::Information, item::SendEmail, ShellText::MenuSendEmail, C::EMAIL),
     separator(menu::Information, 8),
-    entry(menu::Information, item::About, T::MenuAbout, C::ABOUT),
+    entry(menu::Information, item::About, ShellText::MenuAbout, C::ABOUT),
     separator(menu::Information, 10),
 };
 
@@ -120,13 +125,13 @@ std::span<const MenuEntry> menuTable() {
 Text simulationFaceText(SimulationFace face) {
     switch (face) {
         case SimulationFace::Begin:
-            return T::MenuBeginSimulation;
+            return ShellText::MenuBeginSimulation;
         case SimulationFace::Cancel:
-            return T::MenuCancelSimulation;
+            return ShellText::MenuCancelSimulation;
         case SimulationFace::Clear:
-            return T::MenuClearScreen;
+            return ShellText::MenuClearScreen;
     }
-    return T::MenuBeginSimulation;
+    return ShellText::MenuBeginSimulation;
 }
 
 }  // namespace calorvia::shell

@@ -17,6 +17,7 @@
 #include "text/number_writer.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::shell {
 
@@ -27,7 +28,7 @@ using texts::Language;
 using texts::languageCode;
 using texts::ResultFile;
 using texts::resultFileName;
-using texts::Text;
+using texts::ShellText;
 
 namespace {
 
@@ -78,7 +79,7 @@ void Shell::TOLERANCE() {
         interpreter::CONVERT(typed);
         const std::optional<double> Tol = text::readReal(typed);
         if (!Tol) {
-            tell(text(Text::ToleranceReadingError));
+            tell(text(ShellText::ToleranceReadingError));
             shown = std::string(text::trimRight(typed));
             continue;
         }

@@ -8,6 +8,7 @@
 #include "settings/settings_files.h"
 #include "text/text_file.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 #if defined(CALORVIA_HAVE_FLOCK)
 #include <fcntl.h>
@@ -113,7 +114,7 @@ std::vector<std::string> programFolderFileNames() {
         std::string(settings::LanguageFileName), std::string(settings::ColourFileName),
         std::string(settings::ToleranceFileName), std::string(settings::WorkingCaseFileName)};
     for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
-        names.emplace_back(texts::textFor(texts::Text::InitialEstimateFileName, language));
+        names.emplace_back(texts::textFor(texts::RunText::InitialEstimateFileName, language));
         for (const texts::ResultFile file : texts::kResultFiles) {
             names.emplace_back(texts::resultFileName(file, language));
         }

@@ -7,18 +7,22 @@
 
 #include "settings/settings_files.h"
 #include "shell/home_screen.h"
+#include "texts/common_texts.h"
 #include "texts/result_file_names.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::shell {
 
 using settings::ColourFileName;
 using settings::LanguageFileName;
 using settings::WriteBack;
+using texts::CommonText;
 using texts::kResultFiles;
 using texts::Language;
 using texts::languageCode;
 using texts::ResultFile;
 using texts::resultFileName;
+using texts::ShellText;
 using texts::Text;
 using texts::textFor;
 using texts::withValue;
@@ -48,7 +52,7 @@ std::filesystem::path Shell::programFile(std::string_view name) const {
 }
 
 int Shell::tell(std::string_view text, int flags) {
-    const int answer = platform_.messageBox(text, this->text(Text::AttentionTitle), flags);
+    const int answer = platform_.messageBox(text, this->text(CommonText::AttentionTitle), flags);
     platform::requestTutorial(platform_);
     return answer;
 }
@@ -58,7 +62,7 @@ void Shell::writeSetting(std::string_view fileName, std::int32_t value) {
 }
 
 void Shell::tellUnwritten(std::string_view fileName) {
-    tell(withValue(text(Text::SettingsWriteFailed), fileName));
+    tell(withValue(text(CommonText::SettingsWriteFailed), fileName));
 }
 
 // ---------------------------------------------------------------------- menus
@@ -190,25 +194,25 @@ void Shell::showRunCancelled() {
 // ------------------------------------------------------------------- start-up
 
 std::string Shell::aboutText() const {
-    std::string about(text(Text::AboutPurpose));
+    std::string about(text(ShellText::AboutPurpose));
     about += "\n\n\n";
-    about += text(Text::ProgramName);
+    about += text(CommonText::ProgramName);
     about += " ";
     about += kProductVersion;
     about += " (";
     about += kProductYear;
     about += ")\n\n";
 #ifdef __EMSCRIPTEN__
-    about += text(Text::AboutCreditsWeb);
+    about += text(ShellText::AboutCreditsWeb);
 #else
-    about += text(Text::AboutCredits);
+    about += text(ShellText::AboutCredits);
 #endif
     return about;
 }
 
 void Shell::setDialogTitles() {
-    openDialogTitle_ = std::string(text(Text::OpenDialogTitle));
-    saveDialogTitle_ = std::string(text(Text::SaveDialogTitle));
+    openDialogTitle_ = std::string(text(ShellText::OpenDialogTitle));
+    saveDialogTitle_ = std::string(text(ShellText::SaveDialogTitle));
 }
 
 std::filesystem::path Shell::programFolder() const {
@@ -229,7 +233,7 @@ bool Shell::takeProgramFolder() {
         std::filesystem::path shown = std::filesystem::absolute(programFolder(), error);
         if (!error) shown = shown.lexically_normal();
         if (!shown.has_filename() && shown.has_parent_path()) shown = shown.parent_path();
-        tell(withValue(text(Text::ProgramFolderInUse), text::utf8FromPath(shown)));
+        tell(withValue(text(ShellText::ProgramFolderInUse), text::utf8FromPath(shown)));
         platform_.closeApplication();
         return false;
     }
@@ -251,7 +255,7 @@ bool Shell::startUp() {
     platform_.setInterfaceLanguage(language_.load());
 
     graphicsSize_ =
-        platform_.configureGraphicsWindow(textFor(Text::GraphicsWindowTitle, language()));
+        platform_.configureGraphicsWindow(textFor(CommonText::GraphicsWindowTitle, language()));
     platform_.pause(50);
     const auto colour =
         settings::readGraphColour(programFile(ColourFileName), WriteBack::DefaultWhenUnreadable);
@@ -259,7 +263,7 @@ bool Shell::startUp() {
     if (colour.writeFailed) tellUnwritten(ColourFileName);
 
     if (graphicsSize_.width == kRefusedWidth) {
-        tell(text(Text::ResolutionRefused));
+        tell(text(ShellText::ResolutionRefused));
         platform_.closeApplication();
         return false;
     }
@@ -287,7 +291,7 @@ bool Shell::startUp() {
     // another folder.
     const std::optional<std::string> directory = platform_.currentDirectory();
     if (!directory || directory->empty()) {
-        tell(text(Text::CurrentDirectoryFailed));
+        tell(text(ShellText::CurrentDirectoryFailed));
         platform_.closeApplication();
         return false;
     }

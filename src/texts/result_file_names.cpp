@@ -1,29 +1,30 @@
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::texts {
 
 std::string_view resultFileName(ResultFile file, Language language) {
     switch (file) {
         case ResultFile::Data:
-            return textFor(Text::DataFileName, language);
+            return textFor(RunText::DataFileName, language);
         case ResultFile::Flux:
-            return textFor(Text::FluxFileName, language);
+            return textFor(RunText::FluxFileName, language);
         case ResultFile::FluxPosition:
-            return textFor(Text::FluxPositionFileName, language);
+            return textFor(RunText::FluxPositionFileName, language);
         case ResultFile::Unsteady:
-            return textFor(Text::UnsteadyFileName, language);
+            return textFor(RunText::UnsteadyFileName, language);
         case ResultFile::Average:
-            return textFor(Text::AverageFileName, language);
+            return textFor(RunText::AverageFileName, language);
         case ResultFile::West:
-            return textFor(Text::WestFileName, language);
+            return textFor(RunText::WestFileName, language);
         case ResultFile::East:
-            return textFor(Text::EastFileName, language);
+            return textFor(RunText::EastFileName, language);
         case ResultFile::Steady:
-            return textFor(Text::SteadyFileName, language);
+            return textFor(RunText::SteadyFileName, language);
         case ResultFile::Exact:
-            return textFor(Text::ExactFileName, language);
+            return textFor(RunText::ExactFileName, language);
         case ResultFile::Balance:
-            return textFor(Text::BalanceFileName, language);
+            return textFor(RunText::BalanceFileName, language);
     }
     return {};
 }

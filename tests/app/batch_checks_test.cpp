@@ -13,11 +13,15 @@
 #include "app/batch_checks.h"
 #include "batch_test_support.h"
 #include "text/text_file.h"
+#include "texts/entry_texts.h"
+#include "texts/run_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::batch {
 namespace {
 
+using texts::EntryText;
+using texts::RunText;
 using texts::Text;
 
 BatchRun runQuietly(const BatchOptions& options) {
@@ -54,11 +58,11 @@ TEST_F(BatchRunTest, NoComparisonWithoutASteadyProfileOrAnExactSolution) {
     ASSERT_TRUE(transient.finished);
     EXPECT_FALSE(checkAgainstExact(transient).comparison);
     EXPECT_EQ(checkAgainstExact(transient).refusal,
-              texts::textFor(Text::ExactNeedsSteadyProfile, texts::Language::English));
+              texts::textFor(RunText::ExactNeedsSteadyProfile, texts::Language::English));
     // A conductivity that depends on T.
     const BatchRun formula = runQuietly(example("temperature-dependent-conductivity.txt"));
     EXPECT_EQ(checkAgainstExact(formula).refusal,
-              texts::textFor(Text::ExactNeedsConstants, texts::Language::English));
+              texts::textFor(RunText::ExactNeedsConstants, texts::Language::English));
     std::ostringstream out, messages;
     EXPECT_EQ(reportExact(formula, out, messages), kExitWritten);
     EXPECT_EQ(out.str(), "");
@@ -81,9 +85,9 @@ TEST_F(BatchRunTest, EntriesAreReplacedThroughTheWizard) {
         EntryOverride entry;
         Text message;
     };
-    for (const Refused& refused : {Refused{{"N", "2"}, Text::NOutOfRange},
-                                   Refused{{"west.h", "10"}, Text::WestConvectionIncomplete},
-                                   Refused{{"K", "1+*T"}, Text::KSyntaxError}}) {
+    for (const Refused& refused : {Refused{{"N", "2"}, EntryText::NOutOfRange},
+                                   Refused{{"west.h", "10"}, EntryText::WestConvectionIncomplete},
+                                   Refused{{"K", "1+*T"}, EntryText::KSyntaxError}}) {
         BatchOptions options = example("plane-wall.txt");
         options.overrides = {refused.entry};
         const BatchRun refusedRun = runQuietly(options);
@@ -164,8 +168,8 @@ TEST_F(BatchRunTest, BodiesTheWizardRefusesAreRefused) {
         std::optional<Text> message;
     };
     const Refused cases[]{
-        {{{"geometry", "cylinder"}, {"ri", "-1"}}, Text::RiNegative},
-        {{{"geometry", "sphere"}, {"ri", "1"}, {"u", "2"}}, Text::RadialVelocity},
+        {{{"geometry", "cylinder"}, {"ri", "-1"}}, EntryText::RiNegative},
+        {{{"geometry", "sphere"}, {"ri", "1"}, {"u", "2"}}, EntryText::RadialVelocity},
         {{{"ri", "0.1"}}, std::nullopt},
         {{{"geometry", "cone"}}, std::nullopt},
     };

@@ -8,6 +8,7 @@
 
 #include "entry/case_checks.h"
 #include "platform/dialog_templates.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::entry {
 namespace {
@@ -16,6 +17,7 @@ namespace g = platform::general_step;
 namespace t = platform::transient_step;
 namespace b = platform::boundary_step;
 using simulation::Geometry;
+using texts::EntryText;
 using texts::Text;
 
 // Step 1 as a student fills it who changes nothing: a steady plane wall.
@@ -74,69 +76,69 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, GeneralStepCheck,
     ::testing::Values(
         EntryCase{"LxText", [](CaseEntry& e) { e.Lx = "abc"; },
-                  refused(Text::LxUnreadable, g::kLxEdit)},
+                  refused(EntryText::LxUnreadable, g::kLxEdit)},
         EntryCase{"LxZero", [](CaseEntry& e) { e.Lx = "0"; },
-                  refused(Text::LxNotPositive, g::kLxEdit)},
+                  refused(EntryText::LxNotPositive, g::kLxEdit)},
         EntryCase{"LxDecimalComma", [](CaseEntry& e) { e.Lx = "0,5"; }, std::nullopt},
         EntryCase{"NBlankHasItsOwnTitle", [](CaseEntry& e) { e.N = ""; },
-                  Refusal{.message = Text::NBlank, .title = Text::BlankNTitle, .control = g::kNEdit}},
-        EntryCase{"NText", [](CaseEntry& e) { e.N = "ten"; }, refused(Text::NUnreadable, g::kNEdit)},
-        EntryCase{"N2", [](CaseEntry& e) { e.N = "2"; }, refused(Text::NOutOfRange, g::kNEdit)},
+                  Refusal{.message = EntryText::NBlank, .title = EntryText::BlankNTitle, .control = g::kNEdit}},
+        EntryCase{"NText", [](CaseEntry& e) { e.N = "ten"; }, refused(EntryText::NUnreadable, g::kNEdit)},
+        EntryCase{"N2", [](CaseEntry& e) { e.N = "2"; }, refused(EntryText::NOutOfRange, g::kNEdit)},
         EntryCase{"N1001", [](CaseEntry& e) { e.N = "1001"; },
-                  refused(Text::NOutOfRange, g::kNEdit)},
+                  refused(EntryText::NOutOfRange, g::kNEdit)},
         EntryCase{"N3", [](CaseEntry& e) { e.N = "3"; }, std::nullopt},
         EntryCase{"N1000", [](CaseEntry& e) { e.N = "1000"; }, std::nullopt},
         EntryCase{"NCommaReads2Unprepared", [](CaseEntry& e) { e.N = "2,5"; },
-                  refused(Text::NOutOfRange, g::kNEdit)},
-        EntryCase{"KBlank", [](CaseEntry& e) { e.K = ""; }, refused(Text::KBlank, g::kKEdit)},
-        EntryCase{"KZero", [](CaseEntry& e) { e.K = "0"; }, refused(Text::KNotPositive, g::kKEdit)},
+                  refused(EntryText::NOutOfRange, g::kNEdit)},
+        EntryCase{"KBlank", [](CaseEntry& e) { e.K = ""; }, refused(EntryText::KBlank, g::kKEdit)},
+        EntryCase{"KZero", [](CaseEntry& e) { e.K = "0"; }, refused(EntryText::KNotPositive, g::kKEdit)},
         EntryCase{"KFormula", [](CaseEntry& e) { e.K = "2*t"; }, std::nullopt},
-        EntryCase{"KText", [](CaseEntry& e) { e.K = "x"; }, refused(Text::KUnreadable, g::kKEdit)},
+        EntryCase{"KText", [](CaseEntry& e) { e.K = "x"; }, refused(EntryText::KUnreadable, g::kKEdit)},
         EntryCase{"KBadFormula", [](CaseEntry& e) { e.K = "2*(t+1"; },
-                  refused(Text::KSyntaxError, g::kKEdit)},
+                  refused(EntryText::KSyntaxError, g::kKEdit)},
         EntryCase{"KBeyondSinglePrecision", [](CaseEntry& e) { e.K = "1e39"; },
-                  refused(Text::KUnreadable, g::kKEdit)},
+                  refused(EntryText::KUnreadable, g::kKEdit)},
         EntryCase{"ScNegative", [](CaseEntry& e) { e.Sc = "-5"; }, std::nullopt},
-        EntryCase{"ScBlank", [](CaseEntry& e) { e.Sc = ""; }, refused(Text::ScBlank, g::kScEdit)},
+        EntryCase{"ScBlank", [](CaseEntry& e) { e.Sc = ""; }, refused(EntryText::ScBlank, g::kScEdit)},
         EntryCase{"ScBadFormula", [](CaseEntry& e) { e.Sc = "t*"; },
-                  refused(Text::ScSyntaxError, g::kScEdit)},
+                  refused(EntryText::ScSyntaxError, g::kScEdit)},
         EntryCase{"SpNegative", [](CaseEntry& e) { e.Sp = "-5"; }, std::nullopt},
         EntryCase{"SpText", [](CaseEntry& e) { e.Sp = "q"; },
-                  refused(Text::SpUnreadable, g::kSpEdit)},
-        EntryCase{"uBlank", [](CaseEntry& e) { e.u = ""; }, refused(Text::UBlank, g::kUEdit)},
+                  refused(EntryText::SpUnreadable, g::kSpEdit)},
+        EntryCase{"uBlank", [](CaseEntry& e) { e.u = ""; }, refused(EntryText::UBlank, g::kUEdit)},
         EntryCase{"uText", [](CaseEntry& e) { e.u = "fast"; },
-                  refused(Text::UUnreadable, g::kUEdit)},
+                  refused(EntryText::UUnreadable, g::kUEdit)},
         EntryCase{"uNegative", [](CaseEntry& e) { e.u = "-1"; },
-                  refused(Text::UNegative, g::kUEdit)},
+                  refused(EntryText::UNegative, g::kUEdit)},
         EntryCase{"NoState", [](CaseEntry& e) { e.steadyChosen = false; },
-                  refused(Text::StateMissing, g::kSteadyRadio)},
+                  refused(EntryText::StateMissing, g::kSteadyRadio)},
         EntryCase{"LxBeforeN",
                   [](CaseEntry& e) {
                       e.Lx = "";
                       e.N = "";
                   },
-                  refused(Text::LxBlank, g::kLxEdit)},
+                  refused(EntryText::LxBlank, g::kLxEdit)},
         EntryCase{"CylinderWithoutRi", [](CaseEntry& e) { e.geometry = Geometry::Cylinder; },
-                  refused(Text::RiBlank, g::kRiEdit)},
+                  refused(EntryText::RiBlank, g::kRiEdit)},
         EntryCase{"SphereRiText",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Sphere;
                       e.ri = "wide";
                   },
-                  refused(Text::RiUnreadable, g::kRiEdit)},
+                  refused(EntryText::RiUnreadable, g::kRiEdit)},
         EntryCase{"CylinderRiNegative",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Cylinder;
                       e.ri = "-0,1";
                   },
-                  refused(Text::RiNegative, g::kRiEdit)},
+                  refused(EntryText::RiNegative, g::kRiEdit)},
         EntryCase{"SphereWithVelocity",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Sphere;
                       e.ri = "1";
                       e.u = "0.5";
                   },
-                  refused(Text::RadialVelocity, g::kUEdit)},
+                  refused(EntryText::RadialVelocity, g::kUEdit)},
         EntryCase{"CylinderShell",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Cylinder;
@@ -148,19 +150,19 @@ INSTANTIATE_TEST_SUITE_P(
                       e.geometry = Geometry::Cylinder;
                       e.ri = "1e300";
                   },
-                  Refusal{.message = Text::RiTooLarge, .value = "1E+38", .control = g::kRiEdit}},
+                  Refusal{.message = EntryText::RiTooLarge, .value = "1E+38", .control = g::kRiEdit}},
         EntryCase{"uBeforeRi",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Cylinder;
                       e.u = "fast";
                   },
-                  refused(Text::UUnreadable, g::kUEdit)},
+                  refused(EntryText::UUnreadable, g::kUEdit)},
         EntryCase{"RiBeforeTheState",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Sphere;
                       e.steadyChosen = false;
                   },
-                  refused(Text::RiBlank, g::kRiEdit)}),
+                  refused(EntryText::RiBlank, g::kRiEdit)}),
     [](const auto& each) { return std::string(each.param.name); });
 
 class TransientStepCheck : public ::testing::TestWithParam<EntryCase> {};
@@ -174,37 +176,40 @@ TEST_P(TransientStepCheck, RefusesTheFirstBadEntryOrAccepts) {
 // Replaces the scripted table StepTwoEntries (wizard_test.cpp), case for case.
 INSTANTIATE_TEST_SUITE_P(
     Entries, TransientStepCheck,
-    ::testing::Values(
-        EntryCase{"SteadyWithVelocityTakesNst1",
-                  [](CaseEntry& e) {
-                      e.state = simulation::CaseState::Steady;
-                      e.Nst = "1";
-                  },
-                  std::nullopt},
-        EntryCase{"UnsteadyRefusesNst1", [](CaseEntry& e) { e.Nst = "1"; },
-                  refused(Text::NstTooFew, t::kNstEdit)},
-        EntryCase{"No0", [](CaseEntry& e) { e.No = "0"; }, refused(Text::NoOutOfRange, t::kNoEdit)},
-        EntryCase{"NoBeyondN", [](CaseEntry& e) { e.No = "11"; },
-                  refused(Text::NoOutOfRange, t::kNoEdit)},
-        EntryCase{"NoN", [](CaseEntry& e) { e.No = "10"; }, std::nullopt},
-        EntryCase{"TiFormulaOfX", [](CaseEntry& e) { e.Ti = "20+5*x"; }, std::nullopt},
-        EntryCase{"TiBlank", [](CaseEntry& e) { e.Ti = ""; }, refused(Text::TiBlank, t::kTiEdit)},
-        EntryCase{"TiBadFormula", [](CaseEntry& e) { e.Ti = "x*"; },
-                  refused(Text::TiSyntaxError, t::kTiEdit)},
-        EntryCase{"RhoZero", [](CaseEntry& e) { e.Rho = "0"; },
-                  refused(Text::RhoNotPositive, t::kRhoEdit)},
-        EntryCase{"RhoFormula", [](CaseEntry& e) { e.Rho = "1000-t"; }, std::nullopt},
-        EntryCase{"CpNegative", [](CaseEntry& e) { e.Cp = "-4"; },
-                  refused(Text::CpNotPositive, t::kCpEdit)},
-        EntryCase{"CpText", [](CaseEntry& e) { e.Cp = "q"; },
-                  refused(Text::CpUnreadable, t::kCpEdit)},
-        EntryCase{"DeltTBlank", [](CaseEntry& e) { e.Delt_t = ""; },
-                  refused(Text::DeltTBlank, t::kDeltTEdit)},
-        EntryCase{"DeltTZero", [](CaseEntry& e) { e.Delt_t = "0,0"; },
-                  refused(Text::DeltTNotPositive, t::kDeltTEdit)},
-        EntryCase{"NstText", [](CaseEntry& e) { e.Nst = "many"; },
-                  refused(Text::NstUnreadable, t::kNstEdit)},
-        EntryCase{"NoBlank", [](CaseEntry& e) { e.No = ""; }, refused(Text::NoBlank, t::kNoEdit)}),
+    ::testing::Values(EntryCase{"SteadyWithVelocityTakesNst1",
+                                [](CaseEntry& e) {
+                                    e.state = simulation::CaseState::Steady;
+                                    e.Nst = "1";
+                                },
+                                std::nullopt},
+                      EntryCase{"UnsteadyRefusesNst1", [](CaseEntry& e) { e.Nst = "1"; },
+                                refused(EntryText::NstTooFew, t::kNstEdit)},
+                      EntryCase{"No0", [](CaseEntry& e) { e.No = "0"; },
+                                refused(EntryText::NoOutOfRange, t::kNoEdit)},
+                      EntryCase{"NoBeyondN", [](CaseEntry& e) { e.No = "11"; },
+                                refused(EntryText::NoOutOfRange, t::kNoEdit)},
+                      EntryCase{"NoN", [](CaseEntry& e) { e.No = "10"; }, std::nullopt},
+                      EntryCase{"TiFormulaOfX", [](CaseEntry& e) { e.Ti = "20+5*x"; },
+                                std::nullopt},
+                      EntryCase{"TiBlank", [](CaseEntry& e) { e.Ti = ""; },
+                                refused(EntryText::TiBlank, t::kTiEdit)},
+                      EntryCase{"TiBadFormula", [](CaseEntry& e) { e.Ti = "x*"; },
+                                refused(EntryText::TiSyntaxError, t::kTiEdit)},
+                      EntryCase{"RhoZero", [](CaseEntry& e) { e.Rho = "0"; },
+                                refused(EntryText::RhoNotPositive, t::kRhoEdit)},
+                      EntryCase{"RhoFormula", [](CaseEntry& e) { e.Rho = "1000-t"; }, std::nullopt},
+                      EntryCase{"CpNegative", [](CaseEntry& e) { e.Cp = "-4"; },
+                                refused(EntryText::CpNotPositive, t::kCpEdit)},
+                      EntryCase{"CpText", [](CaseEntry& e) { e.Cp = "q"; },
+                                refused(EntryText::CpUnreadable, t::kCpEdit)},
+                      EntryCase{"DeltTBlank", [](CaseEntry& e) { e.Delt_t = ""; },
+                                refused(EntryText::DeltTBlank, t::kDeltTEdit)},
+                      EntryCase{"DeltTZero", [](CaseEntry& e) { e.Delt_t = "0,0"; },
+                                refused(EntryText::DeltTNotPositive, t::kDeltTEdit)},
+                      EntryCase{"NstText", [](CaseEntry& e) { e.Nst = "many"; },
+                                refused(EntryText::NstUnreadable, t::kNstEdit)},
+                      EntryCase{"NoBlank", [](CaseEntry& e) { e.No = ""; },
+                                refused(EntryText::NoBlank, t::kNoEdit)}),
     [](const auto& each) { return std::string(each.param.name); });
 
 struct BoundaryCase {
@@ -240,25 +245,27 @@ constexpr auto East = BoundarySide::East;
 // Replaces the refused rows of BoundaryEntriesTest (wizard_test.cpp).
 INSTANTIATE_TEST_SUITE_P(
     Entries, BoundaryStepCheck,
-    ::testing::Values(
-        BoundaryCase{"WestBlank", West, texts("", "", "", ""), refused(Text::WestBlank, b::kTEdit)},
-        BoundaryCase{"WestTText", West, texts("hot", "", "", ""),
-                     refused(Text::WestTUnreadable, b::kTEdit)},
-        BoundaryCase{"WestFluxText", West, texts("", "in", "", ""),
-                     refused(Text::WestPhiUnreadable, b::kPhiEdit)},
-        BoundaryCase{"WestHZero", West, texts("", "", "0", "20"),
-                     refused(Text::ConvectiveCoefficientNotPositive, b::kHEdit)},
-        BoundaryCase{"WestHText", West, texts("", "", "h", "20"),
-                     refused(Text::WestHUnreadable, b::kHEdit)},
-        BoundaryCase{"WestTinfText", West, texts("", "", "5", "air"),
-                     refused(Text::WestTinfUnreadable, b::kTinfEdit)},
-        BoundaryCase{"EastBlank", East, texts("", "", "", ""), refused(Text::EastBlank, b::kTEdit)},
-        BoundaryCase{"EastTText", East, texts("hot", "", "", ""),
-                     refused(Text::EastTUnreadable, b::kTEdit)},
-        BoundaryCase{"EastTinfAlone", East, texts("", "", "", "20"),
-                     refused(Text::EastConvectionIncomplete, b::kHEdit)},
-        BoundaryCase{"EastHNegative", East, texts("", "", "-1", "20"),
-                     refused(Text::ConvectiveCoefficientNotPositive, b::kHEdit)}),
+    ::testing::Values(BoundaryCase{"WestBlank", West, texts("", "", "", ""),
+                                   refused(EntryText::WestBlank, b::kTEdit)},
+                      BoundaryCase{"WestTText", West, texts("hot", "", "", ""),
+                                   refused(EntryText::WestTUnreadable, b::kTEdit)},
+                      BoundaryCase{"WestFluxText", West, texts("", "in", "", ""),
+                                   refused(EntryText::WestPhiUnreadable, b::kPhiEdit)},
+                      BoundaryCase{"WestHZero", West, texts("", "", "0", "20"),
+                                   refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
+                      BoundaryCase{"WestHText", West, texts("", "", "h", "20"),
+                                   refused(EntryText::WestHUnreadable, b::kHEdit)},
+                      BoundaryCase{"WestTinfText", West, texts("", "", "5", "air"),
+                                   refused(EntryText::WestTinfUnreadable, b::kTinfEdit)},
+                      BoundaryCase{"EastBlank", East, texts("", "", "", ""),
+                                   refused(EntryText::EastBlank, b::kTEdit)},
+                      BoundaryCase{"EastTText", East, texts("hot", "", "", ""),
+                                   refused(EntryText::EastTUnreadable, b::kTEdit)},
+                      BoundaryCase{"EastTinfAlone", East, texts("", "", "", "20"),
+                                   refused(EntryText::EastConvectionIncomplete, b::kHEdit)},
+                      BoundaryCase{
+                          "EastHNegative", East, texts("", "", "-1", "20"),
+                          refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)}),
     [](const auto& each) { return std::string(each.param.name); });
 
 // The steps follow from what was accepted: no step 2 for a steady case

@@ -8,7 +8,9 @@
 #include "entry_test_support.h"
 #include "platform/dialog_templates.h"
 #include "run/simulation_run.h"
+#include "texts/entry_texts.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::entry::testing {
 namespace {
@@ -27,7 +29,7 @@ TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
     // Begin Simulation: the graph's scale as proposed, no look at the files.
     platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
     platform.expectMessageBox(kAnswerNo,
-                              std::string(shell->text(texts::Text::InspectFilesQuestion)));
+                              std::string(shell->text(texts::RunText::InspectFilesQuestion)));
     run::SimulationRun run(platform, *shell);
     ASSERT_EQ(run.run(), run::RunOutcome::Finished);
     platform.verifyScriptDone();
@@ -75,7 +77,7 @@ TEST_F(CaseRunsTest, ARadialCaseSavedReopenedAndRunGivesTheSameFiles) {
     const auto runOnce = [this] {
         platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
         platform.expectMessageBox(kAnswerNo,
-                                  std::string(shell->text(texts::Text::InspectFilesQuestion)));
+                                  std::string(shell->text(texts::RunText::InspectFilesQuestion)));
         run::SimulationRun run(platform, *shell);
         EXPECT_EQ(run.run(), run::RunOutcome::Finished);
         platform.verifyScriptDone();
@@ -93,7 +95,7 @@ TEST_F(CaseRunsTest, ARadialCaseSavedReopenedAndRunGivesTheSameFiles) {
     EXPECT_NE(steady.find("     0.50000        20.0000000"), std::string::npos) << steady;
     EXPECT_NE(first.at("Flux_x_Position.txt").find("Radius r            Flux"), std::string::npos);
 
-    expectQuestion(kAnswerYes, std::string(shell->text(texts::Text::CloseSimulationQuestion)));
+    expectQuestion(kAnswerYes, std::string(shell->text(texts::EntryText::CloseSimulationQuestion)));
     platform.expectOpenFile(dataFile("rod.txt").string());
     platform.expectDialog(g::kTemplate).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonForward);

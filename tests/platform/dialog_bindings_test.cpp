@@ -9,6 +9,7 @@
 
 #include "platform/dialog_templates.h"
 #include "support/scripted_platform.h"
+#include "texts/entry_texts.h"
 
 namespace calorvia::platform {
 namespace {
@@ -103,8 +104,8 @@ TEST(DialogCaptions, WindowTitlesAreTheSameInBothLanguages) {
 
 TEST(DialogCaptions, OverridesReplaceTheTemplatesCaptions) {
     ScriptedPlatform platform;
-    const Caption renumbered[]{{boundary_step::kStepTitle, texts::Text::WestStep2Title},
-                               {kButtonBack, texts::Text::WizardBackStep1}};
+    const Caption renumbered[]{{boundary_step::kStepTitle, texts::EntryText::WestStep2Title},
+                               {kButtonBack, texts::EntryText::WizardBackStep1}};
     const auto dialog =
         createDialogIn(platform, boundary_step::kWestTemplate, Language::Portuguese, renumbered);
     EXPECT_EQ(platform.controlText(dialog, boundary_step::kStepTitle),

@@ -8,6 +8,7 @@
 #include "run_test_support.h"
 #include "support/case_names.h"
 #include "text/number_reader.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run::testing {
 
@@ -17,7 +18,7 @@ namespace {
 using platform::kAnswerNo;
 using platform::kAnswerOk;
 using platform::kAnswerYes;
-using texts::Text;
+using texts::RunText;
 
 class InitialEstimateTest : public RunStoryTest {
 protected:
@@ -39,7 +40,7 @@ protected:
             [this](std::string_view text, int flags) { return shell_->tell(text, flags); }, 4, T);
     }
 
-    void offer(int answer) { platform.expectMessageBox(answer, say(Text::EstimateOffer)); }
+    void offer(int answer) { platform.expectMessageBox(answer, say(RunText::EstimateOffer)); }
 
     // The user replaces the file's contents.
     void editTo(std::string content, std::vector<std::string>* seen = nullptr) {
@@ -89,8 +90,8 @@ TEST_F(InitialEstimateTest, ExtraLinesAfterTheLastNodeAreIgnored) {
 TEST_F(InitialEstimateTest, ALineStartingWithTIsRefusedAndAbandoningKeepsTheEstimate) {
     offer(kAnswerYes);
     editTo("1\nT25\n3\n4\n");
-    platform.expectMessageBox(kAnswerNo, say(Text::EstimateReadError));
-    platform.expectMessageBox(kAnswerOk, say(Text::EstimateCancelled), {}, platform::kMessageOk);
+    platform.expectMessageBox(kAnswerNo, say(RunText::EstimateReadError));
+    platform.expectMessageBox(kAnswerOk, say(RunText::EstimateCancelled), {}, platform::kMessageOk);
     EXPECT_EQ(edit(), EstimateOutcome::Abandoned);
     platform.verifyScriptDone();
     EXPECT_EQ(T, nodes({10.0, 20.0, 30.0, 40.0}));
@@ -100,7 +101,7 @@ TEST_F(InitialEstimateTest, ALineStartingWithTIsRefusedAndAbandoningKeepsTheEsti
 TEST_F(InitialEstimateTest, DeletingTheLastLineLeadsToTheCorrectionPrompt) {
     offer(kAnswerYes);
     editTo("11\n21\n31\n");
-    platform.expectMessageBox(kAnswerYes, say(Text::EstimateReadError));
+    platform.expectMessageBox(kAnswerYes, say(RunText::EstimateReadError));
     std::vector<std::string> rewritten;
     editTo("11\n21\n31\n41\n", &rewritten);
     EXPECT_EQ(edit(), EstimateOutcome::Accepted);
@@ -116,7 +117,7 @@ TEST_F(InitialEstimateTest, AFileThatCannotBeWrittenIsReportedAndTheEstimateKept
     std::filesystem::create_directory(file("Initial.txt"));  // in the way of the file
     offer(kAnswerYes);
     platform.expectMessageBox(kAnswerOk,
-                              texts::withValue(say(Text::FileWriteFailed), "Initial.txt"), {},
+                              texts::withValue(say(RunText::FileWriteFailed), "Initial.txt"), {},
                               platform::kMessageOk);
     EXPECT_EQ(edit(), EstimateOutcome::WriteFailed);
     platform.verifyScriptDone();

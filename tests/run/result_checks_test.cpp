@@ -8,16 +8,17 @@
 
 #include "run/exact_command.h"
 #include "run/exact_comparison.h"
-#include "simulation/exact_solution.h"
 #include "run_test_support.h"
 #include "shell/menus.h"
+#include "simulation/exact_solution.h"
 #include "text/number_reader.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run::testing {
 namespace {
 
 using platform::kAnswerYes;
-using texts::Text;
+using texts::RunText;
 
 // The value of a "Balance.txt" line: the number before its annotation.
 double balanceValue(const std::string& line) {
@@ -73,7 +74,7 @@ TEST_F(BalanceFileTest, ATransientStepStoresWhatEntersItInEitherLanguage) {
     startShell();
     writeCase(unsteadyCase());
     expectScale();
-    platform.expectMessageBox(platform::kAnswerNo, say(Text::IncludeSteadyQuestion));
+    platform.expectMessageBox(platform::kAnswerNo, say(RunText::IncludeSteadyQuestion));
     expectTimeGraph();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
@@ -152,10 +153,10 @@ protected:
         RunOptions options;
         command_->attach(options);
         writeCase(content);
-        if (iterates) platform.expectMessageBox(platform::kAnswerOk, say(Text::IterationNotice));
+        if (iterates) platform.expectMessageBox(platform::kAnswerOk, say(RunText::IterationNotice));
         expectScale();
         if (content.state == CaseState::Unsteady) {
-            platform.expectMessageBox(platform::kAnswerNo, say(Text::IncludeSteadyQuestion));
+            platform.expectMessageBox(platform::kAnswerNo, say(RunText::IncludeSteadyQuestion));
             expectTimeGraph();
         }
         expectInspect();
@@ -221,7 +222,7 @@ TEST_F(CompareExactTest, ACaseWithoutAnExactSolutionIsToldWhy) {
     CaseFileContent c = steadyCase();
     c.K = "1+0.01*T";
     finishRun(c, true);
-    platform.expectMessageBox(platform::kAnswerOk, say(Text::ExactNeedsConstants));
+    platform.expectMessageBox(platform::kAnswerOk, say(RunText::ExactNeedsConstants));
     chooseCompare();
     platform.verifyScriptDone();
     EXPECT_TRUE(exactLines().empty());
@@ -230,7 +231,7 @@ TEST_F(CompareExactTest, ACaseWithoutAnExactSolutionIsToldWhy) {
 
 TEST_F(CompareExactTest, AnUnsteadyRunWithoutTheSteadyStateHasNoProfileToCompare) {
     finishRun(unsteadyCase());
-    platform.expectMessageBox(platform::kAnswerOk, say(Text::ExactNeedsSteadyProfile));
+    platform.expectMessageBox(platform::kAnswerOk, say(RunText::ExactNeedsSteadyProfile));
     chooseCompare();
     platform.verifyScriptDone();
     EXPECT_TRUE(exactLines().empty());

@@ -8,12 +8,13 @@
 #include "run/run_screen.h"
 #include "support/scripted_platform.h"
 #include "text/number_reader.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run {
 namespace {
 
 using texts::Language;
-using texts::Text;
+using texts::RunText;
 
 struct Layout {
     int screenWidth;
@@ -46,7 +47,7 @@ TEST_P(RunScreenLayout, TheCaseNameAndTheSchemeStandAboveTheGraph) {
     screen.showCaseName("wall");
     screen.showScheme(simulation::ConvectionScheme::Upwind);
     EXPECT_EQ(textAt(350 + o, 10), "wall");
-    EXPECT_EQ(textAt(400 + o, 30), textFor(Text::UpwindLabel, Language::English));
+    EXPECT_EQ(textAt(400 + o, 30), textFor(RunText::UpwindLabel, Language::English));
 }
 
 TEST_P(RunScreenLayout, TheComputingTimeGoesBelowTheLegendOfTheSteadyCurve) {
@@ -54,7 +55,7 @@ TEST_P(RunScreenLayout, TheComputingTimeGoesBelowTheLegendOfTheSteadyCurve) {
     const int y = GetParam().Y0 + 120;
     screen.showComputingTime(2.5f, false);
     const std::string alone = textAt(x, y);
-    const std::string in(textFor(Text::ElapsedTimeIn, Language::English));
+    const std::string in(textFor(RunText::ElapsedTimeIn, Language::English));
     ASSERT_EQ(alone.rfind(in, 0), 0u) << alone;
     EXPECT_EQ(text::readReal(alone.substr(in.size())), 2.5) << alone;
 
@@ -63,7 +64,7 @@ TEST_P(RunScreenLayout, TheComputingTimeGoesBelowTheLegendOfTheSteadyCurve) {
     ASSERT_EQ(other.texts().size(), 2u);
     EXPECT_EQ(other.texts()[0].x, x);
     EXPECT_EQ(other.texts()[0].y, y);
-    EXPECT_EQ(other.texts()[0].text, textFor(Text::BlueSteadyStateLegend, Language::English));
+    EXPECT_EQ(other.texts()[0].text, textFor(RunText::BlueSteadyStateLegend, Language::English));
     EXPECT_EQ(other.texts()[1].x, x);
     EXPECT_EQ(other.texts()[1].y, y + 30);
     EXPECT_EQ(other.texts()[1].text, alone);

@@ -13,6 +13,8 @@
 #include "simulation/property_evaluation.h"
 #include "support/case_names.h"
 #include "text/number_reader.h"
+#include "texts/run_texts.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::run::testing {
 
@@ -22,6 +24,8 @@ namespace {
 using platform::kAnswerNo;
 using platform::kAnswerOk;
 using platform::kAnswerYes;
+using texts::RunText;
+using texts::ShellText;
 using texts::Text;
 namespace graph = platform::unsteady_graph_dialog;
 
@@ -157,7 +161,7 @@ TEST_F(RunStoryTest, TransientSlabFollowsTheSeriesSolution) {
     c.No = 20;
     writeCase(c);
     expectScale();
-    platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
+    platform.expectMessageBox(kAnswerNo, say(RunText::IncludeSteadyQuestion));
     expectTimeGraph();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
@@ -189,7 +193,7 @@ TEST_F(RunStoryTest, ConductivityFormulaIteratesUntilTheMiddleNodeSettles) {
     c.N = 10;
     c.K = "1+0.01*T";
     writeCase(c);
-    platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice), {}, platform::kMessageOk);
+    platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice), {}, platform::kMessageOk);
     expectScale();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
@@ -225,7 +229,7 @@ TEST_F(RunStoryTest, TheExitTestLooksAtTheMiddleNodeAgainstTol) {
         c.K = "1+0.01*T";
         writeCase(c);
         // Given once per run: the flag is cleared when a run ends.
-        platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice));
+        platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice));
         expectScale();
         expectInspect();
         std::unique_ptr<SimulationRun> run;
@@ -308,7 +312,7 @@ TEST_P(TransientAppendTest, WritesFourHistoriesAndTheSteadyFileByTheAnswer) {
     startShell();
     writeCase(unsteadyCase());
     expectScale();
-    platform.expectMessageBox(GetParam().answer, say(Text::IncludeSteadyQuestion));
+    platform.expectMessageBox(GetParam().answer, say(RunText::IncludeSteadyQuestion));
     platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
     expectScale();
     expectInspect();
@@ -395,11 +399,11 @@ TEST_F(RunStoryTest, AWarningMetAtEveryStepIsGivenOncePerRun) {
         int answer;
         int flags;
         std::size_t rows;  // of Unsteady.txt after its four heading lines
-    } cases[]{{range, Text::RangeHighQuestion, kAnswerNo, platform::kMessageYesNo, 4},
-              {pivot, Text::ZeroPivotWarning, kAnswerOk, platform::kMessageOk, 11}};
+    } cases[]{{range, RunText::RangeHighQuestion, kAnswerNo, platform::kMessageYesNo, 4},
+              {pivot, RunText::ZeroPivotWarning, kAnswerOk, platform::kMessageOk, 11}};
     for (auto c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.warning));
         startShell();
+        SCOPED_TRACE(say(c.warning));
         c.content.west = flux(0.0);
         writeCase(c.content);
         expectScale();
@@ -419,7 +423,7 @@ TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
     CaseFileContent c = steadyCase();
     c.west = temperature(-500.0);
     writeCase(c);
-    platform.expectMessageBox(kAnswerYes, say(Text::RangeLowQuestion));
+    platform.expectMessageBox(kAnswerYes, say(RunText::RangeLowQuestion));
     std::unique_ptr<SimulationRun> run;
     EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
     platform.verifyScriptDone();
@@ -435,7 +439,7 @@ TEST_F(RunStoryTest, NotANumberIsOutOfRange) {
     CaseFileContent c = steadyCase();
     c.K = "0";
     writeCase(c);
-    platform.expectMessageBox(kAnswerYes, say(Text::RangeHighQuestion), {},
+    platform.expectMessageBox(kAnswerYes, say(RunText::RangeHighQuestion), {},
                               platform::kMessageYesNo);
     std::unique_ptr<SimulationRun> run;
     EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
@@ -457,11 +461,11 @@ TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
     for (const CaseFileContent& c : {steady, transient}) {
         writeCase(c);
         if (c.state == CaseState::Steady) {
-            platform.expectMessageBox(kAnswerOk, say(Text::IterationNotice));
+            platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice));
             expectScale();
         } else {
             expectScale();
-            platform.expectMessageBox(kAnswerYes, say(Text::IncludeSteadyQuestion));
+            platform.expectMessageBox(kAnswerYes, say(RunText::IncludeSteadyQuestion));
             platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
             expectScale();
         }
@@ -527,7 +531,7 @@ TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
 
 TEST_F(RunStoryTest, MissingWorkingCaseIsReportedAndNothingStarts) {
     startShell();
-    platform.expectMessageBox(kAnswerOk, say(Text::MissingCase));
+    platform.expectMessageBox(kAnswerOk, say(RunText::MissingCase));
     std::unique_ptr<SimulationRun> run;
     EXPECT_EQ(runOnce(run), RunOutcome::NotStarted);
     platform.verifyScriptDone();
@@ -554,7 +558,7 @@ TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution)
     CaseFileContent c = steadyCase();
     c.method = SolutionMethod::GaussSeidel;
     writeCase(c);
-    platform.expectMessageBox(kAnswerYes, say(Text::EstimateOffer));
+    platform.expectMessageBox(kAnswerYes, say(RunText::EstimateOffer));
     std::vector<std::string> offered;
     platform.expectEditor([&offered](const std::string& path) {
         offered = text::readTextLines(path).value_or(std::vector<std::string>{});
@@ -620,7 +624,8 @@ TEST_F(RunStoryTest, APortugueseRunWritesThePortugueseFileSet) {
     startShell();
     writeCase(unsteadyCase());
     expectScale();
-    platform.expectMessageBox(kAnswerYes, say(Text::IncludeSteadyQuestion), std::string("Atenção"));
+    platform.expectMessageBox(kAnswerYes, say(RunText::IncludeSteadyQuestion),
+                              std::string("Atenção"));
     expectTimeGraph();
     expectInspect();
     std::unique_ptr<SimulationRun> run;
@@ -653,7 +658,7 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
         writeCase(c);
         expectScale();
         if (includeSteady) {
-            platform.expectMessageBox(*includeSteady, say(Text::IncludeSteadyQuestion));
+            platform.expectMessageBox(*includeSteady, say(RunText::IncludeSteadyQuestion));
             expectTimeGraph();
         }
         expectInspect();
@@ -674,7 +679,7 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
     platform.chooseMenuItem(shell::menu::Results, shell::item::CompareExact);
     ASSERT_TRUE(fileExists(file("Exact.txt")));
     clearScreen();
-    platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+    platform.expectMessageBox(kAnswerNo, say(RunText::EstimateOffer));
     run(gaussSeidel, kAnswerNo);
     ASSERT_TRUE(fileExists(file("West.txt")));
     clearScreen();
@@ -687,8 +692,9 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
     writeCase(steadyCase());
     std::filesystem::create_directory(file("Steady.txt"));  // in the way of the file
     expectScale();
-    platform.expectMessageBox(kAnswerOk, texts::withValue(say(Text::FileWriteFailed), "Steady.txt"),
-                              {}, platform::kMessageOk);
+    platform.expectMessageBox(kAnswerOk,
+                              texts::withValue(say(RunText::FileWriteFailed), "Steady.txt"), {},
+                              platform::kMessageOk);
     expectInspect();
     std::unique_ptr<SimulationRun> run;
     EXPECT_EQ(runOnce(run), RunOutcome::Finished);
@@ -716,12 +722,12 @@ TEST_F(RunStoryTest, ResultsAreCopiedWhereChosenAndKeptWhenExitIsCancelledOrItsC
     std::filesystem::create_directory(kept);
     platform.expectFolder(calorvia::testing::utf8(kept / "."));
     platform.expectMessageBox(
-        kAnswerOk, texts::withValue(say(Text::ResultsCopied), calorvia::testing::utf8(kept)));
+        kAnswerOk, texts::withValue(say(ShellText::ResultsCopied), calorvia::testing::utf8(kept)));
     platform.chooseMenuItem(shell::menu::Results, shell::item::SaveResultsAs);
     EXPECT_EQ(text::readTextLines(kept / "Steady.txt"), steady);
 
     const auto question = [&](int answer) {
-        platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), {},
+        platform.expectMessageBox(answer, say(ShellText::KeepResultsQuestion), {},
                                   platform::kMessageYesNoCancel);
     };
     question(platform::kAnswerCancel);

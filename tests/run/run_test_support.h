@@ -22,6 +22,7 @@
 #include "support/scripted_platform.h"
 #include "support/scripted_story.h"
 #include "text/text_file.h"
+#include "texts/run_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::run::testing {
@@ -127,7 +128,7 @@ protected:
         expectScale();
     }
     void expectInspect(int answer = platform::kAnswerNo) {
-        platform.expectMessageBox(answer, say(texts::Text::InspectFilesQuestion));
+        platform.expectMessageBox(answer, say(texts::RunText::InspectFilesQuestion));
     }
 
     shell::Shell* shell_ = nullptr;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "run_test_support.h"
+#include "texts/run_texts.h"
 
 namespace calorvia::run::testing {
 
@@ -17,7 +18,7 @@ using namespace simulation;
 namespace {
 
 using platform::kAnswerNo;
-using texts::Text;
+using texts::RunText;
 
 constexpr platform::Rgb LightCyan = platform::rgb(0, 240, 255);
 constexpr platform::Rgb White = platform::rgb(255, 255, 255);
@@ -61,10 +62,11 @@ protected:
         CaseFileContent content = c.state == CaseState::Unsteady ? unsteadyCase() : steadyCase();
         content.method = c.method;
         writeCase(content);
-        if (c.method == SolutionMethod::GaussSeidel) platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+        if (c.method == SolutionMethod::GaussSeidel)
+            platform.expectMessageBox(kAnswerNo, say(RunText::EstimateOffer));
         expectScale();
         if (c.state == CaseState::Unsteady) {
-            platform.expectMessageBox(kAnswerNo, say(Text::IncludeSteadyQuestion));
+            platform.expectMessageBox(kAnswerNo, say(RunText::IncludeSteadyQuestion));
             expectTimeGraph();
         }
         expectInspect();
@@ -113,7 +115,7 @@ TEST_P(StatusBoxTest, BoxesAreLightCyanHoldTheirTextsAndAreErasedWhole) {
 
     // After the boxes the run's own font is back: the computing time under
     // the graph is in the first font of the run.
-    const std::string elapsed = say(Text::ElapsedTimeIn);
+    const std::string elapsed = say(RunText::ElapsedTimeIn);
     const auto last = std::find_if(platform.texts().rbegin(), platform.texts().rend(),
                                    [&](const auto& t) { return t.text.rfind(elapsed, 0) == 0; });
     ASSERT_NE(last, platform.texts().rend());
@@ -137,7 +139,7 @@ TEST_F(RunStoryTest, TheSweepCountKeepsItsLeadingBlanks) {
     CaseFileContent c = steadyCase();
     c.method = SolutionMethod::GaussSeidel;
     writeCase(c);
-    platform.expectMessageBox(kAnswerNo, say(Text::EstimateOffer));
+    platform.expectMessageBox(kAnswerNo, say(RunText::EstimateOffer));
     expectScale();
     expectInspect();
     std::unique_ptr<SimulationRun> run;

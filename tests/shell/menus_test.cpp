@@ -6,9 +6,11 @@
 
 #include "shell_test_support.h"
 #include "support/case_names.h"
+#include "texts/shell_texts.h"
 
 namespace calorvia::shell::testing {
 
+using texts::ShellText;
 using texts::Text;
 
 namespace {
@@ -329,7 +331,7 @@ TEST_F(ProgramDirectoryTest, ExitDeletesTheWorkingCaseAndTheFifteenResultFiles) 
 
     std::filesystem::current_path(std::filesystem::temp_directory_path());
     platform.expectMessageBox(platform::kAnswerNo,
-                              std::string(shell->text(Text::KeepResultsQuestion)), "Attention",
+                              std::string(shell->text(ShellText::KeepResultsQuestion)), "Attention",
                               platform::kMessageYesNoCancel);
     platform.chooseMenuItem(1, 5);
     platform.verifyScriptDone();
@@ -359,7 +361,7 @@ protected:
     }
     std::string say(Text text) const { return std::string(shell_->text(text)); }
     void expectQuestion(int answer) {
-        platform.expectMessageBox(answer, say(Text::KeepResultsQuestion), "Attention",
+        platform.expectMessageBox(answer, say(ShellText::KeepResultsQuestion), "Attention",
                                   platform::kMessageYesNoCancel);
     }
     bool everythingStillHere() const {
@@ -395,9 +397,9 @@ TEST_F(KeepResultsTest, ExitStaysWithEverythingWhenTheCopyIsNotMade) {
     };
     const Case cases[] = {
         {"cancelled", std::nullopt, std::nullopt},
-        {"the program folder itself", utf8(directory()), Text::ResultsAlreadyInFolder},
+        {"the program folder itself", utf8(directory()), ShellText::ResultsAlreadyInFolder},
         {"a folder that does not exist", utf8(directory() / "gone" / "deeper"),
-         Text::ResultsCopyFailed},
+         ShellText::ResultsCopyFailed},
     };
     for (const Case& c : cases) {
         expectQuestion(platform::kAnswerYes);
@@ -412,7 +414,7 @@ TEST_F(KeepResultsTest, ExitStaysWithEverythingWhenTheCopyIsNotMade) {
         EXPECT_TRUE(everythingStillHere()) << c.name;
         const auto boxes = platform.callsNamed("messageBox");
         ASSERT_EQ(boxes.size(), c.message ? 2u : 1u) << c.name;
-        if (c.message == Text::ResultsCopyFailed) {
+        if (c.message == ShellText::ResultsCopyFailed) {
             EXPECT_EQ(boxes.back().texts[0], "\"Data.txt\" could not be written in the folder \"" +
                                                  *c.folder + "\". Nothing was deleted.");
         } else if (c.message) {

@@ -8,14 +8,35 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "texts/common_texts.h"
+#include "texts/entry_texts.h"
+#include "texts/graph_texts.h"
 #include "texts/result_file_names.h"
+#include "texts/run_texts.h"
+#include "texts/shell_texts.h"
 #include "texts/text_catalogue.h"
 
 namespace calorvia::texts {
 namespace {
 
-constexpr auto kTextCount = static_cast<std::int32_t>(Text::Count);
+template <class Id>
+void addArea(std::vector<Text>& texts) {
+    for (std::size_t i = 0; i < static_cast<std::size_t>(Id::Count); ++i) {
+        texts.push_back(static_cast<Id>(i));
+    }
+}
+
+std::vector<Text> everyText() {
+    std::vector<Text> texts;
+    addArea<CommonText>(texts);
+    addArea<ShellText>(texts);
+    addArea<EntryText>(texts);
+    addArea<RunText>(texts);
+    addArea<GraphText>(texts);
+    return texts;
+}
 
 bool isValidUtf8(std::string_view text) {
     std::size_t i = 0;
@@ -43,8 +64,9 @@ bool isValidUtf8(std::string_view text) {
 }
 
 TEST(TextCatalogueTest, EveryTextExistsInBothLanguagesAsUtf8WithoutCarriageReturns) {
-    for (std::int32_t i = 0; i < kTextCount; ++i) {
-        const auto id = static_cast<Text>(i);
+    const std::vector<Text> all = everyText();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Text id = all[i];
         for (const Language language : {Language::Portuguese, Language::English}) {
             const std::string_view text = textFor(id, language);
             EXPECT_FALSE(text.empty()) << i;
@@ -62,10 +84,10 @@ TEST(TextCatalogueTest, PortugueseTextsAreNotLeftInEnglish) {
     const std::set<std::string> english{
         "the",  "is",   "are",   "not",  "could", "you", "your", "this", "was", "will",   "with",
         "file", "have", "would", "does", "there", "of",  "to",   "by",   "can", "cannot", "please"};
-    for (std::int32_t i = 0; i < kTextCount; ++i) {
+    const std::vector<Text> all = everyText();
+    for (std::size_t i = 0; i < all.size(); ++i) {
         std::string word;
-        for (const char c :
-             std::string(textFor(static_cast<Text>(i), Language::Portuguese)) + ' ') {
+        for (const char c : std::string(textFor(all[i], Language::Portuguese)) + ' ') {
             if (std::isalpha(static_cast<unsigned char>(c)) || (c & 0x80)) {
                 word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
                 continue;
@@ -80,18 +102,18 @@ TEST(TextCatalogueTest, AnyCodeButOneSpeaksEnglish) {
     EXPECT_EQ(languageFromCode(1), Language::Portuguese);
     for (const std::int32_t code : {2, 0, 3, -1}) {
         EXPECT_EQ(languageFromCode(code), Language::English) << code;
-        EXPECT_EQ(textFor(Text::AttentionTitle, code), "Attention");
+        EXPECT_EQ(textFor(CommonText::AttentionTitle, code), "Attention");
     }
-    EXPECT_EQ(textFor(Text::AttentionTitle, 1), "Atenção");
+    EXPECT_EQ(textFor(CommonText::AttentionTitle, 1), "Atenção");
     EXPECT_EQ(languageCode(Language::Portuguese), 1);
     EXPECT_EQ(languageCode(Language::English), 2);
 }
 
 TEST(TextCatalogueTest, EveryMenuTextMarksOneAccessKey) {
-    for (std::int32_t i = static_cast<std::int32_t>(Text::MenuFile);
-         i <= static_cast<std::int32_t>(Text::MenuAbout); ++i) {
+    for (std::int32_t i = static_cast<std::int32_t>(ShellText::MenuFile);
+         i <= static_cast<std::int32_t>(ShellText::MenuAbout); ++i) {
         for (const Language language : {Language::Portuguese, Language::English}) {
-            const std::string_view text = textFor(static_cast<Text>(i), language);
+            const std::string_view text = textFor(static_cast<ShellText>(i), language);
             const auto mark = text.find('&');
             ASSERT_NE(mark, std::string_view::npos) << text;
             EXPECT_EQ(text.find('&', mark + 1), std::string_view::npos) << text;
@@ -102,7 +124,7 @@ TEST(TextCatalogueTest, EveryMenuTextMarksOneAccessKey) {
 }
 
 TEST(TextCatalogueTest, ValuesGoWhereTheTextAsksForThem) {
-    EXPECT_EQ(withValue(textFor(Text::SettingsWriteFailed, Language::English), "cor"),
+    EXPECT_EQ(withValue(textFor(CommonText::SettingsWriteFailed, Language::English), "cor"),
               "The file \"cor\" could not be written! The choice holds only until the program "
               "is closed.");
     EXPECT_EQ(withValue("{} and {}", "a"), "a and {}");
@@ -120,8 +142,9 @@ std::size_t count(std::string_view text, std::string_view part) {
 // filled); an access key "&" marked in one language only leaves the other
 // without one.
 TEST(TextCatalogueTest, BothLanguagesMarkValuesAndAccessKeysAlike) {
-    for (std::int32_t i = 0; i < kTextCount; ++i) {
-        const auto id = static_cast<Text>(i);
+    const std::vector<Text> all = everyText();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Text id = all[i];
         const std::string_view portuguese = textFor(id, Language::Portuguese);
         const std::string_view english = textFor(id, Language::English);
         EXPECT_EQ(count(portuguese, "{}"), count(english, "{}")) << english;
@@ -141,8 +164,9 @@ TEST(TextCatalogueTest, FileNamesAreFileNamesInBothLanguages) {
         return name ? text.substr(dot) : std::string_view{};
     };
     int names = 0;
-    for (std::int32_t i = 0; i < kTextCount; ++i) {
-        const auto id = static_cast<Text>(i);
+    const std::vector<Text> all = everyText();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const Text id = all[i];
         const std::string_view portuguese = textFor(id, Language::Portuguese);
         const std::string_view english = textFor(id, Language::English);
         if (extension(portuguese).empty() && extension(english).empty()) continue;
