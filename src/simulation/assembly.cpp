@@ -3,7 +3,6 @@
 #include <cassert>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 
 namespace calorvia::simulation {
@@ -39,29 +38,18 @@ struct Coefficients {
     double C(std::size_t i) const { return f * Rho[i] * Cp[i] * dx / Delt_t; }
 };
 
-// Same bits. std::bit_cast is missing from the web build's standard library;
-// an 8-byte memcpy compiles to a plain load everywhere (a memcmp call did not
-// in WebAssembly, where it cost as much as the solution itself).
-bool sameDouble(double kept, double value) {
-    std::uint64_t keptBits = 0;
-    std::uint64_t valueBits = 0;
-    std::memcpy(&keptBits, &kept, sizeof kept);
-    std::memcpy(&valueBits, &value, sizeof value);
-    return keptBits == valueBits;
-}
-
 // D_{i+1/2}, i = 1..N-1, and C_i, i = 1..N, from the cache when their inputs
 // are the ones it holds, else computed into it (in loops of their own, which
 // the compiler vectorises: they divide).
 void fillCache(const Coefficients& c, std::size_t N, AssemblyCache& cache) {
-    if (!(sameBits(cache.K, c.K) && sameDouble(cache.Ddx, c.dx))) {
+    if (!(sameBits(cache.K, c.K) && sameBits(cache.Ddx, c.dx))) {
         cache.K = c.K;
         cache.Ddx = c.dx;
         cache.D.resize(c.K.size());
         for (std::size_t i = 1; i + 1 <= N; ++i) cache.D[i] = c.D(i);
     }
-    if (!(sameBits(cache.Rho, c.Rho) && sameBits(cache.Cp, c.Cp) && sameDouble(cache.Cf, c.f) &&
-          sameDouble(cache.Cdx, c.dx) && sameDouble(cache.CDelt_t, c.Delt_t))) {
+    if (!(sameBits(cache.Rho, c.Rho) && sameBits(cache.Cp, c.Cp) && sameBits(cache.Cf, c.f) &&
+          sameBits(cache.Cdx, c.dx) && sameBits(cache.CDelt_t, c.Delt_t))) {
         cache.Rho = c.Rho;
         cache.Cp = c.Cp;
         cache.Cf = c.f;

@@ -18,13 +18,7 @@ bool sameBits(const NodeArray& a, const NodeArray& b) {
     if (a.size() != b.size()) return false;
 #ifdef __EMSCRIPTEN__
     std::uint64_t differ = 0;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        std::uint64_t x = 0;
-        std::uint64_t y = 0;
-        std::memcpy(&x, &a[i], sizeof x);
-        std::memcpy(&y, &b[i], sizeof y);
-        differ |= x ^ y;
-    }
+    for (std::size_t i = 0; i < a.size(); ++i) differ |= bitsOf(a[i]) ^ bitsOf(b[i]);
     return differ == 0;
 #else
     return std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;

@@ -17,6 +17,7 @@
 // zero, so that T[i - 1], T[i], T[i + 1] read as written on paper.
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "simulation/geometry.h"
@@ -31,9 +32,18 @@ using NodeArray = std::vector<double>;
 // N + 1 zeros: a cleared per-volume array.
 NodeArray makeNodeArray(std::int32_t N);
 
-// Whether two arrays hold the same doubles bit for bit (so -0 differs from
-// +0 and a NaN can equal itself): what a computation from them would give
-// is then the same too.
+// Whether two doubles, or two arrays of them, are the same bit for bit (so
+// -0 differs from +0 and a NaN can equal itself): what a computation from
+// them would give is then the same too. An 8-byte memcpy compiles to a plain
+// load everywhere (std::bit_cast is missing from the web build's library).
+inline std::uint64_t bitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+inline bool sameBits(double a, double b) {
+    return bitsOf(a) == bitsOf(b);
+}
 bool sameBits(const NodeArray& a, const NodeArray& b);
 
 struct ControlVolumeGrid {
