@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 
@@ -14,6 +12,7 @@
 #include "platform/font_descriptor.h"
 #include "platform_web/bmp_reader.h"
 #include "platform_web/web_files.h"
+#include "text/text_file.h"
 #include "texts/shell_texts.h"
 #include "texts/text_catalogue.h"
 
@@ -101,12 +100,6 @@ bool lowerEndsWith(std::string name, std::string_view ending) {
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return name.size() >= ending.size() &&
            name.compare(name.size() - ending.size(), ending.size(), ending) == 0;
-}
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 int hexValue(char c) {
@@ -434,7 +427,7 @@ int WebPlatform::selectFont(std::string_view descriptor) {
 }
 
 bool WebPlatform::showBitmap(std::string_view path, int x, int y) {
-    const auto bytes = readWholeFile(std::filesystem::path(std::string(path)));
+    const auto bytes = text::readTextFile(std::filesystem::path(std::string(path)));
     if (!bytes) return false;
     const auto picture = decodeBmp(*bytes);
     if (!picture) return false;
@@ -609,7 +602,7 @@ void WebPlatform::showHelpDocument(const std::filesystem::path& file, std::strin
             return;
         }
     }
-    const auto content = readWholeFile(normal);
+    const auto content = text::readTextFile(normal);
     if (!content) return;
     calorvia_web_help_text(normal.filename().string().c_str(), content->c_str(),
                            isHtml(normal) ? 1 : 0);
