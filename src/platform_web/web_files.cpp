@@ -96,16 +96,6 @@ std::string joinedLines(const std::vector<std::string>& lines) {
     return joined;
 }
 
-std::vector<std::string> resultFileNames() {
-    std::vector<std::string> names;
-    for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
-        for (const texts::ResultFile file : texts::kResultFiles) {
-            names.emplace_back(texts::resultFileName(file, language));
-        }
-    }
-    return names;
-}
-
 // A path the page answered, taken over and freed.
 std::optional<std::string> takePath(char* answer) {
     if (answer == nullptr) return std::nullopt;
@@ -143,7 +133,7 @@ texts::Language storedLanguage() {
 void prepareProgramFolder() {
     calorvia_files_library();
     const int outcome = calorvia_files_prepare(joinedLines(shell::programFolderFileNames()).c_str(),
-                                               joinedLines(resultFileNames()).c_str());
+                                               joinedLines(shell::resultFileNames()).c_str());
     const texts::Language language = storedLanguage();
     setFilesLanguage(static_cast<std::int32_t>(language));
     if (outcome == 2) {

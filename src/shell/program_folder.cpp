@@ -109,16 +109,25 @@ std::size_t afterDigits(std::string_view text, std::size_t at) {
 
 }  // namespace
 
+std::vector<std::string> resultFileNames() {
+    std::vector<std::string> names;
+    for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
+        for (const texts::ResultFile file : texts::kResultFiles) {
+            names.emplace_back(texts::resultFileName(file, language));
+        }
+    }
+    return names;
+}
+
 std::vector<std::string> programFolderFileNames() {
     std::vector<std::string> names{
         std::string(settings::LanguageFileName), std::string(settings::ColourFileName),
         std::string(settings::ToleranceFileName), std::string(settings::WorkingCaseFileName)};
     for (const texts::Language language : {texts::Language::Portuguese, texts::Language::English}) {
         names.emplace_back(texts::textFor(texts::RunText::InitialEstimateFileName, language));
-        for (const texts::ResultFile file : texts::kResultFiles) {
-            names.emplace_back(texts::resultFileName(file, language));
-        }
     }
+    const std::vector<std::string> results = resultFileNames();
+    names.insert(names.end(), results.begin(), results.end());
     return names;
 }
 

@@ -54,6 +54,8 @@ private:
 // initial estimate and every result file, in both languages. A file of the
 // user's under one of these names is lost to the program.
 std::vector<std::string> programFolderFileNames();
+// Of them, the result files of both languages.
+std::vector<std::string> resultFileNames();
 
 // The name of the program's own file in `folder` that `file` is, or would
 // be: by its name when it lies in that folder, or, when it exists, as another
