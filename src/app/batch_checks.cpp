@@ -99,24 +99,20 @@ std::optional<std::int32_t> baseVolumes(const BatchOptions& options) {
     return reading.entry.NValue;
 }
 
+// The type's name and its values under their keys; the number of a type no
+// description names.
 nlohmann::ordered_json boundaryJson(const BoundaryCondition& b) {
     nlohmann::ordered_json json;
-    switch (b.type) {
-        case BoundaryType::Temperature:
-            json["type"] = "temperature";
-            json["T"] = b.T;
-            return json;
-        case BoundaryType::Flux:
-            json["type"] = "flux";
-            json["Phi"] = b.Phi;
-            return json;
-        case BoundaryType::Convection:
-            json["type"] = "convection";
-            json["h"] = b.h;
-            json["Tinf"] = b.Tinf;
-            return json;
+    const simulation::BoundaryTypeDescription* type = simulation::describe(b.type);
+    if (type == nullptr) {
+        json["type"] = simulation::fileNumber(b.type);
+        return json;
     }
-    json["type"] = simulation::fileNumber(b.type);
+    json["type"] = type->name;
+    for (const simulation::BoundaryValue value : type->values) {
+        const simulation::BoundaryValueDescription& held = simulation::describe(value);
+        json[std::string(held.key)] = b.*held.number;
+    }
     return json;
 }
 

@@ -48,10 +48,11 @@ struct RepeatedRefusal {
 };
 
 // What --set replaces: an entry of the record, in the wizard step that
-// checks it. A boundary's entries name its kind of condition (T, Phi, or h
-// and Tinf), which decides its type.
+// checks it. A boundary's entries are named by side and by the keys of the
+// type descriptions (west.T, east.h, ...); the type that holds them is the
+// boundary's type.
 struct EntryField {
-    std::string_view name;
+    std::string name;
     entry::WizardStep step;
     std::string entry::CaseEntry::*text = nullptr;
     std::string entry::BoundaryEntry::*boundaryText = nullptr;
@@ -66,54 +67,70 @@ using entry::CaseEntry;
 using entry::WizardStep;
 using simulation::BoundaryType;
 
-constexpr EntryField numberField(std::string_view name, WizardStep step,
-                                 std::string CaseEntry::*text) {
-    return {.name = name, .step = step, .text = text};
+EntryField numberField(std::string_view name, WizardStep step, std::string CaseEntry::*text) {
+    return {.name = std::string(name), .step = step, .text = text};
 }
-constexpr EntryField propertyField(std::string_view name, WizardStep step,
-                                   std::string CaseEntry::*text) {
-    return {.name = name, .step = step, .text = text, .width = entry::PropertyEntryWidth};
-}
-constexpr EntryField boundaryField(std::string_view name, WizardStep step,
-                                   std::string BoundaryEntry::*text, BoundaryType condition) {
-    return {.name = name, .step = step, .boundaryText = text, .condition = condition};
+EntryField propertyField(std::string_view name, WizardStep step, std::string CaseEntry::*text) {
+    return {
+        .name = std::string(name), .step = step, .text = text, .width = entry::PropertyEntryWidth};
 }
 
-constexpr std::array kBoundaryTexts{std::pair{&BoundaryEntry::T, BoundaryType::Temperature},
-                                    std::pair{&BoundaryEntry::Phi, BoundaryType::Flux},
-                                    std::pair{&BoundaryEntry::h, BoundaryType::Convection},
-                                    std::pair{&BoundaryEntry::Tinf, BoundaryType::Convection}};
-
-constexpr std::array kEntryFields{
-    numberField("Lx", WizardStep::General, &CaseEntry::Lx),
-    numberField("N", WizardStep::General, &CaseEntry::N),
-    propertyField("K", WizardStep::General, &CaseEntry::K),
-    propertyField("Sc", WizardStep::General, &CaseEntry::Sc),
-    propertyField("Sp", WizardStep::General, &CaseEntry::Sp),
-    numberField("u", WizardStep::General, &CaseEntry::u),
-    EntryField{.name = "geometry", .step = WizardStep::General, .geometryChoice = true},
-    numberField("ri", WizardStep::General, &CaseEntry::ri),
-    propertyField("Ti", WizardStep::Transient, &CaseEntry::Ti),
-    propertyField("Rho", WizardStep::Transient, &CaseEntry::Rho),
-    propertyField("Cp", WizardStep::Transient, &CaseEntry::Cp),
-    numberField("Delt_t", WizardStep::Transient, &CaseEntry::Delt_t),
-    numberField("Nst", WizardStep::Transient, &CaseEntry::Nst),
-    numberField("No", WizardStep::Transient, &CaseEntry::No),
-    boundaryField("west.T", WizardStep::West, &BoundaryEntry::T, BoundaryType::Temperature),
-    boundaryField("west.Phi", WizardStep::West, &BoundaryEntry::Phi, BoundaryType::Flux),
-    boundaryField("west.h", WizardStep::West, &BoundaryEntry::h, BoundaryType::Convection),
-    boundaryField("west.Tinf", WizardStep::West, &BoundaryEntry::Tinf, BoundaryType::Convection),
-    boundaryField("east.T", WizardStep::East, &BoundaryEntry::T, BoundaryType::Temperature),
-    boundaryField("east.Phi", WizardStep::East, &BoundaryEntry::Phi, BoundaryType::Flux),
-    boundaryField("east.h", WizardStep::East, &BoundaryEntry::h, BoundaryType::Convection),
-    boundaryField("east.Tinf", WizardStep::East, &BoundaryEntry::Tinf, BoundaryType::Convection),
-};
+// The case's entries in the order of the wizard, then every value of every
+// boundary type at each side.
+const std::vector<EntryField>& entryFields() {
+    static const std::vector<EntryField> fields = [] {
+        std::vector<EntryField> all{
+            numberField("Lx", WizardStep::General, &CaseEntry::Lx),
+            numberField("N", WizardStep::General, &CaseEntry::N),
+            propertyField("K", WizardStep::General, &CaseEntry::K),
+            propertyField("Sc", WizardStep::General, &CaseEntry::Sc),
+            propertyField("Sp", WizardStep::General, &CaseEntry::Sp),
+            numberField("u", WizardStep::General, &CaseEntry::u),
+            EntryField{.name = "geometry", .step = WizardStep::General, .geometryChoice = true},
+            numberField("ri", WizardStep::General, &CaseEntry::ri),
+            propertyField("Ti", WizardStep::Transient, &CaseEntry::Ti),
+            propertyField("Rho", WizardStep::Transient, &CaseEntry::Rho),
+            propertyField("Cp", WizardStep::Transient, &CaseEntry::Cp),
+            numberField("Delt_t", WizardStep::Transient, &CaseEntry::Delt_t),
+            numberField("Nst", WizardStep::Transient, &CaseEntry::Nst),
+            numberField("No", WizardStep::Transient, &CaseEntry::No),
+        };
+        for (const auto& [side, step] :
+             {std::pair{"west.", WizardStep::West}, std::pair{"east.", WizardStep::East}}) {
+            for (std::size_t i = 0; i < simulation::BoundaryValueCount; ++i) {
+                const auto value = static_cast<simulation::BoundaryValue>(i);
+                const simulation::BoundaryValueDescription& held = simulation::describe(value);
+                all.push_back({.name = side + std::string(held.key),
+                               .step = step,
+                               .boundaryText = held.typed,
+                               .condition = simulation::typeHolding(value)});
+            }
+        }
+        return all;
+    }();
+    return fields;
+}
 
 const EntryField* entryField(std::string_view name) {
-    for (const EntryField& field : kEntryFields) {
+    for (const EntryField& field : entryFields()) {
         if (field.name == name) return &field;
     }
     return nullptr;
+}
+
+// "T, Phi, h and Tinf, or eps and Tsur": the keys of each type.
+std::string boundaryKinds() {
+    std::string kinds;
+    const auto types = simulation::boundaryTypes();
+    for (std::size_t t = 0; t < types.size(); ++t) {
+        if (t > 0) kinds += t + 1 == types.size() ? ", or " : ", ";
+        const auto values = types[t].values;
+        for (std::size_t v = 0; v < values.size(); ++v) {
+            if (v > 0) kinds += " and ";
+            kinds += simulation::describe(values[v]).key;
+        }
+    }
+    return kinds;
 }
 
 // The --set entries, each put into the record when the wizard reaches its
@@ -139,13 +156,16 @@ public:
         }
         if (conditions.size() > 1) {
             messages_ << "calorvia-batch: --set names two kinds of boundary condition for one "
-                         "boundary (T, Phi, or h and Tinf)\n";
+                         "boundary ("
+                      << boundaryKinds() << ")\n";
             return false;
         }
         BoundaryEntry& boundary = step == WizardStep::West ? entry.west : entry.east;
         if (!conditions.empty()) {
-            for (const auto& [text, condition] : kBoundaryTexts) {
-                if (!conditions.contains(condition)) boundary.*text = "";
+            for (const EntryField& field : entryFields()) {
+                if (field.step == step && !conditions.contains(field.condition)) {
+                    boundary.*field.boundaryText = "";
+                }
             }
         }
         // The body first: it opens or closes the inner radius.
@@ -334,7 +354,7 @@ bool isSettableEntry(std::string_view name) {
 
 std::string settableEntryNames() {
     std::string names;
-    for (const EntryField& field : kEntryFields) {
+    for (const EntryField& field : entryFields()) {
         if (!names.empty()) names += ' ';
         names += field.name;
     }

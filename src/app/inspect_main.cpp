@@ -32,18 +32,19 @@ void printProperty(const char* name, const simulation::PropertyExpression& p) {
 
 void printBoundary(const char* side, const simulation::BoundaryCondition& b) {
     std::cout << "  " << side << ": ";
-    switch (b.type) {
-        case simulation::BoundaryType::Temperature:
-            std::cout << "temperature T = " << b.T << '\n';
-            return;
-        case simulation::BoundaryType::Flux:
-            std::cout << "flux Phi = " << b.Phi << '\n';
-            return;
-        case simulation::BoundaryType::Convection:
-            std::cout << "convection h = " << b.h << ", Tinf = " << b.Tinf << '\n';
-            return;
+    const simulation::BoundaryTypeDescription* type = simulation::describe(b.type);
+    if (type == nullptr) {
+        std::cout << "unknown type " << simulation::fileNumber(b.type) << '\n';
+        return;
     }
-    std::cout << "unknown type " << simulation::fileNumber(b.type) << '\n';
+    std::cout << type->name;
+    const char* separator = " ";
+    for (const simulation::BoundaryValue value : type->values) {
+        const simulation::BoundaryValueDescription& held = simulation::describe(value);
+        std::cout << separator << held.key << " = " << b.*held.number;
+        separator = ", ";
+    }
+    std::cout << '\n';
 }
 
 void printCase(const simulation::LoadedCase& loaded) {

@@ -1,5 +1,6 @@
 #include "entry/boundary_steps.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,36 +16,54 @@ using platform::DialogHandle;
 using platform::Platform;
 using texts::EntryText;
 
-constexpr platform::Field<BoundaryEntry> kBoundaryStepFields[]{
-    {b::kTEdit, &BoundaryEntry::T, NumberEntryWidth},
-    {b::kPhiEdit, &BoundaryEntry::Phi, NumberEntryWidth},
-    {b::kHEdit, &BoundaryEntry::h, NumberEntryWidth},
-    {b::kTinfEdit, &BoundaryEntry::Tinf, NumberEntryWidth},
-};
+using simulation::BoundaryValue;
 
-bool blankControl(Platform& platform, DialogHandle dialog, int control) {
-    return isBlankEntry(platform.controlText(dialog, control));
+// Every value's text, in its edit control.
+const std::vector<platform::Field<BoundaryEntry>>& boundaryStepFields() {
+    static const std::vector<platform::Field<BoundaryEntry>> fields = [] {
+        std::vector<platform::Field<BoundaryEntry>> all;
+        for (std::size_t i = 0; i < simulation::BoundaryValueCount; ++i) {
+            const auto value = static_cast<BoundaryValue>(i);
+            all.push_back(
+                {valueControl(value), simulation::describe(value).typed, NumberEntryWidth});
+        }
+        return all;
+    }();
+    return fields;
 }
 
-void enable(Platform& platform, DialogHandle dialog, std::initializer_list<int> controls,
+// The edit controls of every type but `type`.
+std::vector<int> otherTypesControls(simulation::BoundaryType type) {
+    std::vector<int> controls;
+    for (std::size_t i = 0; i < simulation::BoundaryValueCount; ++i) {
+        const auto value = static_cast<BoundaryValue>(i);
+        if (simulation::typeHolding(value) != type) controls.push_back(valueControl(value));
+    }
+    return controls;
+}
+
+void enable(Platform& platform, DialogHandle dialog, const std::vector<int>& controls,
             bool enabled) {
     for (const int control : controls) platform.setControlEnabled(dialog, control, enabled);
 }
 
+// Typing into a group disables the others; blanking it enables them again.
+void groupChanged(Platform& platform, DialogHandle dialog, simulation::BoundaryType type) {
+    const simulation::BoundaryTypeDescription* described = simulation::describe(type);
+    const bool allBlank = std::ranges::all_of(described->values, [&](BoundaryValue value) {
+        return isBlankEntry(platform.controlText(dialog, valueControl(value)));
+    });
+    enable(platform, dialog, otherTypesControls(type), allBlank);
+}
+
 void temperatureChanged(Platform& platform, DialogHandle dialog) {
-    enable(platform, dialog, {b::kPhiEdit, b::kHEdit, b::kTinfEdit},
-           blankControl(platform, dialog, b::kTEdit));
+    groupChanged(platform, dialog, simulation::BoundaryType::Temperature);
 }
-
 void fluxChanged(Platform& platform, DialogHandle dialog) {
-    enable(platform, dialog, {b::kTEdit, b::kHEdit, b::kTinfEdit},
-           blankControl(platform, dialog, b::kPhiEdit));
+    groupChanged(platform, dialog, simulation::BoundaryType::Flux);
 }
-
 void convectionChanged(Platform& platform, DialogHandle dialog) {
-    const bool bothBlank =
-        blankControl(platform, dialog, b::kHEdit) && blankControl(platform, dialog, b::kTinfEdit);
-    enable(platform, dialog, {b::kTEdit, b::kPhiEdit}, bothBlank);
+    groupChanged(platform, dialog, simulation::BoundaryType::Convection);
 }
 
 // The templates number the boundaries steps 3 and 4. Without step 2 (steady,
@@ -79,15 +98,16 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
     const bool west = side == BoundarySide::West;
     const DialogHandle dialog = platform::createDialogIn(
         platform, west ? b::kWestTemplate : b::kEastTemplate, context.language, captions);
-    platform::load(platform, dialog, boundary, kBoundaryStepFields);
+    platform::load(platform, dialog, boundary, boundaryStepFields());
     // The stored texts decide which groups are open, by the same precedence
     // as the validation.
-    if (!isBlankEntry(boundary.T)) {
-        enable(platform, dialog, {b::kPhiEdit, b::kHEdit, b::kTinfEdit}, false);
-    } else if (!isBlankEntry(boundary.Phi)) {
-        enable(platform, dialog, {b::kTEdit, b::kHEdit, b::kTinfEdit}, false);
-    } else if (!isBlankEntry(boundary.h) || !isBlankEntry(boundary.Tinf)) {
-        enable(platform, dialog, {b::kTEdit, b::kPhiEdit}, false);
+    for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
+        const bool typed = !std::ranges::all_of(type.values, [&](BoundaryValue value) {
+            return isBlankEntry(boundary.*(simulation::describe(value).typed));
+        });
+        if (!typed) continue;
+        enable(platform, dialog, otherTypesControls(type.type), false);
+        break;
     }
 
     auto attach = [&](int control, void (*routine)(Platform&, DialogHandle)) {
@@ -98,10 +118,21 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
     attach(b::kPhiEdit, west ? CC1_FLUX : CC2_FLUX);
     attach(b::kHEdit, west ? CC1_CONV_A : CC2_CONV_A);
     attach(b::kTinfEdit, west ? CC1_CONV_B : CC2_CONV_B);
+    // The groups after the first three have no routine names of their own.
+    for (std::size_t i = 0; i < simulation::BoundaryValueCount; ++i) {
+        const auto value = static_cast<BoundaryValue>(i);
+        const simulation::BoundaryType type = simulation::typeHolding(value);
+        if (simulation::fileNumber(type) <=
+            simulation::fileNumber(simulation::BoundaryType::Convection))
+            continue;
+        platform.setControlRoutine(dialog, valueControl(value), [&platform, dialog, type] {
+            groupChanged(platform, dialog, type);
+        });
+    }
 
     const int result = platform.runDialog(dialog);
     if (result != platform::kButtonCancel)
-        platform::save(platform, dialog, boundary, kBoundaryStepFields);
+        platform::save(platform, dialog, boundary, boundaryStepFields());
     platform.releaseDialog(dialog);
     return result;
 }
@@ -134,7 +165,7 @@ void CC2_CONV_B(Platform& platform, DialogHandle dialog) {
 }
 
 void giveBackUntouched(BoundaryEntry& boundary) {
-    platform::giveBackUntouched(boundary, kBoundaryStepFields);
+    platform::giveBackUntouched(boundary, boundaryStepFields());
 }
 
 StepResult runBoundaryStep(WizardContext& context, BoundarySide side, CaseEntry& entry) {

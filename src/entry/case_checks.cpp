@@ -1,5 +1,6 @@
 #include "entry/case_checks.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "platform/dialog_templates.h"
 #include "simulation/simulation_case.h"
 #include "text/number_reader.h"
+#include "texts/boundary_words.h"
 #include "texts/entry_texts.h"
 
 namespace calorvia::entry {
@@ -180,54 +182,52 @@ Check checkTransient(CaseEntry& e) {
     return std::nullopt;
 }
 
-struct SideTexts {
-    Text blank, tUnreadable, phiUnreadable, convectionIncomplete, hUnreadable, tinfUnreadable;
-};
+using simulation::BoundaryValue;
 
-constexpr SideTexts kWestTexts{EntryText::WestBlank,         EntryText::WestTUnreadable,
-                               EntryText::WestPhiUnreadable, EntryText::WestConvectionIncomplete,
-                               EntryText::WestHUnreadable,   EntryText::WestTinfUnreadable};
-constexpr SideTexts kEastTexts{EntryText::EastBlank,         EntryText::EastTUnreadable,
-                               EntryText::EastPhiUnreadable, EntryText::EastConvectionIncomplete,
-                               EntryText::EastHUnreadable,   EntryText::EastTinfUnreadable};
+static_assert(b::kTsurEdit - b::kTEdit + 1 == simulation::BoundaryValueCount,
+              "one edit control per boundary value, in the order of the values");
 
-// The texts in the order temperature, flux, convection; on success the
-// type and values stored.
-Check checkBoundary(BoundaryEntry& boundary, const SideTexts& texts) {
-    const bool tBlank = isBlankEntry(boundary.T);
-    const bool phiBlank = isBlankEntry(boundary.Phi);
-    const bool hBlank = isBlankEntry(boundary.h);
-    const bool tinfBlank = isBlankEntry(boundary.Tinf);
-    if (tBlank && phiBlank && hBlank && tinfBlank) return refuse(texts.blank, b::kTEdit);
-    if (!tBlank) {
-        const auto T = prepareAndRead(boundary.T);
-        if (!T) return refuse(texts.tUnreadable, b::kTEdit);
-        boundary.type = simulation::BoundaryType::Temperature;
-        boundary.TValue = *T;
+// The first type, in the order of the descriptions, with a value that holds
+// text; its values must all hold text, read as numbers and keep within
+// their limits, in their order. On success the condition holds the type and
+// its values.
+Check checkBoundary(BoundaryEntry& boundary, BoundarySide side) {
+    const bool west = side == BoundarySide::West;
+    const auto pick = [west](texts::SideWords words) { return west ? words.west : words.east; };
+    const auto blank = [&boundary](BoundaryValue value) {
+        return isBlankEntry(boundary.*(simulation::describe(value).typed));
+    };
+    for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
+        if (std::ranges::all_of(type.values, blank)) continue;
+        const texts::BoundaryTypeWords& typeWords =
+            texts::kBoundaryTypeWords[static_cast<std::size_t>(type.type) - 1];
+        for (const BoundaryValue value : type.values) {
+            if (blank(value)) return refuse(pick(typeWords.incomplete), valueControl(value));
+        }
+        simulation::BoundaryCondition condition{.type = type.type};
+        for (const BoundaryValue value : type.values) {
+            const simulation::BoundaryValueDescription& held = simulation::describe(value);
+            const texts::BoundaryValueWords& words =
+                texts::kBoundaryValueWords[static_cast<std::size_t>(value)];
+            const auto number = prepareAndRead(boundary.*held.typed);
+            if (!number) return refuse(pick(words.unreadable), valueControl(value));
+            if (!simulation::withinLimit(*number, held.limit)) {
+                return refuse(words.outOfRange.value_or(pick(words.unreadable)),
+                              valueControl(value));
+            }
+            condition.*held.number = *number;
+        }
+        boundary.condition = condition;
         return std::nullopt;
     }
-    if (!phiBlank) {
-        const auto Phi = prepareAndRead(boundary.Phi);
-        if (!Phi) return refuse(texts.phiUnreadable, b::kPhiEdit);
-        boundary.type = simulation::BoundaryType::Flux;
-        boundary.PhiValue = *Phi;
-        return std::nullopt;
-    }
-    if (hBlank || tinfBlank) {
-        return refuse(texts.convectionIncomplete, hBlank ? b::kHEdit : b::kTinfEdit);
-    }
-    const auto h = prepareAndRead(boundary.h);
-    if (!h) return refuse(texts.hUnreadable, b::kHEdit);
-    if (!(*h > 0.0)) return refuse(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit);
-    const auto Tinf = prepareAndRead(boundary.Tinf);
-    if (!Tinf) return refuse(texts.tinfUnreadable, b::kTinfEdit);
-    boundary.type = simulation::BoundaryType::Convection;
-    boundary.hValue = *h;
-    boundary.TinfValue = *Tinf;
-    return std::nullopt;
+    return refuse(west ? EntryText::WestBlank : EntryText::EastBlank, b::kTEdit);
 }
 
 }  // namespace
+
+int valueControl(BoundaryValue value) {
+    return b::kTEdit + static_cast<int>(value);
+}
 
 Checked<CaseEntry> checkGeneralStep(CaseEntry entry) {
     std::optional<Refusal> refusal = checkGeneral(entry);
@@ -240,8 +240,7 @@ Checked<CaseEntry> checkTransientStep(CaseEntry entry) {
 }
 
 Checked<BoundaryEntry> checkBoundaryStep(BoundaryEntry boundary, BoundarySide side) {
-    std::optional<Refusal> refusal =
-        checkBoundary(boundary, side == BoundarySide::West ? kWestTexts : kEastTexts);
+    std::optional<Refusal> refusal = checkBoundary(boundary, side);
     return {std::move(boundary), std::move(refusal)};
 }
 

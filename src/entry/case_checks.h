@@ -45,9 +45,11 @@ Checked<CaseEntry> checkGeneralStep(CaseEntry entry);
 // Step 2: Ti, Rho, Cp, Delt_t, Nst (two steps at least for an unsteady
 // case) and No (a volume of the grid of step 1).
 Checked<CaseEntry> checkTransientStep(CaseEntry entry);
-// A boundary step: its type follows the group that holds text, temperature
-// before flux before convection.
+// A boundary step: its type follows the group that holds text, in the
+// order of the type numbers (temperature, flux, convection, radiation).
 Checked<BoundaryEntry> checkBoundaryStep(BoundaryEntry boundary, BoundarySide side);
+// The edit control of a boundary value in its step's dialog.
+int valueControl(simulation::BoundaryValue value);
 // Any step of the record.
 Checked<CaseEntry> checkStep(CaseEntry entry, WizardStep step);
 

@@ -11,23 +11,13 @@ simulation::CaseFileNumber number(const std::string& text, double value) {
     return {text, value};
 }
 
-simulation::CaseFileBoundary boundary(const BoundaryEntry& b) {
-    simulation::CaseFileBoundary out;
-    out.type = b.type;
-    out.T = number(b.T, b.TValue);
-    out.Phi = number(b.Phi, b.PhiValue);
-    out.h = number(b.h, b.hValue);
-    out.Tinf = number(b.Tinf, b.TinfValue);
-    return out;
-}
-
 }  // namespace
 
 BoundaryEntry CaseEntry::effectiveWest() const {
     if (!westIsCentre()) return west;
     BoundaryEntry centre;
     centre.Phi = "0";
-    centre.type = simulation::BoundaryType::Flux;
+    centre.condition.type = simulation::BoundaryType::Flux;
     return centre;
 }
 
@@ -39,7 +29,7 @@ bool CaseEntry::westConditionUnused() const {
         return text::readReal(typed);
     };
     if (!simulation::isRadial(geometry) || read(ri) != 0.0) return false;
-    return !(west.type == simulation::BoundaryType::Flux && read(west.Phi) == 0.0);
+    return !(west.condition.type == simulation::BoundaryType::Flux && read(west.Phi) == 0.0);
 }
 
 void CaseEntry::blank() {
@@ -65,8 +55,8 @@ simulation::CaseFileContent caseFileContent(const CaseEntry& entry) {
     content.Delt_t = number(entry.Delt_t, entry.Delt_tValue);
     content.Nst = entry.NstValue;
     content.No = entry.NoValue;
-    content.west = boundary(entry.effectiveWest());
-    content.east = boundary(entry.east);
+    content.west = entry.effectiveWest();
+    content.east = entry.east;
     content.u = number(entry.u, entry.uValue);
     content.geometry = entry.geometry;
     content.ri = number(entry.ri, entry.riValue);

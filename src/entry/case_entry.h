@@ -25,19 +25,10 @@ inline constexpr std::size_t PropertyEntryWidth = 256;
 inline constexpr simulation::BoundaryType NoBoundaryType{};
 inline constexpr simulation::CaseState NoStateChosen{};
 
-// One boundary: the four texts of its dialog, the type inferred from them
-// (NoBoundaryType before the step was accepted) and the values of that type.
-struct BoundaryEntry {
-    std::string T;
-    std::string Phi;
-    std::string h;
-    std::string Tinf;
-    simulation::BoundaryType type = NoBoundaryType;
-    double TValue = 0.0;
-    double PhiValue = 0.0;
-    double hValue = 0.0;
-    double TinfValue = 0.0;
-};
+// One boundary: the texts of its dialog and the condition read from them
+// (type NoBoundaryType before the step was accepted); the same record the
+// case files are written from.
+using simulation::BoundaryEntry;
 
 struct CaseEntry {
     // Step 1: general settings.

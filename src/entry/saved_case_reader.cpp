@@ -45,29 +45,21 @@ private:
     std::string_view tooLong_;
 };
 
+// The type and the texts of its values, in the order of its description; an
+// unknown type has no value lines.
 bool readBoundary(LineCursor& in, BoundaryEntry& boundary) {
     const auto type = in.integer();
     if (!type) return false;
-    boundary.type = simulation::fromFileNumber<simulation::BoundaryType>(*type);
-    std::optional<std::string> first;
-    std::optional<std::string> second;
-    switch (boundary.type) {
-        case simulation::BoundaryType::Temperature:
-            if (!(first = in.text(NumberEntryWidth))) return false;
-            boundary.T = *first;
-            return true;
-        case simulation::BoundaryType::Flux:
-            if (!(first = in.text(NumberEntryWidth))) return false;
-            boundary.Phi = *first;
-            return true;
-        case simulation::BoundaryType::Convection:
-            if (!(first = in.text(NumberEntryWidth))) return false;
-            if (!(second = in.text(NumberEntryWidth))) return false;
-            boundary.h = *first;
-            boundary.Tinf = *second;
-            return true;
+    boundary.condition.type = simulation::fromFileNumber<simulation::BoundaryType>(*type);
+    const simulation::BoundaryTypeDescription* described =
+        simulation::describe(boundary.condition.type);
+    if (described == nullptr) return true;
+    for (const simulation::BoundaryValue value : described->values) {
+        const std::optional<std::string> typed = in.text(NumberEntryWidth);
+        if (!typed) return false;
+        boundary.*(simulation::describe(value).typed) = *typed;
     }
-    return true;  // an unknown type has no value lines
+    return true;
 }
 
 struct Pass {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "text/fixed_text.h"
+#include "texts/boundary_words.h"
 #include "texts/entry_texts.h"
 
 namespace calorvia::entry {
@@ -132,31 +133,30 @@ void SummaryPanel::drawTransient(const CaseEntry& e) {
     line(kRightColumn, kRows[5], texts::withValue(text(EntryText::SummaryNo), shown(e.No)));
 }
 
-void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, Text temperature, Text flux,
-                                Text convection) {
+// The type's line with its first value, then a part for each further value
+// (so that a "{}" typed into one value cannot take another's place).
+void SummaryPanel::boundaryLine(int x, const BoundaryEntry& b, bool west) {
     beginText();
+    const simulation::BoundaryTypeDescription* type = simulation::describe(b.condition.type);
+    if (type == nullptr) return;  // no type chosen: no line
+    const texts::BoundaryTypeWords& typeWords =
+        texts::kBoundaryTypeWords[static_cast<std::size_t>(type->type) - 1];
     std::string shown;
-    switch (b.type) {
-        case simulation::BoundaryType::Temperature:
-            shown = texts::withValue(text(temperature), trimmed(b.T));
-            break;
-        case simulation::BoundaryType::Flux:
-            shown = texts::withValue(text(flux), trimmed(b.Phi));
-            break;
-        case simulation::BoundaryType::Convection:
-            // Two parts, so that a "{}" typed into h cannot take Tinf's place.
-            shown = texts::withValue(text(convection), trimmed(b.h)) +
-                    texts::withValue(text(EntryText::ConvectionTinfPart), trimmed(b.Tinf));
-            break;
+    for (const simulation::BoundaryValue value : type->values) {
+        const std::string typed = trimmed(b.*(simulation::describe(value).typed));
+        const std::optional<Text> part =
+            texts::kBoundaryValueWords[static_cast<std::size_t>(value)].summaryPart;
+        const Text words = shown.empty() || !part
+                               ? (west ? typeWords.summaryLine.west : typeWords.summaryLine.east)
+                               : *part;
+        shown += texts::withValue(text(words), typed);
     }
-    if (shown.empty()) return;  // no type chosen: no line
     line(x, kBoundaryRow, shown);
 }
 
 void SummaryPanel::drawWest(const BoundaryEntry& west) {
     clearRegion(SummaryRegion::LowerLeft);
-    boundaryLine(kLeftColumn, west, EntryText::WestTemperatureLine, EntryText::WestFluxLine,
-                 EntryText::WestConvectionLine);
+    boundaryLine(kLeftColumn, west, true);
 }
 
 void SummaryPanel::drawWestCentre() {
@@ -167,8 +167,7 @@ void SummaryPanel::drawWestCentre() {
 
 // The east quarter was cleared when its dialog was shown.
 void SummaryPanel::drawEast(const BoundaryEntry& east) {
-    boundaryLine(kRightColumn, east, EntryText::EastTemperatureLine, EntryText::EastFluxLine,
-                 EntryText::EastConvectionLine);
+    boundaryLine(kRightColumn, east, false);
 }
 
 }  // namespace calorvia::entry

@@ -52,8 +52,7 @@ private:
     void engravedLine(int x1, int y1, int x2, int y2, bool vertical);
     void beginText();
     void line(int x, int y, std::string_view text);
-    void boundaryLine(int x, const BoundaryEntry& b, texts::Text temperature, texts::Text flux,
-                      texts::Text convection);
+    void boundaryLine(int x, const BoundaryEntry& b, bool west);
 
     platform::Platform& platform_;
     shell::LayoutOrigin origin_;

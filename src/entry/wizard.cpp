@@ -185,15 +185,16 @@ bool CaseEntryCommands::wantsToModify(WizardContext& context) {
     const bool steady = e.state == simulation::CaseState::Steady;
     // The centre of a solid body is an insulated face: with a flux at the
     // surface too, nothing fixes the temperature level.
-    const BoundaryType westType = e.effectiveWest().type;
-    if (steady && westType == BoundaryType::Flux && e.east.type == BoundaryType::Flux) {
+    const BoundaryType westType = e.effectiveWest().condition.type;
+    if (steady && westType == BoundaryType::Flux && e.east.condition.type == BoundaryType::Flux) {
         if (context.tell(EntryText::FluxFluxWarning, CommonText::AttentionTitle,
                          platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;
         }
     }
     if (e.uValue > 0.0 && steady &&
-        !(westType == BoundaryType::Temperature && e.east.type == BoundaryType::Temperature)) {
+        !(westType == BoundaryType::Temperature &&
+          e.east.condition.type == BoundaryType::Temperature)) {
         if (context.tell(EntryText::ConvectiveProblemWarning, EntryText::ConvectiveProblemTitle,
                          platform::kMessageYesNo) == platform::kAnswerYes) {
             return true;

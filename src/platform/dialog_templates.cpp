@@ -124,7 +124,7 @@ constexpr std::array kTransientStep{
 // ---- 103, 104: boundary steps -------------------------------------------------
 namespace b = boundary_step;
 constexpr std::array kWestStep{
-    group(b::kStepTitle, {9, 4, 211, 191}, EntryText::WestStep3Title),
+    group(b::kStepTitle, {9, 4, 211, 249}, EntryText::WestStep3Title),
     group(b::kTemperatureGroup, {18, 19, 194, 29}, EntryText::BoundaryTemperatureGroup),
     label(b::kTLabel, 23, 33, 136, EntryText::WestTLabel),
     edit(b::kTEdit, 163, 31, 40),
@@ -137,13 +137,19 @@ constexpr std::array kWestStep{
     edit(b::kHEdit, 163, 123, 40),
     label(b::kTinfLabel, 23, 143, 136, EntryText::WestTinfLabel),
     edit(b::kTinfEdit, 163, 141, 40),
-    button(kButtonForward, 151, 174, EntryText::WizardForwardStep4, true),
-    button(kButtonCancel, 88, 174, ShellText::CancelButton),
-    button(kButtonBack, 26, 174, EntryText::WizardBackStep2),
+    group(b::kRadiationGroup, {18, 165, 194, 58}, EntryText::BoundaryRadiationGroup),
+    label(b::kEpsLabel, 23, 179, 136, EntryText::WestEpsLabel),
+    edit(b::kEpsEdit, 163, 177, 40),
+    label(b::kTsurLabel, 23, 197, 136, EntryText::WestTsurLabel),
+    edit(b::kTsurEdit, 163, 195, 40),
+    label(b::kKelvinHint, 23, 211, 180, EntryText::KelvinHint),
+    button(kButtonForward, 151, 232, EntryText::WizardForwardStep4, true),
+    button(kButtonCancel, 88, 232, ShellText::CancelButton),
+    button(kButtonBack, 26, 232, EntryText::WizardBackStep2),
 };
 
 constexpr std::array kEastStep{
-    group(b::kStepTitle, {9, 4, 211, 191}, EntryText::EastStep4Title),
+    group(b::kStepTitle, {9, 4, 211, 249}, EntryText::EastStep4Title),
     group(b::kTemperatureGroup, {18, 19, 194, 29}, EntryText::BoundaryTemperatureGroup),
     label(b::kTLabel, 23, 33, 136, EntryText::EastTLabel),
     edit(b::kTEdit, 163, 31, 40),
@@ -156,9 +162,15 @@ constexpr std::array kEastStep{
     edit(b::kHEdit, 163, 123, 40),
     label(b::kTinfLabel, 23, 143, 136, EntryText::EastTinfLabel),
     edit(b::kTinfEdit, 163, 141, 40),
-    button(kButtonForward, 151, 174, EntryText::OkButton, true),
-    button(kButtonCancel, 88, 174, ShellText::CancelButton),
-    button(kButtonBack, 26, 174, EntryText::WizardBackStep3),
+    group(b::kRadiationGroup, {18, 165, 194, 58}, EntryText::BoundaryRadiationGroup),
+    label(b::kEpsLabel, 23, 179, 136, EntryText::EastEpsLabel),
+    edit(b::kEpsEdit, 163, 177, 40),
+    label(b::kTsurLabel, 23, 197, 136, EntryText::EastTsurLabel),
+    edit(b::kTsurEdit, 163, 195, 40),
+    label(b::kKelvinHint, 23, 211, 180, EntryText::KelvinHint),
+    button(kButtonForward, 151, 232, EntryText::OkButton, true),
+    button(kButtonCancel, 88, 232, ShellText::CancelButton),
+    button(kButtonBack, 26, 232, EntryText::WizardBackStep3),
 };
 
 // ---- 105: graph colour, five choices stacked like the scheme dialog's two ----
@@ -231,8 +243,8 @@ constexpr std::array kTemplates{
     DialogTemplate{g::kTemplate, GraphText::GeneralStepWindowTitle, 347, 208 + kBodyRows,
                    kGeneralStep},
     DialogTemplate{t::kTemplate, GraphText::TransientStepWindowTitle, 353, 179, kTransientStep},
-    DialogTemplate{b::kWestTemplate, GraphText::WestBoundaryWindowTitle, 229, 204, kWestStep},
-    DialogTemplate{b::kEastTemplate, GraphText::EastBoundaryWindowTitle, 229, 204, kEastStep},
+    DialogTemplate{b::kWestTemplate, GraphText::WestBoundaryWindowTitle, 229, 262, kWestStep},
+    DialogTemplate{b::kEastTemplate, GraphText::EastBoundaryWindowTitle, 229, 262, kEastStep},
     DialogTemplate{c::kTemplate, CommonText::ProgramName, 187, 130, kColourDialog},
     DialogTemplate{l::kTemplate, CommonText::ProgramName, 187, 95, kLanguageDialog},
     DialogTemplate{o::kTemplate, GraphText::ToleranceWindowTitle, 187, 85, kToleranceDialog},

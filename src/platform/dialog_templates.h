@@ -158,14 +158,20 @@ inline constexpr int kTEdit = 1001;
 inline constexpr int kPhiEdit = 1002;
 inline constexpr int kHEdit = 1003;
 inline constexpr int kTinfEdit = 1004;
+inline constexpr int kEpsEdit = 1005;
+inline constexpr int kTsurEdit = 1006;
 inline constexpr int kTLabel = 1011;
 inline constexpr int kPhiLabel = 1012;
 inline constexpr int kHLabel = 1013;
 inline constexpr int kTinfLabel = 1014;
 inline constexpr int kFluxSignHint = 1015;
+inline constexpr int kEpsLabel = 1016;
+inline constexpr int kTsurLabel = 1017;
+inline constexpr int kKelvinHint = 1018;
 inline constexpr int kTemperatureGroup = 1050;
 inline constexpr int kFluxGroup = 1051;
 inline constexpr int kConvectionGroup = 1052;
+inline constexpr int kRadiationGroup = 1053;
 }  // namespace boundary_step
 
 // 105: graph colour.

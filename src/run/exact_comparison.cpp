@@ -57,6 +57,8 @@ Text refusalText(ExactSolutionRefusal refusal) {
             return RunText::ExactNotUnique;
         case ExactSolutionRefusal::TooLarge:
             return RunText::ExactTooLarge;
+        case ExactSolutionRefusal::NonlinearBoundary:
+            return RunText::ExactNeedsLinearEnds;
     }
     return RunText::ExactNeedsAPhysicalCase;
 }

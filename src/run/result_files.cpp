@@ -6,6 +6,7 @@
 #include "text/fixed_text.h"
 #include "text/number_writer.h"
 #include "text/text_file.h"
+#include "texts/boundary_words.h"
 #include "texts/run_texts.h"
 
 namespace calorvia::run {
@@ -39,23 +40,9 @@ std::string titleLine(bool titled, Text title, Language language) {
     return listText(textFor(titled ? title : RunText::SteadyWarning, language));
 }
 
-// The annotations of a boundary's value lines in the inspection copy.
-struct BoundaryWords {
-    Text temperature;
-    Text flux;
-    Text convective;
-    Text tinf;
-};
-constexpr BoundaryWords kWestWords{RunText::InspectionWestTemperature, RunText::InspectionWestFlux,
-                                   RunText::InspectionWestConvective, RunText::InspectionWestTinf};
-constexpr BoundaryWords kEastWords{RunText::InspectionEastTemperature, RunText::InspectionEastFlux,
-                                   RunText::InspectionEastConvective, RunText::InspectionEastTinf};
-constexpr BoundaryWords kInnerWords{
-    RunText::InspectionInnerTemperature, RunText::InspectionInnerFlux,
-    RunText::InspectionInnerConvective, RunText::InspectionInnerTinf};
-constexpr BoundaryWords kOuterWords{
-    RunText::InspectionOuterTemperature, RunText::InspectionOuterFlux,
-    RunText::InspectionOuterConvective, RunText::InspectionOuterTinf};
+// The annotation of a boundary's value line in the inspection copy: the
+// value's words for the west, east, inner or outer face.
+enum class Face : std::size_t { West, East, Inner, Outer };
 
 // z is the engine's name for T; the copy shows the user's letter.
 std::string temperatureText(const PropertyExpression& property) {
@@ -200,26 +187,23 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     }
     // The type, then the values of the type; the east type has an empty line
     // after it.
-    auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType,
-                             const BoundaryWords& words) {
+    auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType, Face face) {
         lines.insert(lines.end(),
                      {integer(fileNumber(b.type), RunText::InspectionBoundaryType), afterType});
-        switch (b.type) {
-            case BoundaryType::Temperature:
-                lines.push_back(real(b.T, words.temperature));
-                break;
-            case BoundaryType::Flux:
-                lines.push_back(real(b.Phi, words.flux));
-                break;
-            case BoundaryType::Convection:
-                lines.insert(lines.end(),
-                             {real(b.h, words.convective), blankLine, real(b.Tinf, words.tinf)});
-                break;
+        if (const BoundaryTypeDescription* type = describe(b.type)) {
+            bool first = true;
+            for (const BoundaryValue value : type->values) {
+                if (!first) lines.push_back(blankLine);
+                first = false;
+                const Text words = texts::kBoundaryValueWords[static_cast<std::size_t>(value)]
+                                       .inspection[static_cast<std::size_t>(face)];
+                lines.push_back(real(b.*describe(value).number, words));
+            }
         }
         lines.push_back(blankLine);
     };
-    boundaryLines(c.west, blankLine, radial ? kInnerWords : kWestWords);
-    boundaryLines(c.east, "", radial ? kOuterWords : kEastWords);
+    boundaryLines(c.west, blankLine, radial ? Face::Inner : Face::West);
+    boundaryLines(c.east, "", radial ? Face::Outer : Face::East);
     lines.push_back(real(c.u, RunText::InspectionVelocity));
     // A cylinder or a sphere adds its body and inner radius; a plane wall's
     // copy ends as it always did.

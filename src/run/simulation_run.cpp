@@ -157,8 +157,9 @@ SimulationRun::Flow SimulationRun::check_disk_space() {
 
 // -------------------------------------------------------- build_initial_field
 
-// Steady: a ramp between the prescribed end temperatures Tw, Te (0 for a
-// boundary of another type), with D = Te - Tw,
+// Steady: a ramp between the end temperatures Tw, Te the boundary types
+// start from (the prescribed one, the surroundings' of a radiating face, 0
+// for the others: rampLevel), with D = Te - Tw,
 //     T(1) = Tw + D/(2N),  T(i) = Tw + i·D/N (1 < i < N),  T(N) = Te - D/(2N).
 // Unsteady: T(i) = Ti(i). Then Tb_W = T(1), Tb_E = T(N); for Gauss-Seidel the
 // user may edit the field by hand.
@@ -168,8 +169,8 @@ void SimulationRun::build_initial_field() {
     stateInForce_ = loaded_->stateInForce;
     std::vector<double> field(static_cast<std::size_t>(N));
     if (stateInForce_ == CaseState::Steady) {
-        const double Tw = prescribedOr(c.west, 0.0);
-        const double Te = prescribedOr(c.east, 0.0);
+        const double Tw = rampLevel(c.west);
+        const double Te = rampLevel(c.east);
         const double D = Te - Tw;
         for (std::int32_t i = 2; i <= N - 1; ++i) {
             field[static_cast<std::size_t>(i - 1)] = Tw + i * D / N;
@@ -290,6 +291,9 @@ SimulationRun::Flow SimulationRun::solve_time_step() {
             return cancel();
         case StepOutcome::FormulaRejected:
             shell_.tell(say(RunText::CorruptedFile));
+            return cancel();
+        case StepOutcome::RadiatingFaceNotPositive:
+            shell_.tell(say(RunText::RadiatingFaceNotPositive));
             return cancel();
     }
 

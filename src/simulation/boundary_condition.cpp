@@ -1,7 +1,41 @@
 #include "simulation/boundary_condition.h"
 
+#include <cmath>
+
 namespace calorvia::simulation {
 namespace {
+
+// The face temperature of a radiating face: the largest root of
+//   g(Tb) = 2·K(P)·(Tb - T(P))/dx + eps·σ·(Tb⁴ - Tsur⁴),
+// which lies between T(P) and Tsur when both are positive. g is convex, so
+// Newton's steps from max(T(P), Tsur), where g >= 0, fall towards the root
+// without passing it; they stop when a step no longer lowers Tb.
+double radiatingFaceTemperature(const BoundaryCondition& c, double TP, double KP, double dx) {
+    const double conductance = KP * 2.0 / dx;
+    const double es = c.eps * StefanBoltzmann;
+    double Tb = std::fmax(TP, c.Tsur);
+    for (int step = 0; step < 200; ++step) {
+        const double g = conductance * (Tb - TP) + es * (Tb * Tb * Tb * Tb - std::pow(c.Tsur, 4.0));
+        const double slope = conductance + 4.0 * es * Tb * Tb * Tb;
+        const double next = Tb - g / slope;
+        if (!(next < Tb)) break;
+        Tb = next;
+    }
+    return Tb;
+}
+
+// The radiating face as a film about Tb* (boundary_condition.h): a
+// convection condition with h_r = 4·eps·σ·Tb*³ and
+// Tinf_r = (Tsur⁴ + 3·Tb*⁴)/(4·Tb*³).
+BoundaryCondition linearisedRadiation(const BoundaryCondition& c, const BoundaryNodeTerms& n) {
+    const double Tb = radiatingFaceTemperature(c, n.Told, n.K, n.dx);
+    const double Tb3 = Tb * Tb * Tb;
+    BoundaryCondition film;
+    film.type = BoundaryType::Convection;
+    film.h = 4.0 * c.eps * StefanBoltzmann * Tb3;
+    film.Tinf = (std::pow(c.Tsur, 4.0) + 3.0 * Tb3 * Tb) / (4.0 * Tb3);
+    return film;
+}
 
 // D_b = A_b·2·K(P)/dx: the half volume between node P and its face.
 double halfVolumeConductance(const BoundaryNodeTerms& n) {
@@ -36,6 +70,7 @@ CarriedHeat carriedAtFace(const BoundaryCondition& condition, const BoundaryNode
             return {n.F * (beta / (beta + 1.0)), n.F * (condition.Tinf / (beta + 1.0))};
         }
         case BoundaryType::Temperature:
+        case BoundaryType::Radiation:  // carried as the film it is linearised to
             break;
     }
     return {};
@@ -53,6 +88,8 @@ std::optional<double> faceTemperature(const BoundaryCondition& condition, double
         case BoundaryType::Convection:
             return (KP * 2.0 * TP / (condition.h * dx) + condition.Tinf) /
                    (KP * 2.0 / (condition.h * dx) + 1.0);
+        case BoundaryType::Radiation:
+            return radiatingFaceTemperature(condition, TP, KP, dx);
     }
     return std::nullopt;
 }
@@ -69,6 +106,10 @@ std::optional<double> faceTemperature(const BoundaryCondition& condition, double
 // with Tb_W = a·T(1) + c the face temperature (carriedAtFace). The terms are
 // added in this order for every run, so that each entry rounds the same way.
 std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
+    if (condition.type == BoundaryType::Radiation) {
+        if (!radiatingFacePositive(condition, n.Told, n.K, n.dx)) return std::nullopt;
+        return westRow(linearisedRadiation(condition, n), n);
+    }
     const double G = n.Fface;
     const CarriedHeat carried = carriedAtFace(condition, n);
     switch (condition.type) {
@@ -85,6 +126,8 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
             return BoundaryRow{HW - n.neighbour + n.C - n.dxSp + G - carried.diagonal,
                                carried.b + HW * condition.Tinf + n.dxSc + n.C * n.Told};
         }
+        case BoundaryType::Radiation:
+            break;
     }
     return std::nullopt;
 }
@@ -114,6 +157,10 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
 //                Upw.  A(N,N) = F_E + C_N + H_E + D_n - dx·Sp′(N)
 //                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
 std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
+    if (condition.type == BoundaryType::Radiation) {
+        if (!radiatingFacePositive(condition, n.Told, n.K, n.dx)) return std::nullopt;
+        return eastRow(linearisedRadiation(condition, n), n);
+    }
     const double Dn = n.Dface;
     const double Fn = n.Fface;
     const CarriedHeat carried = carriedAtFace(condition, n);
@@ -158,6 +205,8 @@ std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const Bou
             }
             break;
         }
+        case BoundaryType::Radiation:
+            break;
     }
     return std::nullopt;
 }
@@ -204,14 +253,26 @@ double prescribedOr(const BoundaryCondition& condition, double nodeValue) {
     return condition.type == BoundaryType::Temperature ? condition.T : nodeValue;
 }
 
+double rampLevel(const BoundaryCondition& condition) {
+    const BoundaryTypeDescription* type = describe(condition.type);
+    if (type == nullptr || type->rampLevel == nullptr) return 0.0;
+    return condition.*(type->rampLevel);
+}
+
 double westStartTemperature(const ControlVolumeGrid& grid, const BoundaryCondition& west,
                             double T1) {
     return grid.westIsCentre() ? T1 : prescribedOr(west, T1);
 }
 
+bool radiatingFacePositive(const BoundaryCondition& condition, double TP, double KP, double dx) {
+    if (condition.type != BoundaryType::Radiation) return true;
+    return radiatingFaceTemperature(condition, TP, KP, dx) > 0.0;
+}
+
 std::optional<double> ambientTemperature(const BoundaryCondition& condition) {
-    if (condition.type != BoundaryType::Convection) return std::nullopt;
-    return condition.Tinf;
+    const BoundaryTypeDescription* type = describe(condition.type);
+    if (type == nullptr || type->ambientLevel == nullptr) return std::nullopt;
+    return condition.*(type->ambientLevel);
 }
 
 namespace {

@@ -1,7 +1,8 @@
 #pragma once
-// The three boundary conditions, each in one place: the temperature of its
-// face, its share of the equation of the boundary node and the flux through
-// its face; and the centre of a solid cylinder or sphere.
+// The boundary conditions, each in one place: the temperature of its face,
+// its share of the equation of the boundary node and the flux through its
+// face; and the centre of a solid cylinder or sphere. What each type holds
+// and how the rest of the program reads it is in boundary_types.h.
 //
 // The discrete equations. Volume i, of volume ΔV_i between its west and east
 // faces of areas A_w and A_e, balances over one time step, fully implicit:
@@ -24,12 +25,14 @@
 //   Temperature T:      D_b·(T - T(P)), and F_b·T carried across the face
 //   Flux Phi:           A_b·Phi, and F_b·Tb carried at the face temperature
 //   Convection h, Tinf: H_b·(Tinf - T(P)), and F_b·Tb carried at Tb
+//   Radiation eps, Tsur: as convection, with the film linearised per pass
 // where Tb is the face temperature of the solution itself, linear in T(P):
 //   Temperature  Tb = T
 //   Flux         Tb = T(P) + Phi·dx/(2·K(P))
 //   Convection   Tb = (2·K(P)·T(P)/(h·dx) + Tinf) / (2·K(P)/(h·dx) + 1)
+//   Radiation    Tb > 0 solves 2·K(P)·(T(P) - Tb)/dx = eps·σ·(Tb⁴ - Tsur⁴)
 // (the flux density of the half volume 2·K(P)·(Tb - T(P))/dx equals Phi, or
-// h·(Tinf - Tb); the area cancels, so the face temperatures and the face
+// h·(Tinf - Tb), or eps·σ·(Tsur⁴ - Tb⁴); the area cancels, so the face temperatures and the face
 // flux densities read the same in every geometry). The row holds F_b·Tb
 // through T(P), not at an estimate of the last step, so a steady run with
 // flow through such a face needs no iteration to carry the right heat.
@@ -47,47 +50,26 @@
 // ΔV = dx: multiplying by 1 changes no bit, so every plane entry rounds as
 // it always did.
 //
-// A type read from a hand-made file that is none of the three is kept as it
+// A radiating face is linearised about Tb*, the face temperature of T°(P),
+// the node's value of the pass before (of the step before in a transient
+// run):
+//   eps·σ·(Tsur⁴ - Tb⁴) ≈ h_r·(Tinf_r - Tb),   h_r = 4·eps·σ·Tb*³,
+//   Tinf_r = (Tsur⁴ + 3·Tb*⁴)/(4·Tb*³),
+// and its row is that of convection with h_r and Tinf_r. A steady case with
+// it iterates until T° = T, where the linear form is the radiation itself.
+// It needs Tb* > 0: the driver stops a run whose radiating face is not
+// (radiatingFaceNotPositive).
+//
+// A type read from a hand-made file that no description names is kept as it
 // is: it has no face temperature, leaves its row of the system unwritten and
 // carries no flux.
-//
-// Adding a type: an enumerator here, its three rules in boundary_condition.cpp
-// (the compiler's -Wswitch names every switch that needs it, isNonlinear
-// below among them), its wizard step and its texts.
 
-#include <cstdint>
 #include <optional>
 
+#include "simulation/boundary_types.h"
 #include "simulation/control_volume_grid.h"
 
 namespace calorvia::simulation {
-
-// The numbers are those of the case files.
-enum class BoundaryType : std::int32_t { Temperature = 1, Flux = 2, Convection = 3 };
-
-// Values that do not belong to the type are 0.0. Flux is positive into the
-// slab at either end.
-struct BoundaryCondition {
-    BoundaryType type{};
-    double T = 0.0;
-    double Phi = 0.0;
-    double h = 0.0;
-    double Tinf = 0.0;
-    friend bool operator==(const BoundaryCondition&, const BoundaryCondition&) = default;
-};
-
-// Whether the boundary's row depends on the temperature it is solved for, so
-// that a steady case with it repeats its passes (steady_iteration.h). The
-// three rows are linear in T(P); an unknown type writes none.
-constexpr bool isNonlinear(BoundaryType type) {
-    switch (type) {
-        case BoundaryType::Temperature:
-        case BoundaryType::Flux:
-        case BoundaryType::Convection:
-            return false;
-    }
-    return false;
-}
 
 // How the faces carry heat by convection in this pass: not at all (u = 0),
 // at the mean of the two nodes (CDS) or at the upstream node (Upwind; the
@@ -154,12 +136,21 @@ double eastFaceFlux(const ControlVolumeGrid& grid, const BoundaryCondition& east
 // node's own value for any other type.
 double prescribedOr(const BoundaryCondition& condition, double nodeValue);
 
+// The face temperature a steady run's starting ramp takes (the type's
+// rampLevel), 0 when the type names none.
+double rampLevel(const BoundaryCondition& condition);
+
 // The west end of a profile before any step in any geometry: the first
 // volume's value at the centre of a solid body, else prescribedOr.
 double westStartTemperature(const ControlVolumeGrid& grid, const BoundaryCondition& west,
                             double T1);
 
-// The ambient temperature of a convective boundary; nothing for the others.
+// Whether the face temperature next to node P is above 0 K where the face
+// radiates; true for every other type.
+bool radiatingFacePositive(const BoundaryCondition& condition, double TP, double KP, double dx);
+
+// The ambient temperature of a convective boundary, the surroundings' of a
+// radiating one; nothing for the others.
 std::optional<double> ambientTemperature(const BoundaryCondition& condition);
 
 // The end points of a drawn profile.

@@ -106,30 +106,20 @@ void applySteadyNormalisation(LoadedCase& loaded) {
     c.Delt_t = 1.0;
 }
 
-// Reads a boundary type and the value lines that belong to it.
+// Reads a boundary type and the value lines that belong to it, in the order
+// of its description. An unknown type has no value lines; its values stay 0.0.
 bool readBoundary(CaseFileReader& reader, BoundaryCondition& boundary) {
     const std::optional<std::int32_t> type = reader.integer();
     if (!type) return false;
     boundary = BoundaryCondition{};
     boundary.type = fromFileNumber<BoundaryType>(*type);
-    std::optional<double> value;
-    switch (boundary.type) {
-        case BoundaryType::Temperature:
-            if (!(value = reader.number())) return false;
-            boundary.T = *value;
-            return true;
-        case BoundaryType::Flux:
-            if (!(value = reader.number())) return false;
-            boundary.Phi = *value;
-            return true;
-        case BoundaryType::Convection:
-            if (!(value = reader.number())) return false;
-            boundary.h = *value;
-            if (!(value = reader.number())) return false;
-            boundary.Tinf = *value;
-            return true;
+    const BoundaryTypeDescription* described = describe(boundary.type);
+    if (described == nullptr) return true;
+    for (const BoundaryValue value : described->values) {
+        const std::optional<double> number = reader.number();
+        if (!number) return false;
+        boundary.*(describe(value).number) = *number;
     }
-    // An unknown type has no value lines; its values stay 0.0.
     return true;
 }
 

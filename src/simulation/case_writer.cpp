@@ -37,20 +37,15 @@ public:
     }
     void property(const std::string& typed) { lines_.emplace_back(text::trimRight(typed)); }
 
-    // An unknown type has no value lines.
-    void boundary(const CaseFileBoundary& b) {
-        integer(fileNumber(b.type));
-        switch (b.type) {
-            case BoundaryType::Temperature:
-                number(b.T);
-                break;
-            case BoundaryType::Flux:
-                number(b.Phi);
-                break;
-            case BoundaryType::Convection:
-                number(b.h);
-                number(b.Tinf);
-                break;
+    // The type and its values in the order of its description; an unknown
+    // type has no value lines.
+    void boundary(const BoundaryEntry& b) {
+        integer(fileNumber(b.condition.type));
+        const BoundaryTypeDescription* type = describe(b.condition.type);
+        if (type == nullptr) return;
+        for (const BoundaryValue value : type->values) {
+            const BoundaryValueDescription& held = describe(value);
+            number({b.*held.typed, b.condition.*held.number});
         }
     }
 

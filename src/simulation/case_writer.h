@@ -20,14 +20,6 @@ struct CaseFileNumber {
     double value = 0.0;
 };
 
-struct CaseFileBoundary {
-    BoundaryType type{};
-    CaseFileNumber T;
-    CaseFileNumber Phi;
-    CaseFileNumber h;
-    CaseFileNumber Tinf;
-};
-
 // Everything a case file holds. Property texts are kept as typed; they are
 // written without trailing blanks in both layouts.
 struct CaseFileContent {
@@ -44,8 +36,10 @@ struct CaseFileContent {
     CaseFileNumber Delt_t;
     std::int32_t Nst = 0;
     std::int32_t No = 0;
-    CaseFileBoundary west;
-    CaseFileBoundary east;
+    // The texts of a boundary's values in the saved layout, its condition's
+    // values in the working one.
+    BoundaryEntry west;
+    BoundaryEntry east;
     CaseFileNumber u;
     // A radial case adds its geometry line after the velocity: the keyword
     // and ri (its value in the working layout, its text, 50 characters wide,

@@ -20,8 +20,7 @@ struct BoundaryNode {
 };
 
 bool isKnown(const BoundaryCondition& c) {
-    return c.type == BoundaryType::Temperature || c.type == BoundaryType::Flux ||
-           c.type == BoundaryType::Convection;
+    return describe(c.type) != nullptr;
 }
 
 // The face value the assembly carries F_b at: the face temperature of the

@@ -384,25 +384,27 @@ bool finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
 
+// A type the solution knows, with a linear face relation, finite values
+// within their limits (of the linear types only h has one).
 std::optional<ExactSolutionRefusal> invalidCondition(const BoundaryCondition& c) {
-    switch (c.type) {
-        case BoundaryType::Temperature:
-            if (!finite({c.T})) return ExactSolutionRefusal::NonFiniteEntry;
-            return std::nullopt;
-        case BoundaryType::Flux:
-            if (!finite({c.Phi})) return ExactSolutionRefusal::NonFiniteEntry;
-            return std::nullopt;
-        case BoundaryType::Convection:
-            if (!finite({c.h, c.Tinf})) return ExactSolutionRefusal::NonFiniteEntry;
-            if (c.h <= 0.0) return ExactSolutionRefusal::NonPositiveFilmCoefficient;
-            return std::nullopt;
+    const BoundaryTypeDescription* type = describe(c.type);
+    if (type == nullptr) return ExactSolutionRefusal::UnknownBoundaryType;
+    if (!type->faceRelation(c)) return ExactSolutionRefusal::NonlinearBoundary;
+    for (const BoundaryValue value : type->values) {
+        if (!std::isfinite(c.*describe(value).number)) return ExactSolutionRefusal::NonFiniteEntry;
     }
-    return ExactSolutionRefusal::UnknownBoundaryType;
+    for (const BoundaryValue value : type->values) {
+        const BoundaryValueDescription& held = describe(value);
+        if (!withinLimit(c.*held.number, held.limit)) {
+            return ExactSolutionRefusal::NonPositiveFilmCoefficient;
+        }
+    }
+    return std::nullopt;
 }
 
-// A prescribed temperature or a film ties the level of the temperature.
 bool fixesLevel(const BoundaryCondition& c) {
-    return c.type == BoundaryType::Temperature || c.type == BoundaryType::Convection;
+    const BoundaryTypeDescription* type = describe(c.type);
+    return type != nullptr && type->fixesLevel;
 }
 
 // A cylinder or a sphere: no flow, ri >= 0, and no condition at the centre
@@ -457,24 +459,11 @@ struct Equation {
     double rhs;
 };
 
-// α·T + β·n·K·T′ = γ: temperature (1, 0, T), flux (0, 1, Phi),
-// convection (h, 1, h·Tinf).
-struct ConditionRow {
-    double alpha;
-    double beta;
-    double gamma;
-};
-
-ConditionRow conditionRow(const BoundaryCondition& c) {
-    switch (c.type) {
-        case BoundaryType::Temperature:
-            return {1.0, 0.0, c.T};
-        case BoundaryType::Flux:
-            return {0.0, 1.0, c.Phi};
-        case BoundaryType::Convection:
-            return {c.h, 1.0, c.h * c.Tinf};
-    }
-    return {0.0, 0.0, 0.0};  // refused before
+// α·T + β·n·K·T′ = γ, the type's face relation (boundary_types.h) with the
+// flux density into the body q = n·K·T′.
+FaceRelation conditionRow(const BoundaryCondition& c) {
+    const BoundaryTypeDescription* type = describe(c.type);
+    return type->faceRelation(c).value_or(FaceRelation{0.0, 0.0, 0.0});  // refused before
 }
 
 // The end's equation scaled so that its larger coefficient is ±1: with
@@ -483,7 +472,7 @@ ConditionRow conditionRow(const BoundaryCondition& c) {
 // equation is divided by e^m, m = max l_j, without forming e^{l_j} itself.
 // The determinant then measures how independent the two ends are.
 Equation endEquation(const Point& at, const BoundaryCondition& c, double n, double K) {
-    const ConditionRow row = conditionRow(c);
+    const FaceRelation row = conditionRow(c);
     std::array<double, 2> coefficient{};
     std::array<double, 2> logSize{};
     double m = -std::numeric_limits<double>::infinity();
@@ -526,7 +515,7 @@ Radial radialBasis(const SteadyProblem& problem) {
 // beside |α| + |β|·K·m cannot fix the one constant of a solid body.
 bool solidResonance(const Radial& basis, const Point& outer, const BoundaryCondition& east) {
     if (basis.lambda >= 0.0) return false;
-    const ConditionRow row = conditionRow(east);
+    const FaceRelation row = conditionRow(east);
     const double coefficient = row.alpha * outer.value[0] + row.beta * basis.K * outer.slope[0];
     const double scale = std::abs(row.alpha) + std::abs(row.beta) * basis.K * basis.m;
     return !(std::abs(coefficient) > SingularLimit * scale);

@@ -140,13 +140,14 @@ enum class ExactSolutionRefusal {
     NonFiniteEntry,              // an entry that takes part is not a finite number
     NonPositiveLength,           // Lx <= 0
     NonPositiveConductivity,     // K <= 0
-    UnknownBoundaryType,         // a type none of temperature, flux, convection
+    UnknownBoundaryType,         // a type no description names
     NonPositiveFilmCoefficient,  // h <= 0 at a convective end
     NoSteadyState,               // Sp = 0 and flux at both ends: no balance, or no level
     NotUnique,                   // the ends do not fix one solution (resonance, Sp > 0)
     TooLarge,                    // the solution lies beyond the range of the numbers
     RadialConvection,            // a cylinder or a sphere with a flow (F ≠ 0)
-    NegativeInnerRadius          // ri < 0
+    NegativeInnerRadius,         // ri < 0
+    NonlinearBoundary            // an end whose face relation is not linear (radiation)
 };
 
 // How a solution is held, in the three ways (a), (b), (c) above; callers

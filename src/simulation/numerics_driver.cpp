@@ -10,7 +10,7 @@ namespace calorvia::simulation {
 
 bool solutionIterated(const SimulationCase& c, bool sourceLinearised) {
     return c.K.isFormula || c.Sc.isFormula || c.Sp.isFormula || c.Rho.isFormula || c.Cp.isFormula ||
-           sourceLinearised || c.method == SolutionMethod::GaussSeidel;
+           sourceLinearised || c.method == SolutionMethod::GaussSeidel || nonlinearBoundary(c);
 }
 
 NumericsDriver::NumericsDriver(interpreter::MathErrorHook mathErrorHook)
@@ -67,6 +67,7 @@ StepOutcome NumericsDriver::pass(const PassHooks& hooks) {
     if (const StepOutcome outcome = evaluate_properties(hooks); outcome != StepOutcome::Done) {
         return outcome;
     }
+    if (!radiatingFacesPositive()) return StepOutcome::RadiatingFaceNotPositive;
     if (chooseScheme(case_.u, properties_, grid_.dx, hooks.schemeDialog, scheme_) &&
         hooks.schemeChosen) {
         hooks.schemeChosen(scheme_.scheme);
@@ -81,6 +82,16 @@ StepOutcome NumericsDriver::pass(const PassHooks& hooks) {
         hooks.steadyPassDone(pass_, steadyCaseIterates(case_, linearisationApplied_));
     }
     return StepOutcome::Done;
+}
+
+// A radiating face is linearised about its temperature at T°, which must be
+// above 0 K (boundary_condition.h). The centre of a solid body radiates
+// nothing.
+bool NumericsDriver::radiatingFacesPositive() const {
+    const auto N = static_cast<std::size_t>(grid_.N);
+    const bool west = grid_.westIsCentre() || radiatingFacePositive(case_.west, levels_.Told[1],
+                                                                    properties_.K[1], grid_.dx);
+    return west && radiatingFacePositive(case_.east, levels_.Told[N], properties_.K[N], grid_.dx);
 }
 
 // K, Sc, Sp, Rho and Cp at every volume, then Sc′ and Sp′ of the linearised

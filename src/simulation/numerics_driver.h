@@ -63,6 +63,8 @@ enum class StepOutcome {
     PassLimit,        // the steady iteration stopped at its pass limit
     Cancelled,        // a cancel request, or a formula that failed at a node
     FormulaRejected,  // a property formula did not compile
+    // A radiating face at or below 0 K: its temperatures were not in kelvin.
+    RadiatingFaceNotPositive,
 };
 
 // Whether the solution comes out of an iteration rather than one direct
@@ -111,6 +113,7 @@ private:
     StepOutcome evaluate_properties(const PassHooks& hooks);
     StepOutcome solve(const PassHooks& hooks);
     bool converged() const;
+    bool radiatingFacesPositive() const;
 
     interpreter::Interpreter interpreter_;
     SimulationCase case_;

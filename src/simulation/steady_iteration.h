@@ -9,7 +9,8 @@
 //   - K, Sc or Sp is a formula of T;
 //   - a positive source slope was linearised at the current T,
 //       Sc′ = 2·Sp·T + Sc,  Sp′ = -Sp   (source_linearisation.h);
-//   - a boundary's row depends on T (isNonlinear, boundary_condition.h).
+//   - a boundary's row depends on T (a radiating face; the type's
+//     `nonlinear` in boundary_types.h).
 // A formula Rho or Cp does not repeat the pass, nor does Gauss-Seidel, which
 // iterates inside its pass. A time step of a transient run, and the steady
 // solve appended to one, take a single pass: their properties lag a step.
@@ -23,6 +24,9 @@ namespace calorvia::simulation {
 
 // The passes a steady step may take before it stops unconverged.
 inline constexpr std::int32_t SteadyPassLimit = 1000;
+
+// Whether a boundary of the case declares its row nonlinear.
+bool nonlinearBoundary(const SimulationCase& simulationCase);
 
 // Whether the passes of `simulationCase` repeat. `sourceLinearised` says
 // whether a pass of the run has linearised the source; before the first pass

@@ -31,6 +31,7 @@ enum class RunText : std::uint16_t {
     RangeHighQuestion,
     IterationNotice,
     NonConvergenceNotice,
+    RadiatingFaceNotPositive,
     IncludeSteadyQuestion,
     StepsTimeLabel,
     WaitLabel,
@@ -98,6 +99,14 @@ enum class RunText : std::uint16_t {
     InspectionOuterFlux,
     InspectionOuterConvective,
     InspectionOuterTinf,
+    InspectionWestEps,
+    InspectionWestTsur,
+    InspectionEastEps,
+    InspectionEastTsur,
+    InspectionInnerEps,
+    InspectionInnerTsur,
+    InspectionOuterEps,
+    InspectionOuterTsur,
     InspectionVelocity,
     InspectionCylinder,  // the inner radius of a cylinder
     InspectionSphere,
@@ -134,6 +143,7 @@ enum class RunText : std::uint16_t {
     ExactNoSteadyState,
     ExactNotUnique,
     ExactTooLarge,
+    ExactNeedsLinearEnds,
     ExactNeedsSteadyProfile,
     BalanceHeading,      // {} the unit of the heat rates, then BalanceVerdict or BalanceNotBalanced
     BalanceVerdict,      // {} the relative residual, {} BalanceLinearLimit or BalanceIteratedLimit

@@ -42,7 +42,7 @@ TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
     EXPECT_TRUE(e.steadyChosen);
     EXPECT_FALSE(e.unsteadyChosen);
     EXPECT_FALSE(e.gaussSidelChosen);
-    EXPECT_EQ(e.west.type, simulation::BoundaryType::Temperature);
+    EXPECT_EQ(e.west.condition.type, simulation::BoundaryType::Temperature);
     EXPECT_EQ(platform::shownText(e.west.T), "100");
     EXPECT_EQ(platform::shownText(e.east.T), "0");
 }
@@ -101,7 +101,7 @@ TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
         ASSERT_TRUE(reading.ok()) << tail.size() << " blank lines";
         EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
         EXPECT_EQ(reading.entry.Ti, "300");
-        EXPECT_EQ(reading.entry.west.type, simulation::BoundaryType::Temperature);
+        EXPECT_EQ(reading.entry.west.condition.type, simulation::BoundaryType::Temperature);
         EXPECT_EQ(platform::shownText(reading.entry.west.T), "20");
         EXPECT_EQ(platform::shownText(reading.entry.east.T), "80");
         EXPECT_EQ(reading.entry.NstValue, 1);
@@ -122,8 +122,8 @@ TEST(SavedCaseReaderTest, AnUnknownBoundaryTypeReadsNoValueLine) {
     std::vector<std::string> lines{" 1", " 10", "1", "0", "0", " 1", " 2", " 9", " 2", " 5", " 0"};
     const auto reading = readSavedCase(lines);
     ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(simulation::fileNumber(reading.entry.west.type), 9) << "kept as read";
-    EXPECT_EQ(reading.entry.east.type, simulation::BoundaryType::Flux);
+    EXPECT_EQ(simulation::fileNumber(reading.entry.west.condition.type), 9) << "kept as read";
+    EXPECT_EQ(reading.entry.east.condition.type, simulation::BoundaryType::Flux);
     EXPECT_EQ(platform::shownText(reading.entry.east.Phi), "5");
 }
 
@@ -217,9 +217,9 @@ TEST(SavedCaseReaderTest, ARadialCaseRoundTrips) {
     e.NstValue = 200;
     e.No = "1";
     e.NoValue = 1;
-    e.west.type = simulation::BoundaryType::Flux;
+    e.west.condition.type = simulation::BoundaryType::Flux;
     e.west.Phi = "500";
-    e.east.type = simulation::BoundaryType::Convection;
+    e.east.condition.type = simulation::BoundaryType::Convection;
     e.east.h = "10";
     e.east.Tinf = "25";
     e.geometry = simulation::Geometry::Cylinder;

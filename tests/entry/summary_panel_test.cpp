@@ -114,8 +114,10 @@ TEST(SummaryPanelTest, BoundaryLinesFollowTheType) {
     ScriptedPlatform platform;
     SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
     // T is another group's text: kept, never shown.
-    const BoundaryEntry west{.T = "99", .Phi = "-3", .h = {}, .Tinf = {}, .type = simulation::BoundaryType::Flux};
-    const BoundaryEntry east{.T = {}, .Phi = {}, .h = "{}", .Tinf = "20", .type = simulation::BoundaryType::Convection};
+    const BoundaryEntry west{
+        .T = "99", .Phi = "-3", .condition = {.type = simulation::BoundaryType::Flux}};
+    const BoundaryEntry east{
+        .h = "{}", .Tinf = "20", .condition = {.type = simulation::BoundaryType::Convection}};
     panel.drawWest(west);
     panel.drawEast(east);
     const DrawnText* westLine = findText(platform, "Em x = 0.0:  Fi = -3");

@@ -47,11 +47,11 @@ simulation::CaseFileContent demoCase() {
     c.Delt_t = {"0.01", 0.01};
     c.Nst = 50;
     c.No = 5;
-    c.west.type = simulation::BoundaryType::Temperature;
-    c.west.T = {"380", 380.0};
-    c.east.type = simulation::BoundaryType::Convection;
-    c.east.h = {"5", 5.0};
-    c.east.Tinf = {"20", 20.0};
+    using simulation::BoundaryType;
+    c.west = {.T = "380", .condition = {.type = BoundaryType::Temperature, .T = 380.0}};
+    c.east = {.h = "5",
+              .Tinf = "20",
+              .condition = {.type = BoundaryType::Convection, .h = 5.0, .Tinf = 20.0}};
     c.u = {"0", 0.0};
     return c;
 }

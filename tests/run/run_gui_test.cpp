@@ -88,10 +88,8 @@ CaseFileContent conductionCase(std::int32_t N, CaseState state, std::int32_t Nst
     c.Delt_t = {"0.001", 0.001};
     c.Nst = Nst;
     c.No = 1;
-    c.west.type = BoundaryType::Temperature;
-    c.west.T = {"100", 100.0};
-    c.east.type = BoundaryType::Temperature;
-    c.east.T = {"200", 200.0};
+    c.west = {.T = "100", .condition = {.type = BoundaryType::Temperature, .T = 100.0}};
+    c.east = {.T = "200", .condition = {.type = BoundaryType::Temperature, .T = 200.0}};
     c.u = {"0", 0.0};
     return c;
 }

@@ -39,26 +39,30 @@ inline CaseFileNumber number(double value) {
     return {text.str(), value};
 }
 
-inline CaseFileBoundary temperature(double T) {
-    CaseFileBoundary b;
-    b.type = BoundaryType::Temperature;
-    b.T = number(T);
+// A boundary entered as the texts of its condition's values.
+inline BoundaryEntry entered(const BoundaryCondition& condition) {
+    BoundaryEntry b;
+    b.condition = condition;
+    for (const BoundaryValue value : describe(condition.type)->values) {
+        b.*describe(value).typed = number(condition.*describe(value).number).text;
+    }
     return b;
 }
 
-inline CaseFileBoundary flux(double Phi) {
-    CaseFileBoundary b;
-    b.type = BoundaryType::Flux;
-    b.Phi = number(Phi);
-    return b;
+inline BoundaryEntry temperature(double T) {
+    return entered({.type = BoundaryType::Temperature, .T = T});
 }
 
-inline CaseFileBoundary convection(double h, double Tinf) {
-    CaseFileBoundary b;
-    b.type = BoundaryType::Convection;
-    b.h = number(h);
-    b.Tinf = number(Tinf);
-    return b;
+inline BoundaryEntry flux(double Phi) {
+    return entered({.type = BoundaryType::Flux, .Phi = Phi});
+}
+
+inline BoundaryEntry convection(double h, double Tinf) {
+    return entered({.type = BoundaryType::Convection, .h = h, .Tinf = Tinf});
+}
+
+inline BoundaryEntry radiation(double eps, double Tsur) {
+    return entered({.type = BoundaryType::Radiation, .eps = eps, .Tsur = Tsur});
 }
 
 // A steady direct case: 1 m, N = 5, K = 1, no source, 100 west, 200 east.

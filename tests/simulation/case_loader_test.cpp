@@ -206,11 +206,22 @@ TEST(CaseLoader, BoundaryTypesConsumeTheirValueLines) {
         BoundaryCondition east;
     };
     const Case cases[] = {
-        {{" 1", " 10", " 2", " -5"}, {BoundaryType::Temperature, 10, 0, 0, 0}, {BoundaryType::Flux, 0, -5, 0, 0}},
-        {{" 3", " 12", " 20", " 1", " 0"}, {BoundaryType::Convection, 0, 0, 12, 20}, {BoundaryType::Temperature, 0, 0, 0, 0}},
-        {{" 3", " 1", " 2", " 3", " 4", " 5"}, {BoundaryType::Convection, 0, 0, 1, 2}, {BoundaryType::Convection, 0, 0, 4, 5}},
+        {{" 1", " 10", " 2", " -5"},
+         {BoundaryType::Temperature, 10, 0, 0, 0},
+         {BoundaryType::Flux, 0, -5, 0, 0}},
+        {{" 3", " 12", " 20", " 1", " 0"},
+         {BoundaryType::Convection, 0, 0, 12, 20},
+         {BoundaryType::Temperature, 0, 0, 0, 0}},
+        {{" 3", " 1", " 2", " 3", " 4", " 5"},
+         {BoundaryType::Convection, 0, 0, 1, 2},
+         {BoundaryType::Convection, 0, 0, 4, 5}},
         // An unknown type reads no value line and keeps zeros.
-        {{" 4", " 2", " 7"}, {fromFileNumber<BoundaryType>(4), 0, 0, 0, 0}, {BoundaryType::Flux, 0, 7, 0, 0}},
+        {{" 5", " 2", " 7"},
+         {fromFileNumber<BoundaryType>(5), 0, 0, 0, 0},
+         {BoundaryType::Flux, 0, 7, 0, 0}},
+        {{" 4", " 0.8", " 300", " 1", " 9"},
+         {BoundaryType::Radiation, 0, 0, 0, 0, 0.8, 300},
+         {BoundaryType::Temperature, 9, 0, 0, 0}},
     };
     for (const Case& k : cases) {
         const Lines steady = steadyCase();

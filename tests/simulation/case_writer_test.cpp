@@ -25,8 +25,10 @@ CaseFileContent unsteadyContent() {
     c.Delt_t = {"0.1", 0.1};
     c.Nst = 40;
     c.No = 3;
-    c.west = {BoundaryType::Flux, {}, {"150", 150.0}, {}, {}};
-    c.east = {BoundaryType::Convection, {}, {}, {"25", 25.0}, {"1e-3", 1e-3}};
+    c.west = {.Phi = "150", .condition = {.type = BoundaryType::Flux, .Phi = 150.0}};
+    c.east = {.h = "25",
+              .Tinf = "1e-3",
+              .condition = {.type = BoundaryType::Convection, .h = 25.0, .Tinf = 1e-3}};
     c.u = {"0", 0.0};
     return c;
 }
@@ -77,12 +79,14 @@ TEST(CaseWriter, TransientBlockFollowsStateAndVelocity) {
 TEST(CaseWriter, SmallestAndLargestFiles) {
     CaseFileContent smallest = unsteadyContent();
     smallest.state = CaseState::Steady;
-    smallest.west = {BoundaryType::Temperature, {"1", 1.0}, {}, {}, {}};
-    smallest.east = {BoundaryType::Flux, {}, {"1", 1.0}, {}, {}};
+    smallest.west = {.T = "1", .condition = {.type = BoundaryType::Temperature, .T = 1.0}};
+    smallest.east = {.Phi = "1", .condition = {.type = BoundaryType::Flux, .Phi = 1.0}};
     // Seven general lines, a type and one value at each end, the velocity.
     EXPECT_EQ(caseFileLines(smallest, CaseFileLayout::Working).size(), 12u);
     CaseFileContent largest = unsteadyContent();
-    largest.west = {BoundaryType::Convection, {}, {}, {"1", 1.0}, {"2", 2.0}};
+    largest.west = {.h = "1",
+                    .Tinf = "2",
+                    .condition = {.type = BoundaryType::Convection, .h = 1.0, .Tinf = 2.0}};
     // Plus the six-line transient block and two convection values at each end.
     EXPECT_EQ(caseFileLines(largest, CaseFileLayout::Working).size(), 20u);
 }
