@@ -103,6 +103,23 @@ TEST_F(BatchRunTest, EntriesAreReplacedThroughTheWizard) {
     EXPECT_EQ(runQuietly(steady).status, kExitRefused);
 }
 
+// The keys of the type descriptions choose a radiating face; --json names
+// the type and its values under the same keys.
+TEST_F(BatchRunTest, RadiationIsChosenByItsKeysAndReported) {
+    BatchOptions options = example("plane-wall.txt");
+    options.overrides = {{"east.eps", "0.9"}, {"east.Tsur", "150"}};
+    const BatchRun run = runQuietly(options);
+    ASSERT_TRUE(run.finished);
+    EXPECT_EQ(run.loaded->simulationCase.east,
+              (simulation::BoundaryCondition{
+                  .type = simulation::BoundaryType::Radiation, .eps = 0.9, .Tsur = 150.0}));
+    ASSERT_TRUE(writeJsonSummary("radiation.json", options, run));
+    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("radiation.json").value());
+    EXPECT_EQ(json["case"]["east"],
+              nlohmann::json::parse(R"({"type": "radiation", "eps": 0.9, "Tsur": 150.0})"));
+    EXPECT_GT(json["outcome"]["passes"].get<int>(), 1);
+}
+
 TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeAndTheChecks) {
     const BatchOptions options = example("convection-cooled-wall.txt");
     const BatchRun run = runQuietly(options);

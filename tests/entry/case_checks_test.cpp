@@ -230,13 +230,14 @@ TEST_P(BoundaryStepCheck, RefusesTheFirstBadEntry) {
     EXPECT_EQ(checkBoundaryStep(c.entry, c.side).refusal, c.refusal);
 }
 
-BoundaryEntry texts(std::string T, std::string Phi, std::string h, std::string Tinf) {
-    BoundaryEntry boundary;
-    boundary.T = std::move(T);
-    boundary.Phi = std::move(Phi);
-    boundary.h = std::move(h);
-    boundary.Tinf = std::move(Tinf);
-    return boundary;
+BoundaryEntry texts(std::string T, std::string Phi, std::string h, std::string Tinf,
+                    std::string eps = "", std::string Tsur = "") {
+    return {.T = std::move(T),
+            .Phi = std::move(Phi),
+            .h = std::move(h),
+            .Tinf = std::move(Tinf),
+            .eps = std::move(eps),
+            .Tsur = std::move(Tsur)};
 }
 
 constexpr auto West = BoundarySide::West;
@@ -263,10 +264,30 @@ INSTANTIATE_TEST_SUITE_P(
                                    refused(EntryText::EastTUnreadable, b::kTEdit)},
                       BoundaryCase{"EastTinfAlone", East, texts("", "", "", "20"),
                                    refused(EntryText::EastConvectionIncomplete, b::kHEdit)},
-                      BoundaryCase{
-                          "EastHNegative", East, texts("", "", "-1", "20"),
-                          refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)}),
+                      BoundaryCase{"EastHNegative", East, texts("", "", "-1", "20"),
+                                   refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
+                      BoundaryCase{"WestTsurAlone", West, texts("", "", "", "", "", "300"),
+                                   refused(EntryText::WestRadiationIncomplete, b::kEpsEdit)},
+                      BoundaryCase{"EastEpsText", East, texts("", "", "", "", "grey", "300"),
+                                   refused(EntryText::EastEpsUnreadable, b::kEpsEdit)},
+                      BoundaryCase{"EastEpsAboveOne", East, texts("", "", "", "", "1.01", "300"),
+                                   refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
+                      BoundaryCase{"WestEpsZero", West, texts("", "", "", "", "0", "300"),
+                                   refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
+                      BoundaryCase{"EastTsurCelsiusZero", East, texts("", "", "", "", "1", "0"),
+                                   refused(EntryText::SurroundingsNotPositive, b::kTsurEdit)}),
     [](const auto& each) { return std::string(each.param.name); });
+
+// The type follows the first group that holds text; radiation comes last
+// and takes an emissivity of exactly 1.
+TEST(BoundaryStepCheck, AcceptedRadiationHoldsItsValues) {
+    const Checked<BoundaryEntry> checked =
+        checkBoundaryStep(texts("", "", "", "", "1", "290,5"), BoundarySide::East);
+    ASSERT_FALSE(checked.refusal);
+    EXPECT_EQ(checked.entry.condition,
+              (simulation::BoundaryCondition{
+                  .type = simulation::BoundaryType::Radiation, .eps = 1.0, .Tsur = 290.5}));
+}
 
 // The steps follow from what was accepted: no step 2 for a steady case
 // without velocity, no west step for a solid body.

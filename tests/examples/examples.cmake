@@ -14,4 +14,5 @@ set(CALORVIA_EXAMPLES
   "insulated-pipe-below-critical-radius|insulated-pipe-below-critical-radius.txt||"
   "insulated-pipe-above-critical-radius|insulated-pipe-above-critical-radius.txt||"
   "fuel-rod|fuel-rod.txt||"
-  "sphere-cooling|sphere-cooling.txt||")
+  "sphere-cooling|sphere-cooling.txt||"
+  "radiating-wall|radiating-wall.txt||")
