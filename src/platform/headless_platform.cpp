@@ -152,6 +152,10 @@ MenuItemKind HeadlessPlatform::menuItemKind(int menu, int item) const {
     return menuItemAt(menu, item, "menuItemKind").kind;
 }
 
+bool HeadlessPlatform::menuItemHasCommand(int menu, int item) const {
+    return static_cast<bool>(menuItemAt(menu, item, "menuItemHasCommand").command);
+}
+
 void HeadlessPlatform::chooseMenuItem(int menu, int item) {
     const std::string where = std::to_string(menu) + "." + std::to_string(item);
     if (item == 0) fail("chooseMenuItem: item " + where + " is a menu title");

@@ -159,6 +159,8 @@ public:
     std::string menuItemText(int menu, int item) const;
     bool menuItemEnabled(int menu, int item) const;  // item 0: the whole menu
     MenuItemKind menuItemKind(int menu, int item) const;
+    // Whether choosing the item would do anything.
+    bool menuItemHasCommand(int menu, int item) const;
     // The user chooses an item: runs its command. Throws when the item or
     // its menu is grey, a separator or the title.
     void chooseMenuItem(int menu, int item);

@@ -37,8 +37,8 @@ std::string helpPage(const char* name) {
 }
 
 // Where the separators stand in every menu, in one language: every text with one
-// access key of its own in its menu (the titles' own among the titles) and
-// named by the help page of that language.
+// access key of its own in its menu (the titles' own among the titles),
+// named by the help page of that language, and every item with a command.
 std::vector<std::vector<bool>> expectMenuBar(const platform::ScriptedPlatform& platform,
                                              const char* help) {
     const std::string page = helpPage(help);
@@ -67,14 +67,17 @@ std::vector<std::vector<bool>> expectMenuBar(const platform::ScriptedPlatform& p
             EXPECT_EQ(taken.find(key), std::string::npos) << where << ": access key used twice";
             taken += key;
             EXPECT_NE(page.find(spoken(text)), std::string::npos) << where << " not in " << help;
+            if (item > 0) {
+                EXPECT_TRUE(platform.menuItemHasCommand(menu, item)) << where;
+            }
         }
         EXPECT_GT(kinds.back().size(), 1u) << "menu " << menu;
     }
     return kinds;
 }
 
-// Both languages lay out the same items, each with a text, an access key
-// and its entry in the help.
+// Both languages lay out the same items, each with a text, an access key,
+// its entry in the help and a command.
 TEST_F(ProgramDirectoryTest, EveryMenuItemHasItsTextAndHelpInBothLanguages) {
     std::vector<std::vector<bool>> english;
     {
