@@ -60,7 +60,10 @@ public:
     const std::filesystem::path& currentCasePath() const { return currentCasePath_; }
 
 private:
+    // The wizard's steps in the order of WizardStep, then the checks of the
+    // whole case.
     enum class Stage { General, Transient, West, East, ClosingChecks };
+    static_assert(static_cast<int>(Stage::East) == static_cast<int>(WizardStep::East));
 
     WizardContext makeContext();
     // The notes on a case read: a line that names no body, a solid body's

@@ -259,40 +259,37 @@ void CaseEntryCommands::LEITURAS() {
     if (mode_ == WizardMode::New) entry_.blank();
     const PanelInSight panelInSight(platform_, context.panel.area());
 
+    // Forward goes where stepAfter says; a step it passes over still shows
+    // on the panel (the transient placeholders, a solid body's centre).
+    const auto forwardFrom = [&](WizardStep step) {
+        const std::optional<WizardStep> next = stepAfter(step, entry_);
+        if (step == WizardStep::General && next != WizardStep::Transient) {
+            context.panel.drawTransient(entry_);  // the placeholders
+        }
+        if (next == WizardStep::East && step != WizardStep::West) context.panel.drawWestCentre();
+        return next ? static_cast<Stage>(*next) : Stage::ClosingChecks;
+    };
     Stage stage = Stage::General;
     while (true) {
         StepResult result = StepResult::Forward;
         switch (stage) {
             case Stage::General:
                 result = runGeneralStep(context);
-                if (result == StepResult::Forward) {
-                    if (entry_.hasTransientData()) {
-                        stage = Stage::Transient;
-                    } else {
-                        context.panel.drawTransient(entry_);  // the placeholders
-                        stage = Stage::West;
-                    }
-                }
+                if (result == StepResult::Forward) stage = forwardFrom(WizardStep::General);
                 break;
             case Stage::Transient:
                 result = runTransientStep(context);
-                if (result == StepResult::Forward) stage = Stage::West;
+                if (result == StepResult::Forward) stage = forwardFrom(WizardStep::Transient);
                 if (result == StepResult::Back) stage = Stage::General;
                 break;
             case Stage::West:
-                // A solid body's west is its centre: no step, the summary says so.
-                if (entry_.westIsCentre()) {
-                    context.panel.drawWestCentre();
-                    stage = Stage::East;
-                    break;
-                }
                 result = runBoundaryStep(context, BoundarySide::West, entry_);
-                if (result == StepResult::Forward) stage = Stage::East;
+                if (result == StepResult::Forward) stage = forwardFrom(WizardStep::West);
                 if (result == StepResult::Back) stage = stageBeforeWest();
                 break;
             case Stage::East:
                 result = runBoundaryStep(context, BoundarySide::East, entry_);
-                if (result == StepResult::Forward) stage = Stage::ClosingChecks;
+                if (result == StepResult::Forward) stage = forwardFrom(WizardStep::East);
                 if (result == StepResult::Back) {
                     stage = entry_.westIsCentre() ? stageBeforeWest() : Stage::West;
                 }
