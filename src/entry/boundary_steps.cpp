@@ -50,7 +50,7 @@ void enable(Platform& platform, DialogHandle dialog, const std::vector<int>& con
 // Typing into a group disables the others; blanking it enables them again.
 void groupChanged(Platform& platform, DialogHandle dialog, simulation::BoundaryType type) {
     const simulation::BoundaryTypeDescription* described = simulation::describe(type);
-    const bool allBlank = std::ranges::all_of(described->values, [&](BoundaryValue value) {
+    const bool allBlank = std::all_of(described->values.begin(), described->values.end(), [&](BoundaryValue value) {
         return isBlankEntry(platform.controlText(dialog, valueControl(value)));
     });
     enable(platform, dialog, otherTypesControls(type), allBlank);
@@ -102,7 +102,7 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
     // The stored texts decide which groups are open, by the same precedence
     // as the validation.
     for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
-        const bool typed = !std::ranges::all_of(type.values, [&](BoundaryValue value) {
+        const bool typed = !std::all_of(type.values.begin(), type.values.end(), [&](BoundaryValue value) {
             return isBlankEntry(boundary.*(simulation::describe(value).typed));
         });
         if (!typed) continue;

@@ -198,7 +198,7 @@ Check checkBoundary(BoundaryEntry& boundary, BoundarySide side) {
         return isBlankEntry(boundary.*(simulation::describe(value).typed));
     };
     for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
-        if (std::ranges::all_of(type.values, blank)) continue;
+        if (std::all_of(type.values.begin(), type.values.end(), blank)) continue;
         const texts::BoundaryTypeWords& typeWords =
             texts::kBoundaryTypeWords[static_cast<std::size_t>(type.type) - 1];
         for (const BoundaryValue value : type.values) {
