@@ -123,55 +123,46 @@ constexpr std::array kTransientStep{
 
 // ---- 103, 104: boundary steps -------------------------------------------------
 namespace b = boundary_step;
-constexpr std::array kWestStep{
-    group(b::kStepTitle, {9, 4, 211, 249}, EntryText::WestStep3Title),
-    group(b::kTemperatureGroup, {18, 19, 194, 29}, EntryText::BoundaryTemperatureGroup),
-    label(b::kTLabel, 23, 33, 136, EntryText::WestTLabel),
-    edit(b::kTEdit, 163, 31, 40),
-    group(b::kFluxGroup, {18, 57, 194, 44}, EntryText::BoundaryFluxGroup),
-    label(b::kPhiLabel, 23, 70, 136, EntryText::WestPhiLabel),
-    edit(b::kPhiEdit, 163, 68, 40),
-    label(b::kFluxSignHint, 23, 86, 180, EntryText::FluxSignHint),
-    group(b::kConvectionGroup, {18, 111, 194, 48}, EntryText::BoundaryConvectionGroup),
-    label(b::kHLabel, 23, 125, 136, EntryText::WestHLabel),
-    edit(b::kHEdit, 163, 123, 40),
-    label(b::kTinfLabel, 23, 143, 136, EntryText::WestTinfLabel),
-    edit(b::kTinfEdit, 163, 141, 40),
-    group(b::kRadiationGroup, {18, 165, 194, 58}, EntryText::BoundaryRadiationGroup),
-    label(b::kEpsLabel, 23, 179, 136, EntryText::WestEpsLabel),
-    edit(b::kEpsEdit, 163, 177, 40),
-    label(b::kTsurLabel, 23, 197, 136, EntryText::WestTsurLabel),
-    edit(b::kTsurEdit, 163, 195, 40),
-    label(b::kKelvinHint, 23, 211, 180, EntryText::KelvinHint),
-    button(kButtonForward, 151, 232, EntryText::WizardForwardStep4, true),
-    button(kButtonCancel, 88, 232, ShellText::CancelButton),
-    button(kButtonBack, 26, 232, EntryText::WizardBackStep2),
+// The two steps differ in their captions only.
+struct SideCaptions {
+    EntryText title, T, Phi, h, Tinf, eps, Tsur, forward, back;
 };
 
-constexpr std::array kEastStep{
-    group(b::kStepTitle, {9, 4, 211, 249}, EntryText::EastStep4Title),
-    group(b::kTemperatureGroup, {18, 19, 194, 29}, EntryText::BoundaryTemperatureGroup),
-    label(b::kTLabel, 23, 33, 136, EntryText::EastTLabel),
-    edit(b::kTEdit, 163, 31, 40),
-    group(b::kFluxGroup, {18, 57, 194, 44}, EntryText::BoundaryFluxGroup),
-    label(b::kPhiLabel, 23, 70, 136, EntryText::EastPhiLabel),
-    edit(b::kPhiEdit, 163, 68, 40),
-    label(b::kFluxSignHint, 23, 86, 180, EntryText::FluxSignHint),
-    group(b::kConvectionGroup, {18, 111, 194, 48}, EntryText::BoundaryConvectionGroup),
-    label(b::kHLabel, 23, 125, 136, EntryText::EastHLabel),
-    edit(b::kHEdit, 163, 123, 40),
-    label(b::kTinfLabel, 23, 143, 136, EntryText::EastTinfLabel),
-    edit(b::kTinfEdit, 163, 141, 40),
-    group(b::kRadiationGroup, {18, 165, 194, 58}, EntryText::BoundaryRadiationGroup),
-    label(b::kEpsLabel, 23, 179, 136, EntryText::EastEpsLabel),
-    edit(b::kEpsEdit, 163, 177, 40),
-    label(b::kTsurLabel, 23, 197, 136, EntryText::EastTsurLabel),
-    edit(b::kTsurEdit, 163, 195, 40),
-    label(b::kKelvinHint, 23, 211, 180, EntryText::KelvinHint),
-    button(kButtonForward, 151, 232, EntryText::OkButton, true),
-    button(kButtonCancel, 88, 232, ShellText::CancelButton),
-    button(kButtonBack, 26, 232, EntryText::WizardBackStep3),
-};
+constexpr auto boundaryStep(const SideCaptions& c) {
+    return std::array{
+        group(b::kStepTitle, {9, 4, 211, 249}, c.title),
+        group(b::kTemperatureGroup, {18, 19, 194, 29}, EntryText::BoundaryTemperatureGroup),
+        label(b::kTLabel, 23, 33, 136, c.T),
+        edit(b::kTEdit, 163, 31, 40),
+        group(b::kFluxGroup, {18, 57, 194, 44}, EntryText::BoundaryFluxGroup),
+        label(b::kPhiLabel, 23, 70, 136, c.Phi),
+        edit(b::kPhiEdit, 163, 68, 40),
+        label(b::kFluxSignHint, 23, 86, 180, EntryText::FluxSignHint),
+        group(b::kConvectionGroup, {18, 111, 194, 48}, EntryText::BoundaryConvectionGroup),
+        label(b::kHLabel, 23, 125, 136, c.h),
+        edit(b::kHEdit, 163, 123, 40),
+        label(b::kTinfLabel, 23, 143, 136, c.Tinf),
+        edit(b::kTinfEdit, 163, 141, 40),
+        group(b::kRadiationGroup, {18, 165, 194, 58}, EntryText::BoundaryRadiationGroup),
+        label(b::kEpsLabel, 23, 179, 136, c.eps),
+        edit(b::kEpsEdit, 163, 177, 40),
+        label(b::kTsurLabel, 23, 197, 136, c.Tsur),
+        edit(b::kTsurEdit, 163, 195, 40),
+        label(b::kKelvinHint, 23, 211, 180, EntryText::KelvinHint),
+        button(kButtonForward, 151, 232, c.forward, true),
+        button(kButtonCancel, 88, 232, ShellText::CancelButton),
+        button(kButtonBack, 26, 232, c.back),
+    };
+}
+
+constexpr auto kWestStep = boundaryStep(
+    {EntryText::WestStep3Title, EntryText::WestTLabel, EntryText::WestPhiLabel,
+     EntryText::WestHLabel, EntryText::WestTinfLabel, EntryText::WestEpsLabel,
+     EntryText::WestTsurLabel, EntryText::WizardForwardStep4, EntryText::WizardBackStep2});
+constexpr auto kEastStep =
+    boundaryStep({EntryText::EastStep4Title, EntryText::EastTLabel, EntryText::EastPhiLabel,
+                  EntryText::EastHLabel, EntryText::EastTinfLabel, EntryText::EastEpsLabel,
+                  EntryText::EastTsurLabel, EntryText::OkButton, EntryText::WizardBackStep3});
 
 // ---- 105: graph colour, five choices stacked like the scheme dialog's two ----
 namespace c = colour_dialog;
