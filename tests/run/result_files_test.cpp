@@ -63,7 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
         // 50 + 40·0.1/4 = 51
         FaceCase{"flux", {BoundaryType::Flux, 0.0, 40.0, 0.0, 0.0}, 51.0},
         // (20 + 4·50/(10·0.1)) / (1 + 4/(10·0.1)) = 220/5 = 44
-        FaceCase{"convection", {BoundaryType::Convection, 0.0, 0.0, 10.0, 20.0}, 44.0}),
+        FaceCase{"convection", {BoundaryType::Convection, 0.0, 0.0, 10.0, 20.0}, 44.0},
+        // 4·(100 − 50)/0.1 = ε·σ·(500⁴ − 100⁴) with ε chosen so: Tb = 100
+        FaceCase{"radiation",
+                 {.type = BoundaryType::Radiation,
+                  .eps = 2000.0 / (StefanBoltzmann * (std::pow(500.0, 4) - 1.0E8)),
+                  .Tsur = 500.0},
+                 100.0}),
     [](const auto& param) { return std::string(param.param.name); });
 
 TEST(FaceTemperature, AnUnknownTypeHasNoFace) {
@@ -72,10 +78,13 @@ TEST(FaceTemperature, AnUnknownTypeHasNoFace) {
     EXPECT_EQ(westFaceFlux(unknown, 50.0, 2.0, 0.1), 0.0) << "no face, no flux";
 }
 
-// Only a convective face has an ambient temperature, which a graph's range
-// must include; the values of another type's unused fields never count.
-TEST(FaceTemperature, OnlyConvectionHasAnAmbientTemperature) {
+// Only a convective or radiating face has an ambient temperature, which a
+// graph's range must include; the values of another type's unused fields
+// never count.
+TEST(FaceTemperature, OnlyConvectionAndRadiationHaveAnAmbientTemperature) {
     EXPECT_EQ(ambientTemperature({BoundaryType::Convection, 0.0, 0.0, 5.0, -40.0}), -40.0);
+    EXPECT_EQ(ambientTemperature({.type = BoundaryType::Radiation, .Tinf = 1.0, .Tsur = 300.0}),
+              300.0);
     EXPECT_FALSE(ambientTemperature({BoundaryType::Flux, 0.0, 2.0, 0.0, -40.0}).has_value());
     EXPECT_FALSE(ambientTemperature({BoundaryType::Temperature, 900.0, 0.0, 0.0, 900.0}));
 }
