@@ -149,43 +149,6 @@ TEST_F(RunStoryTest, ConvectionDiffusionFollowsTheExponentialProfile) {
     EXPECT_TRUE(cds);
 }
 
-TEST_F(RunStoryTest, TransientSlabFollowsTheSeriesSolution) {
-    // A slab at 20 whose face x = 0 is held at 100, insulated at x = 1, with
-    // alpha = K/(rho·cp) = 1:
-    //     T = 100 - 80·sum_n 4/((2n+1)·pi)·sin(l_n·x)·exp(-l_n²·t),  l_n = (2n+1)·pi/2.
-    startShell();
-    CaseFileContent c = unsteadyCase();
-    c.N = 40;
-    c.Delt_t = number(0.001);
-    c.Nst = 100;
-    c.No = 20;
-    writeCase(c);
-    expectScale();
-    platform.expectMessageBox(kAnswerNo, say(RunText::IncludeSteadyQuestion));
-    expectTimeGraph();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    const double pi = std::acos(-1.0);
-    auto series = [pi](double x, double t) {
-        double sum = 0.0;
-        for (int n = 0; n < 200; ++n) {
-            const double l = (2 * n + 1) * pi / 2.0;
-            sum += 4.0 / ((2 * n + 1) * pi) * std::sin(l * x) * std::exp(-l * l * t);
-        }
-        return 100.0 - 80.0 * sum;
-    };
-    EXPECT_NEAR(run->simulatedTime(), 0.1, 1e-12);
-    for (std::int32_t i = 1; i <= 40; ++i) {
-        const double x = (i - 0.5) / 40.0;
-        EXPECT_NEAR(run->temperatures()[i], series(x, 0.1), 0.25) << "node " << i;
-    }
-    // The node history's last row is the followed node at t = 0.1.
-    const auto node = lines("Unsteady.txt");
-    ASSERT_EQ(node.size(), 4u + 101u);
-    EXPECT_NEAR(historyValues(node.back()).second, series(19.5 / 40.0, 0.1), 0.25);
-}
-
 TEST_F(RunStoryTest, ConductivityFormulaIteratesUntilTheMiddleNodeSettles) {
     startShell();
     writeFile(file("tolera"), " 1.0E-06\n");
