@@ -188,9 +188,13 @@ std::vector<std::string> inspectionCopyLines(const SimulationCase& c, std::strin
     // The type, then the values of the type; the east type has an empty line
     // after it.
     auto boundaryLines = [&](const BoundaryCondition& b, const std::string& afterType, Face face) {
-        lines.insert(lines.end(),
-                     {integer(fileNumber(b.type), RunText::InspectionBoundaryType), afterType});
-        if (const BoundaryTypeDescription* type = describe(b.type)) {
+        const BoundaryTypeDescription* type = describe(b.type);
+        const Text typeWords =
+            type
+                ? texts::kBoundaryTypeWords[static_cast<std::size_t>(type->type) - 1].inspectionType
+                : RunText::InspectionBoundaryType;
+        lines.insert(lines.end(), {integer(fileNumber(b.type), typeWords), afterType});
+        if (type != nullptr) {
             bool first = true;
             for (const BoundaryValue value : type->values) {
                 if (!first) lines.push_back(blankLine);

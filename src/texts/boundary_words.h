@@ -32,6 +32,7 @@ struct BoundaryValueWords {
 struct BoundaryTypeWords {
     SideWords summaryLine;  // "In x = 0.0:  h = {}", with the first value
     SideWords incomplete;   // one of several values left blank
+    RunText inspectionType;  // the annotation of its type line in the inspection copy
 };
 
 inline constexpr std::array<BoundaryValueWords, 6> kBoundaryValueWords{{
@@ -77,13 +78,17 @@ inline constexpr std::array<BoundaryValueWords, 6> kBoundaryValueWords{{
 // blank message.
 inline constexpr std::array<BoundaryTypeWords, 4> kBoundaryTypeWords{{
     {{EntryText::WestTemperatureLine, EntryText::EastTemperatureLine},
-     {EntryText::WestBlank, EntryText::EastBlank}},
+     {EntryText::WestBlank, EntryText::EastBlank},
+     RunText::InspectionBoundaryType},
     {{EntryText::WestFluxLine, EntryText::EastFluxLine},
-     {EntryText::WestBlank, EntryText::EastBlank}},
+     {EntryText::WestBlank, EntryText::EastBlank},
+     RunText::InspectionBoundaryType},
     {{EntryText::WestConvectionLine, EntryText::EastConvectionLine},
-     {EntryText::WestConvectionIncomplete, EntryText::EastConvectionIncomplete}},
+     {EntryText::WestConvectionIncomplete, EntryText::EastConvectionIncomplete},
+     RunText::InspectionBoundaryType},
     {{EntryText::WestRadiationLine, EntryText::EastRadiationLine},
-     {EntryText::WestRadiationIncomplete, EntryText::EastRadiationIncomplete}},
+     {EntryText::WestRadiationIncomplete, EntryText::EastRadiationIncomplete},
+     RunText::InspectionBoundaryTypeRadiation},
 }};
 
 }  // namespace calorvia::texts

@@ -83,6 +83,7 @@ enum class RunText : std::uint16_t {
     InspectionNst,
     InspectionNo,
     InspectionBoundaryType,
+    InspectionBoundaryTypeRadiation,  // the same, naming type 4 too
     InspectionWestTemperature,
     InspectionWestFlux,
     InspectionWestConvective,

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -67,6 +68,10 @@ struct BodyCase {
     std::string name;
     std::vector<std::string> lines;
 };
+
+void PrintTo(const BodyCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class RadiatingBody : public ::testing::TestWithParam<BodyCase> {};
 
