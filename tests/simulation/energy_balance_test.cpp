@@ -1,6 +1,7 @@
 // The energy balance of a pass: each term by hand on three volumes, and the
 // residual of directly solved systems at round-off for every pair of
-// boundary types, every treatment of convection, steady and transient.
+// boundary types, every treatment of convection, steady and transient, in
+// the slab and in cylinders and spheres, solid or shells.
 
 #include "simulation/energy_balance.h"
 
@@ -180,10 +181,13 @@ struct Pass {
 };
 
 Pass makePass(BoundaryCondition west, BoundaryCondition east, double u, ConvectionScheme scheme,
-              bool transient, std::int32_t N, Source source) {
+              bool transient, std::int32_t N, Source source, Geometry geometry = Geometry::Plane,
+              double ri = 0.0) {
     constexpr double Lx = 0.5;
-    Pass pass{slab::steadyCase(Lx, N, 1.0, 0.0, 0.0, u, west, east),
-              ControlVolumeGrid(Lx, N),
+    SimulationCase c = slab::radialCase(geometry, ri, Lx, N, 1.0, 0.0, 0.0, west, east);
+    c.u = u;
+    Pass pass{c,
+              ControlVolumeGrid(c),
               VolumeProperties(N),
               TemperatureLevels(N),
               transient ? 1.0 : 0.0,
@@ -228,6 +232,7 @@ struct TreatmentRow {
     double u;
     ConvectionScheme scheme;
     bool transient;
+    Geometry geometry = Geometry::Plane;  // shells of ri 0.02 and 5 and a solid body
 };
 
 void PrintTo(const TreatmentRow& row, std::ostream* os) {
@@ -240,45 +245,65 @@ TEST_P(SolvedBalance, ResidualIsRoundOff) {
     const TreatmentRow& row = GetParam();
     const std::vector<BoundaryCondition> wests{temperature(350), flux(2000), convection(25, 290)};
     const std::vector<BoundaryCondition> easts{temperature(280), flux(-1500), convection(60, 310)};
+    const bool radial = row.geometry != Geometry::Plane;
+    const std::vector<double> innerRadii =
+        radial ? std::vector<double>{0.0, 0.02, 5.0} : std::vector<double>{0.0};
+    // A radial body with a sink, as its own hand terms have.
+    const std::vector<Source> sources =
+        radial ? std::vector<Source>{Source::Sink}
+               : std::vector<Source>{Source::None, Source::Sink, Source::LinearisedPositive};
     int checked = 0;
-    for (const BoundaryCondition& west : wests) {
-        for (const BoundaryCondition& east : easts) {
-            for (std::int32_t N : {3, 4, 7, 50, 200}) {
-                for (Source source : {Source::None, Source::Sink, Source::LinearisedPositive}) {
-                    // No sink, no storage and no temperature level: singular.
-                    if (!row.transient && source == Source::None &&
-                        west.type == BoundaryType::Flux && east.type == BoundaryType::Flux) {
-                        continue;
+    for (const double ri : innerRadii) {
+        for (const BoundaryCondition& west : wests) {
+            // The centre of a solid body takes no condition: one west type is enough.
+            if (radial && ri == 0.0 && west.type != BoundaryType::Temperature) continue;
+            for (const BoundaryCondition& east : easts) {
+                for (std::int32_t N : {3, 4, 7, 50, 200}) {
+                    for (Source source : sources) {
+                        // No sink, no storage and no temperature level: singular.
+                        if (!row.transient && source == Source::None &&
+                            west.type == BoundaryType::Flux && east.type == BoundaryType::Flux) {
+                            continue;
+                        }
+                        SCOPED_TRACE("ri " + std::to_string(ri) + ", types " +
+                                     std::to_string(static_cast<int>(west.type)) +
+                                     std::to_string(static_cast<int>(east.type)) +
+                                     ", N = " + std::to_string(N) + ", source " +
+                                     std::to_string(static_cast<int>(source)));
+                        Pass pass = makePass(west, east, row.u, row.scheme, row.transient, N,
+                                             source, row.geometry, ri);
+                        const EnergyBalance b = solvedBalance(pass);
+                        EXPECT_GT(b.largestTerm(), 1.0);
+                        EXPECT_LE(std::abs(b.residual), 1.0E-10 * b.largestTerm());
+                        if (row.transient) {
+                            EXPECT_NE(b.stored, 0.0);
+                        }
+                        ++checked;
                     }
-                    SCOPED_TRACE("types " + std::to_string(static_cast<int>(west.type)) +
-                                 std::to_string(static_cast<int>(east.type)) +
-                                 ", N = " + std::to_string(N) + ", source " +
-                                 std::to_string(static_cast<int>(source)));
-                    Pass pass = makePass(west, east, row.u, row.scheme, row.transient, N, source);
-                    const EnergyBalance b = solvedBalance(pass);
-                    EXPECT_GT(b.largestTerm(), 1.0);
-                    EXPECT_LE(std::abs(b.residual), 1.0E-9 * b.largestTerm());
-                    if (row.transient) {
-                        EXPECT_NE(b.stored, 0.0);
-                    }
-                    ++checked;
                 }
             }
         }
     }
-    EXPECT_EQ(checked, row.transient ? 135 : 130);
+    // 3 wests, 3 easts, 5 grids, 3 sources less the singular steady cases; a
+    // radial body one source over two shells and a solid body of one west.
+    EXPECT_EQ(checked, radial ? (9 + 9 + 3) * 5 : (row.transient ? 135 : 130));
 }
 
 // Steady and transient, without flow, and with flow under each scheme
 // (cell Peclet numbers up to about 0.2 for CDS and 2 for Upwind).
 INSTANTIATE_TEST_SUITE_P(
     Treatments, SolvedBalance,
-    ::testing::Values(TreatmentRow{"PureDiffusionSteady", 0.0, ConvectionScheme::CDS, false},
-                      TreatmentRow{"PureDiffusionTransient", 0.0, ConvectionScheme::CDS, true},
-                      TreatmentRow{"CdsSteady", 1.0E-3, ConvectionScheme::CDS, false},
-                      TreatmentRow{"CdsTransient", 1.0E-3, ConvectionScheme::CDS, true},
-                      TreatmentRow{"UpwindSteady", 2.0E-2, ConvectionScheme::Upwind, false},
-                      TreatmentRow{"UpwindTransient", 2.0E-2, ConvectionScheme::Upwind, true}),
+    ::testing::Values(
+        TreatmentRow{"PureDiffusionSteady", 0.0, ConvectionScheme::CDS, false},
+        TreatmentRow{"PureDiffusionTransient", 0.0, ConvectionScheme::CDS, true},
+        TreatmentRow{"CdsSteady", 1.0E-3, ConvectionScheme::CDS, false},
+        TreatmentRow{"CdsTransient", 1.0E-3, ConvectionScheme::CDS, true},
+        TreatmentRow{"UpwindSteady", 2.0E-2, ConvectionScheme::Upwind, false},
+        TreatmentRow{"UpwindTransient", 2.0E-2, ConvectionScheme::Upwind, true},
+        TreatmentRow{"CylinderSteady", 0.0, ConvectionScheme::CDS, false, Geometry::Cylinder},
+        TreatmentRow{"CylinderTransient", 0.0, ConvectionScheme::CDS, true, Geometry::Cylinder},
+        TreatmentRow{"SphereSteady", 0.0, ConvectionScheme::CDS, false, Geometry::Sphere},
+        TreatmentRow{"SphereTransient", 0.0, ConvectionScheme::CDS, true, Geometry::Sphere}),
     [](const ::testing::TestParamInfo<TreatmentRow>& row) { return row.param.name; });
 
 // The residual notices a balance not taken with the pass's own terms (another

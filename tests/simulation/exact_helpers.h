@@ -1,12 +1,20 @@
 #pragma once
 // What the exact-solution tests ask of a closed form, for the slab and the
 // radial bodies alike: how far it misses a boundary condition, and the
-// integrals of its energy balance.
+// integrals of its energy balance; and the two tables shared by both bodies,
+// closed forms worked out by hand and the observed order of the real
+// discretisation (tests in exact_steady_test.cpp, rows in each body's file).
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+#include <ostream>
+#include <string>
 
+#include "constant_slab.h"
 #include "simulation/boundary_condition.h"
 #include "simulation/exact_solution.h"
 
@@ -46,5 +54,43 @@ inline double simpson(const std::function<double(double)>& f, double a, double b
     for (int k = 1; k < intervals; ++k) sum += f(a + k * h) * (k % 2 == 1 ? 4.0 : 2.0);
     return sum * h / 3.0;
 }
+
+inline ExactSteadySolution solved(const SteadyProblem& p) {
+    const ExactSteadyOutcome outcome = exactSteadySolution(p);
+    EXPECT_TRUE(outcome.solution.has_value()) << "refused: " << static_cast<int>(outcome.refusal);
+    return outcome.solution.value();
+}
+
+// A closed form derived by hand for its own pair of boundary conditions, as
+// a function of x (the radius in a radial body).
+struct ClosedFormRow {
+    std::string name;
+    SteadyProblem problem;
+    ExactSolutionKind kind;
+    std::function<double(double)> exact;
+    double tolerance = 1.0E-11;  // relative to the largest |T|
+};
+
+inline void PrintTo(const ClosedFormRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ClosedForm : public ::testing::TestWithParam<ClosedFormRow> {};
+
+// The observed order of accuracy of one steady pass from grids N and 3N (the
+// cell centres nest).
+struct OrderRow {
+    std::string name;
+    SimulationCase simulationCase;
+    ConvectionScheme scheme = ConvectionScheme::CDS;
+    std::int32_t N = 20;  // the coarser of the two grids
+    double order = 2.0;
+};
+
+inline void PrintTo(const OrderRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+class ObservedOrder : public ::testing::TestWithParam<OrderRow> {};
 
 }  // namespace calorvia::simulation::exact_checks

@@ -25,9 +25,14 @@
 namespace calorvia::simulation {
 namespace {
 
+using exact_checks::ClosedForm;
+using exact_checks::ClosedFormRow;
 using exact_checks::conditionMismatch;
+using exact_checks::ObservedOrder;
+using exact_checks::OrderRow;
 using exact_checks::simpson;
 using exact_checks::Sizes;
+using exact_checks::solved;
 using slab::constant;
 using slab::convection;
 using slab::flux;
@@ -36,12 +41,6 @@ using slab::temperature;
 SteadyProblem problem(double Lx, double K, double Sc, double Sp, double F, BoundaryCondition west,
                       BoundaryCondition east) {
     return SteadyProblem{Lx, K, Sc, Sp, F, west, east};
-}
-
-ExactSteadySolution solved(const SteadyProblem& p) {
-    const ExactSteadyOutcome outcome = exactSteadySolution(p);
-    EXPECT_TRUE(outcome.solution.has_value()) << "refused: " << static_cast<int>(outcome.refusal);
-    return outcome.solution.value();
 }
 
 // 0.5 -> "0_5", -25 -> "m25": a number as part of a test's name.
@@ -63,18 +62,6 @@ std::vector<double> positions(double Lx, int intervals) {
 // ---------------------------------------------------------------------------
 // Closed forms from the textbooks, each derived by hand for its own pair of
 // boundary conditions.
-
-struct ClosedFormRow {
-    std::string name;
-    SteadyProblem problem;
-    ExactSolutionKind kind;
-    std::function<double(double)> exact;
-    double tolerance = 1.0E-11;  // relative to the largest |T|
-};
-
-void PrintTo(const ClosedFormRow& row, std::ostream* os) {
-    *os << row.name;
-}
 
 // Fin: Sp = −m²·K and Sc = m²·K·Tinf give θ″ = m²·θ with θ = T − Tinf.
 SteadyProblem fin(double K, double L, double m, double Tinf, BoundaryCondition west,
@@ -185,21 +172,23 @@ std::vector<ClosedFormRow> closedFormRows() {
     return rows;
 }
 
-class ClosedForm : public ::testing::TestWithParam<ClosedFormRow> {};
-
-TEST_P(ClosedForm, TemperatureAndFluxMatchTheTextbook) {
+TEST_P(ClosedForm, TemperatureAndFluxMatchTheClosedForm) {
     const ClosedFormRow& row = GetParam();
     const ExactSteadySolution T = solved(row.problem);
     EXPECT_EQ(T.kind(), row.kind);
+    EXPECT_EQ(T.geometry(), row.problem.geometry);
+    EXPECT_EQ(T.west(), row.problem.ri);
+    EXPECT_EQ(T.east(), row.problem.ri + row.problem.Lx);
     const double L = row.problem.Lx;
-    const std::vector<double> x = positions(L, 400);
+    std::vector<double> x = positions(L, 400);
+    for (double& xi : x) xi += row.problem.ri;
     double scale = 0.0;
     for (double xi : x) scale = std::max(scale, std::abs(row.exact(xi)));
     for (double xi : x) {
         EXPECT_NEAR(T.temperature(xi), row.exact(xi), row.tolerance * scale) << "x = " << xi;
     }
     // −K·T′ by a fourth-order difference of the closed form, inside the
-    // slab, with a step well inside any boundary layer.
+    // body, with a step well inside any boundary layer.
     const double K = row.problem.K;
     const double Pe = std::abs(row.problem.F) * L / K;
     const double h = 1.0E-4 * L / std::max(1.0, Pe / 10.0);
@@ -506,10 +495,10 @@ TEST(ExactFromCase, ExtremePecletStaysFinite) {
 // ---------------------------------------------------------------------------
 // The real discretisation beside the exact solution.
 
-double maxNodalError(const SimulationCase& c, ConvectionScheme scheme, int passes = 1) {
+double maxNodalError(const SimulationCase& c, ConvectionScheme scheme) {
     const ExactSteadySolution exact = exactSteadySolution(c).solution.value();
-    const NodeArray T = slab::steadyPass(c, scheme, passes);
-    const ControlVolumeGrid grid(c.Lx, c.N);
+    const NodeArray T = slab::steadyPass(c, scheme);
+    const ControlVolumeGrid grid(c);
     double error = 0.0;
     for (std::int32_t i = 1; i <= c.N; ++i) {
         error = std::max(
@@ -518,32 +507,15 @@ double maxNodalError(const SimulationCase& c, ConvectionScheme scheme, int passe
     return error;
 }
 
-// Observed order of accuracy from grids N and 3N (the cell centres nest).
-double observedOrder(SimulationCase c, ConvectionScheme scheme, std::int32_t N, int passes = 1) {
-    c.N = N;
-    const double coarse = maxNodalError(c, scheme, passes);
-    c.N = 3 * N;
-    const double fine = maxNodalError(c, scheme, passes);
-    return std::log(coarse / fine) / std::log(3.0);
-}
-
-struct OrderRow {
-    std::string name;
-    SimulationCase simulationCase;
-    ConvectionScheme scheme;
-    std::int32_t N;  // the coarser of the two grids
-    double order;
-};
-
-void PrintTo(const OrderRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class ObservedOrder : public ::testing::TestWithParam<OrderRow> {};
-
 TEST_P(ObservedOrder, MatchesTheScheme) {
-    const OrderRow& row = GetParam();
-    EXPECT_NEAR(observedOrder(row.simulationCase, row.scheme, row.N), row.order, 0.1);
+    SimulationCase c = GetParam().simulationCase;
+    c.N = GetParam().N;
+    const double coarse = maxNodalError(c, GetParam().scheme);
+    c.N = 3 * GetParam().N;
+    const double fine = maxNodalError(c, GetParam().scheme);
+    ASSERT_GT(fine, 0.0);
+    EXPECT_NEAR(std::log(coarse / fine) / std::log(3.0), GetParam().order, 0.1)
+        << "errors " << coarse << ", " << fine;
 }
 
 // CDS at low Peclet numbers, with a sink and a source: the error falls 9 times

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "simulation/direct_solver.h"
 #include "simulation/discrete_system.h"
 #include "simulation/gauss_seidel.h"
 #include "support/case_names.h"
@@ -103,42 +102,6 @@ INSTANTIATE_TEST_SUITE_P(Systems, GaussSeidelAgainstReference,
                                            SweepRow{100, 1.0E-8, 0.05},
                                            SweepRow{1000, 1.0E-6, 0.5}),
                          calorvia::testing::printedName);
-
-TEST(GaussSeidel, ConvergesToTheDirectSolution) {
-    std::mt19937_64 random(11);
-    for (std::int32_t N : {3, 10, 200}) {
-        const DiscreteSystem s = dominantSystem(N, random, 0.3);
-        DiscreteSystem direct = s;
-        bool warned = false;
-        TABLU(direct, warned);
-        SOLU(direct);
-        NodeArray T = makeNodeArray(N);
-        NodeArray Tsweep = T;
-        const GaussSeidelResult result = G_S(s, 1.0E-12, T, Tsweep);
-        ASSERT_EQ(result.outcome, GaussSeidelOutcome::Converged);
-        for (std::size_t i = 1; i < T.size(); ++i) EXPECT_NEAR(T[i], direct.b[i], 1.0E-10) << i;
-    }
-}
-
-// 2·T(i) - T(i-1) - T(i+1) = b(i) with b = (1, 0, 1), starting from zero.
-// One sweep, west values new, east values old:
-//   T(1) = 1/2 - (-1/2)·0 = 1/2;  T(2) = 0 + (1/2)·(1/2) + (1/2)·0 = 1/4;
-//   T(3) = 1/2 + (1/2)·(1/4) = 5/8.  (Jacobi would give 1/2, 0, 1/2.)
-TEST(GaussSeidel, SweepsWestToEastWithNewWestAndOldEastValues) {
-    DiscreteSystem s(3);
-    s.lower = {0.0, 0.0, -1.0, -1.0};
-    s.diagonal = {0.0, 2.0, 2.0, 2.0};
-    s.upper = {0.0, -1.0, -1.0, 0.0};
-    s.b = {0.0, 1.0, 0.0, 1.0};
-    NodeArray T = makeNodeArray(3);
-    NodeArray Tsweep = T;
-    // A tolerance above every change of the first sweep stops after it.
-    const GaussSeidelResult result = G_S(s, 1.0, T, Tsweep);
-    EXPECT_EQ(result.sweeps, 1);
-    EXPECT_EQ(T[1], 0.5);
-    EXPECT_EQ(T[2], 0.25);
-    EXPECT_EQ(T[3], 0.625);
-}
 
 // A = I, b = 1, start 0.75: the first sweep changes every node by exactly 0.25.
 TEST(GaussSeidel, AChangeEqualToTheToleranceHasConverged) {

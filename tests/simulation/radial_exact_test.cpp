@@ -21,8 +21,13 @@
 namespace calorvia::simulation {
 namespace {
 
+using exact_checks::ClosedForm;
+using exact_checks::ClosedFormRow;
 using exact_checks::conditionMismatch;
+using exact_checks::ObservedOrder;
+using exact_checks::OrderRow;
 using exact_checks::simpson;
+using exact_checks::solved;
 using slab::convection;
 using slab::flux;
 using slab::radialCase;
@@ -36,12 +41,6 @@ SteadyProblem radial(Geometry g, double ri, double Lx, double K, double Sc, doub
     return SteadyProblem{Lx, K, Sc, Sp, 0.0, west, east, g, ri};
 }
 
-ExactSteadySolution solved(const SteadyProblem& p) {
-    const ExactSteadyOutcome outcome = exactSteadySolution(p);
-    EXPECT_TRUE(outcome.solution.has_value()) << "refused: " << static_cast<int>(outcome.refusal);
-    return outcome.solution.value();
-}
-
 std::vector<double> radii(double ri, double ro, int intervals) {
     std::vector<double> r;
     for (int k = 0; k <= intervals; ++k) r.push_back(ri + (ro - ri) * k / intervals);
@@ -50,17 +49,6 @@ std::vector<double> radii(double ri, double ro, int intervals) {
 
 // ---------------------------------------------------------------------------
 // Closed forms, each derived by hand for its own pair of conditions.
-
-struct ClosedFormRow {
-    std::string name;
-    SteadyProblem problem;
-    ExactSolutionKind kind;
-    std::function<double(double)> exact;
-};
-
-void PrintTo(const ClosedFormRow& row, std::ostream* os) {
-    *os << row.name;
-}
 
 std::vector<ClosedFormRow> closedFormRows() {
     using std::cyl_bessel_i;
@@ -162,38 +150,7 @@ std::vector<ClosedFormRow> closedFormRows() {
     return rows;
 }
 
-class RadialClosedForm : public ::testing::TestWithParam<ClosedFormRow> {};
-
-TEST_P(RadialClosedForm, TemperatureAndFluxMatchTheHandSolution) {
-    const ClosedFormRow& row = GetParam();
-    const ExactSteadySolution T = solved(row.problem);
-    EXPECT_EQ(T.kind(), row.kind);
-    EXPECT_EQ(T.geometry(), row.problem.geometry);
-    EXPECT_EQ(T.west(), row.problem.ri);
-    EXPECT_EQ(T.east(), row.problem.ri + row.problem.Lx);
-    const std::vector<double> r = radii(T.west(), T.east(), 400);
-    double scale = 0.0;
-    for (double ri : r) scale = std::max(scale, std::abs(row.exact(ri)));
-    for (double ri : r) {
-        EXPECT_NEAR(T.temperature(ri), row.exact(ri), 1.0E-11 * scale) << "r = " << ri;
-    }
-    // −K·T′ by a fourth-order difference of the closed form, inside the body.
-    const double h = 1.0E-4 * row.problem.Lx;
-    const auto& f = row.exact;
-    double fluxScale = 0.0;
-    std::vector<double> expected;
-    for (std::size_t k = 4; k + 4 < r.size(); ++k) {
-        const double x = r[k];
-        expected.push_back(-row.problem.K *
-                           (-f(x + 2 * h) + 8 * f(x + h) - 8 * f(x - h) + f(x - 2 * h)) / (12 * h));
-        fluxScale = std::max(fluxScale, std::abs(expected.back()));
-    }
-    for (std::size_t k = 4; k + 4 < r.size(); ++k) {
-        EXPECT_NEAR(T.heatFlux(r[k]), expected[k - 4], 1.0E-6 * fluxScale) << "r = " << r[k];
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(ByHand, RadialClosedForm, ::testing::ValuesIn(closedFormRows()),
+INSTANTIATE_TEST_SUITE_P(RadialByHand, ClosedForm, ::testing::ValuesIn(closedFormRows()),
                          [](const ::testing::TestParamInfo<ClosedFormRow>& row) {
                              return row.param.name;
                          });
@@ -381,72 +338,33 @@ TEST(RadialExactRefusal, ACaseWithVelocityIsRefused) {
 // ---------------------------------------------------------------------------
 // The real discretisation converges to the exact solution at second order.
 
-double maxNodalError(const SimulationCase& c) {
-    const ExactSteadySolution exact = exactSteadySolution(c).solution.value();
-    const NodeArray T = slab::steadyPass(c, ConvectionScheme::CDS);
-    const ControlVolumeGrid grid(c);
-    double error = 0.0;
-    for (std::int32_t i = 1; i <= c.N; ++i) {
-        error = std::max(
-            error, std::abs(T[static_cast<std::size_t>(i)] - exact.temperature(grid.centre(i))));
-    }
-    return error;
-}
-
-struct OrderRow {
-    std::string name;
-    SimulationCase simulationCase;
-    std::int32_t N = 20;  // the coarser grid
-};
-
-void PrintTo(const OrderRow& row, std::ostream* os) {
-    *os << row.name;
-}
-
-class RadialOrder : public ::testing::TestWithParam<OrderRow> {};
-
 // Grids N and 3N nest their centres; the error falls about 9 times.
-TEST_P(RadialOrder, IsTwo) {
-    SimulationCase c = GetParam().simulationCase;
-    c.N = GetParam().N;
-    const double coarse = maxNodalError(c);
-    c.N = 3 * GetParam().N;
-    const double fine = maxNodalError(c);
-    ASSERT_GT(fine, 0.0);
-    EXPECT_NEAR(std::log(coarse / fine) / std::log(3.0), 2.0, 0.1)
-        << "errors " << coarse << ", " << fine;
-}
-
 INSTANTIATE_TEST_SUITE_P(
-    Refinement, RadialOrder,
+    RadialRefinement, ObservedOrder,
     ::testing::Values(
-        OrderRow{"CylindricalShellTemperatures",
-                 radialCase(Cylinder, 0.05, 0.1, 0, 2.0, 0.0, 0.0, temperature(300),
-                            temperature(20))},
+        OrderRow{"CylindricalShellTemperatures", radialCase(Cylinder, 0.05, 0.1, 0, 2.0, 0.0, 0.0,
+                                                            temperature(300), temperature(20))},
         OrderRow{"SphericalShellTemperatures",
                  radialCase(Sphere, 0.5, 1.5, 0, 4.0, 0.0, 0.0, temperature(80), temperature(-10))},
-        OrderRow{"SolidCylinderGenerationTemperature",
-                 radialCase(Cylinder, 0.0, 0.01, 0, 20.0, 5.0E7, 0.0, temperature(0),
-                            temperature(100))},
-        OrderRow{"SolidCylinderGenerationFilm",
-                 radialCase(Cylinder, 0.0, 0.01, 0, 20.0, 5.0E7, 0.0, temperature(0),
-                            convection(1000, 30))},
+        OrderRow{
+            "SolidCylinderGenerationTemperature",
+            radialCase(Cylinder, 0.0, 0.01, 0, 20.0, 5.0E7, 0.0, temperature(0), temperature(100))},
+        OrderRow{"SolidCylinderGenerationFilm", radialCase(Cylinder, 0.0, 0.01, 0, 20.0, 5.0E7, 0.0,
+                                                           temperature(0), convection(1000, 30))},
         OrderRow{"SolidSphereGenerationTemperature",
                  radialCase(Sphere, 0.0, 0.2, 0, 3.0, 6.0E4, 0.0, temperature(0), temperature(15))},
-        OrderRow{"SolidSphereGenerationFilm",
-                 radialCase(Sphere, 0.0, 0.2, 0, 3.0, 6.0E4, 0.0, temperature(0),
-                            convection(50, 15))},
-        OrderRow{"InsulatedPipeFluxAndFilm",
-                 radialCase(Cylinder, 0.02, 0.03, 0, 0.05, 0.0, 0.0, flux(500),
-                            convection(10, 25))},
+        OrderRow{"SolidSphereGenerationFilm", radialCase(Sphere, 0.0, 0.2, 0, 3.0, 6.0E4, 0.0,
+                                                         temperature(0), convection(50, 15))},
+        OrderRow{"InsulatedPipeFluxAndFilm", radialCase(Cylinder, 0.02, 0.03, 0, 0.05, 0.0, 0.0,
+                                                        flux(500), convection(10, 25))},
         // Layers of width 1/m = 0.16 beside the faces: second order once
         // m·dx is about 0.05.
         OrderRow{"CylindricalShellSinkFluxFilm",
                  radialCase(Cylinder, 0.5, 1.0, 0, 1.0, 30.0, -40.0, flux(-20), convection(3, 2)),
-                 180},
-        OrderRow{"SphericalShellSinkFilmTemperature",
-                 radialCase(Sphere, 0.5, 1.0, 0, 1.0, 3.0, -2.0, convection(4, 1),
-                            temperature(5))}),
+                 ConvectionScheme::CDS, 180},
+        OrderRow{
+            "SphericalShellSinkFilmTemperature",
+            radialCase(Sphere, 0.5, 1.0, 0, 1.0, 3.0, -2.0, convection(4, 1), temperature(5))}),
     [](const ::testing::TestParamInfo<OrderRow>& row) { return row.param.name; });
 
 }  // namespace
