@@ -10,7 +10,6 @@
 #include "settings/settings_files.h"
 #include "shell/home_screen.h"
 #include "shell_test_support.h"
-#include "support/case_names.h"
 
 namespace calorvia::shell::testing {
 
@@ -84,61 +83,25 @@ TEST_F(ProgramDirectoryTest, MenuConstructionReadsIdiomaWithoutWritingIt) {
 
 // ------------------------------------------------------- settings on start
 
-struct SettingCase {
-    const char* content;  // nullptr: no file
-    std::int32_t expected;
-    bool rewritten;
-};
-
-std::string settingName(const ::testing::TestParamInfo<SettingCase>& row) {
-    return row.param.content ? calorvia::testing::textName(row.param.content) : "no_file";
-}
-
-class LanguageSettingTest : public ProgramDirectoryTest,
-                            public ::testing::WithParamInterface<SettingCase> {};
-
-TEST_P(LanguageSettingTest, UnreadableIdiomaMeansEnglishWrittenBack) {
-    const SettingCase& c = GetParam();
-    if (c.content) writeFile(file("idioma"), c.content);
+// Start-up reads both settings by the write-back rule (whose contents are
+// tabled in settings_files_test's WriteBackRule): an unreadable file gives
+// English and red, written back; a readable one is kept as it is.
+TEST_F(ProgramDirectoryTest, UnreadableSettingsGiveEnglishAndRedWrittenBack) {
+    writeFile(file("idioma"), "1.5\n");
+    writeFile(file("cor"), "-1\n");
     auto shell = startedShell();
-    EXPECT_EQ(languageCode(shell->language()), c.expected);
-    if (c.rewritten) {
-        EXPECT_EQ(readIntegerSetting(file("idioma")), 2);
-    } else {
-        EXPECT_EQ(readFile(file("idioma")), std::string(c.content));
-    }
+    EXPECT_EQ(shell->language(), Language::English);
+    EXPECT_EQ(shell->graphColour(), 12);
+    EXPECT_EQ(readIntegerSetting(file("idioma")), 2);
+    EXPECT_EQ(readIntegerSetting(file("cor")), 12);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Contents, LanguageSettingTest,
-    ::testing::Values(SettingCase{nullptr, 2, true}, SettingCase{"", 2, true},
-                      SettingCase{"abc\n", 2, true}, SettingCase{"1.5\n", 2, true},
-                      SettingCase{"3\n", 2, true}, SettingCase{"\n   \n 1\n", 1, false},
-                      SettingCase{" 2", 2, false}, SettingCase{"1 trailing words\n", 1, false}),
-    settingName);
-
-class ColourSettingTest : public ProgramDirectoryTest,
-                          public ::testing::WithParamInterface<SettingCase> {};
-
-TEST_P(ColourSettingTest, UnreadableCorMeansRedWrittenBack) {
-    const SettingCase& c = GetParam();
-    if (c.content) writeFile(file("cor"), c.content);
+TEST_F(ProgramDirectoryTest, AReadableColourIsKeptAsItIs) {
+    writeFile(file("cor"), " 0\n");
     auto shell = startedShell();
-    EXPECT_EQ(shell->graphColour(), c.expected);
-    if (c.rewritten) {
-        EXPECT_EQ(readIntegerSetting(file("cor")), 12);
-    } else {
-        EXPECT_EQ(readFile(file("cor")), std::string(c.content));
-    }
+    EXPECT_EQ(shell->graphColour(), 0);
+    EXPECT_EQ(readFile(file("cor")), " 0\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Contents, ColourSettingTest,
-    ::testing::Values(SettingCase{nullptr, 12, true}, SettingCase{"", 12, true},
-                      SettingCase{"green\n", 12, true}, SettingCase{"16\n", 12, true},
-                      SettingCase{"-1\n", 12, true}, SettingCase{" 13\n", 13, false},
-                      SettingCase{"0\n", 0, false}),
-    settingName);
 
 TEST_F(ProgramDirectoryTest, ASettingThatCannotBeWrittenIsReportedAndStartUpGoesOn) {
     // A folder in the file's place: the file cannot be replaced.
