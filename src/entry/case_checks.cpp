@@ -184,7 +184,7 @@ Check checkTransient(CaseEntry& e) {
 
 using simulation::BoundaryValue;
 
-static_assert(b::kTsurEdit - b::kTEdit + 1 == simulation::BoundaryValueCount,
+static_assert(b::kLastValueEdit - b::kTEdit + 1 == simulation::BoundaryValueCount,
               "one edit control per boundary value, in the order of the values");
 
 // The first type, in the order of the descriptions, with a value that holds

@@ -160,6 +160,7 @@ inline constexpr int kHEdit = 1003;
 inline constexpr int kTinfEdit = 1004;
 inline constexpr int kEpsEdit = 1005;
 inline constexpr int kTsurEdit = 1006;
+inline constexpr int kLastValueEdit = kTsurEdit;  // one edit per boundary value, from kTEdit
 inline constexpr int kTLabel = 1011;
 inline constexpr int kPhiLabel = 1012;
 inline constexpr int kHLabel = 1013;
