@@ -42,11 +42,6 @@ const DrawnText* findText(const ScriptedPlatform& platform, const std::string& t
     return found == texts.end() ? nullptr : &*found;
 }
 
-TEST(SummaryPanelTest, TheLayoutOriginCentresTheDesignOnLargeScreens) {
-    EXPECT_EQ(shell::layoutOrigin({800, 600}), (shell::LayoutOrigin{2, 2}));
-    EXPECT_EQ(shell::layoutOrigin({1024, 768}), (shell::LayoutOrigin{114, 86}));
-}
-
 TEST(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
     ScriptedPlatform platform;
     SummaryPanel panel(platform, {114, 86}, Language::English);
