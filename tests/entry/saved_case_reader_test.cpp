@@ -30,44 +30,38 @@ std::vector<std::string> steadyLines(std::string K, bool velocityLine, std::stri
     return lines;
 }
 
+// A formula conductivity does not change the layout.
 TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
-    const auto reading = readSavedCase(steadyLines("1", true, "0"));
-    ASSERT_TRUE(reading.ok());
-    const CaseEntry& e = reading.entry;
-    EXPECT_EQ(e.Lx, fitToWidth("1", 50)) << "50 characters, as saved";
-    EXPECT_EQ(e.N, "10");
-    EXPECT_EQ(e.Ti, "");
-    EXPECT_EQ(e.Delt_t, "");
-    EXPECT_EQ(e.Nst, "");
-    EXPECT_TRUE(e.steadyChosen);
-    EXPECT_FALSE(e.unsteadyChosen);
-    EXPECT_FALSE(e.gaussSidelChosen);
-    EXPECT_EQ(e.west.condition.type, simulation::BoundaryType::Temperature);
-    EXPECT_EQ(platform::shownText(e.west.T), "100");
-    EXPECT_EQ(platform::shownText(e.east.T), "0");
+    for (const std::string K : {"1", "2*t"}) {
+        const auto reading = readSavedCase(steadyLines(K, true, "0"));
+        ASSERT_TRUE(reading.ok()) << K;
+        const CaseEntry& e = reading.entry;
+        EXPECT_EQ(e.Lx, fitToWidth("1", 50)) << "50 characters, as saved";
+        EXPECT_EQ(e.N, "10");
+        EXPECT_EQ(e.K, K);
+        EXPECT_EQ(e.Ti, "");
+        EXPECT_EQ(e.Delt_t, "");
+        EXPECT_EQ(e.Nst, "");
+        EXPECT_TRUE(e.steadyChosen);
+        EXPECT_FALSE(e.unsteadyChosen);
+        EXPECT_FALSE(e.gaussSidelChosen);
+        EXPECT_EQ(e.west.condition.type, simulation::BoundaryType::Temperature);
+        EXPECT_EQ(platform::shownText(e.west.T), "100");
+        EXPECT_EQ(platform::shownText(e.east.T), "0");
+    }
 }
 
-TEST(SavedCaseReaderTest, AFormulaConductivityDoesNotChangeTheLayout) {
-    const auto reading = readSavedCase(steadyLines("2*t", true, "0"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.K, "2*t");
-    EXPECT_EQ(reading.entry.Ti, "");
-}
-
+// A missing velocity line gives zero. The last line of such a file is a
+// boundary value; a positive one looks like a velocity, but the file reads
+// to its end only without a transient block.
 TEST(SavedCaseReaderTest, AMissingVelocityLineGivesZero) {
-    const auto reading = readSavedCase(steadyLines("1", false, "0"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.u, "0.0");
-}
-
-// The last line of such a file is a boundary value; a positive one looks like
-// a velocity, but the file reads to its end only without a transient block.
-TEST(SavedCaseReaderTest, AMissingVelocityLineAfterAPositiveBoundaryValueIsRecognised) {
-    const auto reading = readSavedCase(steadyLines("1", false, "25"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.u, "0.0");
-    EXPECT_EQ(platform::shownText(reading.entry.east.T), "25");
-    EXPECT_EQ(reading.entry.Ti, "");
+    for (const std::string east : {"0", "25"}) {
+        const auto reading = readSavedCase(steadyLines("1", false, east));
+        ASSERT_TRUE(reading.ok()) << east;
+        EXPECT_EQ(reading.entry.u, "0.0");
+        EXPECT_EQ(platform::shownText(reading.entry.east.T), east);
+        EXPECT_EQ(reading.entry.Ti, "");
+    }
 }
 
 // A steady case with a velocity carries the transient block; blank lines an
@@ -165,7 +159,11 @@ INSTANTIATE_TEST_SUITE_P(
     SavedCaseReader, MalformedSavedCases,
     ::testing::Values(
         Malformed{"empty", {}}, Malformed{"only Lx", {" 1"}},
+        Malformed{"ends early", {" 1", " 10", "1", "0"}},
         Malformed{"N a decimal", {" 1", " 1.5", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"}},
+        Malformed{"N a word", {" 1", " ten", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"}},
+        Malformed{"state a decimal",
+                  {" 1", " 10", "1", "0", "0", " 1.5", " 2", " 1", " 1", " 1", " 0"}},
         Malformed{"method text", {" 1", " 10", "1", "0", "0", " 1", "LU", " 1", " 1", " 1", " 0"}},
         Malformed{"blank where Nst belongs",
                   {" 1", " 10", "1", "0", "0", " 2", " 2", "0", "1", "1", " 1", "", " 1", " 1",
