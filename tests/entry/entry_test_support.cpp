@@ -64,6 +64,14 @@ void EntryTest::scriptSteadyCase(const GeneralEntries& entries, const BoundaryEn
     east(eastEntries).press(kButtonForward);
 }
 
+void EntryTest::scriptCase(const GeneralEntries& entries, const TransientEntries& transientEntries,
+                           const BoundaryEntries& westEntries, const BoundaryEntries& eastEntries) {
+    general(entries).press(kButtonForward);
+    transient(transientEntries).press(kButtonForward);
+    west(westEntries).press(kButtonForward);
+    east(eastEntries).press(kButtonForward);
+}
+
 std::vector<ShownText> EntryTest::shownTexts() const {
     std::vector<ShownText> shown;
     const shell::LayoutOrigin o = origin();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,7 +46,7 @@ struct GeneralEntries {
     bool gaussSidel = false;
     // A cylinder or a sphere is clicked, then ri typed when given.
     simulation::Geometry geometry = simulation::Geometry::Plane;
-    std::string ri;
+    std::string ri{};
 };
 
 struct TransientEntries {
@@ -75,6 +76,13 @@ inline BoundaryEntries convection(std::string h, std::string Tinf) {
     return {"", "", std::move(h), std::move(Tinf)};
 }
 
+// The lines of a text file, each ended by a newline.
+inline std::string lines(std::initializer_list<std::string> each) {
+    std::string all;
+    for (const auto& line : each) all += line + "\n";
+    return all;
+}
+
 // A text drawn on the screen and not painted over since.
 struct ShownText {
     int x;
@@ -91,6 +99,15 @@ protected:
     // The menu commands as the student chooses them.
     void chooseNew() { platform.chooseMenuItem(1, 1); }
     void chooseOpen() { platform.chooseMenuItem(1, 3); }
+    // The command chosen, then every dialog scripted must have come up.
+    void playNew() {
+        chooseNew();
+        platform.verifyScriptDone();
+    }
+    void playOpen() {
+        chooseOpen();
+        platform.verifyScriptDone();
+    }
 
     DialogScript& general(const GeneralEntries& entries);
     DialogScript& transient(const TransientEntries& entries);
@@ -108,6 +125,9 @@ protected:
     // The whole of a steady case without velocity: step 1, both boundaries.
     void scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
                           const BoundaryEntries& eastEntries);
+    // The whole of a case with step 2: step 1, step 2, both boundaries.
+    void scriptCase(const GeneralEntries& entries, const TransientEntries& transientEntries,
+                    const BoundaryEntries& westEntries, const BoundaryEntries& eastEntries);
 
     shell::RunState runState() { return shell->state().runState(); }
     shell::LayoutOrigin origin() const { return shell::layoutOrigin(shell->graphicsSize()); }
@@ -121,6 +141,12 @@ protected:
 
     shell::Shell* shell = nullptr;
     CaseEntryCommands* commands = nullptr;
+};
+
+// The program folder's idioma holds 1: the program speaks Portuguese.
+class PortugueseEntryTest : public EntryTest {
+protected:
+    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
 };
 
 }  // namespace calorvia::entry::testing

@@ -17,24 +17,6 @@ namespace {
 using simulation::Geometry;
 using text::fitToWidth;
 
-std::string lines(std::initializer_list<std::string> each) {
-    std::string all;
-    for (const auto& line : each) all += line + "\n";
-    return all;
-}
-
-GeneralEntries body(Geometry geometry, std::string ri) {
-    GeneralEntries entries;
-    entries.geometry = geometry;
-    entries.ri = std::move(ri);
-    return entries;
-}
-
-GeneralEntries withVelocity(GeneralEntries entries, std::string u) {
-    entries.u = std::move(u);
-    return entries;
-}
-
 class RadialEntryTest : public EntryTest {};
 
 // The plane wall is preselected and its inner radius closed; a cylinder or
@@ -47,8 +29,7 @@ TEST_F(RadialEntryTest, TheInnerRadiusIsOpenOnlyForACylinderOrASphere) {
         .click(g::kPlaneRadio)
         .press(kButtonCancel);
     chooseNew();
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     const auto first = runsOf(g::kTemplate).at(0);
     EXPECT_TRUE(first.atStart.at(g::kPlaneRadio).on);
@@ -64,7 +45,7 @@ TEST_F(RadialEntryTest, TheInnerRadiusIsOpenOnlyForACylinderOrASphere) {
 
 TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
     // Steady without velocity: the east step is step 2, back leads to step 1.
-    general(body(Geometry::Sphere, "0")).press(kButtonForward);
+    general({.geometry = Geometry::Sphere, .ri = "0"}).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate)
         .inspect([this](platform::DialogHandle) {
             EXPECT_TRUE(shows("In r = 0:  centre (no condition)"));
@@ -72,14 +53,12 @@ TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
         })
         .press(kButtonBack);
     // Unsteady: step 2, then the east step is step 3 and back leads to step 2.
-    GeneralEntries unsteady = body(Geometry::Sphere, "0");
-    unsteady.state = CaseState::Unsteady;
-    general(unsteady).press(kButtonForward);
+    general({.state = CaseState::Unsteady, .geometry = Geometry::Sphere, .ri = "0"})
+        .press(kButtonForward);
     transient({}).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonBack);
     platform.expectDialog(t::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     EXPECT_TRUE(runsOf(b::kWestTemplate).empty());
     const auto east = runsOf(b::kEastTemplate);
@@ -96,14 +75,13 @@ TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
 // The centre carries no heat: with a flux at the surface a steady solid
 // body has no temperature level, which the flux warning says.
 TEST_F(RadialEntryTest, ASteadySolidBodyWithAFluxSurfaceIsWarnedAbout) {
-    general(body(Geometry::Cylinder, "0")).press(kButtonForward);
+    general({.geometry = Geometry::Cylinder, .ri = "0"}).press(kButtonForward);
     east(flux("-5")).press(kButtonForward);
     expectQuestion(kAnswerYes,
                    "The two boundary conditions involve flux. Thus, it is strongly advisable \n"
                    "to simulate a long unsteady state! Would you like to modify this dataset?");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 }
 
 // ---- the case files -----------------------------------------------------------------
@@ -111,13 +89,10 @@ TEST_F(RadialEntryTest, ASteadySolidBodyWithAFluxSurfaceIsWarnedAbout) {
 // A solid cylinder: both files end with the geometry line, and the west,
 // which no step asked for, is written as the insulated face the centre is.
 TEST_F(RadialEntryTest, ASolidCylinderIsWrittenWithItsGeometryLineAndAnInsulatedCentre) {
-    GeneralEntries entries = body(Geometry::Cylinder, "0");
-    entries.Sc = "1000";
-    general(entries).press(kButtonForward);
+    general({.Sc = "1000", .geometry = Geometry::Cylinder, .ri = "0"}).press(kButtonForward);
     east(convection("10", "20")).press(kButtonForward);
     platform.expectSaveFile(dataFile("rod.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 
     EXPECT_EQ(readFile(dataFile("rod.txt")),
@@ -145,8 +120,7 @@ TEST_F(RadialEntryTest, AReopenedSphereShowsItsBodyAndIsRewrittenUnchanged) {
     platform.expectDialog(g::kTemplate).press(kButtonForward);
     platform.expectDialog(b::kWestTemplate).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonForward);
-    chooseOpen();
-    platform.verifyScriptDone();
+    playOpen();
 
     const auto general = runsOf(g::kTemplate).at(0);
     EXPECT_TRUE(general.atStart.at(g::kSphereRadio).on);
@@ -160,34 +134,6 @@ TEST_F(RadialEntryTest, AReopenedSphereShowsItsBodyAndIsRewrittenUnchanged) {
                      "sphere " + fitToWidth("0.2", 50)}));
     EXPECT_EQ(readFile(file("Loaded.txt")), lines({" 0.1", " 20", "15", "0", "0", " 1", " 2", " 1",
                                                    " 100", " 1", " 20", " 0", "sphere 0.2"}));
-}
-
-class PortugueseRadialEntryTest : public EntryTest {
-protected:
-    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
-};
-
-TEST_F(PortugueseRadialEntryTest, SpeaksPortuguese) {
-    general(body(Geometry::Cylinder, "")).press(kButtonForward);
-    expectWarning("Informe o raio interno!", "Atenção");
-    general(body(Geometry::Cylinder, "-2")).press(kButtonForward);
-    expectWarning("O raio interno deve ser zero ou maior!", "Atenção");
-    general(withVelocity(body(Geometry::Sphere, "0"), "1")).press(kButtonForward);
-    expectWarning("Geometria radial: a velocidade deve ser zero!", "Atenção");
-    general(body(Geometry::Sphere, "0")).press(kButtonForward);
-    platform.expectDialog(b::kEastTemplate)
-        .inspect([this](platform::DialogHandle) {
-            EXPECT_TRUE(shows("Esfera:  ri = 0"));
-            EXPECT_TRUE(shows("Em r = 0:  centro (sem condição)"));
-        })
-        .press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
-    const auto run = runsOf(g::kTemplate).at(0);
-    EXPECT_EQ(run.atStart.at(g::kPlaneRadio).text, "Parede pla&na");
-    EXPECT_EQ(run.atStart.at(g::kSphereRadio).text, "Es&fera");
-    EXPECT_EQ(runsOf(b::kEastTemplate).at(0).atStart.at(b::kStepTitle).text,
-              "Passo 2 - Condição de contorno leste - Em x = L:");
 }
 
 }  // namespace

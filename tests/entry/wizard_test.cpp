@@ -14,13 +14,8 @@
 namespace calorvia::entry::testing {
 namespace {
 
+using simulation::Geometry;
 using text::fitToWidth;
-
-std::string lines(std::initializer_list<std::string> each) {
-    std::string all;
-    for (const auto& line : each) all += line + "\n";
-    return all;
-}
 
 class WizardTest : public EntryTest {};
 
@@ -28,8 +23,7 @@ TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
     platform.expectDialog(g::kTemplate).press(kButtonForward);
     expectWarning("Inform the value of the distance between the boundaries!");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     // A new case starts empty, with no state chosen.
     const auto first = runsOf(g::kTemplate).at(0);
@@ -48,13 +42,19 @@ TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
 
 // ---- the road through the steps -------------------------------------------------------
 
+// The placeholders fill the upper right as soon as step 1 is accepted.
 TEST_F(WizardTest, ASteadyCaseWithoutVelocitySkipsStepTwoAndShowsPlaceholders) {
-    GeneralEntries entries;
-    general(entries).press(kButtonForward);
-    platform.expectDialog(b::kWestTemplate).press(kButtonBack);
+    general({}).press(kButtonForward);
+    platform.expectDialog(b::kWestTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("Ti = ******* <= Initial temperature"));
+            EXPECT_TRUE(shows("Unsteady state for the node *******"));
+            EXPECT_TRUE(shows("Lx = 1 <= W-E distance"));
+            EXPECT_TRUE(shows("Steady state simulation"));
+        })
+        .press(kButtonBack);
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     const auto westRun = runsOf(b::kWestTemplate).at(0);
     EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
@@ -64,33 +64,14 @@ TEST_F(WizardTest, ASteadyCaseWithoutVelocitySkipsStepTwoAndShowsPlaceholders) {
     EXPECT_EQ(runsOf(t::kTemplate).size(), 0u);
 }
 
-TEST_F(WizardTest, PlaceholdersFillTheUpperRightAsSoonAsStepOneIsAccepted) {
-    general({}).press(kButtonForward);
-    platform.expectDialog(b::kWestTemplate)
-        .inspect([this](platform::DialogHandle) {
-            EXPECT_TRUE(shows("Ti = ******* <= Initial temperature"));
-            EXPECT_TRUE(shows("Unsteady state for the node *******"));
-            EXPECT_TRUE(shows("Lx = 1 <= W-E distance"));
-            EXPECT_TRUE(shows("Steady state simulation"));
-        })
-        .press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
-}
-
 TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAndFour) {
-    GeneralEntries entries;
-    entries.u = "0.5";
-    TransientEntries transientEntries;
-    transientEntries.Nst = "1";
-    general(entries).press(kButtonForward);
-    transient(transientEntries).press(kButtonForward);
+    general({.u = "0.5"}).press(kButtonForward);
+    transient({.Nst = "1"}).press(kButtonForward);
     west(temperature("100")).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonBack);
     platform.expectDialog(b::kWestTemplate).press(kButtonBack);
     platform.expectDialog(t::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     const auto westRun = runsOf(b::kWestTemplate).at(0);
     EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
@@ -105,45 +86,12 @@ TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAn
     EXPECT_EQ(runsOf(b::kWestTemplate).at(1).atStart.at(b::kTEdit).text, "100");
 }
 
-// Every step's dialog is told to leave the summary panel in sight: the
-// whole grey face the wizard fills, with its frame; once the wizard is over,
-// dialogs go where the platform puts them again.
-TEST_F(WizardTest, EveryStepLeavesTheSummaryPanelInSight) {
-    GeneralEntries entries;
-    entries.state = CaseState::Unsteady;
-    general(entries).press(kButtonForward);
-    transient({}).press(kButtonForward);
-    west(temperature("100")).press(kButtonForward);
-    platform.expectDialog(b::kEastTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
-
-    const shell::LayoutOrigin o = origin();
-    std::optional<platform::PixelBox> panelFace;
-    for (const auto& r : platform.rectangles()) {
-        if (r.fill == platform::FillMode::Filled && r.colour.rgb == shell::PanelGrey &&
-            r.x1 == o.x + 14 && r.y1 == o.y + 14) {
-            panelFace = platform::PixelBox{r.x1, r.y1, r.x2, r.y2};
-        }
-    }
-    ASSERT_TRUE(panelFace.has_value());
-    ASSERT_EQ(platform.dialogRuns().size(), 4u);
-    for (const auto& run : platform.dialogRuns()) {
-        ASSERT_TRUE(run.keptClear.has_value()) << run.templateNumber;
-        const platform::PixelBox& kept = *run.keptClear;
-        EXPECT_TRUE(kept.x1 <= panelFace->x1 && kept.y1 <= panelFace->y1 &&
-                    kept.x2 >= panelFace->x2 && kept.y2 >= panelFace->y2)
-            << run.templateNumber;
-        // The panel's frame, no more: the graph area below stays free.
-        EXPECT_EQ(kept, (platform::PixelBox{o.x + 10, o.y + 10, o.x + 755, o.y + 280}));
-    }
-    EXPECT_EQ(platform.keptClearOfDialogs(), std::nullopt);
-}
-
-TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummaries) {
-    GeneralEntries entries;
-    entries.state = CaseState::Unsteady;
-    general(entries).press(kButtonForward);
+// Back wipes the summaries of the steps left. Every step's dialog is told to
+// leave the summary panel in sight: the whole grey face the wizard fills,
+// with its frame; once the wizard is over, dialogs go where the platform
+// puts them again.
+TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummariesAndEveryStepLeavesThePanelInSight) {
+    general({.state = CaseState::Unsteady}).press(kButtonForward);
     transient({}).press(kButtonForward);
     west(temperature("100")).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate)
@@ -161,14 +109,33 @@ TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummaries) {
             EXPECT_FALSE(shows("Lx = 1 <= W-E distance"));
         })
         .press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
+
+    const shell::LayoutOrigin o = origin();
+    std::optional<platform::PixelBox> panelFace;
+    for (const auto& r : platform.rectangles()) {
+        if (r.fill == platform::FillMode::Filled && r.colour.rgb == shell::PanelGrey &&
+            r.x1 == o.x + 14 && r.y1 == o.y + 14) {
+            panelFace = platform::PixelBox{r.x1, r.y1, r.x2, r.y2};
+        }
+    }
+    ASSERT_TRUE(panelFace.has_value());
+    ASSERT_EQ(platform.dialogRuns().size(), 7u);
+    for (const auto& run : platform.dialogRuns()) {
+        ASSERT_TRUE(run.keptClear.has_value()) << run.templateNumber;
+        const platform::PixelBox& kept = *run.keptClear;
+        EXPECT_TRUE(kept.x1 <= panelFace->x1 && kept.y1 <= panelFace->y1 &&
+                    kept.x2 >= panelFace->x2 && kept.y2 >= panelFace->y2)
+            << run.templateNumber;
+        // The panel's frame, no more: the graph area below stays free.
+        EXPECT_EQ(kept, (platform::PixelBox{o.x + 10, o.y + 10, o.x + 755, o.y + 280}));
+    }
+    EXPECT_EQ(platform.keptClearOfDialogs(), std::nullopt);
 }
 
 TEST_F(WizardTest, TheSyntaxButtonOpensTheSyntaxHelpAndTheDialogStays) {
     platform.expectDialog(g::kTemplate).press(g::kSyntaxButton).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     const auto documents = platform.callsNamed("openDocument");
     ASSERT_FALSE(documents.empty());
     EXPECT_EQ(documents.front().texts.at(0), "Syntax.hlp");
@@ -190,8 +157,7 @@ TEST_F(WizardTest, TypingIntoOneBoundaryGroupDisablesTheOthers) {
         .press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonBack);
     platform.expectDialog(b::kWestTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 
     const auto runs = runsOf(b::kWestTemplate);
     ASSERT_EQ(runs.size(), 3u);
@@ -236,8 +202,7 @@ TEST_P(BoundaryEntriesTest, AreValidatedInTheirOrder) {
     } else {
         platform.expectSaveFile(std::nullopt);
     }
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     if (c.templateNumber == b::kEastTemplate) {
         // The east line stays until the cancelled save redraws the panel.
         bool drawn = false;
@@ -255,7 +220,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundaryCase{"west temperature with comma", b::kWestTemplate,
                                    temperature("1,5"), "In x = 0.0:  T = 1.5"},
                       BoundaryCase{"east convection", b::kEastTemplate, convection("10", "25"),
-                                   "In x = L:  h = 10   Tinf = 25"}));
+                                   "In x = L:  h = 10   Tinf = 25"}),
+    [](const auto& row) { return calorvia::testing::caseName(row.param.what); });
 
 // ---- closing checks ------------------------------------------------------------------
 
@@ -270,61 +236,48 @@ TEST_F(WizardTest, SteadyFluxAtBothEndsWarnsOnceAndNoWritesTheCase) {
     scriptSteadyCase({}, flux("10"), flux("-10"));
     expectQuestion(kAnswerNo, kFluxWarning);
     platform.expectSaveFile(dataFile("flux.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_TRUE(fileExists(dataFile("flux.txt")));
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
 TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
-    GeneralEntries entries;
-    entries.u = "0.5";
-    general(entries).press(kButtonForward);
-    transient({}).press(kButtonForward);
-    west(flux("10")).press(kButtonForward);
-    east(flux("-10")).press(kButtonForward);
+    scriptCase({.u = "0.5"}, {}, flux("10"), flux("-10"));
     expectQuestion(kAnswerNo, kFluxWarning);
     expectQuestion(kAnswerYes, kConvectiveWarning, "Attention: Convective problem");
     // Yes: back to step 1, with everything as typed.
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runsOf(g::kTemplate).at(1).atStart.at(g::kUEdit).text, "0.5");
     EXPECT_EQ(runState(), shell::RunState::Idle);
 }
 
-TEST_F(WizardTest, UnsteadyFluxAtBothEndsIsNotWarnedAbout) {
-    GeneralEntries entries;
-    entries.state = CaseState::Unsteady;
-    general(entries).press(kButtonForward);
-    transient({}).press(kButtonForward);
-    west(flux("10")).press(kButtonForward);
-    east(flux("-10")).press(kButtonForward);
+// An unsteady case with flux at both ends, a convective one with
+// temperatures at both: straight to the save dialog.
+TEST_F(WizardTest, UnsteadyFluxOrConvectionBetweenTemperaturesIsNotWarnedAbout) {
+    scriptCase({.state = CaseState::Unsteady}, {}, flux("10"), flux("-10"));
+    platform.expectSaveFile(std::nullopt);
+    scriptCase({.u = "2"}, {}, temperature("0"), temperature("1"));
     platform.expectSaveFile(std::nullopt);
     chooseNew();
-    platform.verifyScriptDone();
-}
-
-TEST_F(WizardTest, AConvectiveCaseWithTemperaturesAtBothEndsIsNotWarnedAbout) {
-    GeneralEntries entries;
-    entries.u = "2";
-    general(entries).press(kButtonForward);
-    transient({}).press(kButtonForward);
-    west(temperature("0")).press(kButtonForward);
-    east(temperature("1")).press(kButtonForward);
-    platform.expectSaveFile(std::nullopt);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
 }
 
 // ---- saving ---------------------------------------------------------------------------
 
+// The save dialog starts in the Data folder with Untitled; cancelled, it
+// leaves nothing written.
 TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
     writeFile(file("Loaded.txt"), "left over\n");
     scriptSteadyCase({}, temperature("1"), temperature("0"));
     platform.expectSaveFile(std::nullopt);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
+    const auto saves = platform.callsNamed("saveFileDialog");
+    ASSERT_EQ(saves.size(), 1u);
+    EXPECT_EQ(saves[0].texts.at(0), "Save Data File");
+    EXPECT_EQ(std::filesystem::path(saves[0].texts.at(1)), directory() / "Data");
+    EXPECT_EQ(saves[0].texts.at(2), "Untitled");
+    EXPECT_EQ(saves[0].texts.at(3), "txt");
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_TRUE(std::filesystem::is_empty(directory() / "Data"));
     EXPECT_EQ(runState(), shell::RunState::Idle);
@@ -337,37 +290,12 @@ TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
               simulation::CaseLoadFailure::MissingCase);
 }
 
-TEST_F(WizardTest, TheSaveDialogStartsInTheDataFolderWithUntitled) {
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
-    platform.expectSaveFile(std::nullopt);
-    chooseNew();
-    const auto saves = platform.callsNamed("saveFileDialog");
-    ASSERT_EQ(saves.size(), 1u);
-    EXPECT_EQ(saves[0].texts.at(0), "Save Data File");
-    EXPECT_EQ(std::filesystem::path(saves[0].texts.at(1)), directory() / "Data");
-    EXPECT_EQ(saves[0].texts.at(2), "Untitled");
-    EXPECT_EQ(saves[0].texts.at(3), "txt");
-}
-
 TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
-    GeneralEntries entries{"0,5",
-                           "5",
-                           "2*t",
-                           "-5",
-                           "0",
-                           "0.25",
-                           CaseState::Unsteady,
-                           true,
-                           simulation::Geometry::Plane,
-                           ""};
-    TransientEntries transientEntries{"20+x", "1000", "4,18", "0,1", "3", "5"};
-    general(entries).press(kButtonForward);
-    transient(transientEntries).press(kButtonForward);
-    west(temperature("100")).press(kButtonForward);
-    east(convection("10", "20")).press(kButtonForward);
+    scriptCase({"0,5", "5", "2*t", "-5", "0", "0.25", CaseState::Unsteady, true},
+               {"20+x", "1000", "4,18", "0,1", "3", "5"}, temperature("100"),
+               convection("10", "20"));
     platform.expectSaveFile(dataFile("slab.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 
     EXPECT_EQ(readFile(dataFile("slab.txt")),
@@ -395,16 +323,13 @@ TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
 
 TEST_F(WizardTest, ASteadyCaseWithoutVelocityWritesNoTransientBlockEvenIfTyped) {
     // Typed in an earlier pass with velocity, then the velocity removed.
-    GeneralEntries withVelocity;
-    withVelocity.u = "1";
-    general(withVelocity).press(kButtonForward);
+    general({.u = "1"}).press(kButtonForward);
     transient({}).press(kButtonBack);
     general({}).press(kButtonForward);
     west(temperature("1")).press(kButtonForward);
     east(flux("0")).press(kButtonForward);
     platform.expectSaveFile(dataFile("steady.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(readFile(file("Loaded.txt")),
               lines({" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 2", " 0", " 0"}));
 }
@@ -413,18 +338,14 @@ TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
     writeFile(dataFile("old.txt"), "the student's old case\n");
     scriptSteadyCase({}, temperature("1"), temperature("0"));
     const std::string path = dataFile("old.txt").string();
+    const std::string question =
+        "                   The file already exists! \n \n   Do you want to maintain the "
+        "existent file?";
     platform.expectSaveFile(path);
-    expectQuestion(kAnswerYes,
-                   "                   The file already exists! \n \n   Do you want to maintain "
-                   "the existent file?",
-                   "Attention: Risco de perda de dados");
+    expectQuestion(kAnswerYes, question, "Attention: Risco de perda de dados");
     platform.expectSaveFile(path);
-    expectQuestion(kAnswerNo,
-                   "                   The file already exists! \n \n   Do you want to maintain "
-                   "the existent file?",
-                   "Attention: Risco de perda de dados");
-    chooseNew();
-    platform.verifyScriptDone();
+    expectQuestion(kAnswerNo, question, "Attention: Risco de perda de dados");
+    playNew();
     const auto saves = platform.callsNamed("saveFileDialog");
     ASSERT_EQ(saves.size(), 2u);
     EXPECT_EQ(saves[1].texts.at(2), path) << "the dialog comes back with the same name";
@@ -440,8 +361,7 @@ TEST_F(WizardTest, AFolderThatCannotBeWrittenIsReportedAndAnotherPlaceOffered) {
                   "\". Check that the folder exists and may be written to; the file that was "
                   "there is unchanged.");
     platform.expectSaveFile(dataFile("case.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_TRUE(fileExists(dataFile("case.txt")));
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
@@ -456,8 +376,7 @@ TEST_F(WizardTest, ACaseIsNotSavedUnderAProgramFileName) {
         "folder, which it deletes or rewrites. Give the case another name, or save "
         "it in another folder.");
     platform.expectSaveFile(dataFile("Dados.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_FALSE(fileExists(file("Dados.txt")));
     EXPECT_TRUE(fileExists(dataFile("Dados.txt")));
 }
@@ -470,8 +389,7 @@ TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
     expectWarning("The case could not be written to \"" + file("Loaded.txt").string() +
                   "\". Check that the folder exists and may be written to; the file that was "
                   "there is unchanged.");
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_TRUE(fileExists(dataFile("case.txt")));
     EXPECT_TRUE(std::filesystem::is_directory(file("Loaded.txt")));
     EXPECT_EQ(runState(), shell::RunState::Idle);
@@ -483,15 +401,13 @@ TEST_F(WizardTest, ALoadedCaseIsClosedOnlyWhenTheStudentAgrees) {
     writeFile(file("Loaded.txt"), "loaded\n");
     shell->state().caseLoaded();
     expectQuestion(kAnswerNo, "The loaded data will be closed. To continue the operation?");
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_TRUE(fileExists(file("Loaded.txt")));
 
     expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
 }
@@ -501,27 +417,38 @@ TEST_F(WizardTest, AFinishedRunIsClosedWithTheWizardsOwnQuestion) {
     shell->state().runFinished();
     expectQuestion(kAnswerYes, "The current simulation will be closed. To continue the operation?");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
 }
 
-class PortugueseWizardTest : public EntryTest {
-protected:
-    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
-};
-
-TEST_F(PortugueseWizardTest, SpeaksPortuguese) {
+// Step 1 and its messages in Portuguese, then the steps of a solid sphere
+// with its summary lines.
+TEST_F(PortugueseEntryTest, TheWizardSpeaksPortuguese) {
     platform.expectDialog(g::kTemplate).type(g::kLxEdit, "1").press(kButtonForward);
     expectWarning("Informe o valor do número de volumes de controle!", "Atenção");
-    platform.expectDialog(g::kTemplate).press(kButtonCancel);
-    chooseNew();
-    platform.verifyScriptDone();
+    general({.geometry = Geometry::Cylinder}).press(kButtonForward);
+    expectWarning("Informe o raio interno!", "Atenção");
+    general({.geometry = Geometry::Cylinder, .ri = "-2"}).press(kButtonForward);
+    expectWarning("O raio interno deve ser zero ou maior!", "Atenção");
+    general({.u = "1", .geometry = Geometry::Sphere, .ri = "0"}).press(kButtonForward);
+    expectWarning("Geometria radial: a velocidade deve ser zero!", "Atenção");
+    general({.geometry = Geometry::Sphere, .ri = "0"}).press(kButtonForward);
+    platform.expectDialog(b::kEastTemplate)
+        .inspect([this](platform::DialogHandle) {
+            EXPECT_TRUE(shows("Esfera:  ri = 0"));
+            EXPECT_TRUE(shows("Em r = 0:  centro (sem condição)"));
+        })
+        .press(kButtonCancel);
+    playNew();
     const auto run = runsOf(g::kTemplate).at(0);
     EXPECT_EQ(run.atStart.at(g::kSteadyRadio).text, "&Permanente");
     EXPECT_EQ(run.atStart.at(kButtonForward).text, "Passo &2 >>");
     EXPECT_EQ(run.atStart.at(kButtonCancel).text, "&Cancelar");
+    EXPECT_EQ(run.atStart.at(g::kPlaneRadio).text, "Parede pla&na");
+    EXPECT_EQ(run.atStart.at(g::kSphereRadio).text, "Es&fera");
+    EXPECT_EQ(runsOf(b::kEastTemplate).at(0).atStart.at(b::kStepTitle).text,
+              "Passo 2 - Condição de contorno leste - Em x = L:");
 }
 
 }  // namespace
