@@ -27,7 +27,7 @@ using calorvia::testing::readFile;
 using calorvia::testing::writeFile;
 using texts::Language;
 
-int runQuietly(const BatchOptions& options, std::ostringstream& messages) {
+int exitStatus(const BatchOptions& options, std::ostringstream& messages) {
     std::ostringstream out;
     return runBatch(options, nullptr, out, messages);
 }
@@ -38,7 +38,7 @@ TEST_F(BatchRunTest, AFolderInUseRefusesTheRunUntilTheOtherProgramIsGone) {
     BatchOptions options = example("plane-wall.txt");
     options.language = Language::Portuguese;
     std::ostringstream messages;
-    EXPECT_EQ(runQuietly(options, messages), kExitRefused);
+    EXPECT_EQ(exitStatus(options, messages), kExitRefused);
     EXPECT_EQ(messages.str(), "Atenção: Outro Calorvia está usando a pasta \"" +
                                   calorvia::testing::utf8(std::filesystem::current_path()) +
                                   "\"; os resultados dos dois se misturariam. Feche o outro "
@@ -47,7 +47,7 @@ TEST_F(BatchRunTest, AFolderInUseRefusesTheRunUntilTheOtherProgramIsGone) {
     EXPECT_FALSE(fileExists(file("idioma")));  // --lang wrote nothing either
 
     other.reset();  // killed: its lock ends with it
-    EXPECT_EQ(runQuietly(options, messages), kExitWritten) << messages.str();
+    EXPECT_EQ(exitStatus(options, messages), kExitWritten) << messages.str();
 }
 
 // A line of a saved case replaced (or, at -1, added), and what the run gives.
@@ -79,7 +79,7 @@ TEST_P(OddInputTest, IsReadAsWrittenOrSaidPlainly) {
     options.casePath = file("odd.txt");
     options.language = odd.language;
     std::ostringstream messages;
-    EXPECT_EQ(runQuietly(options, messages), odd.status) << messages.str();
+    EXPECT_EQ(exitStatus(options, messages), odd.status) << messages.str();
     EXPECT_EQ(messages.str().rfind(odd.firstMessage, 0), 0u) << messages.str();
 }
 
@@ -132,7 +132,7 @@ TEST_P(EndingSignalTest, LeavesNoPrivateFolderBehind) {
     if (child == 0) {
         ::setenv("TMPDIR", temporary.path().c_str(), 1);
         std::ostringstream messages;
-        ::_exit(runQuietly(options, messages));
+        ::_exit(exitStatus(options, messages));
     }
     const auto copyMade = [&] {
         for (const auto& entry : std::filesystem::directory_iterator(temporary.path())) {

@@ -23,11 +23,6 @@
 namespace calorvia::batch {
 namespace {
 
-BatchRun runQuietly(const BatchOptions& options) {
-    std::ostringstream messages;
-    return runCase(options, nullptr, messages);
-}
-
 // ------------------------------------------------------------ energy balance
 
 // Every saved case of examples/ (the working files and the experimental
@@ -160,22 +155,6 @@ TEST_F(BatchRunTest, TheCsvFilesReadBackToTheResultFilesInFullPrecision) {
     }
 }
 
-TEST_F(BatchRunTest, ASteadyRunHasNoHistoryCsvAndAnUnwritableFolderIsReported) {
-    BatchOptions options = example("plane-wall.txt");
-    options.keepHistories = true;
-    const BatchRun run = runQuietly(options);
-    ASSERT_TRUE(run.finished);
-    const CsvOutcome written = writeCsvFiles("out", run);
-    ASSERT_TRUE(written.ok);
-    EXPECT_EQ(written.files,
-              (std::vector<std::string>{"out/profile.csv", "out/fluxes.csv"}));
-
-    text::writeTextFileAtomically("blocked", "a file where the folder should be\n");
-    const CsvOutcome refused = writeCsvFiles("blocked", run);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.failedFile, "blocked/profile.csv");
-}
-
 // ------------------------------------------------ results not to be trusted
 
 // Saved steady cases (Lx N K Sc Sp, state, method, the two boundaries, u)
@@ -223,25 +202,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ --json
 
-// A wall of K = 1, 1 m, held at 200 at the west and cooled at the east
-// (h = 10, Tinf = 20) passes q = 180/(L/K + 1/h) through both faces.
-TEST_F(BatchRunTest, TheJsonSummaryHoldsTheEnergyBalanceAndTheCsvFiles) {
-    const BatchOptions options = example("convection-cooled-wall.txt");
-    BatchRun run = runQuietly(options);
-    run.csvFiles = {"csv/profile.csv"};
-    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
-    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
-    const nlohmann::json& balance = json["energy_balance"];
-    const double q = 180.0 / (1.0 + 0.1);
-    EXPECT_EQ(balance["unit"], "W/m²");
-    EXPECT_NEAR(balance["west"]["conduction"].get<double>(), q, 1e-9 * q);
-    EXPECT_NEAR(balance["east"]["conduction"].get<double>(), -q, 1e-9 * q);
-    EXPECT_EQ(balance["generated"].get<double>(), 0.0);
-    EXPECT_EQ(balance["residual"].get<double>(), run.balance->residual);
-    EXPECT_EQ(json["csv_files"], nlohmann::json::array({"csv/profile.csv"}));
-    EXPECT_EQ(json["case"]["geometry"], "plane");
-}
-
 // A case path that is not UTF-8 (Latin-1 "é") is written with U+FFFD.
 TEST_F(BatchRunTest, TheJsonSummaryReplacesBytesThatAreNotUtf8) {
     BatchOptions options = example("convection-cooled-wall.txt");
@@ -250,19 +210,6 @@ TEST_F(BatchRunTest, TheJsonSummaryReplacesBytesThatAreNotUtf8) {
     ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
     const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
     EXPECT_EQ(json["case"]["file"], "caf\xEF\xBF\xBD.txt");
-}
-
-// The batch prints the balance after the computing time.
-TEST_F(BatchRunTest, TheReportPrintsTheBalance) {
-    const BatchOptions options = example("convection-cooled-wall.txt");
-    std::ostringstream out, messages;
-    ASSERT_EQ(runBatch(options, nullptr, out, messages), kExitWritten);
-    const std::string printed = out.str();
-    EXPECT_NE(printed.find("Balance.txt\n"), std::string::npos);
-    const auto at = printed.find("Energy balance (W/m²), heat entering positive:\n"
-                                 "  West face, conduction: 163.636\n");
-    EXPECT_NE(at, std::string::npos) << printed;
-    EXPECT_GT(at, printed.find("Computing time: "));
 }
 
 }  // namespace
