@@ -140,14 +140,20 @@ TEST_F(OpenCaseTest, ABrokenSavedFileIsReportedAndTheWizardDoesNotStart) {
     EXPECT_EQ(readFile(dataFile("broken.txt")), content) << "left as it was";
 }
 
-TEST_F(OpenCaseTest, DecliningToCloseAFinishedRunChangesNothing) {
+// Cancelled when nothing was loaded, Open draws nothing; declining to close
+// a finished run changes nothing; cancelled after closing a loaded case, it
+// redraws the geometry panel.
+TEST_F(OpenCaseTest, CancellingOrDecliningChangesNothingButAClosedCase) {
+    platform.expectOpenFile(std::nullopt);
+    playOpen();
+    EXPECT_TRUE(platform.callsNamed("showBitmap").empty());
+    EXPECT_TRUE(platform.callsNamed("drawRectangle").empty());
+
     shell->state().runFinished();
     expectQuestion(kAnswerNo, "The current simulation will be ended. To continue the operation?");
     playOpen();
     EXPECT_EQ(runState(), shell::RunState::Finished);
-}
 
-TEST_F(OpenCaseTest, CancellingAfterClosingALoadedCaseRedrawsTheGeometryPanel) {
     writeFile(file("Loaded.txt"), "the loaded case\n");
     shell->state().caseLoaded();
     expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
@@ -156,13 +162,6 @@ TEST_F(OpenCaseTest, CancellingAfterClosingALoadedCaseRedrawsTheGeometryPanel) {
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_EQ(platform.callsNamed("showBitmap").size(), 3u);
-}
-
-TEST_F(OpenCaseTest, CancellingWhenNothingWasLoadedDrawsNothing) {
-    platform.expectOpenFile(std::nullopt);
-    playOpen();
-    EXPECT_TRUE(platform.callsNamed("showBitmap").empty());
-    EXPECT_TRUE(platform.callsNamed("drawRectangle").empty());
 }
 
 }  // namespace

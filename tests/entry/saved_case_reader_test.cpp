@@ -30,6 +30,15 @@ std::vector<std::string> steadyLines(std::string K, bool velocityLine, std::stri
     return lines;
 }
 
+// A steady case with velocity 0.5, which brings the transient block that a
+// steady file then holds (Ti = 300, Nst = 1).
+std::vector<std::string> convectiveLines() {
+    auto lines = steadyLines("1", false, "80");
+    lines.insert(lines.begin() + 7, {"300", "1000", "4180", fitToWidth("1", 50), " 1", " 5"});
+    lines.push_back(fitToWidth("0.5", 50));
+    return lines;
+}
+
 // A formula conductivity does not change the layout.
 TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
     for (const std::string K : {"1", "2*t"}) {
@@ -67,24 +76,7 @@ TEST(SavedCaseReaderTest, AMissingVelocityLineGivesZero) {
 // A steady case with a velocity carries the transient block; blank lines an
 // editor left after the velocity must not hide it.
 TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
-    const std::vector<std::string> saved{fitToWidth("1", 50),
-                                         " 10",
-                                         "1",
-                                         "0",
-                                         "0",
-                                         " 1",
-                                         " 2",
-                                         "300",
-                                         "1000",
-                                         "4180",
-                                         fitToWidth("1", 50),
-                                         " 1",
-                                         " 5",
-                                         " 1",
-                                         fitToWidth("20", 50),
-                                         " 1",
-                                         fitToWidth("80", 50),
-                                         fitToWidth("0.5", 50)};
+    const std::vector<std::string> saved = convectiveLines();
     const auto plain = readSavedCase(saved);
     ASSERT_TRUE(plain.ok());
     for (const std::vector<std::string>& tail :
@@ -96,7 +88,7 @@ TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
         EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
         EXPECT_EQ(reading.entry.Ti, "300");
         EXPECT_EQ(reading.entry.west.condition.type, simulation::BoundaryType::Temperature);
-        EXPECT_EQ(platform::shownText(reading.entry.west.T), "20");
+        EXPECT_EQ(platform::shownText(reading.entry.west.T), "100");
         EXPECT_EQ(platform::shownText(reading.entry.east.T), "80");
         EXPECT_EQ(reading.entry.NstValue, 1);
     }
@@ -240,15 +232,12 @@ TEST(SavedCaseReaderTest, ARadialCaseRoundTrips) {
 
 // A velocity that is not zero is kept for the wizard to judge.
 TEST(SavedCaseReaderTest, TheVelocityOfARadialCaseIsKept) {
-    auto lines = steadyLines("1", false, "25");
-    lines.push_back(fitToWidth("0.5", 50));
-    // u > 0 brings the transient block, which a steady file then holds.
-    lines.insert(lines.begin() + 7, {"20", "1", "1", fitToWidth("1", 50), " 1", " 1"});
+    auto lines = convectiveLines();
     lines.push_back("cylinder 0");
     const auto reading = readSavedCase(lines);
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
-    EXPECT_EQ(reading.entry.Ti, "20");
+    EXPECT_EQ(reading.entry.Ti, "300");
     EXPECT_EQ(reading.entry.geometry, simulation::Geometry::Cylinder);
 }
 

@@ -232,15 +232,6 @@ constexpr const char* kConvectiveWarning =
     "There is boundary condition that does not involve temperature. Thus, it is strongly "
     "advisable \nto simulate a long unsteady state! Would you like to modify this dataset?";
 
-TEST_F(WizardTest, SteadyFluxAtBothEndsWarnsOnceAndNoWritesTheCase) {
-    scriptSteadyCase({}, flux("10"), flux("-10"));
-    expectQuestion(kAnswerNo, kFluxWarning);
-    platform.expectSaveFile(dataFile("flux.txt").string());
-    playNew();
-    EXPECT_TRUE(fileExists(dataFile("flux.txt")));
-    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
-}
-
 TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
     scriptCase({.u = "0.5"}, {}, flux("10"), flux("-10"));
     expectQuestion(kAnswerNo, kFluxWarning);
@@ -321,17 +312,21 @@ TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
     EXPECT_TRUE(shows("In x = L:  h = 10   Tinf = 20"));
 }
 
-TEST_F(WizardTest, ASteadyCaseWithoutVelocityWritesNoTransientBlockEvenIfTyped) {
+// Flux at both ends of a steady case is warned about once; No writes it.
+TEST_F(WizardTest, ASteadyFluxCaseIsWarnedAboutAndWrittenWithoutTheTransientBlockTyped) {
     // Typed in an earlier pass with velocity, then the velocity removed.
     general({.u = "1"}).press(kButtonForward);
     transient({}).press(kButtonBack);
     general({}).press(kButtonForward);
-    west(temperature("1")).press(kButtonForward);
+    west(flux("10")).press(kButtonForward);
     east(flux("0")).press(kButtonForward);
+    expectQuestion(kAnswerNo, kFluxWarning);
     platform.expectSaveFile(dataFile("steady.txt").string());
     playNew();
+    EXPECT_TRUE(fileExists(dataFile("steady.txt")));
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_EQ(readFile(file("Loaded.txt")),
-              lines({" 1", " 10", "1", "0", "0", " 1", " 2", " 1", " 1", " 2", " 0", " 0"}));
+              lines({" 1", " 10", "1", "0", "0", " 1", " 2", " 2", " 10", " 2", " 0", " 0"}));
 }
 
 TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
@@ -353,23 +348,16 @@ TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
     EXPECT_EQ(readFile(dataFile("old.txt"))->substr(0, 50), fitToWidth("1", 50));
 }
 
-TEST_F(WizardTest, AFolderThatCannotBeWrittenIsReportedAndAnotherPlaceOffered) {
+// A folder that cannot be written is reported and the save dialog offered
+// again. So is a name of the program folder's own, which the next start
+// would delete; the same name in the Data folder is fine.
+TEST_F(WizardTest, AnUnwritableFolderOrAProgramFileNameIsReportedAndAnotherPlaceOffered) {
     scriptSteadyCase({}, temperature("1"), temperature("0"));
     const std::string nowhere = (directory() / "no such folder" / "case.txt").string();
     platform.expectSaveFile(nowhere);
     expectWarning("The case could not be written to \"" + nowhere +
                   "\". Check that the folder exists and may be written to; the file that was "
                   "there is unchanged.");
-    platform.expectSaveFile(dataFile("case.txt").string());
-    playNew();
-    EXPECT_TRUE(fileExists(dataFile("case.txt")));
-    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
-}
-
-// The program folder's own names would be deleted at the next start: the save
-// dialog is offered again, and the same name in the Data folder is fine.
-TEST_F(WizardTest, ACaseIsNotSavedUnderAProgramFileName) {
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
     platform.expectSaveFile(file("Dados.txt").string());
     expectWarning(
         "\"Dados.txt\" is the name of one of the files the program keeps in its "
@@ -379,6 +367,7 @@ TEST_F(WizardTest, ACaseIsNotSavedUnderAProgramFileName) {
     playNew();
     EXPECT_FALSE(fileExists(file("Dados.txt")));
     EXPECT_TRUE(fileExists(dataFile("Dados.txt")));
+    EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
 TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
@@ -397,7 +386,7 @@ TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
 
 // ---- starting over a loaded case or a finished run --------------------------------------
 
-TEST_F(WizardTest, ALoadedCaseIsClosedOnlyWhenTheStudentAgrees) {
+TEST_F(WizardTest, ALoadedCaseOrAFinishedRunIsClosedOnlyWhenTheStudentAgrees) {
     writeFile(file("Loaded.txt"), "loaded\n");
     shell->state().caseLoaded();
     expectQuestion(kAnswerNo, "The loaded data will be closed. To continue the operation?");
@@ -410,9 +399,8 @@ TEST_F(WizardTest, ALoadedCaseIsClosedOnlyWhenTheStudentAgrees) {
     playNew();
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
-}
 
-TEST_F(WizardTest, AFinishedRunIsClosedWithTheWizardsOwnQuestion) {
+    // A finished run is closed with the wizard's own question.
     writeFile(file("Loaded.txt"), "loaded\n");
     shell->state().runFinished();
     expectQuestion(kAnswerYes, "The current simulation will be closed. To continue the operation?");
