@@ -99,27 +99,24 @@ TEST_F(OpenCaseTest, ASavedFileWithoutItsVelocityLineOpensWithVelocityZero) {
     EXPECT_EQ(commands->entry().Nst, "5");
 }
 
-TEST_F(OpenCaseTest, TheOpenDialogIsTheOneOfTheSettingsTable) {
-    platform.expectOpenFile(std::nullopt);
-    playOpen();
-    const auto opens = platform.callsNamed("openFileDialog");
-    ASSERT_EQ(opens.size(), 1u);
-    EXPECT_EQ(opens[0].texts.at(0), "Open Data File");
-    EXPECT_EQ(std::filesystem::path(opens[0].texts.at(1)), directory());
-    EXPECT_EQ(opens[0].texts.at(2), " ");
-    EXPECT_EQ(opens[0].texts.at(3), "txt");
-    // The start directory is current again afterwards.
-    EXPECT_EQ(std::filesystem::current_path(), directory());
-    EXPECT_EQ(runState(), shell::RunState::Idle);
-}
-
-TEST_F(OpenCaseTest, AMissingFileIsReportedAndTheDialogComesBack) {
+// The open dialog is the one of the settings table; a missing file is
+// reported and the dialog comes back with its name.
+TEST_F(OpenCaseTest, TheOpenDialogComesBackAfterAMissingFile) {
     const std::string missing = dataFile("missing.txt").string();
     platform.expectOpenFile(missing);
     expectWarning("The file does not exist!");
     platform.expectOpenFile(std::nullopt);
     playOpen();
-    EXPECT_EQ(platform.callsNamed("openFileDialog").at(1).texts.at(2), missing);
+    const auto opens = platform.callsNamed("openFileDialog");
+    ASSERT_EQ(opens.size(), 2u);
+    EXPECT_EQ(opens[0].texts.at(0), "Open Data File");
+    EXPECT_EQ(std::filesystem::path(opens[0].texts.at(1)), directory());
+    EXPECT_EQ(opens[0].texts.at(2), " ");
+    EXPECT_EQ(opens[0].texts.at(3), "txt");
+    EXPECT_EQ(opens[1].texts.at(2), missing);
+    // The start directory is current again afterwards.
+    EXPECT_EQ(std::filesystem::current_path(), directory());
+    EXPECT_EQ(runState(), shell::RunState::Idle);
 }
 
 // Which files are malformed is the reader's table (saved_case_reader_test.cpp);

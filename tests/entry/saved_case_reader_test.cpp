@@ -15,17 +15,9 @@ namespace {
 using text::fitToWidth;
 
 std::vector<std::string> steadyLines(std::string K, bool velocityLine, std::string eastValue) {
-    std::vector<std::string> lines{fitToWidth("1", 50),
-                                   " 10",
-                                   std::move(K),
-                                   "0",
-                                   "0",
-                                   " 1",
-                                   " 2",
-                                   " 1",
-                                   fitToWidth("100", 50),
-                                   " 1",
-                                   fitToWidth(std::move(eastValue), 50)};
+    std::vector<std::string> lines({fitToWidth("1", 50), " 10", std::move(K), "0", "0", " 1", " 2",
+                                    " 1", fitToWidth("100", 50), " 1",
+                                    fitToWidth(std::move(eastValue), 50)});
     if (velocityLine) lines.push_back(fitToWidth("0", 50));
     return lines;
 }

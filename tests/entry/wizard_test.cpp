@@ -19,8 +19,9 @@ using text::fitToWidth;
 
 class WizardTest : public EntryTest {};
 
+// The Syntax button opens the syntax help and the dialog stays.
 TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
-    platform.expectDialog(g::kTemplate).press(kButtonForward);
+    platform.expectDialog(g::kTemplate).press(g::kSyntaxButton).press(kButtonForward);
     expectWarning("Inform the value of the distance between the boundaries!");
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
     playNew();
@@ -38,6 +39,9 @@ TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
     // Cancel writes nothing.
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
+    const auto documents = platform.callsNamed("openDocument");
+    ASSERT_FALSE(documents.empty());
+    EXPECT_EQ(documents.front().texts.at(0), "Syntax.hlp");
 }
 
 // ---- the road through the steps -------------------------------------------------------
@@ -64,35 +68,14 @@ TEST_F(WizardTest, ASteadyCaseWithoutVelocitySkipsStepTwoAndShowsPlaceholders) {
     EXPECT_EQ(runsOf(t::kTemplate).size(), 0u);
 }
 
-TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndItsBoundariesAreStepsThreeAndFour) {
+// A steady case with velocity has step 2, and its boundaries are steps 3
+// and 4; back shows what was typed and wipes the summaries of the steps
+// left. Every step's dialog is told to leave the summary panel in sight: the
+// whole grey face the wizard fills, with its frame; once the wizard is over,
+// dialogs go where the platform puts them again.
+TEST_F(WizardTest, SteadyWithVelocityShowsStepTwoAndBackWipesTheLaterSummaries) {
     general({.u = "0.5"}).press(kButtonForward);
     transient({.Nst = "1"}).press(kButtonForward);
-    west(temperature("100")).press(kButtonForward);
-    platform.expectDialog(b::kEastTemplate).press(kButtonBack);
-    platform.expectDialog(b::kWestTemplate).press(kButtonBack);
-    platform.expectDialog(t::kTemplate).press(kButtonCancel);
-    playNew();
-
-    const auto westRun = runsOf(b::kWestTemplate).at(0);
-    EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
-              "Step 3 - West boundary condition - In x = 0.0:");
-    EXPECT_EQ(westRun.atStart.at(kButtonBack).text, "<< Step &2");
-    const auto eastRun = runsOf(b::kEastTemplate).at(0);
-    EXPECT_EQ(eastRun.atStart.at(b::kStepTitle).text,
-              "Step 4 - East boundary condition - In x = L:");
-    EXPECT_EQ(eastRun.atStart.at(kButtonForward).text, "&OK");
-    // Going back shows what was typed.
-    EXPECT_EQ(runsOf(t::kTemplate).at(1).atStart.at(t::kNstEdit).text, "1");
-    EXPECT_EQ(runsOf(b::kWestTemplate).at(1).atStart.at(b::kTEdit).text, "100");
-}
-
-// Back wipes the summaries of the steps left. Every step's dialog is told to
-// leave the summary panel in sight: the whole grey face the wizard fills,
-// with its frame; once the wizard is over, dialogs go where the platform
-// puts them again.
-TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummariesAndEveryStepLeavesThePanelInSight) {
-    general({.state = CaseState::Unsteady}).press(kButtonForward);
-    transient({}).press(kButtonForward);
     west(temperature("100")).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate)
         .inspect([this](platform::DialogHandle) {
@@ -110,6 +93,17 @@ TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummariesAndEveryStepLeavesThePan
         })
         .press(kButtonCancel);
     playNew();
+
+    const auto westRun = runsOf(b::kWestTemplate).at(0);
+    EXPECT_EQ(westRun.atStart.at(b::kStepTitle).text,
+              "Step 3 - West boundary condition - In x = 0.0:");
+    EXPECT_EQ(westRun.atStart.at(kButtonBack).text, "<< Step &2");
+    const auto eastRun = runsOf(b::kEastTemplate).at(0);
+    EXPECT_EQ(eastRun.atStart.at(b::kStepTitle).text,
+              "Step 4 - East boundary condition - In x = L:");
+    EXPECT_EQ(eastRun.atStart.at(kButtonForward).text, "&OK");
+    EXPECT_EQ(runsOf(t::kTemplate).at(1).atStart.at(t::kNstEdit).text, "1");
+    EXPECT_EQ(runsOf(b::kWestTemplate).at(1).atStart.at(b::kTEdit).text, "100");
 
     const shell::LayoutOrigin o = origin();
     std::optional<platform::PixelBox> panelFace;
@@ -131,14 +125,6 @@ TEST_F(WizardTest, BackFromStepTwoWipesTheLaterSummariesAndEveryStepLeavesThePan
         EXPECT_EQ(kept, (platform::PixelBox{o.x + 10, o.y + 10, o.x + 755, o.y + 280}));
     }
     EXPECT_EQ(platform.keptClearOfDialogs(), std::nullopt);
-}
-
-TEST_F(WizardTest, TheSyntaxButtonOpensTheSyntaxHelpAndTheDialogStays) {
-    platform.expectDialog(g::kTemplate).press(g::kSyntaxButton).press(kButtonCancel);
-    playNew();
-    const auto documents = platform.callsNamed("openDocument");
-    ASSERT_FALSE(documents.empty());
-    EXPECT_EQ(documents.front().texts.at(0), "Syntax.hlp");
 }
 
 // ---- the boundary dialogs -----------------------------------------------------------
