@@ -83,13 +83,6 @@ inline std::string lines(std::initializer_list<std::string> each) {
     return all;
 }
 
-// A text drawn on the screen and not painted over since.
-struct ShownText {
-    int x;
-    int y;
-    std::string text;
-};
-
 class EntryTest : public calorvia::testing::ScriptedStoryTest {
 protected:
     void SetUp() override;
@@ -122,18 +115,15 @@ protected:
     void expectWarning(const std::string& text, const std::string& title = "Attention");
     void expectQuestion(int answer, const std::string& text,
                         const std::string& title = "Attention");
-    // The whole of a steady case without velocity: step 1, both boundaries.
-    void scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
-                          const BoundaryEntries& eastEntries);
-    // The whole of a case with step 2: step 1, step 2, both boundaries.
-    void scriptCase(const GeneralEntries& entries, const TransientEntries& transientEntries,
-                    const BoundaryEntries& westEntries, const BoundaryEntries& eastEntries);
+    // The whole of a case: step 1, step 2 when given, both boundaries.
+    void scriptCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
+                    const BoundaryEntries& eastEntries,
+                    const std::optional<TransientEntries>& transientEntries = std::nullopt);
 
     shell::RunState runState() { return shell->state().runState(); }
     shell::LayoutOrigin origin() const { return shell::layoutOrigin(shell->graphicsSize()); }
-    // Texts still on the screen: drawn, and not covered since by a filled
-    // rectangle or a cleared screen. Positions relative to the layout origin.
-    std::vector<ShownText> shownTexts() const;
+    // Whether `text` is still on the screen: drawn, and not covered since by
+    // a filled rectangle or a cleared screen.
     bool shows(const std::string& text) const;
     std::filesystem::path dataFile(std::string_view name) const;
     // The dialog runs of one template, in order.

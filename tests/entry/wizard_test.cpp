@@ -203,7 +203,7 @@ constexpr const char* kConvectiveWarning =
     "advisable \nto simulate a long unsteady state! Would you like to modify this dataset?";
 
 TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
-    scriptCase({.u = "0.5"}, {}, flux("10"), flux("-10"));
+    scriptCase({.u = "0.5"}, flux("10"), flux("-10"), TransientEntries{});
     expectQuestion(kAnswerNo, kFluxWarning);
     expectQuestion(kAnswerYes, kConvectiveWarning, "Attention: Convective problem");
     // Yes: back to step 1, with everything as typed.
@@ -216,9 +216,9 @@ TEST_F(WizardTest, WithVelocityTheConvectiveWarningFollowsTheFluxWarning) {
 // An unsteady case with flux at both ends, a convective one with
 // temperatures at both: straight to the save dialog.
 TEST_F(WizardTest, UnsteadyFluxOrConvectionBetweenTemperaturesIsNotWarnedAbout) {
-    scriptCase({.state = CaseState::Unsteady}, {}, flux("10"), flux("-10"));
+    scriptCase({.state = CaseState::Unsteady}, flux("10"), flux("-10"), TransientEntries{});
     platform.expectSaveFile(std::nullopt);
-    scriptCase({.u = "2"}, {}, temperature("0"), temperature("1"));
+    scriptCase({.u = "2"}, temperature("0"), temperature("1"), TransientEntries{});
     platform.expectSaveFile(std::nullopt);
     chooseNew();
     playNew();
@@ -230,7 +230,7 @@ TEST_F(WizardTest, UnsteadyFluxOrConvectionBetweenTemperaturesIsNotWarnedAbout) 
 // leaves nothing written.
 TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
     writeFile(file("Loaded.txt"), "left over\n");
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    scriptCase({}, temperature("1"), temperature("0"));
     platform.expectSaveFile(std::nullopt);
     playNew();
     const auto saves = platform.callsNamed("saveFileDialog");
@@ -253,8 +253,8 @@ TEST_F(WizardTest, CancellingTheSaveDialogWritesNothing) {
 
 TEST_F(WizardTest, ANewCaseIsWrittenTwiceByteForByte) {
     scriptCase({"0,5", "5", "2*t", "-5", "0", "0.25", CaseState::Unsteady, true},
-               {"20+x", "1000", "4,18", "0,1", "3", "5"}, temperature("100"),
-               convection("10", "20"));
+               temperature("100"), convection("10", "20"),
+               TransientEntries{"20+x", "1000", "4,18", "0,1", "3", "5"});
     platform.expectSaveFile(dataFile("slab.txt").string());
     playNew();
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
@@ -301,7 +301,7 @@ TEST_F(WizardTest, ASteadyFluxCaseIsWarnedAboutAndWrittenWithoutTheTransientBloc
 
 TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
     writeFile(dataFile("old.txt"), "the student's old case\n");
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    scriptCase({}, temperature("1"), temperature("0"));
     const std::string path = dataFile("old.txt").string();
     const std::string question =
         "                   The file already exists! \n \n   Do you want to maintain the "
@@ -322,7 +322,7 @@ TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
 // again. So is a name of the program folder's own, which the next start
 // would delete; the same name in the Data folder is fine.
 TEST_F(WizardTest, AnUnwritableFolderOrAProgramFileNameIsReportedAndAnotherPlaceOffered) {
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    scriptCase({}, temperature("1"), temperature("0"));
     const std::string nowhere = (directory() / "no such folder" / "case.txt").string();
     platform.expectSaveFile(nowhere);
     expectWarning("The case could not be written to \"" + nowhere +
@@ -343,7 +343,7 @@ TEST_F(WizardTest, AnUnwritableFolderOrAProgramFileNameIsReportedAndAnotherPlace
 TEST_F(WizardTest, AWorkingFileThatCannotBeWrittenLeavesRunStateAlone) {
     // A folder where the working case file belongs: it cannot be replaced.
     std::filesystem::create_directories(file("Loaded.txt"));
-    scriptSteadyCase({}, temperature("1"), temperature("0"));
+    scriptCase({}, temperature("1"), temperature("0"));
     platform.expectSaveFile(dataFile("case.txt").string());
     expectWarning("The case could not be written to \"" + file("Loaded.txt").string() +
                   "\". Check that the folder exists and may be written to; the file that was "
