@@ -19,28 +19,6 @@ using text::fitToWidth;
 
 class RadialEntryTest : public EntryTest {};
 
-// The plane wall is preselected and its inner radius closed; a cylinder or
-// a sphere opens it, the plane wall closes it again.
-TEST_F(RadialEntryTest, TheInnerRadiusIsOpenOnlyForACylinderOrASphere) {
-    platform.expectDialog(g::kTemplate).click(g::kSphereRadio).press(kButtonCancel);
-    platform.expectDialog(g::kTemplate)
-        .click(g::kCylinderRadio)
-        .type(g::kRiEdit, "1")
-        .click(g::kPlaneRadio)
-        .press(kButtonCancel);
-    chooseNew();
-    playNew();
-
-    const auto first = runsOf(g::kTemplate).at(0);
-    EXPECT_TRUE(first.atStart.at(g::kPlaneRadio).on);
-    EXPECT_FALSE(first.atStart.at(g::kCylinderRadio).on);
-    EXPECT_FALSE(first.atStart.at(g::kSphereRadio).on);
-    EXPECT_FALSE(first.atStart.at(g::kRiEdit).enabled);
-    EXPECT_TRUE(first.atEnd.at(g::kRiEdit).enabled);
-    EXPECT_TRUE(first.atEnd.at(g::kRiLabel).enabled);
-    EXPECT_FALSE(runsOf(g::kTemplate).at(1).atEnd.at(g::kRiEdit).enabled);
-}
-
 // ---- the solid body: no west step -----------------------------------------------
 
 TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {

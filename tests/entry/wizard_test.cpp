@@ -19,11 +19,20 @@ using text::fitToWidth;
 
 class WizardTest : public EntryTest {};
 
-// The Syntax button opens the syntax help and the dialog stays.
+// The Syntax button opens the syntax help and the dialog stays. The plane
+// wall is preselected and its inner radius closed; a cylinder or a sphere
+// opens it, the plane wall closes it again.
 TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
-    platform.expectDialog(g::kTemplate).press(g::kSyntaxButton).press(kButtonForward);
+    platform.expectDialog(g::kTemplate)
+        .press(g::kSyntaxButton)
+        .click(g::kSphereRadio)
+        .press(kButtonForward);
     expectWarning("Inform the value of the distance between the boundaries!");
-    platform.expectDialog(g::kTemplate).press(kButtonCancel);
+    platform.expectDialog(g::kTemplate)
+        .click(g::kCylinderRadio)
+        .type(g::kRiEdit, "1")
+        .click(g::kPlaneRadio)
+        .press(kButtonCancel);
     playNew();
 
     // A new case starts empty, with no state chosen.
@@ -36,6 +45,13 @@ TEST_F(WizardTest, ANewCasePressedThroughAtOnceReportsTheBlankDistance) {
     EXPECT_FALSE(first.atStart.at(g::kGaussSidelCheck).on);
     EXPECT_EQ(first.atStart.at(g::kStepTitle).text,
               "Step 1 - Settings: steady and unsteady states");
+    EXPECT_TRUE(first.atStart.at(g::kPlaneRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kCylinderRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kSphereRadio).on);
+    EXPECT_FALSE(first.atStart.at(g::kRiEdit).enabled);
+    EXPECT_TRUE(first.atEnd.at(g::kRiEdit).enabled);
+    EXPECT_TRUE(first.atEnd.at(g::kRiLabel).enabled);
+    EXPECT_FALSE(runsOf(g::kTemplate).at(1).atEnd.at(g::kRiEdit).enabled);
     // Cancel writes nothing.
     EXPECT_EQ(runState(), shell::RunState::Idle);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
