@@ -315,29 +315,12 @@ TEST_F(WizardTest, ASteadyFluxCaseIsWarnedAboutAndWrittenWithoutTheTransientBloc
               lines({" 1", " 10", "1", "0", "0", " 1", " 2", " 2", " 10", " 2", " 0", " 0"}));
 }
 
-TEST_F(WizardTest, AnExistingFileIsKeptOnYesAndReplacedOnNo) {
-    writeFile(dataFile("old.txt"), "the student's old case\n");
-    scriptCase({}, temperature("1"), temperature("0"));
-    const std::string path = dataFile("old.txt").string();
-    const std::string question =
-        "                   The file already exists! \n \n   Do you want to maintain the "
-        "existent file?";
-    platform.expectSaveFile(path);
-    expectQuestion(kAnswerYes, question, "Attention: Risco de perda de dados");
-    platform.expectSaveFile(path);
-    expectQuestion(kAnswerNo, question, "Attention: Risco de perda de dados");
-    playNew();
-    const auto saves = platform.callsNamed("saveFileDialog");
-    ASSERT_EQ(saves.size(), 2u);
-    EXPECT_EQ(saves[1].texts.at(2), path) << "the dialog comes back with the same name";
-    EXPECT_NE(readFile(dataFile("old.txt")), "the student's old case\n");
-    EXPECT_EQ(readFile(dataFile("old.txt"))->substr(0, 50), fitToWidth("1", 50));
-}
-
 // A folder that cannot be written is reported and the save dialog offered
 // again. So is a name of the program folder's own, which the next start
-// would delete; the same name in the Data folder is fine.
-TEST_F(WizardTest, AnUnwritableFolderOrAProgramFileNameIsReportedAndAnotherPlaceOffered) {
+// would delete; the same name in the Data folder is fine. An existing file
+// is kept on Yes, the dialog coming back with its name, and replaced on No.
+TEST_F(WizardTest, TheSaveDialogComesBackUntilTheCaseIsWrittenWhereItMayBe) {
+    writeFile(dataFile("Dados.txt"), "the student's old case\n");
     scriptCase({}, temperature("1"), temperature("0"));
     const std::string nowhere = (directory() / "no such folder" / "case.txt").string();
     platform.expectSaveFile(nowhere);
@@ -349,10 +332,21 @@ TEST_F(WizardTest, AnUnwritableFolderOrAProgramFileNameIsReportedAndAnotherPlace
         "\"Dados.txt\" is the name of one of the files the program keeps in its "
         "folder, which it deletes or rewrites. Give the case another name, or save "
         "it in another folder.");
-    platform.expectSaveFile(dataFile("Dados.txt").string());
+    const std::string path = dataFile("Dados.txt").string();
+    const std::string question =
+        "                   The file already exists! \n \n   Do you want to maintain the "
+        "existent file?";
+    platform.expectSaveFile(path);
+    expectQuestion(kAnswerYes, question, "Attention: Risco de perda de dados");
+    platform.expectSaveFile(path);
+    expectQuestion(kAnswerNo, question, "Attention: Risco de perda de dados");
     playNew();
     EXPECT_FALSE(fileExists(file("Dados.txt")));
-    EXPECT_TRUE(fileExists(dataFile("Dados.txt")));
+    const auto saves = platform.callsNamed("saveFileDialog");
+    ASSERT_EQ(saves.size(), 4u);
+    EXPECT_EQ(saves[3].texts.at(2), path) << "the dialog comes back with the same name";
+    EXPECT_NE(readFile(dataFile("Dados.txt")), "the student's old case\n");
+    EXPECT_EQ(readFile(dataFile("Dados.txt"))->substr(0, 50), fitToWidth("1", 50));
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
 }
 
