@@ -21,9 +21,11 @@ std::string convectiveCase() {
 
 class OpenCaseTest : public EntryTest {
 protected:
-    // Opens `path` and presses forward through the four steps, the first
-    // with `typedN` typed into the N field when given.
-    void openAndPressThrough(const std::filesystem::path& path, const std::string& typedN = "") {
+    // Opens `path` and presses forward through the steps before the east
+    // one, the first with `typedN` typed into the N field when given; the
+    // east step is the caller's.
+    DialogScript& openToTheEastStep(const std::filesystem::path& path,
+                                    const std::string& typedN = "") {
         platform.expectOpenFile(path.string());
         DialogScript& general = platform.expectDialog(g::kTemplate);
         if (!typedN.empty()) general.type(g::kNEdit, typedN);
@@ -31,14 +33,14 @@ protected:
         for (const int step : {t::kTemplate, b::kWestTemplate}) {
             platform.expectDialog(step).press(kButtonForward);
         }
+        return platform.expectDialog(b::kEastTemplate);
     }
 };
 
-TEST_F(OpenCaseTest, OpenFillsTheWizardAndOkRewritesBothFiles) {
+TEST_F(OpenCaseTest, OpenFillsTheWizardAndOkRewritesBothFilesWithWhatWasTyped) {
     const std::string content = convectiveCase();
     writeFile(dataFile("convective.txt"), content);
-    openAndPressThrough(dataFile("convective.txt"));
-    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
+    openToTheEastStep(dataFile("convective.txt")).press(kButtonForward);
     playOpen();
 
     const auto general = runsOf(g::kTemplate).at(0);
@@ -57,14 +59,19 @@ TEST_F(OpenCaseTest, OpenFillsTheWizardAndOkRewritesBothFiles) {
                      " 1", " 0", " 1", " 1", " 0.5"}));
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_EQ(commands->mode(), WizardMode::Edit);
+
+    // Changes typed in the wizard reach the opened file.
+    expectQuestion(kAnswerYes, "The loaded data will be closed. To continue the operation?");
+    openToTheEastStep(dataFile("convective.txt"), "40").press(kButtonForward);
+    playOpen();
+    EXPECT_EQ(readFile(dataFile("convective.txt"))->substr(51, 4), " 40\n");
 }
 
 TEST_F(OpenCaseTest, WhenTheOpenedFilesFolderIsGoneAnotherPlaceIsOffered) {
     std::filesystem::create_directories(directory() / "usb");
     const std::filesystem::path opened = directory() / "usb" / "case.txt";
     writeFile(opened, convectiveCase());
-    openAndPressThrough(opened);
-    platform.expectDialog(b::kEastTemplate)
+    openToTheEastStep(opened)
         .inspect([&](platform::DialogHandle) { std::filesystem::remove_all(directory() / "usb"); })
         .press(kButtonForward);
     expectWarning("The case could not be written to \"" + opened.string() +
@@ -75,14 +82,6 @@ TEST_F(OpenCaseTest, WhenTheOpenedFilesFolderIsGoneAnotherPlaceIsOffered) {
     EXPECT_EQ(readFile(dataFile("rescued.txt")), convectiveCase());
     EXPECT_EQ(commands->currentCasePath(), dataFile("rescued.txt"));
     EXPECT_EQ(runState(), shell::RunState::CaseLoaded);
-}
-
-TEST_F(OpenCaseTest, ChangesTypedInTheWizardReachTheOpenedFile) {
-    writeFile(dataFile("convective.txt"), convectiveCase());
-    openAndPressThrough(dataFile("convective.txt"), "40");
-    platform.expectDialog(b::kEastTemplate).press(kButtonForward);
-    playOpen();
-    EXPECT_EQ(readFile(dataFile("convective.txt"))->substr(51, 4), " 40\n");
 }
 
 TEST_F(OpenCaseTest, ASavedFileWithoutItsVelocityLineOpensWithVelocityZero) {

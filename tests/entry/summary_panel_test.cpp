@@ -50,7 +50,7 @@ protected:
     ScriptedPlatform platform;
 };
 
-TEST_F(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
+TEST_F(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlackTheVelocityAfterTheMethod) {
     panel(Language::English, {114, 86}).drawGeneral(sampleCase());
     struct Row {
         const char* text;
@@ -69,12 +69,12 @@ TEST_F(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
         EXPECT_EQ(drawn->colour.rgb, 0x000000u) << row.text;
         EXPECT_EQ(drawn->font, "t'Arial'h16") << row.text;
     }
-}
 
-TEST_F(SummaryPanelTest, WithTabLuTheVelocityStartsFurtherRight) {
+    // With tab. LU the velocity starts further right.
     CaseEntry e = sampleCase();
     e.method = simulation::SolutionMethod::TabLU;
     e.state = simulation::CaseState::Steady;
+    platform.clearRecords();
     panel(Language::Portuguese).drawGeneral(e);
     ASSERT_NE(findText("Use tab. LU    u = "), nullptr);
     EXPECT_EQ(findText("0.25")->x, 302);
