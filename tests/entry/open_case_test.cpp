@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "entry_test_support.h"
-#include "support/case_names.h"
 #include "text/fixed_text.h"
 
 namespace calorvia::entry::testing {

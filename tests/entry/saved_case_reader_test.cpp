@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "entry/saved_case_reader.h"
 #include "platform/dialog_bindings.h"
 #include "support/case_names.h"

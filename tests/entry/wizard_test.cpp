@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "entry_test_support.h"
 #include "simulation/case_loader.h"
 #include "support/case_names.h"
@@ -460,9 +458,7 @@ TEST_F(RadialEntryTest, ASolidBodySkipsTheWestStepBothWays) {
 TEST_F(RadialEntryTest, ASteadySolidBodyWithAFluxSurfaceIsWarnedAbout) {
     general({.geometry = Geometry::Cylinder, .ri = "0"}).press(kButtonForward);
     east(flux("-5")).press(kButtonForward);
-    expectQuestion(kAnswerYes,
-                   "The two boundary conditions involve flux. Thus, it is strongly advisable \n"
-                   "to simulate a long unsteady state! Would you like to modify this dataset?");
+    expectQuestion(kAnswerYes, kFluxWarning);
     platform.expectDialog(g::kTemplate).press(kButtonCancel);
     playNew();
 }
