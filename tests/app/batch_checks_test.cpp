@@ -6,12 +6,14 @@
 
 #include <nlohmann/json.hpp>
 #include <optional>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/batch_checks.h"
 #include "batch_test_support.h"
+#include "support/case_names.h"
 #include "text/text_file.h"
 #include "texts/entry_texts.h"
 #include "texts/run_texts.h"
@@ -23,11 +25,6 @@ namespace {
 using texts::EntryText;
 using texts::RunText;
 using texts::Text;
-
-BatchRun runQuietly(const BatchOptions& options) {
-    std::ostringstream messages;
-    return runCase(options, nullptr, messages);
-}
 
 // A wall without a source is linear, which the method reproduces exactly at
 // the nodes and faces; a uniform source lifts every node by S·dx²/(8K) above
@@ -69,8 +66,8 @@ TEST_F(BatchRunTest, NoComparisonWithoutASteadyProfileOrAnExactSolution) {
     EXPECT_FALSE(std::filesystem::exists("Exact.txt"));
 }
 
-// --set types the value into the wizard's field: the wizard's own checks and
-// messages apply, and a boundary's type follows the entry given.
+// --set types the value into the wizard's field, and a boundary's type
+// follows the entry given.
 TEST_F(BatchRunTest, EntriesAreReplacedThroughTheWizard) {
     BatchOptions convective = example("plane-wall.txt");
     convective.overrides = {{"west.h", "10"}, {"west.Tinf", "20"}, {"N", "12"}};
@@ -80,27 +77,6 @@ TEST_F(BatchRunTest, EntriesAreReplacedThroughTheWizard) {
     EXPECT_EQ(c.N, 12);
     EXPECT_EQ(c.west, (simulation::BoundaryCondition{simulation::BoundaryType::Convection, 0.0, 0.0,
                                                      10.0, 20.0}));
-
-    struct Refused {
-        EntryOverride entry;
-        Text message;
-    };
-    for (const Refused& refused : {Refused{{"N", "2"}, EntryText::NOutOfRange},
-                                   Refused{{"west.h", "10"}, EntryText::WestConvectionIncomplete},
-                                   Refused{{"K", "1+*T"}, EntryText::KSyntaxError}}) {
-        BatchOptions options = example("plane-wall.txt");
-        options.overrides = {refused.entry};
-        const BatchRun refusedRun = runQuietly(options);
-        EXPECT_EQ(refusedRun.status, kExitRefused) << refused.entry.name;
-        ASSERT_FALSE(refusedRun.messages.empty()) << refused.entry.name;
-        EXPECT_EQ(
-            refusedRun.messages.back(),
-            "Attention: " + std::string(texts::textFor(refused.message, texts::Language::English)));
-    }
-    // A steady wall without velocity never asks for a time step.
-    BatchOptions steady = example("plane-wall.txt");
-    steady.overrides = {{"Nst", "10"}};
-    EXPECT_EQ(runQuietly(steady).status, kExitRefused);
 }
 
 // The keys of the type descriptions choose a radiating face; --json names
@@ -120,9 +96,12 @@ TEST_F(BatchRunTest, RadiationIsChosenByItsKeysAndReported) {
     EXPECT_GT(json["outcome"]["passes"].get<int>(), 1);
 }
 
-TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeAndTheChecks) {
+// A wall of K = 1, 1 m, held at 200 at the west and cooled at the east
+// (h = 10, Tinf = 20) passes q = 180/(L/K + 1/h) through both faces.
+TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeTheChecksAndTheBalance) {
     const BatchOptions options = example("convection-cooled-wall.txt");
-    const BatchRun run = runQuietly(options);
+    BatchRun run = runQuietly(options);
+    run.csvFiles = {"csv/profile.csv"};
     ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
     const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
     EXPECT_EQ(json["case"]["N"], run.loaded->simulationCase.N);
@@ -137,6 +116,15 @@ TEST_F(BatchRunTest, TheJsonSummaryParsesBackWithTheCaseTheOutcomeAndTheChecks) 
     EXPECT_EQ(json["outcome"]["messages"].back(),
               "Attention: The simulation was ended. Do you want to inspect the files generated "
               "now? No");
+    const nlohmann::json& balance = json["energy_balance"];
+    const double q = 180.0 / (1.0 + 0.1);
+    EXPECT_EQ(balance["unit"], "W/m²");
+    EXPECT_NEAR(balance["west"]["conduction"].get<double>(), q, 1e-9 * q);
+    EXPECT_NEAR(balance["east"]["conduction"].get<double>(), -q, 1e-9 * q);
+    EXPECT_EQ(balance["generated"].get<double>(), 0.0);
+    EXPECT_EQ(balance["residual"].get<double>(), run.balance->residual);
+    EXPECT_EQ(json["csv_files"], nlohmann::json::array({"csv/profile.csv"}));
+    EXPECT_EQ(json["case"]["geometry"], "plane");
 }
 
 // --set geometry clicks the body's option in step 1 and --set ri types the
@@ -177,31 +165,49 @@ TEST_F(BatchRunTest, TheBodyIsChosenThroughTheWizardAndTheSummaryNamesIt) {
     EXPECT_FALSE(planeJson["case"].contains("ri"));
 }
 
-// The wizard's own messages refuse a radius it refuses; a radius for a
+// Entries the wizard refuses, with its own message; a time step for a
+// steady wall without velocity, which never asks for one, a radius for a
 // plane wall, which has none, and an unknown body refuse the case.
-TEST_F(BatchRunTest, BodiesTheWizardRefusesAreRefused) {
-    struct Refused {
-        std::vector<EntryOverride> entries;
-        std::optional<Text> message;
-    };
-    const Refused cases[]{
-        {{{"geometry", "cylinder"}, {"ri", "-1"}}, EntryText::RiNegative},
-        {{{"geometry", "sphere"}, {"ri", "1"}, {"u", "2"}}, EntryText::RadialVelocity},
-        {{{"ri", "0.1"}}, std::nullopt},
-        {{{"geometry", "cone"}}, std::nullopt},
-    };
-    for (const Refused& refused : cases) {
-        BatchOptions options = example("plane-wall.txt");
-        options.overrides = refused.entries;
-        const BatchRun run = runQuietly(options);
-        EXPECT_EQ(run.status, kExitRefused) << refused.entries.back().name;
-        if (!refused.message) continue;
-        ASSERT_FALSE(run.messages.empty());
-        EXPECT_EQ(run.messages.back(),
-                  "Attention: " +
-                      std::string(texts::textFor(*refused.message, texts::Language::English)));
-    }
+struct RefusedEntries {
+    const char* name;
+    std::vector<EntryOverride> entries;
+    std::optional<Text> message;
+};
+
+void PrintTo(const RefusedEntries& row, std::ostream* out) {
+    *out << row.name;
 }
+
+class RefusedEntriesTest : public BatchRunTest,
+                           public ::testing::WithParamInterface<RefusedEntries> {};
+
+TEST_P(RefusedEntriesTest, RefuseTheCase) {
+    BatchOptions options = example("plane-wall.txt");
+    options.overrides = GetParam().entries;
+    const BatchRun run = runQuietly(options);
+    EXPECT_EQ(run.status, kExitRefused);
+    if (!GetParam().message) return;
+    ASSERT_FALSE(run.messages.empty());
+    EXPECT_EQ(
+        run.messages.back(),
+        "Attention: " + std::string(texts::textFor(*GetParam().message, texts::Language::English)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Set, RefusedEntriesTest,
+    ::testing::Values(
+        RefusedEntries{"N2", {{"N", "2"}}, EntryText::NOutOfRange},
+        RefusedEntries{"hWithoutTinf", {{"west.h", "10"}}, EntryText::WestConvectionIncomplete},
+        RefusedEntries{"KBadFormula", {{"K", "1+*T"}}, EntryText::KSyntaxError},
+        RefusedEntries{"NstForASteadyWall", {{"Nst", "10"}}, std::nullopt},
+        RefusedEntries{
+            "NegativeRi", {{"geometry", "cylinder"}, {"ri", "-1"}}, EntryText::RiNegative},
+        RefusedEntries{"SphereWithVelocity",
+                       {{"geometry", "sphere"}, {"ri", "1"}, {"u", "2"}},
+                       EntryText::RadialVelocity},
+        RefusedEntries{"RiForAPlaneWall", {{"ri", "0.1"}}, std::nullopt},
+        RefusedEntries{"UnknownBody", {{"geometry", "cone"}}, std::nullopt}),
+    calorvia::testing::printedName);
 
 }  // namespace
 }  // namespace calorvia::batch

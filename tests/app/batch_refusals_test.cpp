@@ -1,6 +1,7 @@
 // What calorvia-batch refuses and what it only notes: a folder another
-// program uses, odd lines of a saved case; and its private folder, gone
-// however the run ends.
+// program uses, odd lines of a saved case; its guard against answering a
+// refusing dialog for ever; and its private folder, gone however the run
+// ends.
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "batch_test_support.h"
 #include "support/case_names.h"
@@ -27,7 +29,7 @@ using calorvia::testing::readFile;
 using calorvia::testing::writeFile;
 using texts::Language;
 
-int runQuietly(const BatchOptions& options, std::ostringstream& messages) {
+int exitStatus(const BatchOptions& options, std::ostringstream& messages) {
     std::ostringstream out;
     return runBatch(options, nullptr, out, messages);
 }
@@ -38,7 +40,7 @@ TEST_F(BatchRunTest, AFolderInUseRefusesTheRunUntilTheOtherProgramIsGone) {
     BatchOptions options = example("plane-wall.txt");
     options.language = Language::Portuguese;
     std::ostringstream messages;
-    EXPECT_EQ(runQuietly(options, messages), kExitRefused);
+    EXPECT_EQ(exitStatus(options, messages), kExitRefused);
     EXPECT_EQ(messages.str(), "Atenção: Outro Calorvia está usando a pasta \"" +
                                   calorvia::testing::utf8(std::filesystem::current_path()) +
                                   "\"; os resultados dos dois se misturariam. Feche o outro "
@@ -47,7 +49,7 @@ TEST_F(BatchRunTest, AFolderInUseRefusesTheRunUntilTheOtherProgramIsGone) {
     EXPECT_FALSE(fileExists(file("idioma")));  // --lang wrote nothing either
 
     other.reset();  // killed: its lock ends with it
-    EXPECT_EQ(runQuietly(options, messages), kExitWritten) << messages.str();
+    EXPECT_EQ(exitStatus(options, messages), kExitWritten) << messages.str();
 }
 
 // A line of a saved case replaced (or, at -1, added), and what the run gives.
@@ -79,7 +81,7 @@ TEST_P(OddInputTest, IsReadAsWrittenOrSaidPlainly) {
     options.casePath = file("odd.txt");
     options.language = odd.language;
     std::ostringstream messages;
-    EXPECT_EQ(runQuietly(options, messages), odd.status) << messages.str();
+    EXPECT_EQ(exitStatus(options, messages), odd.status) << messages.str();
     EXPECT_EQ(messages.str().rfind(odd.firstMessage, 0), 0u) << messages.str();
 }
 
@@ -120,6 +122,38 @@ INSTANTIATE_TEST_SUITE_P(
                  kEnded}),
     [](const auto& each) { return std::string(each.param.name); });
 
+// What each dialog showed, in turn, and the first showing that must stop
+// the run (or none).
+struct Sequence {
+    const char* name;
+    std::vector<std::string> shown;
+    int stopsAt;  // index into shown, -1 for never
+};
+
+class RefusalWatchTest : public ::testing::TestWithParam<Sequence> {};
+
+TEST_P(RefusalWatchTest, StopsAtTheSecondRefusalInARow) {
+    const Sequence& sequence = GetParam();
+    RefusalWatch watch;
+    int stopped = -1;
+    for (std::size_t i = 0; i < sequence.shown.size() && stopped < 0; ++i) {
+        if (watch.refusedTwice(sequence.shown[i])) stopped = static_cast<int>(i);
+    }
+    EXPECT_EQ(stopped, sequence.stopsAt);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, RefusalWatchTest,
+    ::testing::Values(
+        Sequence{"AcceptedAtOnce", {"112\nnan\n400", "113\n10"}, -1},
+        Sequence{"RefusedOnceThenAccepted", {"112\na", "112\na", "113\n10"}, -1},
+        Sequence{"RefusedTwice", {"112\na", "112\na", "112\na"}, 2},
+        // Another dialog in between starts the count again.
+        Sequence{"InterruptedRefusals", {"112\na", "112\na", "113", "112\na", "112\na"}, -1},
+        // The same dialog showing something else is a new question.
+        Sequence{"NewProposalEachTime", {"112\n1", "112\n2", "112\n3", "112\n4"}, -1}),
+    [](const auto& each) { return std::string(each.param.name); });
+
 // Killed part way, the run takes its private folder along.
 class EndingSignalTest : public BatchRunTest, public ::testing::WithParamInterface<int> {};
 
@@ -132,7 +166,7 @@ TEST_P(EndingSignalTest, LeavesNoPrivateFolderBehind) {
     if (child == 0) {
         ::setenv("TMPDIR", temporary.path().c_str(), 1);
         std::ostringstream messages;
-        ::_exit(runQuietly(options, messages));
+        ::_exit(exitStatus(options, messages));
     }
     const auto copyMade = [&] {
         for (const auto& entry : std::filesystem::directory_iterator(temporary.path())) {

@@ -1,5 +1,6 @@
-// What calorvia-batch leaves for a script beside the result files: the
-// energy balance of every example, the CSV files and the JSON summary.
+// What calorvia-batch leaves beside the result files: the time graph only
+// when asked for, the energy balance of every example, the CSV files and the
+// JSON summary.
 
 #include <gtest/gtest.h>
 
@@ -23,9 +24,58 @@
 namespace calorvia::batch {
 namespace {
 
-BatchRun runQuietly(const BatchOptions& options) {
-    std::ostringstream messages;
-    return runCase(options, nullptr, messages);
+using platform::FillMode;
+using platform::Palette;
+using platform::Rgb;
+
+// ------------------------------------------------------------ --graph none
+
+// Keeps the texts drawn; every font is there.
+class TextSink final : public platform::DrawingSink {
+public:
+    void remapPalette(const Palette&) override {}
+    void setColorIndex(int) override {}
+    void setColorRgb(Rgb) override {}
+    void setBackgroundRgb(Rgb) override {}
+    void clearScreen() override {}
+    void moveTo(int, int) override {}
+    void lineTo(int, int) override {}
+    void drawRectangle(FillMode, int, int, int, int) override {}
+    void drawEllipse(FillMode, int, int, int, int) override {}
+    void setTextRotation(int) override {}
+    void outText(std::string_view text) override { texts.emplace_back(text); }
+    int selectFont(std::string_view) override { return 1; }
+    bool showBitmap(std::string_view, int, int) override { return true; }
+
+    bool drew(std::string_view start) const {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& text) { return text.rfind(start, 0) == 0; });
+    }
+    std::vector<std::string> texts;
+};
+
+// Runs an example case with the time graph `graph`.
+void run(const char* example, GraphAnswer graph, TextSink& sink) {
+    BatchOptions options = BatchRunTest::example(example);
+    options.graph = graph;
+    std::ostringstream out, messages;
+    EXPECT_EQ(runBatch(options, &sink, out, messages), kExitWritten) << messages.str();
+}
+
+TEST_F(BatchRunTest, NoGraphDrawsNoTimeGraphAndTheOthersDrawTheirs) {
+    TextSink none, node, average;
+    run("transient-slab-cooling.txt", GraphAnswer::None, none);
+    run("transient-slab-cooling.txt", GraphAnswer::Node, node);
+    run("transient-slab-cooling.txt", GraphAnswer::Average, average);
+    // The profile is drawn in every case, the time graph only when chosen.
+    for (const TextSink* sink : {&none, &node, &average}) EXPECT_TRUE(sink->drew("Profile"));
+    EXPECT_FALSE(none.drew("Unsteady node"));
+    EXPECT_FALSE(none.drew("Unsteady average"));
+    // Not even the time axis: its name is "t".
+    EXPECT_EQ(std::count(none.texts.begin(), none.texts.end(), "t"), 0);
+    EXPECT_EQ(std::count(node.texts.begin(), node.texts.end(), "t"), 1);
+    EXPECT_TRUE(node.drew("Unsteady node"));
+    EXPECT_TRUE(average.drew("Unsteady average temperature"));
 }
 
 // ------------------------------------------------------------ energy balance
@@ -160,22 +210,6 @@ TEST_F(BatchRunTest, TheCsvFilesReadBackToTheResultFilesInFullPrecision) {
     }
 }
 
-TEST_F(BatchRunTest, ASteadyRunHasNoHistoryCsvAndAnUnwritableFolderIsReported) {
-    BatchOptions options = example("plane-wall.txt");
-    options.keepHistories = true;
-    const BatchRun run = runQuietly(options);
-    ASSERT_TRUE(run.finished);
-    const CsvOutcome written = writeCsvFiles("out", run);
-    ASSERT_TRUE(written.ok);
-    EXPECT_EQ(written.files,
-              (std::vector<std::string>{"out/profile.csv", "out/fluxes.csv"}));
-
-    text::writeTextFileAtomically("blocked", "a file where the folder should be\n");
-    const CsvOutcome refused = writeCsvFiles("blocked", run);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.failedFile, "blocked/profile.csv");
-}
-
 // ------------------------------------------------ results not to be trusted
 
 // Saved steady cases (Lx N K Sc Sp, state, method, the two boundaries, u)
@@ -223,25 +257,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ------------------------------------------------------------------ --json
 
-// A wall of K = 1, 1 m, held at 200 at the west and cooled at the east
-// (h = 10, Tinf = 20) passes q = 180/(L/K + 1/h) through both faces.
-TEST_F(BatchRunTest, TheJsonSummaryHoldsTheEnergyBalanceAndTheCsvFiles) {
-    const BatchOptions options = example("convection-cooled-wall.txt");
-    BatchRun run = runQuietly(options);
-    run.csvFiles = {"csv/profile.csv"};
-    ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
-    const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
-    const nlohmann::json& balance = json["energy_balance"];
-    const double q = 180.0 / (1.0 + 0.1);
-    EXPECT_EQ(balance["unit"], "W/m²");
-    EXPECT_NEAR(balance["west"]["conduction"].get<double>(), q, 1e-9 * q);
-    EXPECT_NEAR(balance["east"]["conduction"].get<double>(), -q, 1e-9 * q);
-    EXPECT_EQ(balance["generated"].get<double>(), 0.0);
-    EXPECT_EQ(balance["residual"].get<double>(), run.balance->residual);
-    EXPECT_EQ(json["csv_files"], nlohmann::json::array({"csv/profile.csv"}));
-    EXPECT_EQ(json["case"]["geometry"], "plane");
-}
-
 // A case path that is not UTF-8 (Latin-1 "é") is written with U+FFFD.
 TEST_F(BatchRunTest, TheJsonSummaryReplacesBytesThatAreNotUtf8) {
     BatchOptions options = example("convection-cooled-wall.txt");
@@ -250,19 +265,6 @@ TEST_F(BatchRunTest, TheJsonSummaryReplacesBytesThatAreNotUtf8) {
     ASSERT_TRUE(writeJsonSummary("summary.json", options, run));
     const nlohmann::json json = nlohmann::json::parse(text::readTextFile("summary.json").value());
     EXPECT_EQ(json["case"]["file"], "caf\xEF\xBF\xBD.txt");
-}
-
-// The batch prints the balance after the computing time.
-TEST_F(BatchRunTest, TheReportPrintsTheBalance) {
-    const BatchOptions options = example("convection-cooled-wall.txt");
-    std::ostringstream out, messages;
-    ASSERT_EQ(runBatch(options, nullptr, out, messages), kExitWritten);
-    const std::string printed = out.str();
-    EXPECT_NE(printed.find("Balance.txt\n"), std::string::npos);
-    const auto at = printed.find("Energy balance (W/m²), heat entering positive:\n"
-                                 "  West face, conduction: 163.636\n");
-    EXPECT_NE(at, std::string::npos) << printed;
-    EXPECT_GT(at, printed.find("Computing time: "));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/batch_run.h"
 #include "support/program_folder.h"
@@ -20,6 +21,11 @@ public:
         options.steady = false;
         options.dataFolders = {CALORVIA_DATA_DIR};
         return options;
+    }
+    // The run of `options`, its messages left in the record only.
+    static BatchRun runQuietly(const BatchOptions& options) {
+        std::ostringstream messages;
+        return runCase(options, nullptr, messages);
     }
 };
 

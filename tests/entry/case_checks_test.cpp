@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -54,12 +55,29 @@ Refusal refused(Text message, int control) {
 
 struct EntryCase {
     const char* name;
-    void (*change)(CaseEntry&);
+    std::function<void(CaseEntry&)> change;
     std::optional<Refusal> refusal;
 };
 
+// A row whose one change is `text` typed into `field`.
+EntryCase typed(const char* name, std::string CaseEntry::*field, const char* text,
+                std::optional<Refusal> refusal) {
+    return {name, [field, text](CaseEntry& e) { e.*field = text; }, std::move(refusal)};
+}
+
 void PrintTo(const EntryCase& c, std::ostream* out) {
     *out << c.name;
+}
+
+// A row whose change is a cylinder or a sphere chosen and `ri` typed.
+EntryCase body(const char* name, Geometry geometry, const char* ri,
+               std::optional<Refusal> refusal) {
+    return {name,
+            [geometry, ri](CaseEntry& e) {
+                e.geometry = geometry;
+                e.ri = ri;
+            },
+            std::move(refusal)};
 }
 
 class GeneralStepCheck : public ::testing::TestWithParam<EntryCase> {};
@@ -75,41 +93,34 @@ TEST_P(GeneralStepCheck, RefusesTheFirstBadEntryOrAccepts) {
 INSTANTIATE_TEST_SUITE_P(
     Entries, GeneralStepCheck,
     ::testing::Values(
-        EntryCase{"LxText", [](CaseEntry& e) { e.Lx = "abc"; },
-                  refused(EntryText::LxUnreadable, g::kLxEdit)},
-        EntryCase{"LxZero", [](CaseEntry& e) { e.Lx = "0"; },
-                  refused(EntryText::LxNotPositive, g::kLxEdit)},
-        EntryCase{"LxDecimalComma", [](CaseEntry& e) { e.Lx = "0,5"; }, std::nullopt},
-        EntryCase{"NBlankHasItsOwnTitle", [](CaseEntry& e) { e.N = ""; },
-                  Refusal{.message = EntryText::NBlank, .title = EntryText::BlankNTitle, .control = g::kNEdit}},
-        EntryCase{"NText", [](CaseEntry& e) { e.N = "ten"; }, refused(EntryText::NUnreadable, g::kNEdit)},
-        EntryCase{"N2", [](CaseEntry& e) { e.N = "2"; }, refused(EntryText::NOutOfRange, g::kNEdit)},
-        EntryCase{"N1001", [](CaseEntry& e) { e.N = "1001"; },
-                  refused(EntryText::NOutOfRange, g::kNEdit)},
-        EntryCase{"N3", [](CaseEntry& e) { e.N = "3"; }, std::nullopt},
-        EntryCase{"N1000", [](CaseEntry& e) { e.N = "1000"; }, std::nullopt},
-        EntryCase{"NCommaReads2Unprepared", [](CaseEntry& e) { e.N = "2,5"; },
-                  refused(EntryText::NOutOfRange, g::kNEdit)},
-        EntryCase{"KBlank", [](CaseEntry& e) { e.K = ""; }, refused(EntryText::KBlank, g::kKEdit)},
-        EntryCase{"KZero", [](CaseEntry& e) { e.K = "0"; }, refused(EntryText::KNotPositive, g::kKEdit)},
-        EntryCase{"KFormula", [](CaseEntry& e) { e.K = "2*t"; }, std::nullopt},
-        EntryCase{"KText", [](CaseEntry& e) { e.K = "x"; }, refused(EntryText::KUnreadable, g::kKEdit)},
-        EntryCase{"KBadFormula", [](CaseEntry& e) { e.K = "2*(t+1"; },
-                  refused(EntryText::KSyntaxError, g::kKEdit)},
-        EntryCase{"KBeyondSinglePrecision", [](CaseEntry& e) { e.K = "1e39"; },
-                  refused(EntryText::KUnreadable, g::kKEdit)},
-        EntryCase{"ScNegative", [](CaseEntry& e) { e.Sc = "-5"; }, std::nullopt},
-        EntryCase{"ScBlank", [](CaseEntry& e) { e.Sc = ""; }, refused(EntryText::ScBlank, g::kScEdit)},
-        EntryCase{"ScBadFormula", [](CaseEntry& e) { e.Sc = "t*"; },
-                  refused(EntryText::ScSyntaxError, g::kScEdit)},
-        EntryCase{"SpNegative", [](CaseEntry& e) { e.Sp = "-5"; }, std::nullopt},
-        EntryCase{"SpText", [](CaseEntry& e) { e.Sp = "q"; },
-                  refused(EntryText::SpUnreadable, g::kSpEdit)},
-        EntryCase{"uBlank", [](CaseEntry& e) { e.u = ""; }, refused(EntryText::UBlank, g::kUEdit)},
-        EntryCase{"uText", [](CaseEntry& e) { e.u = "fast"; },
-                  refused(EntryText::UUnreadable, g::kUEdit)},
-        EntryCase{"uNegative", [](CaseEntry& e) { e.u = "-1"; },
-                  refused(EntryText::UNegative, g::kUEdit)},
+        typed("LxText", &CaseEntry::Lx, "abc", refused(EntryText::LxUnreadable, g::kLxEdit)),
+        typed("LxZero", &CaseEntry::Lx, "0", refused(EntryText::LxNotPositive, g::kLxEdit)),
+        typed("LxDecimalComma", &CaseEntry::Lx, "0,5", std::nullopt),
+        typed("NBlankHasItsOwnTitle", &CaseEntry::N, "",
+              Refusal{.message = EntryText::NBlank, .title = EntryText::BlankNTitle,
+                      .control = g::kNEdit}),
+        typed("NText", &CaseEntry::N, "ten", refused(EntryText::NUnreadable, g::kNEdit)),
+        typed("N2", &CaseEntry::N, "2", refused(EntryText::NOutOfRange, g::kNEdit)),
+        typed("N1001", &CaseEntry::N, "1001", refused(EntryText::NOutOfRange, g::kNEdit)),
+        typed("N3", &CaseEntry::N, "3", std::nullopt),
+        typed("N1000", &CaseEntry::N, "1000", std::nullopt),
+        typed("NCommaReads2Unprepared", &CaseEntry::N, "2,5",
+              refused(EntryText::NOutOfRange, g::kNEdit)),
+        typed("KBlank", &CaseEntry::K, "", refused(EntryText::KBlank, g::kKEdit)),
+        typed("KZero", &CaseEntry::K, "0", refused(EntryText::KNotPositive, g::kKEdit)),
+        typed("KFormula", &CaseEntry::K, "2*t", std::nullopt),
+        typed("KText", &CaseEntry::K, "x", refused(EntryText::KUnreadable, g::kKEdit)),
+        typed("KBadFormula", &CaseEntry::K, "2*(t+1", refused(EntryText::KSyntaxError, g::kKEdit)),
+        typed("KBeyondSinglePrecision", &CaseEntry::K, "1e39",
+              refused(EntryText::KUnreadable, g::kKEdit)),
+        typed("ScNegative", &CaseEntry::Sc, "-5", std::nullopt),
+        typed("ScBlank", &CaseEntry::Sc, "", refused(EntryText::ScBlank, g::kScEdit)),
+        typed("ScBadFormula", &CaseEntry::Sc, "t*", refused(EntryText::ScSyntaxError, g::kScEdit)),
+        typed("SpNegative", &CaseEntry::Sp, "-5", std::nullopt),
+        typed("SpText", &CaseEntry::Sp, "q", refused(EntryText::SpUnreadable, g::kSpEdit)),
+        typed("uBlank", &CaseEntry::u, "", refused(EntryText::UBlank, g::kUEdit)),
+        typed("uText", &CaseEntry::u, "fast", refused(EntryText::UUnreadable, g::kUEdit)),
+        typed("uNegative", &CaseEntry::u, "-1", refused(EntryText::UNegative, g::kUEdit)),
         EntryCase{"NoState", [](CaseEntry& e) { e.steadyChosen = false; },
                   refused(EntryText::StateMissing, g::kSteadyRadio)},
         EntryCase{"LxBeforeN",
@@ -120,18 +131,10 @@ INSTANTIATE_TEST_SUITE_P(
                   refused(EntryText::LxBlank, g::kLxEdit)},
         EntryCase{"CylinderWithoutRi", [](CaseEntry& e) { e.geometry = Geometry::Cylinder; },
                   refused(EntryText::RiBlank, g::kRiEdit)},
-        EntryCase{"SphereRiText",
-                  [](CaseEntry& e) {
-                      e.geometry = Geometry::Sphere;
-                      e.ri = "wide";
-                  },
-                  refused(EntryText::RiUnreadable, g::kRiEdit)},
-        EntryCase{"CylinderRiNegative",
-                  [](CaseEntry& e) {
-                      e.geometry = Geometry::Cylinder;
-                      e.ri = "-0,1";
-                  },
-                  refused(EntryText::RiNegative, g::kRiEdit)},
+        body("SphereRiText", Geometry::Sphere, "wide",
+             refused(EntryText::RiUnreadable, g::kRiEdit)),
+        body("CylinderRiNegative", Geometry::Cylinder, "-0,1",
+             refused(EntryText::RiNegative, g::kRiEdit)),
         EntryCase{"SphereWithVelocity",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Sphere;
@@ -139,18 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
                       e.u = "0.5";
                   },
                   refused(EntryText::RadialVelocity, g::kUEdit)},
-        EntryCase{"CylinderShell",
-                  [](CaseEntry& e) {
-                      e.geometry = Geometry::Cylinder;
-                      e.ri = "0,05";
-                  },
-                  std::nullopt},
-        EntryCase{"OuterRadiusBeyond1E38",
-                  [](CaseEntry& e) {
-                      e.geometry = Geometry::Cylinder;
-                      e.ri = "1e300";
-                  },
-                  Refusal{.message = EntryText::RiTooLarge, .value = "1E+38", .control = g::kRiEdit}},
+        body("CylinderShell", Geometry::Cylinder, "0,05", std::nullopt),
+        body("OuterRadiusBeyond1E38", Geometry::Cylinder, "1e300",
+             Refusal{.message = EntryText::RiTooLarge, .value = "1E+38", .control = g::kRiEdit}),
         EntryCase{"uBeforeRi",
                   [](CaseEntry& e) {
                       e.geometry = Geometry::Cylinder;
@@ -176,40 +170,30 @@ TEST_P(TransientStepCheck, RefusesTheFirstBadEntryOrAccepts) {
 // Replaces the scripted table StepTwoEntries (wizard_test.cpp), case for case.
 INSTANTIATE_TEST_SUITE_P(
     Entries, TransientStepCheck,
-    ::testing::Values(EntryCase{"SteadyWithVelocityTakesNst1",
-                                [](CaseEntry& e) {
-                                    e.state = simulation::CaseState::Steady;
-                                    e.Nst = "1";
-                                },
-                                std::nullopt},
-                      EntryCase{"UnsteadyRefusesNst1", [](CaseEntry& e) { e.Nst = "1"; },
-                                refused(EntryText::NstTooFew, t::kNstEdit)},
-                      EntryCase{"No0", [](CaseEntry& e) { e.No = "0"; },
-                                refused(EntryText::NoOutOfRange, t::kNoEdit)},
-                      EntryCase{"NoBeyondN", [](CaseEntry& e) { e.No = "11"; },
-                                refused(EntryText::NoOutOfRange, t::kNoEdit)},
-                      EntryCase{"NoN", [](CaseEntry& e) { e.No = "10"; }, std::nullopt},
-                      EntryCase{"TiFormulaOfX", [](CaseEntry& e) { e.Ti = "20+5*x"; },
-                                std::nullopt},
-                      EntryCase{"TiBlank", [](CaseEntry& e) { e.Ti = ""; },
-                                refused(EntryText::TiBlank, t::kTiEdit)},
-                      EntryCase{"TiBadFormula", [](CaseEntry& e) { e.Ti = "x*"; },
-                                refused(EntryText::TiSyntaxError, t::kTiEdit)},
-                      EntryCase{"RhoZero", [](CaseEntry& e) { e.Rho = "0"; },
-                                refused(EntryText::RhoNotPositive, t::kRhoEdit)},
-                      EntryCase{"RhoFormula", [](CaseEntry& e) { e.Rho = "1000-t"; }, std::nullopt},
-                      EntryCase{"CpNegative", [](CaseEntry& e) { e.Cp = "-4"; },
-                                refused(EntryText::CpNotPositive, t::kCpEdit)},
-                      EntryCase{"CpText", [](CaseEntry& e) { e.Cp = "q"; },
-                                refused(EntryText::CpUnreadable, t::kCpEdit)},
-                      EntryCase{"DeltTBlank", [](CaseEntry& e) { e.Delt_t = ""; },
-                                refused(EntryText::DeltTBlank, t::kDeltTEdit)},
-                      EntryCase{"DeltTZero", [](CaseEntry& e) { e.Delt_t = "0,0"; },
-                                refused(EntryText::DeltTNotPositive, t::kDeltTEdit)},
-                      EntryCase{"NstText", [](CaseEntry& e) { e.Nst = "many"; },
-                                refused(EntryText::NstUnreadable, t::kNstEdit)},
-                      EntryCase{"NoBlank", [](CaseEntry& e) { e.No = ""; },
-                                refused(EntryText::NoBlank, t::kNoEdit)}),
+    ::testing::Values(
+        EntryCase{"SteadyWithVelocityTakesNst1",
+                  [](CaseEntry& e) {
+                      e.state = simulation::CaseState::Steady;
+                      e.Nst = "1";
+                  },
+                  std::nullopt},
+        typed("UnsteadyRefusesNst1", &CaseEntry::Nst, "1",
+              refused(EntryText::NstTooFew, t::kNstEdit)),
+        typed("No0", &CaseEntry::No, "0", refused(EntryText::NoOutOfRange, t::kNoEdit)),
+        typed("NoBeyondN", &CaseEntry::No, "11", refused(EntryText::NoOutOfRange, t::kNoEdit)),
+        typed("NoN", &CaseEntry::No, "10", std::nullopt),
+        typed("TiFormulaOfX", &CaseEntry::Ti, "20+5*x", std::nullopt),
+        typed("TiBlank", &CaseEntry::Ti, "", refused(EntryText::TiBlank, t::kTiEdit)),
+        typed("TiBadFormula", &CaseEntry::Ti, "x*", refused(EntryText::TiSyntaxError, t::kTiEdit)),
+        typed("RhoZero", &CaseEntry::Rho, "0", refused(EntryText::RhoNotPositive, t::kRhoEdit)),
+        typed("RhoFormula", &CaseEntry::Rho, "1000-t", std::nullopt),
+        typed("CpNegative", &CaseEntry::Cp, "-4", refused(EntryText::CpNotPositive, t::kCpEdit)),
+        typed("CpText", &CaseEntry::Cp, "q", refused(EntryText::CpUnreadable, t::kCpEdit)),
+        typed("DeltTBlank", &CaseEntry::Delt_t, "", refused(EntryText::DeltTBlank, t::kDeltTEdit)),
+        typed("DeltTZero", &CaseEntry::Delt_t, "0,0",
+              refused(EntryText::DeltTNotPositive, t::kDeltTEdit)),
+        typed("NstText", &CaseEntry::Nst, "many", refused(EntryText::NstUnreadable, t::kNstEdit)),
+        typed("NoBlank", &CaseEntry::No, "", refused(EntryText::NoBlank, t::kNoEdit))),
     [](const auto& each) { return std::string(each.param.name); });
 
 struct BoundaryCase {
@@ -232,51 +216,44 @@ TEST_P(BoundaryStepCheck, RefusesTheFirstBadEntry) {
 
 BoundaryEntry texts(std::string T, std::string Phi, std::string h, std::string Tinf,
                     std::string eps = "", std::string Tsur = "") {
-    return {.T = std::move(T),
-            .Phi = std::move(Phi),
-            .h = std::move(h),
-            .Tinf = std::move(Tinf),
-            .eps = std::move(eps),
-            .Tsur = std::move(Tsur)};
+    return {std::move(T), std::move(Phi), std::move(h), std::move(Tinf), std::move(eps),
+            std::move(Tsur)};
 }
 
 constexpr auto West = BoundarySide::West;
 constexpr auto East = BoundarySide::East;
 
 // Replaces the refused rows of BoundaryEntriesTest (wizard_test.cpp).
-INSTANTIATE_TEST_SUITE_P(
-    Entries, BoundaryStepCheck,
-    ::testing::Values(BoundaryCase{"WestBlank", West, texts("", "", "", ""),
-                                   refused(EntryText::WestBlank, b::kTEdit)},
-                      BoundaryCase{"WestTText", West, texts("hot", "", "", ""),
-                                   refused(EntryText::WestTUnreadable, b::kTEdit)},
-                      BoundaryCase{"WestFluxText", West, texts("", "in", "", ""),
-                                   refused(EntryText::WestPhiUnreadable, b::kPhiEdit)},
-                      BoundaryCase{"WestHZero", West, texts("", "", "0", "20"),
-                                   refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
-                      BoundaryCase{"WestHText", West, texts("", "", "h", "20"),
-                                   refused(EntryText::WestHUnreadable, b::kHEdit)},
-                      BoundaryCase{"WestTinfText", West, texts("", "", "5", "air"),
-                                   refused(EntryText::WestTinfUnreadable, b::kTinfEdit)},
-                      BoundaryCase{"EastBlank", East, texts("", "", "", ""),
-                                   refused(EntryText::EastBlank, b::kTEdit)},
-                      BoundaryCase{"EastTText", East, texts("hot", "", "", ""),
-                                   refused(EntryText::EastTUnreadable, b::kTEdit)},
-                      BoundaryCase{"EastTinfAlone", East, texts("", "", "", "20"),
-                                   refused(EntryText::EastConvectionIncomplete, b::kHEdit)},
-                      BoundaryCase{"EastHNegative", East, texts("", "", "-1", "20"),
-                                   refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
-                      BoundaryCase{"WestTsurAlone", West, texts("", "", "", "", "", "300"),
-                                   refused(EntryText::WestRadiationIncomplete, b::kEpsEdit)},
-                      BoundaryCase{"EastEpsText", East, texts("", "", "", "", "grey", "300"),
-                                   refused(EntryText::EastEpsUnreadable, b::kEpsEdit)},
-                      BoundaryCase{"EastEpsAboveOne", East, texts("", "", "", "", "1.01", "300"),
-                                   refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
-                      BoundaryCase{"WestEpsZero", West, texts("", "", "", "", "0", "300"),
-                                   refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
-                      BoundaryCase{"EastTsurCelsiusZero", East, texts("", "", "", "", "1", "0"),
-                                   refused(EntryText::SurroundingsNotPositive, b::kTsurEdit)}),
-    [](const auto& each) { return std::string(each.param.name); });
+const BoundaryCase kBoundaryCases[]{
+    {"WestBlank", West, texts("", "", "", ""), refused(EntryText::WestBlank, b::kTEdit)},
+    {"WestTText", West, texts("hot", "", "", ""), refused(EntryText::WestTUnreadable, b::kTEdit)},
+    {"WestFluxText", West, texts("", "in", "", ""),
+      refused(EntryText::WestPhiUnreadable, b::kPhiEdit)},
+    {"WestHZero", West, texts("", "", "0", "20"),
+      refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
+    {"WestHText", West, texts("", "", "h", "20"), refused(EntryText::WestHUnreadable, b::kHEdit)},
+    {"WestTinfText", West, texts("", "", "5", "air"),
+      refused(EntryText::WestTinfUnreadable, b::kTinfEdit)},
+    {"EastBlank", East, texts("", "", "", ""), refused(EntryText::EastBlank, b::kTEdit)},
+    {"EastTText", East, texts("hot", "", "", ""), refused(EntryText::EastTUnreadable, b::kTEdit)},
+    {"EastTinfAlone", East, texts("", "", "", "20"),
+      refused(EntryText::EastConvectionIncomplete, b::kHEdit)},
+    {"EastHNegative", East, texts("", "", "-1", "20"),
+      refused(EntryText::ConvectiveCoefficientNotPositive, b::kHEdit)},
+    {"WestTsurAlone", West, texts("", "", "", "", "", "300"),
+      refused(EntryText::WestRadiationIncomplete, b::kEpsEdit)},
+    {"EastEpsText", East, texts("", "", "", "", "grey", "300"),
+      refused(EntryText::EastEpsUnreadable, b::kEpsEdit)},
+    {"EastEpsAboveOne", East, texts("", "", "", "", "1.01", "300"),
+      refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
+    {"WestEpsZero", West, texts("", "", "", "", "0", "300"),
+      refused(EntryText::EmissivityOutOfRange, b::kEpsEdit)},
+    {"EastTsurCelsiusZero", East, texts("", "", "", "", "1", "0"),
+      refused(EntryText::SurroundingsNotPositive, b::kTsurEdit)},
+};
+
+INSTANTIATE_TEST_SUITE_P(Entries, BoundaryStepCheck, ::testing::ValuesIn(kBoundaryCases),
+                         [](const auto& each) { return std::string(each.param.name); });
 
 // The type follows the first group that holds text; radiation comes last
 // and takes an emissivity of exactly 1.

@@ -15,21 +15,23 @@
 namespace calorvia::entry::testing {
 namespace {
 
-class CaseRunsTest : public EntryTest {};
+class CaseRunsTest : public EntryTest {
+protected:
+    // Begin Simulation: the graph's scale as proposed, no look at the files.
+    void scriptBeginSimulation() {
+        platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
+        platform.expectMessageBox(kAnswerNo,
+                                  std::string(shell->text(texts::RunText::InspectFilesQuestion)));
+    }
+};
 
 TEST_F(CaseRunsTest, ASteadyCaseEnteredInTheWizardRunsToItsResultFiles) {
-    GeneralEntries entries;
-    entries.N = "5";
-    scriptSteadyCase(entries, temperature("100"), temperature("200"));
+    scriptCase({.N = "5"}, temperature("100"), temperature("200"));
     platform.expectSaveFile(dataFile("wall.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
 
-    // Begin Simulation: the graph's scale as proposed, no look at the files.
-    platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
-    platform.expectMessageBox(kAnswerNo,
-                              std::string(shell->text(texts::RunText::InspectFilesQuestion)));
+    scriptBeginSimulation();
     run::SimulationRun run(platform, *shell);
     ASSERT_EQ(run.run(), run::RunOutcome::Finished);
     platform.verifyScriptDone();
@@ -61,23 +63,16 @@ std::map<std::string, std::string> endOfRunFiles(const std::filesystem::path& fo
 // File > Open and run again: the same files, which give radii under the
 // heading "Radius r", and a profile drawn along r.
 TEST_F(CaseRunsTest, ARadialCaseSavedReopenedAndRunGivesTheSameFiles) {
-    GeneralEntries entries;
-    entries.Lx = "0,5";
-    entries.N = "5";
-    entries.Sc = "100";
-    entries.geometry = simulation::Geometry::Cylinder;
-    entries.ri = "0";
-    general(entries).press(kButtonForward);
+    general(
+        {.Lx = "0,5", .N = "5", .Sc = "100", .geometry = simulation::Geometry::Cylinder, .ri = "0"})
+        .press(kButtonForward);
     east(temperature("20")).press(kButtonForward);
     platform.expectSaveFile(dataFile("rod.txt").string());
-    chooseNew();
-    platform.verifyScriptDone();
+    playNew();
     ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
 
     const auto runOnce = [this] {
-        platform.expectDialog(platform::scale_dialog::kTemplate).press(kButtonForward);
-        platform.expectMessageBox(kAnswerNo,
-                                  std::string(shell->text(texts::RunText::InspectFilesQuestion)));
+        scriptBeginSimulation();
         run::SimulationRun run(platform, *shell);
         EXPECT_EQ(run.run(), run::RunOutcome::Finished);
         platform.verifyScriptDone();
@@ -99,8 +94,7 @@ TEST_F(CaseRunsTest, ARadialCaseSavedReopenedAndRunGivesTheSameFiles) {
     platform.expectOpenFile(dataFile("rod.txt").string());
     platform.expectDialog(g::kTemplate).press(kButtonForward);
     platform.expectDialog(b::kEastTemplate).press(kButtonForward);
-    chooseOpen();
-    platform.verifyScriptDone();
+    playOpen();
     ASSERT_EQ(runState(), shell::RunState::CaseLoaded);
     EXPECT_EQ(runOnce(), first);
 }

@@ -57,38 +57,35 @@ void EntryTest::expectQuestion(int answer, const std::string& text, const std::s
     platform.expectMessageBox(answer, text, title, platform::kMessageYesNo);
 }
 
-void EntryTest::scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
-                                 const BoundaryEntries& eastEntries) {
+void EntryTest::scriptCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
+                           const BoundaryEntries& eastEntries,
+                           const std::optional<TransientEntries>& transientEntries) {
     general(entries).press(kButtonForward);
+    if (transientEntries) transient(*transientEntries).press(kButtonForward);
     west(westEntries).press(kButtonForward);
     east(eastEntries).press(kButtonForward);
 }
 
-std::vector<ShownText> EntryTest::shownTexts() const {
-    std::vector<ShownText> shown;
-    const shell::LayoutOrigin o = origin();
+bool EntryTest::shows(const std::string& text) const {
+    struct Shown {
+        std::int64_t x, y;
+        std::string text;
+    };
+    std::vector<Shown> shown;
     for (const auto& call : platform.calls()) {
         if (call.operation == "clearScreen") shown.clear();
         if (call.operation == "drawRectangle" && call.numbers[0] == 1) {
-            const auto x1 = call.numbers[1], y1 = call.numbers[2];
-            const auto x2 = call.numbers[3], y2 = call.numbers[4];
-            std::erase_if(shown, [&](const ShownText& text) {
-                const int x = text.x + o.x, y = text.y + o.y;
-                return x >= x1 && x <= x2 && y >= y1 && y <= y2;
+            std::erase_if(shown, [&](const Shown& each) {
+                return each.x >= call.numbers[1] && each.x <= call.numbers[3] &&
+                       each.y >= call.numbers[2] && each.y <= call.numbers[4];
             });
         }
         if (call.operation == "outText") {
-            shown.push_back({static_cast<int>(call.numbers[0]) - o.x,
-                             static_cast<int>(call.numbers[1]) - o.y, call.texts[0]});
+            shown.push_back({call.numbers[0], call.numbers[1], call.texts[0]});
         }
     }
-    return shown;
-}
-
-bool EntryTest::shows(const std::string& text) const {
-    const auto shown = shownTexts();
     return std::any_of(shown.begin(), shown.end(),
-                       [&](const ShownText& each) { return each.text == text; });
+                       [&](const Shown& each) { return each.text == text; });
 }
 
 std::filesystem::path EntryTest::dataFile(std::string_view name) const {

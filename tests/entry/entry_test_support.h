@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,7 +46,7 @@ struct GeneralEntries {
     bool gaussSidel = false;
     // A cylinder or a sphere is clicked, then ri typed when given.
     simulation::Geometry geometry = simulation::Geometry::Plane;
-    std::string ri;
+    std::string ri{};
 };
 
 struct TransientEntries {
@@ -75,12 +76,12 @@ inline BoundaryEntries convection(std::string h, std::string Tinf) {
     return {"", "", std::move(h), std::move(Tinf)};
 }
 
-// A text drawn on the screen and not painted over since.
-struct ShownText {
-    int x;
-    int y;
-    std::string text;
-};
+// The lines of a text file, each ended by a newline.
+inline std::string lines(std::initializer_list<std::string> each) {
+    std::string all;
+    for (const auto& line : each) all += line + "\n";
+    return all;
+}
 
 class EntryTest : public calorvia::testing::ScriptedStoryTest {
 protected:
@@ -91,6 +92,15 @@ protected:
     // The menu commands as the student chooses them.
     void chooseNew() { platform.chooseMenuItem(1, 1); }
     void chooseOpen() { platform.chooseMenuItem(1, 3); }
+    // The command chosen, then every dialog scripted must have come up.
+    void playNew() {
+        chooseNew();
+        platform.verifyScriptDone();
+    }
+    void playOpen() {
+        chooseOpen();
+        platform.verifyScriptDone();
+    }
 
     DialogScript& general(const GeneralEntries& entries);
     DialogScript& transient(const TransientEntries& entries);
@@ -105,15 +115,15 @@ protected:
     void expectWarning(const std::string& text, const std::string& title = "Attention");
     void expectQuestion(int answer, const std::string& text,
                         const std::string& title = "Attention");
-    // The whole of a steady case without velocity: step 1, both boundaries.
-    void scriptSteadyCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
-                          const BoundaryEntries& eastEntries);
+    // The whole of a case: step 1, step 2 when given, both boundaries.
+    void scriptCase(const GeneralEntries& entries, const BoundaryEntries& westEntries,
+                    const BoundaryEntries& eastEntries,
+                    const std::optional<TransientEntries>& transientEntries = std::nullopt);
 
     shell::RunState runState() { return shell->state().runState(); }
     shell::LayoutOrigin origin() const { return shell::layoutOrigin(shell->graphicsSize()); }
-    // Texts still on the screen: drawn, and not covered since by a filled
-    // rectangle or a cleared screen. Positions relative to the layout origin.
-    std::vector<ShownText> shownTexts() const;
+    // Whether `text` is still on the screen: drawn, and not covered since by
+    // a filled rectangle or a cleared screen.
     bool shows(const std::string& text) const;
     std::filesystem::path dataFile(std::string_view name) const;
     // The dialog runs of one template, in order.
@@ -121,6 +131,12 @@ protected:
 
     shell::Shell* shell = nullptr;
     CaseEntryCommands* commands = nullptr;
+};
+
+// The program folder's idioma holds 1: the program speaks Portuguese.
+class PortugueseEntryTest : public EntryTest {
+protected:
+    void prepareProgramDirectory() override { writeFile(file("idioma"), " 1\n"); }
 };
 
 }  // namespace calorvia::entry::testing

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 #include "entry/saved_case_reader.h"
 #include "platform/dialog_bindings.h"
 #include "support/case_names.h"
@@ -15,82 +13,60 @@ namespace {
 using text::fitToWidth;
 
 std::vector<std::string> steadyLines(std::string K, bool velocityLine, std::string eastValue) {
-    std::vector<std::string> lines{fitToWidth("1", 50),
-                                   " 10",
-                                   std::move(K),
-                                   "0",
-                                   "0",
-                                   " 1",
-                                   " 2",
-                                   " 1",
-                                   fitToWidth("100", 50),
-                                   " 1",
-                                   fitToWidth(std::move(eastValue), 50)};
+    std::vector<std::string> lines({fitToWidth("1", 50), " 10", std::move(K), "0", "0", " 1", " 2",
+                                    " 1", fitToWidth("100", 50), " 1",
+                                    fitToWidth(std::move(eastValue), 50)});
     if (velocityLine) lines.push_back(fitToWidth("0", 50));
     return lines;
 }
 
+// A steady case with velocity 0.5, which brings the transient block that a
+// steady file then holds (Ti = 300, Nst = 1).
+std::vector<std::string> convectiveLines() {
+    auto lines = steadyLines("1", false, "80");
+    lines.insert(lines.begin() + 7, {"300", "1000", "4180", fitToWidth("1", 50), " 1", " 5"});
+    lines.push_back(fitToWidth("0.5", 50));
+    return lines;
+}
+
+// A formula conductivity does not change the layout.
 TEST(SavedCaseReaderTest, ASteadyCaseWithoutVelocityHasNoTransientTexts) {
-    const auto reading = readSavedCase(steadyLines("1", true, "0"));
-    ASSERT_TRUE(reading.ok());
-    const CaseEntry& e = reading.entry;
-    EXPECT_EQ(e.Lx, fitToWidth("1", 50)) << "50 characters, as saved";
-    EXPECT_EQ(e.N, "10");
-    EXPECT_EQ(e.Ti, "");
-    EXPECT_EQ(e.Delt_t, "");
-    EXPECT_EQ(e.Nst, "");
-    EXPECT_TRUE(e.steadyChosen);
-    EXPECT_FALSE(e.unsteadyChosen);
-    EXPECT_FALSE(e.gaussSidelChosen);
-    EXPECT_EQ(e.west.condition.type, simulation::BoundaryType::Temperature);
-    EXPECT_EQ(platform::shownText(e.west.T), "100");
-    EXPECT_EQ(platform::shownText(e.east.T), "0");
+    for (const std::string K : {"1", "2*t"}) {
+        const auto reading = readSavedCase(steadyLines(K, true, "0"));
+        ASSERT_TRUE(reading.ok()) << K;
+        const CaseEntry& e = reading.entry;
+        EXPECT_EQ(e.Lx, fitToWidth("1", 50)) << "50 characters, as saved";
+        EXPECT_EQ(e.N, "10");
+        EXPECT_EQ(e.K, K);
+        EXPECT_EQ(e.Ti, "");
+        EXPECT_EQ(e.Delt_t, "");
+        EXPECT_EQ(e.Nst, "");
+        EXPECT_TRUE(e.steadyChosen);
+        EXPECT_FALSE(e.unsteadyChosen);
+        EXPECT_FALSE(e.gaussSidelChosen);
+        EXPECT_EQ(e.west.condition.type, simulation::BoundaryType::Temperature);
+        EXPECT_EQ(platform::shownText(e.west.T), "100");
+        EXPECT_EQ(platform::shownText(e.east.T), "0");
+    }
 }
 
-TEST(SavedCaseReaderTest, AFormulaConductivityDoesNotChangeTheLayout) {
-    const auto reading = readSavedCase(steadyLines("2*t", true, "0"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.K, "2*t");
-    EXPECT_EQ(reading.entry.Ti, "");
-}
-
+// A missing velocity line gives zero. The last line of such a file is a
+// boundary value; a positive one looks like a velocity, but the file reads
+// to its end only without a transient block.
 TEST(SavedCaseReaderTest, AMissingVelocityLineGivesZero) {
-    const auto reading = readSavedCase(steadyLines("1", false, "0"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.u, "0.0");
-}
-
-// The last line of such a file is a boundary value; a positive one looks like
-// a velocity, but the file reads to its end only without a transient block.
-TEST(SavedCaseReaderTest, AMissingVelocityLineAfterAPositiveBoundaryValueIsRecognised) {
-    const auto reading = readSavedCase(steadyLines("1", false, "25"));
-    ASSERT_TRUE(reading.ok());
-    EXPECT_EQ(reading.entry.u, "0.0");
-    EXPECT_EQ(platform::shownText(reading.entry.east.T), "25");
-    EXPECT_EQ(reading.entry.Ti, "");
+    for (const std::string east : {"0", "25"}) {
+        const auto reading = readSavedCase(steadyLines("1", false, east));
+        ASSERT_TRUE(reading.ok()) << east;
+        EXPECT_EQ(reading.entry.u, "0.0");
+        EXPECT_EQ(platform::shownText(reading.entry.east.T), east);
+        EXPECT_EQ(reading.entry.Ti, "");
+    }
 }
 
 // A steady case with a velocity carries the transient block; blank lines an
 // editor left after the velocity must not hide it.
 TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
-    const std::vector<std::string> saved{fitToWidth("1", 50),
-                                         " 10",
-                                         "1",
-                                         "0",
-                                         "0",
-                                         " 1",
-                                         " 2",
-                                         "300",
-                                         "1000",
-                                         "4180",
-                                         fitToWidth("1", 50),
-                                         " 1",
-                                         " 5",
-                                         " 1",
-                                         fitToWidth("20", 50),
-                                         " 1",
-                                         fitToWidth("80", 50),
-                                         fitToWidth("0.5", 50)};
+    const std::vector<std::string> saved = convectiveLines();
     const auto plain = readSavedCase(saved);
     ASSERT_TRUE(plain.ok());
     for (const std::vector<std::string>& tail :
@@ -102,7 +78,7 @@ TEST(SavedCaseReaderTest, BlankLinesAfterTheVelocityAreIgnored) {
         EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
         EXPECT_EQ(reading.entry.Ti, "300");
         EXPECT_EQ(reading.entry.west.condition.type, simulation::BoundaryType::Temperature);
-        EXPECT_EQ(platform::shownText(reading.entry.west.T), "20");
+        EXPECT_EQ(platform::shownText(reading.entry.west.T), "100");
         EXPECT_EQ(platform::shownText(reading.entry.east.T), "80");
         EXPECT_EQ(reading.entry.NstValue, 1);
     }
@@ -165,7 +141,11 @@ INSTANTIATE_TEST_SUITE_P(
     SavedCaseReader, MalformedSavedCases,
     ::testing::Values(
         Malformed{"empty", {}}, Malformed{"only Lx", {" 1"}},
+        Malformed{"ends early", {" 1", " 10", "1", "0"}},
         Malformed{"N a decimal", {" 1", " 1.5", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"}},
+        Malformed{"N a word", {" 1", " ten", "1", "0", "0", " 1", " 2", " 1", " 1", " 1", " 0"}},
+        Malformed{"state a decimal",
+                  {" 1", " 10", "1", "0", "0", " 1.5", " 2", " 1", " 1", " 1", " 0"}},
         Malformed{"method text", {" 1", " 10", "1", "0", "0", " 1", "LU", " 1", " 1", " 1", " 0"}},
         Malformed{"blank where Nst belongs",
                   {" 1", " 10", "1", "0", "0", " 2", " 2", "0", "1", "1", " 1", "", " 1", " 1",
@@ -242,15 +222,12 @@ TEST(SavedCaseReaderTest, ARadialCaseRoundTrips) {
 
 // A velocity that is not zero is kept for the wizard to judge.
 TEST(SavedCaseReaderTest, TheVelocityOfARadialCaseIsKept) {
-    auto lines = steadyLines("1", false, "25");
-    lines.push_back(fitToWidth("0.5", 50));
-    // u > 0 brings the transient block, which a steady file then holds.
-    lines.insert(lines.begin() + 7, {"20", "1", "1", fitToWidth("1", 50), " 1", " 1"});
+    auto lines = convectiveLines();
     lines.push_back("cylinder 0");
     const auto reading = readSavedCase(lines);
     ASSERT_TRUE(reading.ok());
     EXPECT_EQ(platform::shownText(reading.entry.u), "0.5");
-    EXPECT_EQ(reading.entry.Ti, "20");
+    EXPECT_EQ(reading.entry.Ti, "300");
     EXPECT_EQ(reading.entry.geometry, simulation::Geometry::Cylinder);
 }
 

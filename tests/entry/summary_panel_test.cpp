@@ -35,22 +35,23 @@ CaseEntry sampleCase() {
     return e;
 }
 
-const DrawnText* findText(const ScriptedPlatform& platform, const std::string& text) {
-    const auto& texts = platform.texts();
-    const auto found = std::find_if(texts.begin(), texts.end(),
-                                    [&](const DrawnText& each) { return each.text == text; });
-    return found == texts.end() ? nullptr : &*found;
-}
-
-TEST(SummaryPanelTest, TheLayoutOriginCentresTheDesignOnLargeScreens) {
-    EXPECT_EQ(shell::layoutOrigin({800, 600}), (shell::LayoutOrigin{2, 2}));
-    EXPECT_EQ(shell::layoutOrigin({1024, 768}), (shell::LayoutOrigin{114, 86}));
-}
-
-TEST(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
+class SummaryPanelTest : public ::testing::Test {
+protected:
+    SummaryPanel panel(Language language, shell::LayoutOrigin origin = {2, 2}) {
+        return SummaryPanel(platform, origin, language);
+    }
+    // The text drawn, or none.
+    const DrawnText* findText(const std::string& text) const {
+        const auto& texts = platform.texts();
+        const auto found = std::find_if(texts.begin(), texts.end(),
+                                        [&](const DrawnText& each) { return each.text == text; });
+        return found == texts.end() ? nullptr : &*found;
+    }
     ScriptedPlatform platform;
-    SummaryPanel panel(platform, {114, 86}, Language::English);
-    panel.drawGeneral(sampleCase());
+};
+
+TEST_F(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlackTheVelocityAfterTheMethod) {
+    panel(Language::English, {114, 86}).drawGeneral(sampleCase());
     struct Row {
         const char* text;
         int x, y;
@@ -61,78 +62,70 @@ TEST(SummaryPanelTest, StepOneLinesStandAtTheirRowsInBlack) {
           Row{"K = 2*t + 1 <= conductivity", 40, 90}, Row{"Sc = -5 <= Sc source", 40, 115},
           Row{"Sp = 0 <= Sp source", 40, 140}, Row{"Unsteady state simulation", 40, 165},
           Row{"Use Gauss-Sidel    u = ", 40, 190}, Row{"0.25", 290, 190}}) {
-        const DrawnText* drawn = findText(platform, row.text);
+        const DrawnText* drawn = findText(row.text);
         ASSERT_NE(drawn, nullptr) << row.text;
         EXPECT_EQ(drawn->x, 114 + row.x) << row.text;
         EXPECT_EQ(drawn->y, 86 + row.y) << row.text;
         EXPECT_EQ(drawn->colour.rgb, 0x000000u) << row.text;
         EXPECT_EQ(drawn->font, "t'Arial'h16") << row.text;
     }
-}
 
-TEST(SummaryPanelTest, WithTabLuTheVelocityStartsFurtherRight) {
-    ScriptedPlatform platform;
-    SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
+    // With tab. LU the velocity starts further right.
     CaseEntry e = sampleCase();
     e.method = simulation::SolutionMethod::TabLU;
     e.state = simulation::CaseState::Steady;
-    panel.drawGeneral(e);
-    ASSERT_NE(findText(platform, "Use tab. LU    u = "), nullptr);
-    EXPECT_EQ(findText(platform, "0.25")->x, 302);
-    EXPECT_NE(findText(platform, "Simulação em regime permanente"), nullptr);
-    EXPECT_NE(findText(platform, "Lx = 0.5 <= Distância O-L"), nullptr);
+    platform.clearRecords();
+    panel(Language::Portuguese).drawGeneral(e);
+    ASSERT_NE(findText("Use tab. LU    u = "), nullptr);
+    EXPECT_EQ(findText("0.25")->x, 302);
+    EXPECT_NE(findText("Simulação em regime permanente"), nullptr);
+    EXPECT_NE(findText("Lx = 0.5 <= Distância O-L"), nullptr);
 }
 
-TEST(SummaryPanelTest, TheTransientSummaryShowsValuesOrPlaceholders) {
-    ScriptedPlatform platform;
-    SummaryPanel panel(platform, {2, 2}, Language::English);
-    panel.drawTransient(sampleCase());
-    EXPECT_NE(findText(platform, "Rho = 1000 <= Density"), nullptr);
-    EXPECT_NE(findText(platform, "Unsteady state for the node 20"), nullptr);
-    EXPECT_EQ(findText(platform, "Nst = 100 <= Number of steps in the time")->x, 396);
+TEST_F(SummaryPanelTest, TheTransientSummaryShowsValuesOrPlaceholders) {
+    panel(Language::English).drawTransient(sampleCase());
+    EXPECT_NE(findText("Rho = 1000 <= Density"), nullptr);
+    EXPECT_NE(findText("Unsteady state for the node 20"), nullptr);
+    EXPECT_EQ(findText("Nst = 100 <= Number of steps in the time")->x, 396);
 
     CaseEntry steady = sampleCase();
     steady.state = simulation::CaseState::Steady;
     steady.uValue = 0.0;
-    ScriptedPlatform portuguese;
-    SummaryPanel(portuguese, {2, 2}, Language::Portuguese).drawTransient(steady);
+    platform.clearRecords();
+    panel(Language::Portuguese).drawTransient(steady);
     for (const char* line :
          {"Ti = ******* <= Temperatura inicial", "Ro = ******* <= Densidade",
           "Cp = ******* <= Calor específico", "Delta_t = ******* <= Intervalo de tempo",
           "Npt = ******* <= Número de passos no tempo",
           "Acompanhamento transiente do nó *******"}) {
-        EXPECT_NE(findText(portuguese, line), nullptr) << line;
+        EXPECT_NE(findText(line), nullptr) << line;
     }
     // The upper right quarter is cleared first.
-    ASSERT_FALSE(portuguese.rectangles().empty());
-    const auto& cleared = portuguese.rectangles().front();
+    ASSERT_FALSE(platform.rectangles().empty());
+    const auto& cleared = platform.rectangles().front();
     EXPECT_EQ(cleared.x1, 2 + 369);
     EXPECT_EQ(cleared.y2, 2 + 190);
 }
 
-TEST(SummaryPanelTest, BoundaryLinesFollowTheType) {
-    ScriptedPlatform platform;
-    SummaryPanel panel(platform, {2, 2}, Language::Portuguese);
+TEST_F(SummaryPanelTest, BoundaryLinesFollowTheType) {
     // T is another group's text: kept, never shown.
     const BoundaryEntry west{
         .T = "99", .Phi = "-3", .condition = {.type = simulation::BoundaryType::Flux}};
     const BoundaryEntry east{
         .h = "{}", .Tinf = "20", .condition = {.type = simulation::BoundaryType::Convection}};
-    panel.drawWest(west);
-    panel.drawEast(east);
-    const DrawnText* westLine = findText(platform, "Em x = 0.0:  Fi = -3");
+    panel(Language::Portuguese).drawWest(west);
+    panel(Language::Portuguese).drawEast(east);
+    const DrawnText* westLine = findText("Em x = 0.0:  Fi = -3");
     ASSERT_NE(westLine, nullptr);
     EXPECT_EQ(westLine->x, 42);
     EXPECT_EQ(westLine->y, 242);
-    const DrawnText* eastLine = findText(platform, "Em x = L:  h = {}   Tinf = 20");
+    const DrawnText* eastLine = findText("Em x = L:  h = {}   Tinf = 20");
     ASSERT_NE(eastLine, nullptr);
     EXPECT_EQ(eastLine->x, 396);
 }
 
-TEST(SummaryPanelTest, ClearingTheWholePanelRedrawsTheEngravedLines) {
-    ScriptedPlatform platform;
-    SummaryPanel panel(platform, {2, 2}, Language::English);
-    panel.clearWhole();
+TEST_F(SummaryPanelTest, ClearingTheWholePanelRedrawsTheEngravedLines) {
+    panel(Language::English).clearWhole();
     ASSERT_EQ(platform.rectangles().size(), 1u);
     EXPECT_EQ(platform.rectangles()[0].colour.rgb, platform::rgb(192, 192, 192));
     EXPECT_EQ(platform.rectangles()[0].x2, 753);
@@ -151,11 +144,10 @@ TEST(SummaryPanelTest, ClearingTheWholePanelRedrawsTheEngravedLines) {
     EXPECT_EQ(lines[0].y2, 172);
 }
 
-TEST(SummaryPanelTest, WithoutAnyOfItsFontsTheDefaultFontServes) {
-    ScriptedPlatform platform;
+TEST_F(SummaryPanelTest, WithoutAnyOfItsFontsTheDefaultFontServes) {
     platform.refuseAllFonts();
-    SummaryPanel(platform, {2, 2}, Language::English).drawGeneral(sampleCase());
-    const DrawnText* drawn = findText(platform, "Sc = -5 <= Sc source");
+    panel(Language::English).drawGeneral(sampleCase());
+    const DrawnText* drawn = findText("Sc = -5 <= Sc source");
     ASSERT_NE(drawn, nullptr);
     EXPECT_EQ(drawn->font, "");
     EXPECT_EQ(platform.callsNamed("selectFont").size(), 5u);
