@@ -50,9 +50,10 @@ void enable(Platform& platform, DialogHandle dialog, const std::vector<int>& con
 // Typing into a group disables the others; blanking it enables them again.
 void groupChanged(Platform& platform, DialogHandle dialog, simulation::BoundaryType type) {
     const simulation::BoundaryTypeDescription* described = simulation::describe(type);
-    const bool allBlank = std::all_of(described->values.begin(), described->values.end(), [&](BoundaryValue value) {
-        return isBlankEntry(platform.controlText(dialog, valueControl(value)));
-    });
+    const bool allBlank =
+        std::all_of(described->values.begin(), described->values.end(), [&](BoundaryValue value) {
+            return isBlankEntry(platform.controlText(dialog, valueControl(value)));
+        });
     enable(platform, dialog, otherTypesControls(type), allBlank);
 }
 
@@ -101,13 +102,8 @@ int showDialog(WizardContext& context, BoundarySide side, BoundaryEntry& boundar
     platform::load(platform, dialog, boundary, boundaryStepFields());
     // The stored texts decide which groups are open, by the same precedence
     // as the validation.
-    for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
-        const bool typed = !std::all_of(type.values.begin(), type.values.end(), [&](BoundaryValue value) {
-            return isBlankEntry(boundary.*(simulation::describe(value).typed));
-        });
-        if (!typed) continue;
-        enable(platform, dialog, otherTypesControls(type.type), false);
-        break;
+    if (const simulation::BoundaryTypeDescription* typed = typedBoundaryType(boundary)) {
+        enable(platform, dialog, otherTypesControls(typed->type), false);
     }
 
     auto attach = [&](int control, void (*routine)(Platform&, DialogHandle)) {

@@ -194,36 +194,42 @@ static_assert(b::kLastValueEdit - b::kTEdit + 1 == simulation::BoundaryValueCoun
 Check checkBoundary(BoundaryEntry& boundary, BoundarySide side) {
     const bool west = side == BoundarySide::West;
     const auto pick = [west](texts::SideWords words) { return west ? words.west : words.east; };
-    const auto blank = [&boundary](BoundaryValue value) {
-        return isBlankEntry(boundary.*(simulation::describe(value).typed));
-    };
-    for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
-        if (std::all_of(type.values.begin(), type.values.end(), blank)) continue;
-        const texts::BoundaryTypeWords& typeWords =
-            texts::kBoundaryTypeWords[static_cast<std::size_t>(type.type) - 1];
-        for (const BoundaryValue value : type.values) {
-            if (blank(value)) return refuse(pick(typeWords.incomplete), valueControl(value));
+    const simulation::BoundaryTypeDescription* type = typedBoundaryType(boundary);
+    if (type == nullptr)
+        return refuse(west ? EntryText::WestBlank : EntryText::EastBlank, b::kTEdit);
+    const texts::BoundaryTypeWords& typeWords =
+        texts::kBoundaryTypeWords[static_cast<std::size_t>(type->type) - 1];
+    for (const BoundaryValue value : type->values) {
+        if (isBlankEntry(boundary.*(simulation::describe(value).typed))) {
+            return refuse(pick(typeWords.incomplete), valueControl(value));
         }
-        simulation::BoundaryCondition condition{.type = type.type};
-        for (const BoundaryValue value : type.values) {
-            const simulation::BoundaryValueDescription& held = simulation::describe(value);
-            const texts::BoundaryValueWords& words =
-                texts::kBoundaryValueWords[static_cast<std::size_t>(value)];
-            const auto number = prepareAndRead(boundary.*held.typed);
-            if (!number) return refuse(pick(words.unreadable), valueControl(value));
-            if (!simulation::withinLimit(*number, held.limit)) {
-                return refuse(words.outOfRange.value_or(pick(words.unreadable)),
-                              valueControl(value));
-            }
-            condition.*held.number = *number;
-        }
-        boundary.condition = condition;
-        return std::nullopt;
     }
-    return refuse(west ? EntryText::WestBlank : EntryText::EastBlank, b::kTEdit);
+    simulation::BoundaryCondition condition{.type = type->type};
+    for (const BoundaryValue value : type->values) {
+        const simulation::BoundaryValueDescription& held = simulation::describe(value);
+        const texts::BoundaryValueWords& words =
+            texts::kBoundaryValueWords[static_cast<std::size_t>(value)];
+        const auto number = prepareAndRead(boundary.*held.typed);
+        if (!number) return refuse(pick(words.unreadable), valueControl(value));
+        if (!simulation::withinLimit(*number, held.limit)) {
+            return refuse(words.outOfRange.value_or(pick(words.unreadable)), valueControl(value));
+        }
+        condition.*held.number = *number;
+    }
+    boundary.condition = condition;
+    return std::nullopt;
 }
 
 }  // namespace
+
+const simulation::BoundaryTypeDescription* typedBoundaryType(const BoundaryEntry& boundary) {
+    for (const simulation::BoundaryTypeDescription& type : simulation::boundaryTypes()) {
+        for (const BoundaryValue value : type.values) {
+            if (!isBlankEntry(boundary.*(simulation::describe(value).typed))) return &type;
+        }
+    }
+    return nullptr;
+}
 
 int valueControl(BoundaryValue value) {
     return b::kTEdit + static_cast<int>(value);

@@ -48,6 +48,10 @@ Checked<CaseEntry> checkTransientStep(CaseEntry entry);
 // A boundary step: its type follows the group that holds text, in the
 // order of the type numbers (temperature, flux, convection, radiation).
 Checked<BoundaryEntry> checkBoundaryStep(BoundaryEntry boundary, BoundarySide side);
+// The first type, in the order of their numbers, with a value that holds
+// text: the boundary's type once its step is accepted; nothing when every
+// value is blank.
+const simulation::BoundaryTypeDescription* typedBoundaryType(const BoundaryEntry& boundary);
 // The edit control of a boundary value in its step's dialog.
 int valueControl(simulation::BoundaryValue value);
 // Any step of the record.
