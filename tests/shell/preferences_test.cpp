@@ -181,12 +181,9 @@ class ColourChoiceTest : public ProgramDirectoryTest,
 
 TEST_P(ColourChoiceTest, EachButtonStandsForItsPaletteIndex) {
     for (const bool portuguese : {false, true}) {
-        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
         writeFile(file("cor"), " 0\n");
         platform::ScriptedPlatform local;
-        Shell shell(local, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        ASSERT_TRUE(shell.startUp());
+        const auto shell = startedShellOn(local, portuguese);
         local.expectDialog(colour::kTemplate).click(GetParam().radio).press(platform::kButtonOk);
         local.chooseMenuItem(4, 1);
         const auto& run = local.dialogRuns().at(0);
@@ -195,7 +192,7 @@ TEST_P(ColourChoiceTest, EachButtonStandsForItsPaletteIndex) {
         EXPECT_EQ(run.atStart.at(colour::kGroup).text,
                   portuguese ? "Gráfico: escolha a cor" : "Graph: choose the color");
         EXPECT_EQ(readIntegerSetting(file("cor")), GetParam().index);
-        EXPECT_EQ(shell.graphColour(), GetParam().index);
+        EXPECT_EQ(shell->graphColour(), GetParam().index);
     }
 }
 
