@@ -128,8 +128,7 @@ TEST_F(RunStoryTest, ConvectionDiffusionFollowsTheExponentialProfile) {
     // The cell Peclet number 0.25 preselects CDS; the user keeps it.
     platform.expectDialog(platform::scheme_dialog::kTemplate).press(1);
     expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     const double Pe = 10.0;
     double worst = 0.0;
     for (std::int32_t i = 1; i <= 40; ++i) {
@@ -152,8 +151,7 @@ TEST_F(RunStoryTest, ConductivityFormulaIteratesUntilTheMiddleNodeSettles) {
     writeCase(c);
     platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice), {}, platform::kMessageOk);
     expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     EXPECT_GT(run->passesOfLastStep(), 2);
     EXPECT_LT(run->passesOfLastStep(), 1000);
@@ -186,8 +184,7 @@ TEST_F(RunStoryTest, TheExitTestLooksAtTheMiddleNodeAgainstTol) {
         // Given once per run: the flag is cleared when a run ends.
         platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice));
         expectScaleThenInspect();
-        ASSERT_EQ(runOnce(), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         passes.push_back(run->passesOfLastStep());
     }
     EXPECT_EQ(passes[0], 1);
@@ -262,8 +259,7 @@ TEST_P(TransientAppendTest, WritesFourHistoriesAndTheSteadyFileByTheAnswer) {
     platform.expectMessageBox(GetParam().answer, say(RunText::IncludeSteadyQuestion));
     platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
     expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     const auto node = lines("Unsteady.txt");
     ASSERT_EQ(node.size(), 4u + 11u);
@@ -319,8 +315,7 @@ TEST_F(RunStoryTest, NoPrescribedTemperatureIsNeverAskedAboutTheSteadyState) {
     expectScale();
     platform.expectDialog(graph::kTemplate).press(1);
     expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     EXPECT_EQ(lines("Steady.txt").at(0),
               " Attention: make sure that the one-dimensional steady state was reached!");
 }
@@ -353,8 +348,7 @@ TEST_F(RunStoryTest, AWarningMetAtEveryStepIsGivenOncePerRun) {
         platform.expectMessageBox(c.answer, say(c.warning), {}, c.flags);
         platform.expectDialog(graph::kTemplate).press(1);
         expectScaleThenInspect();
-        ASSERT_EQ(runOnce(), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         EXPECT_EQ(lines("Unsteady.txt").size(), 4u + c.rows);
     }
 }
@@ -409,8 +403,7 @@ TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
             expectScale();
         }
         expectInspect();
-        ASSERT_EQ(runOnce(), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         EXPECT_NEAR(run->computingSeconds(), 0.0, 1e-9) << "state " << fileNumber(c.state);
     }
 }
@@ -498,8 +491,7 @@ TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution)
         writeFile(path, "0\n0\n25,5\n0\n0\n");
     });
     expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     // The offered estimate is the steady ramp: T(1) = 100 + 100/(2·5),
     // T(i) = 100 + i·100/5 inside, T(5) = 200 - 100/(2·5).

@@ -123,6 +123,11 @@ protected:
         run = std::make_unique<SimulationRun>(platform, *shell_, std::move(options));
         return run->run();
     }
+    // A run that must end normally with every scripted answer used.
+    void expectFinishedRun(RunOptions options = {}) {
+        ASSERT_EQ(runOnce(std::move(options)), RunOutcome::Finished);
+        platform.verifyScriptDone();
+    }
 
     std::vector<std::string> lines(std::string_view name) const {
         return text::readTextLines(file(name)).value_or(std::vector<std::string>{});

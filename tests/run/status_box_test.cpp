@@ -70,8 +70,7 @@ protected:
             expectTimeGraph();
         }
         expectInspect();
-        ASSERT_EQ(runOnce(), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     }
 };
 
