@@ -459,18 +459,6 @@ TEST_F(RunStoryTest, MissingWorkingCaseIsReportedAndNothingStarts) {
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
 }
 
-TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
-    auto& shell = startStory();
-    writeCase(steadyCase());
-    expectScaleThenInspect();
-    platform.chooseMenuItem(shell::menu::Simulation, 1);
-    EXPECT_TRUE(shell.idleStep());
-    platform.verifyScriptDone();
-    EXPECT_FALSE(shell.state().runRequested());
-    EXPECT_EQ(shell.state().runState(), shell::RunState::Finished);
-    EXPECT_EQ(lines("Steady.txt").size(), 11u);
-}
-
 // ------------------------------------------------------------ Gauss-Seidel
 
 TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution) {
@@ -620,15 +608,17 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
 
 // ------------------------------------------------------ keeping the results
 
-// Save Results As copies into the folder chosen and says so by its name; at
-// Exit, Cancel, or a copy that fails, leaves the program open with nothing
-// deleted.
+// Begin Simulation from the menu runs through the idle loop; Save Results As
+// then copies into the folder chosen and says so by its name; at Exit,
+// Cancel, or a copy that fails, leaves the program open with nothing deleted.
 TEST_F(RunStoryTest, ResultsAreCopiedWhereChosenAndKeptWhenExitIsCancelledOrItsCopyFails) {
     auto& shell = startStory();
     writeCase(steadyCase());
     expectScaleThenInspect();
     platform.chooseMenuItem(shell::menu::Simulation, shell::item::SimulationCommand);
     ASSERT_TRUE(shell.idleStep());
+    EXPECT_FALSE(shell.state().runRequested());
+    EXPECT_EQ(shell.state().runState(), shell::RunState::Finished);
     const auto steady = lines("Steady.txt");
     ASSERT_EQ(steady.size(), 11u);
 
