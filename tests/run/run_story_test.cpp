@@ -51,11 +51,16 @@ std::size_t countTextsAt(const platform::ScriptedPlatform& platform, int x, int 
 
 // ------------------------------------------------------------- steady runs
 
-TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
+// The plain steady story: one pass, the steady profile, the inspection copy
+// under the case's name, the histories left empty (an earlier one too) when
+// the files are not opened, and the menus of a finished run.
+TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesItsFiles) {
     startShell();
     writeCase(steadyCase());
+    writeFile(file("Unsteady.txt"), "earlier contents\n");
     expectScaleThenInspect();
-    EXPECT_EQ(runOnce(), RunOutcome::Finished);
+    EXPECT_EQ(runOnce({[] { return std::string("/home/student/cases/wall.txt"); }}),
+              RunOutcome::Finished);
     platform.verifyScriptDone();
 
     EXPECT_EQ(run->passesOfLastStep(), 1);
@@ -75,6 +80,24 @@ TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
     }
     EXPECT_EQ(steady[4], "     0.00000       100.0000000");
     EXPECT_EQ(steady[10], "     1.00000       200.0000000");
+
+    EXPECT_TRUE(lines("Unsteady.txt").empty());
+    EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
+    EXPECT_TRUE(lines("Average.txt").empty());
+
+    // The inspection copy of a steady case has no transient lines.
+    const auto data = lines("Data.txt");
+    ASSERT_EQ(data.size(), 17u + 9u);
+    EXPECT_EQ(data[0], " Name: wall");
+    EXPECT_EQ(data[1], " This file is just for inspection purpose!");
+    EXPECT_NE(data[3].find(" <= Distance Lx (west-east)"), std::string::npos);
+    EXPECT_EQ(data[17].find(" <= Type of boundary cond."), 13u);
+    EXPECT_EQ(data[22], "");  // the empty line after the east type
+    EXPECT_NE(data.back().find(" <= Velocity of the domain"), std::string::npos);
+    // The case name heads the graph.
+    bool nameDrawn = false;
+    for (const auto& t : platform.texts()) nameDrawn |= t.text == "wall" && t.x == 360 && t.y == 10;
+    EXPECT_TRUE(nameDrawn);
 
     // The run ended normally: Clear Screen, results enabled, RunState 2.
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Clear Screen");
@@ -191,26 +214,6 @@ TEST_F(RunStoryTest, TheExitTestLooksAtTheMiddleNodeAgainstTol) {
     EXPECT_LT(passes[1], passes[2]);
 }
 
-TEST_F(RunStoryTest, SteadyInspectionCopyHasNoTransientLines) {
-    startShell();
-    writeCase(steadyCase());
-    expectScaleThenInspect();
-    ASSERT_EQ(runOnce({[] { return std::string("/home/student/cases/wall.txt"); }}),
-              RunOutcome::Finished);
-    const auto data = lines("Data.txt");
-    ASSERT_EQ(data.size(), 17u + 9u);
-    EXPECT_EQ(data[0], " Name: wall");
-    EXPECT_EQ(data[1], " This file is just for inspection purpose!");
-    EXPECT_NE(data[3].find(" <= Distance Lx (west-east)"), std::string::npos);
-    EXPECT_EQ(data[17].find(" <= Type of boundary cond."), 13u);
-    EXPECT_EQ(data[22], "");  // the empty line after the east type
-    EXPECT_NE(data.back().find(" <= Velocity of the domain"), std::string::npos);
-    // The case name heads the graph.
-    bool nameDrawn = false;
-    for (const auto& t : platform.texts()) nameDrawn |= t.text == "wall" && t.x == 360 && t.y == 10;
-    EXPECT_TRUE(nameDrawn);
-}
-
 TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
     startShell();
     writeCase(steadyCase());
@@ -229,17 +232,6 @@ TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
         EXPECT_EQ(lines(name), std::vector<std::string>{" The simulation is for steady state!"})
             << name;
     }
-}
-
-TEST_F(RunStoryTest, SteadyRunAnsweringNoEmptiesAnEarlierHistory) {
-    startShell();
-    writeCase(steadyCase());
-    writeFile(file("Unsteady.txt"), "earlier contents\n");
-    expectScaleThenInspect();
-    ASSERT_EQ(runOnce(), RunOutcome::Finished);
-    EXPECT_TRUE(lines("Unsteady.txt").empty());
-    EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
-    EXPECT_TRUE(lines("Average.txt").empty());
 }
 
 // ---------------------------------------------------------- transient runs
