@@ -79,13 +79,11 @@ std::vector<std::vector<bool>> expectMenuBar(const platform::ScriptedPlatform& p
 // Both languages lay out the same items, each with a text, an access key,
 // its entry in the help and a command.
 TEST_F(ProgramDirectoryTest, EveryMenuItemHasItsTextAndHelpInBothLanguages) {
-    std::vector<std::vector<bool>> english;
-    {
-        auto shell = startedShell();
-        english = expectMenuBar(platform, "Help.html");
-    }
+    auto shell = startedShell();
+    const auto english = expectMenuBar(platform, "Help.html");
+    shell.reset();  // the folder is one program's at a time
     platform::ScriptedPlatform local;
-    const auto shell = startedShellOn(local, true);
+    const auto portuguese = startedShellOn(local, true);
     EXPECT_EQ(expectMenuBar(local, "Ajuda.html"), english);
 }
 

@@ -215,11 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramDirectoryTest, OnlyExactly640PixelsIsRefused) {
     for (const int width : {639, 641}) {
+        SCOPED_TRACE(width);
         platform::ScriptedPlatform other;
         other.setScreenSize({width, 480});
-        Shell shell(other, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        EXPECT_TRUE(shell.startUp()) << width;
+        startedShellOn(other, false);
     }
 }
 
