@@ -222,8 +222,7 @@ TEST_F(GraphPaneTest, AnUnreadableLanguageFileMeansEnglishAndIsRewritten) {
         GraphPane fresh(platform, languageFile());
         fresh.language = 1;
         platform.expectDialog(scale::kTemplate).press(platform::kButtonOk);
-        fresh.GRAF_2D(1, std::vector<float>{0, 1}, std::vector<float>{20, 80}, 12, X0, Y0, "X", "T",
-                      "t", {}, kLinePlot);
+        plot(fresh, {0.0f, 1.0f}, {20.0f, 80.0f});
         EXPECT_EQ(fresh.language, 2) << bad;
         EXPECT_EQ(platform.dialogRuns()[0].atStart.at(scale::kGroup).text,
                   "Values for definition of the scale");
@@ -444,8 +443,7 @@ TEST_F(GraphPaneTest, FontsAreTriedInOrderUntilOneIsAccepted) {
         for (std::size_t i = 0; i < refused; ++i) platform.refuseFont(fonts[i]);
         GraphPane fresh(platform, languageFile());
         fresh.scaleDefined = 1;
-        fresh.GRAF_2D(1, std::vector<float>{0, 1}, std::vector<float>{0, 1}, 12, X0, Y0, "X", "T",
-                      "t", {}, kLinePlot);
+        plot(fresh, {0.0f, 1.0f}, {0.0f, 1.0f});
         const auto tried = platform.callsNamed("selectFont");
         ASSERT_EQ(tried.size(), std::min(refused + 1, fonts.size())) << refused;
         for (std::size_t i = 0; i < tried.size(); ++i) EXPECT_EQ(tried[i].texts[0], fonts[i]);
