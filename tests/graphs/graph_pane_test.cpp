@@ -35,10 +35,10 @@ protected:
 
     // A profile graph of the series in colour 12, the scale dialog answered
     // with `tmin` and `tmax` (left as proposed when empty).
-    void plot(GraphPane& pane, const std::vector<float>& x, const std::vector<float>& y,
+    void plot(GraphPane& target, const std::vector<float>& x, const std::vector<float>& y,
               const GraphBoundaries& boundaries = {}, std::int32_t overlay = kLinePlot) {
-        pane.GRAF_2D(static_cast<std::int32_t>(x.size()) - 1, x, y, 12, X0, Y0, "X", "T",
-                     "Profile (Tab. LU)", boundaries, overlay);
+        target.GRAF_2D(static_cast<std::int32_t>(x.size()) - 1, x, y, 12, X0, Y0, "X", "T",
+                       "Profile (Tab. LU)", boundaries, overlay);
     }
     void confirm(const std::string& tmin = {}, const std::string& tmax = {}) {
         auto& run = platform_.expectDialog(scale::kTemplate);
@@ -70,6 +70,8 @@ protected:
     calorvia::testing::TemporaryFolder folder_;
     const std::filesystem::path& directory_ = folder_.path();
     ScriptedPlatform platform_;
+    // The pane under test; it reads the language file only when it draws.
+    GraphPane pane{platform_, languageFile()};
 };
 
 // ---- the proposed range ------------------------------------------------------------
@@ -85,7 +87,6 @@ class ProposalTest : public GraphPaneTest, public ::testing::WithParamInterface<
 
 TEST_P(ProposalTest, TheScaleDialogProposesTheWidenedRange) {
     const auto& c = GetParam();
-    GraphPane pane(platform_, languageFile());
     confirm();
     plot(pane, {0.0f, 0.5f, 1.0f}, {c.low, (c.low + c.high) / 2, c.high}, c.boundaries);
     EXPECT_EQ(proposal(), std::make_pair(c.proposedMin, c.proposedMax));
@@ -121,19 +122,18 @@ TEST_F(GraphPaneTest, NonFiniteValuesNeverEnterTheProposal) {
     };
     std::size_t run = 0;
     for (const auto& c : cases) {
-        GraphPane pane(platform_, languageFile());
+        GraphPane fresh(platform_, languageFile());
         confirm();
-        plot(pane, {0.0f, 0.5f, 1.0f}, c.y);
+        plot(fresh, {0.0f, 0.5f, 1.0f}, c.y);
         EXPECT_EQ(proposal(run), std::make_pair(c.proposedMin, c.proposedMax)) << "case " << run;
-        EXPECT_EQ(pane.ymin, static_cast<float>(c.proposedMin));
-        EXPECT_EQ(pane.ymax, static_cast<float>(c.proposedMax));
+        EXPECT_EQ(fresh.ymin, static_cast<float>(c.proposedMin));
+        EXPECT_EQ(fresh.ymax, static_cast<float>(c.proposedMax));
         ++run;
     }
     EXPECT_TRUE(platform_.callsNamed("messageBox").empty()) << "every proposal was accepted";
 }
 
 TEST_F(GraphPaneTest, ConfirmingEqualLimitsDrawsTheAxesFromOneBelow) {
-    GraphPane pane(platform_, languageFile());
     confirm("50", "50");
     plot(pane, {0.0f, 1.0f}, {50.0f, 50.0f});
     EXPECT_EQ(pane.ymin, 49.0f);
@@ -146,7 +146,6 @@ TEST_F(GraphPaneTest, ConfirmingEqualLimitsDrawsTheAxesFromOneBelow) {
 }
 
 TEST_F(GraphPaneTest, TheUsersValuesAreTakenAsTheyAre) {
-    GraphPane pane(platform_, languageFile());
     confirm("-10,5", "1e3");  // a comma ends a value
     plot(pane, {0.0f, 1.0f}, {20.0f, 80.0f});
     EXPECT_EQ(pane.ymin, -10.0f);
@@ -167,7 +166,6 @@ class ScaleErrorTest : public GraphPaneTest,
 
 TEST_P(ScaleErrorTest, WarnsAndProposesTheSameValuesAgain) {
     const auto& c = GetParam();
-    GraphPane pane(platform_, languageFile());
     confirm(c.tmin, c.tmax);
     platform_.expectMessageBox(platform::kAnswerOk, c.message, "Attention", platform::kMessageOk);
     confirm("0", "100");
@@ -196,7 +194,6 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& each) { return std::string(each.param.name); });
 
 TEST_F(GraphPaneTest, EscapeStillReadsTheBoxes) {
-    GraphPane pane(platform_, languageFile());
     platform_.expectDialog(scale::kTemplate).type(scale::kTmaxEdit, "90").escape();
     plot(pane, {0.0f, 1.0f}, {20.0f, 80.0f});
     EXPECT_EQ(pane.ymin, 20.0f);
@@ -207,7 +204,6 @@ TEST_F(GraphPaneTest, EscapeStillReadsTheBoxes) {
 
 TEST_F(GraphPaneTest, PortugueseFromTheLanguageFile) {
     writeLanguage("           1\n");
-    GraphPane pane(platform_, languageFile());
     confirm("x", "");
     platform_.expectMessageBox(platform::kAnswerOk,
                                "Houve um erro na leitura! Por favor informe novamente.", "Atenção",
@@ -223,12 +219,11 @@ TEST_F(GraphPaneTest, AnUnreadableLanguageFileMeansEnglishAndIsRewritten) {
     for (const char* bad : {"", "one\n", "1.5e0x\n"}) {
         writeLanguage(bad);
         ScriptedPlatform platform;
-        GraphPane pane(platform, languageFile());
-        pane.language = 1;
+        GraphPane fresh(platform, languageFile());
+        fresh.language = 1;
         platform.expectDialog(scale::kTemplate).press(platform::kButtonOk);
-        pane.GRAF_2D(1, std::vector<float>{0, 1}, std::vector<float>{20, 80}, 12, X0, Y0, "X", "T",
-                     "t", {}, kLinePlot);
-        EXPECT_EQ(pane.language, 2) << bad;
+        plot(fresh, {0.0f, 1.0f}, {20.0f, 80.0f});
+        EXPECT_EQ(fresh.language, 2) << bad;
         EXPECT_EQ(platform.dialogRuns()[0].atStart.at(scale::kGroup).text,
                   "Values for definition of the scale");
         EXPECT_EQ(text::readInteger(languageFileLine()), 2) << bad;
@@ -236,7 +231,6 @@ TEST_F(GraphPaneTest, AnUnreadableLanguageFileMeansEnglishAndIsRewritten) {
 }
 
 TEST_F(GraphPaneTest, ATimeGraphKeepsTheLanguageItHasWithoutReadingTheFile) {
-    GraphPane pane(platform_, languageFile());
     pane.language = 1;
     pane.graphMode = kTimeGraph;
     confirm();
@@ -248,7 +242,6 @@ TEST_F(GraphPaneTest, ATimeGraphKeepsTheLanguageItHasWithoutReadingTheFile) {
 // ---- axes, labels, title ---------------------------------------------------------------
 
 TEST_F(GraphPaneTest, AxesAndTicksAreDrawnInBlackAtTheirPlaces) {
-    GraphPane pane(platform_, languageFile());
     confirm();
     plot(pane, {0.0f, 1.0f}, {20.0f, 80.0f});
     const auto& lines = platform_.lines();
@@ -271,7 +264,6 @@ TEST_F(GraphPaneTest, AxesAndTicksAreDrawnInBlackAtTheirPlaces) {
 }
 
 TEST_F(GraphPaneTest, LabelsAreFixedPointWithoutTrailingBlanks) {
-    GraphPane pane(platform_, languageFile());
     confirm("-12.34567", "");
     pane.GRAF_2D(2, std::vector<float>{0.0f, 0.05f, 0.1f}, std::vector<float>{20, 30, 80}, 12, X0,
                  Y0, "X                             ", "T                             ",
@@ -296,7 +288,6 @@ class TitleTest : public GraphPaneTest, public ::testing::WithParamInterface<Tit
 
 TEST_P(TitleTest, TheTitleSitsWhereItsGraphModePutsIt) {
     const auto& c = GetParam();
-    GraphPane pane(platform_, languageFile());
     pane.graphMode = c.graphMode;
     confirm();
     plot(pane, {0.0f, 1.0f}, {20.0f, 80.0f});
@@ -326,7 +317,6 @@ std::vector<DrawnLine> curve(const ScriptedPlatform& platform, int colour) {
 }
 
 TEST_F(GraphPaneTest, TheCurveRunsThroughTheMappedPixels) {
-    GraphPane pane(platform_, languageFile());
     confirm("0", "100");
     // Abscissas 0..2 span the 200 pixels; ordinates 0..100 as well.
     plot(pane, {0.0f, 0.5f, 1.0f, 2.0f}, {0.0f, 50.0f, 75.0f, 100.0f});
@@ -349,7 +339,6 @@ TEST_F(GraphPaneTest, TheCurveRunsThroughTheMappedPixels) {
 // With drawing going nowhere the pane skips the curve's pixels, but the
 // next line still starts where the drawn curve would have ended.
 TEST_F(GraphPaneTest, AHeadlessCurveEndsWhereTheDrawnOneEnds) {
-    GraphPane pane(platform_, languageFile());
     confirm("0", "100");
     plot(pane, {0.0f, 1.0f}, {0.0f, 10.0f});
     platform_.setRecording(false);
@@ -372,7 +361,6 @@ class TruncationTest : public GraphPaneTest,
                        public ::testing::WithParamInterface<TruncationCase> {};
 
 TEST_P(TruncationTest, OrdinatesTruncateTowardZero) {
-    GraphPane pane(platform_, languageFile());
     confirm("0", "200");  // one pixel per unit
     plot(pane, {0.0f, 1.0f}, {GetParam().y, 100.0f});
     const auto lines = curve(platform_, 12);
@@ -389,7 +377,6 @@ INSTANTIATE_TEST_SUITE_P(Offsets, TruncationTest,
                          });
 
 TEST_F(GraphPaneTest, LaterCallsOnlyAddCurves) {
-    GraphPane pane(platform_, languageFile());
     confirm("0", "100");
     plot(pane, {0.0f, 1.0f}, {0.0f, 100.0f});
     const auto linesAfterFirst = platform_.lines().size();
@@ -408,7 +395,6 @@ TEST_F(GraphPaneTest, LaterCallsOnlyAddCurves) {
 }
 
 TEST_F(GraphPaneTest, DotsArePlacedWithTheStoredAbscissas) {
-    GraphPane pane(platform_, languageFile());
     pane.graphMode = kTimeGraph;
     confirm("0", "100");
     plot(pane, {0.0f, 5.0f, 10.0f}, {0.0f, 50.0f, 100.0f});
@@ -429,7 +415,6 @@ TEST_F(GraphPaneTest, DotsArePlacedWithTheStoredAbscissas) {
 }
 
 TEST_F(GraphPaneTest, ASinglePointSeriesLandsOnTheVerticalAxis) {
-    GraphPane pane(platform_, languageFile());
     confirm("0", "100");
     plot(pane, {3.0f}, {50.0f});
     const auto lines = curve(platform_, 12);
@@ -439,7 +424,6 @@ TEST_F(GraphPaneTest, ASinglePointSeriesLandsOnTheVerticalAxis) {
 }
 
 TEST_F(GraphPaneTest, ShortArraysDrawNothing) {
-    GraphPane pane(platform_, languageFile());
     pane.GRAF_2D(3, std::vector<float>{0, 1, 2, 3}, std::vector<float>{0, 1, 2}, 12, X0, Y0, "X",
                  "T", "t", {}, kLinePlot);
     pane.GRAF_2D(-1, std::vector<float>{}, std::vector<float>{}, 12, X0, Y0, "X", "T", "t", {},
@@ -457,10 +441,9 @@ TEST_F(GraphPaneTest, FontsAreTriedInOrderUntilOneIsAccepted) {
     for (std::size_t refused = 0; refused <= fonts.size(); ++refused) {
         ScriptedPlatform platform;
         for (std::size_t i = 0; i < refused; ++i) platform.refuseFont(fonts[i]);
-        GraphPane pane(platform, languageFile());
-        pane.scaleDefined = 1;
-        pane.GRAF_2D(1, std::vector<float>{0, 1}, std::vector<float>{0, 1}, 12, X0, Y0, "X", "T",
-                     "t", {}, kLinePlot);
+        GraphPane fresh(platform, languageFile());
+        fresh.scaleDefined = 1;
+        plot(fresh, {0.0f, 1.0f}, {0.0f, 1.0f});
         const auto tried = platform.callsNamed("selectFont");
         ASSERT_EQ(tried.size(), std::min(refused + 1, fonts.size())) << refused;
         for (std::size_t i = 0; i < tried.size(); ++i) EXPECT_EQ(tried[i].texts[0], fonts[i]);

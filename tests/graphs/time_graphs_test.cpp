@@ -32,6 +32,7 @@ protected:
 
     calorvia::testing::TemporaryFolder temporary_;
     const std::filesystem::path& folder_ = temporary_.path();
+    platform::ScriptedPlatform platform_;
 };
 
 TEST_F(TimeGraphTest, CoincidingTimesGiveTheRootMeanSquareOfTheDifferences) {
@@ -111,60 +112,58 @@ INSTANTIATE_TEST_SUITE_P(Lines, PointLineTest,
 
 TEST_F(TimeGraphTest, ExperimentaTogglesTheHelpLinesInTheLanguageOfIdioma) {
     write("idioma", " 1\n");
-    platform::ScriptedPlatform platform;
-    platform.expectDialog(dialog::kTemplate)
+    platform_.expectDialog(dialog::kTemplate)
         .click(dialog::kExperimentalCheck)
         .click(dialog::kAverageRadio)
         .press(1);
-    TimeGraphRequest request = runTimeGraphDialog(platform, 2, folder_ / "idioma");
+    TimeGraphRequest request = runTimeGraphDialog(platform_, 2, folder_ / "idioma");
     EXPECT_TRUE(request.experimental);
     EXPECT_EQ(request.choice, TimeGraphChoice::Average);
-    const auto& run = platform.dialogRuns().back();
+    const auto& run = platform_.dialogRuns().back();
     EXPECT_EQ(run.atEnd.at(dialog::kHelpLine1).text, "   Atenção:");
     EXPECT_EQ(run.atStart.at(dialog::kGroup).text, "About the graph:  Temperature versus Time");
 
-    platform.expectDialog(dialog::kTemplate)
+    platform_.expectDialog(dialog::kTemplate)
         .click(dialog::kExperimentalCheck)
         .click(dialog::kExperimentalCheck)
         .press(1);
-    request = runTimeGraphDialog(platform, 2, folder_ / "idioma");
+    request = runTimeGraphDialog(platform_, 2, folder_ / "idioma");
     EXPECT_FALSE(request.experimental);
     for (int line : {dialog::kHelpLine1, dialog::kHelpLine2, dialog::kHelpLine3}) {
-        EXPECT_EQ(platform.dialogRuns().back().atEnd.at(line).text, " ");
+        EXPECT_EQ(platform_.dialogRuns().back().atEnd.at(line).text, " ");
     }
-    platform.verifyScriptDone();
+    platform_.verifyScriptDone();
 }
 
 TEST_F(TimeGraphTest, StageDrawsCurveDotsAndTheDeviation) {
     writeSeries(" 0.0 10.0\n 1.0 20.0\n 2.0 30.0\n");
     write("Exp.txt", "0 10\n1 20\n2 30\n");
     write("idioma", " 2\n");
-    platform::ScriptedPlatform platform;
-    platform.expectDialog(dialog::kTemplate)
+    platform_.expectDialog(dialog::kTemplate)
         .click(dialog::kNodeRadio)
         .click(dialog::kExperimentalCheck)
         .press(1);
-    platform.expectDialog(platform::scale_dialog::kTemplate).press(1);
-    GraphPane pane(platform, folder_ / "idioma");
+    platform_.expectDialog(platform::scale_dialog::kTemplate).press(1);
+    GraphPane pane(platform_, folder_ / "idioma");
     TimeGraphInputs inputs;
     inputs.No = 7;
     inputs.Nst = 2;
     inputs.folder = folder_;
-    drawTimeGraph(platform, pane, inputs);
-    platform.verifyScriptDone();
+    drawTimeGraph(platform_, pane, inputs);
+    platform_.verifyScriptDone();
 
     // Three dots in black, the first on the vertical axis at X0 + 100.
-    ASSERT_EQ(platform.ellipses().size(), 3u);
-    EXPECT_EQ(platform.ellipses()[0].x1, 520 + 100 - 2);
-    EXPECT_EQ(platform.ellipses()[2].x1, 520 + 300 - 2);
-    EXPECT_EQ(platform.ellipses()[0].colour.index, 0);
+    ASSERT_EQ(platform_.ellipses().size(), 3u);
+    EXPECT_EQ(platform_.ellipses()[0].x1, 520 + 100 - 2);
+    EXPECT_EQ(platform_.ellipses()[2].x1, 520 + 300 - 2);
+    EXPECT_EQ(platform_.ellipses()[0].colour.index, 0);
     bool title = false;
     bool deviationShown = false;
     // The value in the free list layout keeps its leading blanks: the list's
     // own blank, then 0.000000 right-aligned in 15 characters.
     const std::string deviation =
         "\"Standard Deviation\" = " + std::string(1 + 15 - 8, ' ') + "0.000000";
-    for (const auto& t : platform.texts()) {
+    for (const auto& t : platform_.texts()) {
         title |= t.text.rfind("Unsteady node    7", 0) == 0;
         deviationShown |= t.x == 620 && t.y == 502 && t.text == deviation;
     }
@@ -175,17 +174,16 @@ TEST_F(TimeGraphTest, StageDrawsCurveDotsAndTheDeviation) {
 TEST_F(TimeGraphTest, WithoutExpTxtTheDeviationSaysNoPointWasFound) {
     writeSeries(" 0.0 10.0\n 1.0 20.0\n");
     write("idioma", " 2\n");
-    platform::ScriptedPlatform platform;
-    platform.expectDialog(dialog::kTemplate).click(dialog::kExperimentalCheck).press(1);
-    platform.expectDialog(platform::scale_dialog::kTemplate).press(1);
-    GraphPane pane(platform, folder_ / "idioma");
+    platform_.expectDialog(dialog::kTemplate).click(dialog::kExperimentalCheck).press(1);
+    platform_.expectDialog(platform::scale_dialog::kTemplate).press(1);
+    GraphPane pane(platform_, folder_ / "idioma");
     TimeGraphInputs inputs;
     inputs.Nst = 1;
     inputs.folder = folder_;
-    drawTimeGraph(platform, pane, inputs);
-    EXPECT_TRUE(platform.ellipses().empty());
+    drawTimeGraph(platform_, pane, inputs);
+    EXPECT_TRUE(platform_.ellipses().empty());
     bool said = false;
-    for (const auto& t : platform.texts()) {
+    for (const auto& t : platform_.texts()) {
         said |= t.text == "\"Standard Deviation\" = no experimental point was found in \"Exp.txt\"";
     }
     EXPECT_TRUE(said);

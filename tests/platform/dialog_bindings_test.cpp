@@ -23,9 +23,11 @@ struct ShownCaption {
     std::string portuguese;
 };
 
-// Captions as the student must see them, one or more per template, chosen
-// where a wrong catalogue row would still look plausible: the west and east
-// labels, the step buttons, the texts that stay untranslated.
+// Captions as the student must see them, chosen where a wrong catalogue row
+// would still look plausible: the west and east labels, the step buttons, the
+// texts that stay untranslated. The colour, language, tolerance and scale
+// dialogs' groups and buttons are checked where the shell and the graph pane
+// show them.
 const ShownCaption kShown[]{
     {101, general_step::kStepTitle, "Step 1 - Settings: steady and unsteady states",
      "Passo 1 - Estabelecimentos: regimes permanente e transiente"},
@@ -42,14 +44,9 @@ const ShownCaption kShown[]{
      "Temperatura ambiente em x = L:      Tinf = "},
     {104, kButtonForward, "&OK", "&OK"},
     {104, kButtonBack, "<< Step &3", "<< Passo &3"},
-    {105, colour_dialog::kRedRadio, "Red", "Vermelha"},
-    {106, language_dialog::kGroup, "Choose the language", "Escolha o idioma"},
     {106, language_dialog::kPortugueseRadio, "Português", "Português"},
-    {110, tolerance_dialog::kGroup, "Tolerance for Gauss-Sidel", "Tolerância para Gauss-Sidel"},
     {110, tolerance_dialog::kToleranceLabel, "Tol  = ", "Tol  = "},
     {111, scheme_dialog::kGroup, "Diffusion-Convection Problem", "Problema Difusivo-Convectivo"},
-    {112, scale_dialog::kGroup, "Values for definition of the scale",
-     "Valores para definição da escala"},
     {113, unsteady_graph_dialog::kNodeRadio,
      "Draw graph  \" T x t \"  for the unsteady state of the chosen node",
      "Desenhar gráfico  \" T x t \" para o transiente do nó escolhido"},

@@ -28,7 +28,7 @@ protected:
         std::ofstream(directory_ / name) << text;
     }
 
-    // Entered, so that the current directory the tests change comes back.
+    // Entered, as the program works in its own folder.
     calorvia::testing::TemporaryFolder folder_{calorvia::testing::TemporaryFolder::Current::Enter};
     const std::filesystem::path& directory_ = folder_.path();
     ScriptedPlatform platform_;
@@ -338,53 +338,11 @@ TEST_F(ScriptedPlatformTest, AnOpenDialogIsNotASaveDialog) {
                  ScriptError);
 }
 
-TEST_F(ScriptedPlatformTest, DeletingAMissingFileIsNoError) {
-    write("Loaded.txt", "1");
-    platform_.deleteFile(file("Loaded.txt"));
-    EXPECT_FALSE(std::filesystem::exists(directory_ / "Loaded.txt"));
-    EXPECT_NO_THROW(platform_.deleteFile(file("Loaded.txt")));
-}
-
-TEST_F(ScriptedPlatformTest, DeletingLeavesAnEmptyFolderOfThatNameAlone) {
-    std::filesystem::create_directory(directory_ / "Steady.txt");
-    EXPECT_NO_THROW(platform_.deleteFile(file("Steady.txt")));
-    EXPECT_TRUE(std::filesystem::is_directory(directory_ / "Steady.txt"));
-}
-
-TEST_F(ScriptedPlatformTest, RenamingNeverReplacesAFile) {
-    write("Steady.txt", "english");
-    write("Data.txt", "data");
-    write("Dados.txt", "dados");
-    EXPECT_TRUE(platform_.renameFile(file("Steady.txt"), file("Permanente.txt")));
-    EXPECT_EQ(contents(directory_ / "Permanente.txt"), "english");
-    EXPECT_FALSE(platform_.renameFile(file("Steady.txt"), file("Permanente.txt")));
-    EXPECT_FALSE(platform_.renameFile(file("Data.txt"), file("Dados.txt")));
-    EXPECT_EQ(contents(directory_ / "Dados.txt"), "dados");
-    EXPECT_EQ(contents(directory_ / "Data.txt"), "data");
-}
-
-TEST_F(ScriptedPlatformTest, TheCurrentDirectoryIsTheProcesssOwn) {
-    EXPECT_TRUE(platform_.setCurrentDirectory(directory_.string()));
-    EXPECT_EQ(std::filesystem::path(platform_.currentDirectory().value()),
-              std::filesystem::canonical(directory_));
-    EXPECT_FALSE(platform_.setCurrentDirectory((directory_ / "Dados").string()));
-    EXPECT_EQ(std::filesystem::path(platform_.currentDirectory().value()),
-              std::filesystem::canonical(directory_));
-}
-
 TEST_F(ScriptedPlatformTest, PausesAdvanceTheScriptedClockWithoutWaiting) {
     platform_.setClock(10.0);
     platform_.pause(100);
     platform_.pause(50);
     EXPECT_DOUBLE_EQ(platform_.clockSeconds(), 10.15);
-}
-
-TEST_F(ScriptedPlatformTest, TheTutorialRequestIsAMinimisedDocument) {
-    requestTutorial(platform_);
-    const auto opened = platform_.callsNamed("openDocument");
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0].texts[0], "Tutorial_inexistente.pdf");
-    EXPECT_EQ(opened[0].numbers[0], 1);
 }
 
 TEST(RgbTest, ComponentsRoundTrip) {

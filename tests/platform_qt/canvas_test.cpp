@@ -353,12 +353,14 @@ void drawOn(Canvas& canvas, const QLine& line) {
     canvas.lineTo(line.x2(), line.y2());
 }
 
-// Grey, with red lines.
-void prepare(Canvas& canvas) {
-    canvas.setBackgroundRgb(kGrey);
-    canvas.clear();
-    canvas.setColorRgb(kRed);
-}
+// A grey canvas that draws red lines.
+struct RedOnGrey : Canvas {
+    explicit RedOnGrey(QSize size) : Canvas(size) {
+        setBackgroundRgb(kGrey);
+        clear();
+        setColorRgb(kRed);
+    }
+};
 
 // Empty when the images agree, else the first pixels that differ.
 std::string differences(const QImage& drawn, const QImage& expected) {
@@ -430,8 +432,7 @@ const std::vector<QLine>& segmentTable() {
 
 TEST(CanvasLines, EachSegmentOfTheTableHasQPaintersPixels) {
     for (const QLine& line : segmentTable()) {
-        Canvas canvas(kSmall);
-        prepare(canvas);
+        RedOnGrey canvas(kSmall);
         drawOn(canvas, line);
         EXPECT_EQ(differences(canvas.image(), paintedByQPainter(kSmall, {line})), "")
             << describe(line);
@@ -446,8 +447,7 @@ TEST(CanvasLines, EverySegmentBetweenNearbyPointsHasQPaintersPixels) {
     for (int y = -3; y <= size.height() + 2; ++y) {
         for (int x = -3; x <= size.width() + 2; ++x) points.emplace_back(x, y);
     }
-    Canvas canvas(size);
-    prepare(canvas);
+    RedOnGrey canvas(size);
     int failures = 0;
     for (const QPoint& from : points) {
         for (const QPoint& to : points) {
@@ -470,8 +470,7 @@ TEST(CanvasLines, LongAndFarSegmentsHaveQPaintersPixels) {
         seed = seed * 1103515245u + 12345u;
         return low + static_cast<int>((seed >> 8) % static_cast<unsigned>(high - low + 1));
     };
-    Canvas canvas(size);
-    prepare(canvas);
+    RedOnGrey canvas(size);
     int failures = 0;
     for (int i = 0; i < 4000; ++i) {
         const int reach = i % 2 == 0 ? 400 : 100000;
@@ -497,8 +496,7 @@ TEST(CanvasLines, AProfileDrawnInOneRunHasQPaintersPixels) {
         lines.emplace_back(previous, point);
         previous = point;
     }
-    Canvas canvas(size);
-    prepare(canvas);
+    RedOnGrey canvas(size);
     canvas.moveTo(-4, 60);
     canvas.lineThrough(points);
     const QImage expected = paintedByQPainter(size, lines);
@@ -534,8 +532,7 @@ TEST(CanvasLines, TheRuleSetsTheseExactPixels) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        Canvas canvas(kSmall);
-        prepare(canvas);
+        RedOnGrey canvas(kSmall);
         drawOn(canvas, c.line);
         const std::vector<QPoint> pixels = redPixels(canvas.image());
         EXPECT_EQ(pixels, c.pixels) << describe(c.line);
@@ -546,8 +543,7 @@ TEST(CanvasLines, LinesKeepToTheImageAndItsRows) {
     // A line leaving the image on the right sets nothing on the next row's
     // left edge, which follows it in memory.
     const QSize size(16, 12);
-    Canvas canvas(size);
-    prepare(canvas);
+    RedOnGrey canvas(size);
     drawOn(canvas, QLine(10, 4, 40, 4));
     drawOn(canvas, QLine(-30, 8, 5, 8));
     const QImage image = canvas.image();

@@ -76,14 +76,6 @@ TEST_F(FileDialogTest, AMissingFileNameIsReturnedForTheProgramToCheck) {
     EXPECT_EQ(std::filesystem::path(choice->path), folder.path() / "missing.txt");
 }
 
-TEST_F(FileDialogTest, CancellingGivesNothing) {
-    const auto request =
-        platform::caseFileDialogRequest("Open Data File", folder.path().string(), " ");
-    auto user = WhenModal::of<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-    EXPECT_FALSE(platform.openFileDialog(request).has_value());
-    EXPECT_TRUE(user->acted());
-}
-
 TEST_F(FileDialogTest, TheSaveDialogAddsTheExtensionAndLeavesReplacingToTheProgram) {
     writeFile(folder.path() / "Data" / "old.txt", "kept until the program decides\n");
     const auto request = platform::caseFileDialogRequest(

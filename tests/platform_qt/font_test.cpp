@@ -109,14 +109,5 @@ TEST(SelectFont, TheHeightAskedForIsTheHeightDrawn) {
     EXPECT_LT(large, 45);
 }
 
-TEST(SelectFont, TheFirstAcceptedOfAListIsUsed) {
-    QtPlatform platform;
-    const std::array<std::string_view, 3> fonts{"t'Arial'", "t'times new roman'h17",
-                                                "t'courier new'h16"};
-    EXPECT_EQ(platform::selectFirstFont(platform, fonts), 1);
-    const std::array<std::string_view, 2> none{"", "t'Arial'h0"};
-    EXPECT_EQ(platform::selectFirstFont(platform, none), -1);
-}
-
 }  // namespace
 }  // namespace calorvia::platform_qt

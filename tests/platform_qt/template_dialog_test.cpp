@@ -207,19 +207,6 @@ TEST_F(TemplateDialogTest, RoutinesRunOnTheUsersActionsOnly) {
     platform.releaseDialog(graph);
 }
 
-TEST_F(TemplateDialogTest, ClickingARadioButtonSwitchesTheRestOfItsGroupOff) {
-    const auto dialog = platform.createDialog(platform::colour_dialog::kTemplate);
-    namespace c = platform::colour_dialog;
-    platform.setControlState(dialog, c::kRedRadio, true);
-    auto& shown = *platform.dialogWidget(dialog);
-    controlOf<QRadioButton>(shown, c::kGreenRadio).click();
-    for (const int other : {c::kBlackRadio, c::kRedRadio, c::kMagentaRadio, c::kYellowRadio}) {
-        EXPECT_FALSE(platform.controlState(dialog, other)) << other;
-    }
-    EXPECT_TRUE(platform.controlState(dialog, c::kGreenRadio));
-    platform.releaseDialog(dialog);
-}
-
 TEST_F(TemplateDialogTest, CaptionsKeepTheirAccessKeys) {
     const auto dialog = platform.createDialog(g::kTemplate);
     auto& shown = *platform.dialogWidget(dialog);

@@ -1,6 +1,5 @@
 // The two threads: a worker's modal calls block the worker only, the GUI
-// thread keeps turning, calls made on the GUI thread run at once, and
-// drawing never waits for the GUI.
+// thread keeps turning, and drawing never waits for the GUI.
 
 #include <gtest/gtest.h>
 
@@ -129,14 +128,6 @@ TEST(Threads, ADialogRunFromTheWorkerReturnsWhatTheUserDid) {
     EXPECT_EQ(pressed, platform::kButtonOk);
     EXPECT_EQ(tolerance, "0.001");
     EXPECT_EQ(routineThread, std::this_thread::get_id()) << "routines run on the GUI thread";
-}
-
-TEST(Threads, CallsOnTheGuiThreadRunAtOnce) {
-    QtPlatform platform;
-    auto user =
-        WhenModal::of<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
-    EXPECT_EQ(platform.messageBox("Again?", "Attention", 4), platform::kAnswerNo);
-    EXPECT_TRUE(user->acted());
 }
 
 TEST(Threads, DrawingFromTheWorkerNeverWaitsForTheGui) {

@@ -45,10 +45,8 @@ class BalanceFileTest : public RunStoryTest {};
 TEST_F(BalanceFileTest, ASteadyWallPassesItsHeatThroughAndBalancesAtRoundOff) {
     startShell();
     writeCase(steadyCase());
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect();
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     const auto balance = lines("Balance.txt");
     ASSERT_EQ(balance.size(), LineCount);
     EXPECT_NE(balance[0].find("in W/m² "), std::string::npos) << balance[0];
@@ -77,8 +75,7 @@ TEST_F(BalanceFileTest, ATransientStepStoresWhatEntersItInEitherLanguage) {
     platform.expectMessageBox(platform::kAnswerNo, say(RunText::IncludeSteadyQuestion));
     expectTimeGraph();
     expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     EXPECT_FALSE(fileExists(file("Balance.txt")));
     const auto balance = lines("Balanço.txt");
     ASSERT_EQ(balance.size(), LineCount);
@@ -99,10 +96,8 @@ TEST_F(BalanceFileTest, ACylinderReportsWattsPerMetre) {
     c.geometry = Geometry::Cylinder;
     c.ri = number(1.0);
     writeCase(c);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect();
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     const auto balance = lines("Balance.txt");
     ASSERT_EQ(balance.size(), LineCount);
     EXPECT_NE(balance[0].find("in W/m "), std::string::npos) << balance[0];
@@ -160,7 +155,7 @@ protected:
             expectTimeGraph();
         }
         expectInspect();
-        ASSERT_EQ(runOnce(run_, options), RunOutcome::Finished);
+        ASSERT_EQ(runOnce(options), RunOutcome::Finished);
         platform.verifyScriptDone();
         platform.clearRecords();
     }
@@ -177,7 +172,6 @@ protected:
     }
 
     std::unique_ptr<ExactComparisonCommand> command_;
-    std::unique_ptr<SimulationRun> run_;
 };
 
 // -K·T'' = 80, K = 1, both faces at 100, N = 5 (dx = 0.2): the exact
@@ -187,7 +181,7 @@ TEST_F(CompareExactTest, TheExactCurveIsDrawnOnTheProfilesAxesWithTheLargestDiff
     c.Sc = "80";
     c.east = temperature(100.0);
     finishRun(c);
-    const ProfileAxes axes = run_->profileAxes();
+    const ProfileAxes axes = run->profileAxes();
     chooseCompare();
 
     const auto curve = exactLines();

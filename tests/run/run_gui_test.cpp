@@ -174,10 +174,7 @@ TEST_F(RunOnQtTest, BeginSimulationWritesTheResultsAndDrawsTheProfile) {
 // drawn smaller, inside the light cyan box, and when the boxes are erased at
 // the end nothing of it is left on the white graph area.
 TEST_F(RunOnQtTest, PortugueseStatusBoxesHoldTheirTextsAndLeaveNothingBehind) {
-    {
-        std::ofstream idioma(file("idioma"));
-        idioma << " 1\n";
-    }
+    std::ofstream(file("idioma")) << " 1\n";
     startProgram();
     ASSERT_TRUE(
         writeCaseFile(file("Loaded.txt"), conductionCase(10, CaseState::Steady, 1), CaseFileLayout::Working));

@@ -51,13 +51,16 @@ std::size_t countTextsAt(const platform::ScriptedPlatform& platform, int x, int 
 
 // ------------------------------------------------------------- steady runs
 
-TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
+// The plain steady story: one pass, the steady profile, the inspection copy
+// under the case's name, the histories left empty (an earlier one too) when
+// the files are not opened, and the menus of a finished run.
+TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesItsFiles) {
     startShell();
     writeCase(steadyCase());
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+    writeFile(file("Unsteady.txt"), "earlier contents\n");
+    expectScaleThenInspect();
+    EXPECT_EQ(runOnce({[] { return std::string("/home/student/cases/wall.txt"); }}),
+              RunOutcome::Finished);
     platform.verifyScriptDone();
 
     EXPECT_EQ(run->passesOfLastStep(), 1);
@@ -78,6 +81,24 @@ TEST_F(RunStoryTest, SteadyLinearCaseMakesOnePassAndWritesTheSteadyProfile) {
     EXPECT_EQ(steady[4], "     0.00000       100.0000000");
     EXPECT_EQ(steady[10], "     1.00000       200.0000000");
 
+    EXPECT_TRUE(lines("Unsteady.txt").empty());
+    EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
+    EXPECT_TRUE(lines("Average.txt").empty());
+
+    // The inspection copy of a steady case has no transient lines.
+    const auto data = lines("Data.txt");
+    ASSERT_EQ(data.size(), 17u + 9u);
+    EXPECT_EQ(data[0], " Name: wall");
+    EXPECT_EQ(data[1], " This file is just for inspection purpose!");
+    EXPECT_NE(data[3].find(" <= Distance Lx (west-east)"), std::string::npos);
+    EXPECT_EQ(data[17].find(" <= Type of boundary cond."), 13u);
+    EXPECT_EQ(data[22], "");  // the empty line after the east type
+    EXPECT_NE(data.back().find(" <= Velocity of the domain"), std::string::npos);
+    // The case name heads the graph.
+    bool nameDrawn = false;
+    for (const auto& t : platform.texts()) nameDrawn |= t.text == "wall" && t.x == 360 && t.y == 10;
+    EXPECT_TRUE(nameDrawn);
+
     // The run ended normally: Clear Screen, results enabled, RunState 2.
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Clear Screen");
     EXPECT_TRUE(platform.menuItemEnabled(shell::menu::Results, 0));
@@ -95,10 +116,8 @@ TEST_F(RunStoryTest, WithASourceInteriorFacesCarryTheExactFluxAndVolumeRowsAre41
     c.Sc = "50";
     c.K = "2";
     writeCase(c);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect();
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     // Between two nodes the difference quotient of a parabola is its slope at
     // the face, so every interior face carries the exact flux -K·T'.
     const auto fluxes = lines("Flux_x_Position.txt");
@@ -131,11 +150,8 @@ TEST_F(RunStoryTest, ConvectionDiffusionFollowsTheExponentialProfile) {
     writeCase(c);
     // The cell Peclet number 0.25 preselects CDS; the user keeps it.
     platform.expectDialog(platform::scheme_dialog::kTemplate).press(1);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    expectScaleThenInspect();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     const double Pe = 10.0;
     double worst = 0.0;
     for (std::int32_t i = 1; i <= 40; ++i) {
@@ -157,11 +173,8 @@ TEST_F(RunStoryTest, ConductivityFormulaIteratesUntilTheMiddleNodeSettles) {
     c.K = "1+0.01*T";
     writeCase(c);
     platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice), {}, platform::kMessageOk);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    expectScaleThenInspect();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     EXPECT_GT(run->passesOfLastStep(), 2);
     EXPECT_LT(run->passesOfLastStep(), 1000);
@@ -193,47 +206,20 @@ TEST_F(RunStoryTest, TheExitTestLooksAtTheMiddleNodeAgainstTol) {
         writeCase(c);
         // Given once per run: the flag is cleared when a run ends.
         platform.expectMessageBox(kAnswerOk, say(RunText::IterationNotice));
-        expectScale();
-        expectInspect();
-        std::unique_ptr<SimulationRun> run;
-        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        expectScaleThenInspect();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         passes.push_back(run->passesOfLastStep());
     }
     EXPECT_EQ(passes[0], 1);
     EXPECT_LT(passes[1], passes[2]);
 }
 
-TEST_F(RunStoryTest, SteadyInspectionCopyHasNoTransientLines) {
-    startShell();
-    writeCase(steadyCase());
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run, {[] { return std::string("/home/student/cases/wall.txt"); }}),
-              RunOutcome::Finished);
-    const auto data = lines("Data.txt");
-    ASSERT_EQ(data.size(), 17u + 9u);
-    EXPECT_EQ(data[0], " Name: wall");
-    EXPECT_EQ(data[1], " This file is just for inspection purpose!");
-    EXPECT_NE(data[3].find(" <= Distance Lx (west-east)"), std::string::npos);
-    EXPECT_EQ(data[17].find(" <= Type of boundary cond."), 13u);
-    EXPECT_EQ(data[22], "");  // the empty line after the east type
-    EXPECT_NE(data.back().find(" <= Velocity of the domain"), std::string::npos);
-    // The case name heads the graph.
-    bool nameDrawn = false;
-    for (const auto& t : platform.texts()) nameDrawn |= t.text == "wall" && t.x == 360 && t.y == 10;
-    EXPECT_TRUE(nameDrawn);
-}
-
 TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
     startShell();
     writeCase(steadyCase());
     writeFile(file("Unsteady.txt"), "earlier contents\n");
-    expectScale();
-    expectInspect(kAnswerYes);
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect(kAnswerYes);
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
 
     std::vector<std::string> opened;
     for (const auto& call : platform.callsNamed("editTextFile")) {
@@ -246,19 +232,6 @@ TEST_F(RunStoryTest, SteadyRunAnsweringYesOpensEveryFileAndMarksTheHistories) {
         EXPECT_EQ(lines(name), std::vector<std::string>{" The simulation is for steady state!"})
             << name;
     }
-}
-
-TEST_F(RunStoryTest, SteadyRunAnsweringNoEmptiesAnEarlierHistory) {
-    startShell();
-    writeCase(steadyCase());
-    writeFile(file("Unsteady.txt"), "earlier contents\n");
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    EXPECT_TRUE(lines("Unsteady.txt").empty());
-    EXPECT_TRUE(fileExists(file("Average.txt")));  // created empty
-    EXPECT_TRUE(lines("Average.txt").empty());
 }
 
 // ---------------------------------------------------------- transient runs
@@ -277,11 +250,8 @@ TEST_P(TransientAppendTest, WritesFourHistoriesAndTheSteadyFileByTheAnswer) {
     expectScale();
     platform.expectMessageBox(GetParam().answer, say(RunText::IncludeSteadyQuestion));
     platform.expectDialog(graph::kTemplate).click(graph::kNodeRadio).press(1);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    expectScaleThenInspect();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     const auto node = lines("Unsteady.txt");
     ASSERT_EQ(node.size(), 4u + 11u);
@@ -336,11 +306,8 @@ TEST_F(RunStoryTest, NoPrescribedTemperatureIsNeverAskedAboutTheSteadyState) {
     writeCase(c);
     expectScale();
     platform.expectDialog(graph::kTemplate).press(1);
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    expectScaleThenInspect();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     EXPECT_EQ(lines("Steady.txt").at(0),
               " Attention: make sure that the one-dimensional steady state was reached!");
 }
@@ -372,11 +339,8 @@ TEST_F(RunStoryTest, AWarningMetAtEveryStepIsGivenOncePerRun) {
         expectScale();
         platform.expectMessageBox(c.answer, say(c.warning), {}, c.flags);
         platform.expectDialog(graph::kTemplate).press(1);
-        expectScale();
-        expectInspect();
-        std::unique_ptr<SimulationRun> run;
-        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        expectScaleThenInspect();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         EXPECT_EQ(lines("Unsteady.txt").size(), 4u + c.rows);
     }
 }
@@ -387,8 +351,7 @@ TEST_F(RunStoryTest, AnsweringYesToTheRangeWarningCancelsTheRun) {
     c.west = temperature(-500.0);
     writeCase(c);
     platform.expectMessageBox(kAnswerYes, say(RunText::RangeLowQuestion));
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    EXPECT_EQ(runOnce(), RunOutcome::Cancelled);
     platform.verifyScriptDone();
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
     EXPECT_FALSE(fileExists(file("Steady.txt")));
@@ -404,8 +367,7 @@ TEST_F(RunStoryTest, NotANumberIsOutOfRange) {
     writeCase(c);
     platform.expectMessageBox(kAnswerYes, say(RunText::RangeHighQuestion), {},
                               platform::kMessageYesNo);
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    EXPECT_EQ(runOnce(), RunOutcome::Cancelled);
     platform.verifyScriptDone();
     EXPECT_TRUE(std::isnan(run->temperatures()[3]));
     EXPECT_FALSE(fileExists(file("Steady.txt")));
@@ -433,9 +395,7 @@ TEST_F(RunStoryTest, TheComputingTimeLeavesOutTheUsersAnswers) {
             expectScale();
         }
         expectInspect();
-        std::unique_ptr<SimulationRun> run;
-        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
         EXPECT_NEAR(run->computingSeconds(), 0.0, 1e-9) << "state " << fileNumber(c.state);
     }
 }
@@ -449,8 +409,7 @@ TEST_F(RunStoryTest, SquareRootOfANegativeTemperatureStopsTheRunThroughTheHook) 
     c.K = "1+sqrt(T)";
     writeCase(c);
     platform.expectMessageBox(kAnswerOk, {}, std::string("Attention"), platform::kMessageOk);
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    EXPECT_EQ(runOnce(), RunOutcome::Cancelled);
     platform.verifyScriptDone();
 
     const auto boxes = platform.callsNamed("messageBox");
@@ -465,9 +424,8 @@ TEST_F(RunStoryTest, SquareRootOfANegativeTemperatureStopsTheRunThroughTheHook) 
 
     // The next run starts normally.
     writeCase(steadyCase());
-    expectScale();
-    expectInspect();
-    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect();
+    EXPECT_EQ(runOnce(), RunOutcome::Finished);
 }
 
 TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
@@ -479,8 +437,7 @@ TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
         .inspect(
             [this](platform::DialogHandle) { platform.chooseMenuItem(shell::menu::Simulation, 1); })
         .press(1);
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Cancelled);
+    EXPECT_EQ(runOnce(), RunOutcome::Cancelled);
     platform.verifyScriptDone();
     EXPECT_EQ(run->totalPasses(), 1);
     EXPECT_FALSE(fileExists(file("Loaded.txt")));
@@ -495,23 +452,9 @@ TEST_F(RunStoryTest, CancelRequestedBeforeAPassReturnsToTheHomeScreen) {
 TEST_F(RunStoryTest, MissingWorkingCaseIsReportedAndNothingStarts) {
     startShell();
     platform.expectMessageBox(kAnswerOk, say(RunText::MissingCase));
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::NotStarted);
+    EXPECT_EQ(runOnce(), RunOutcome::NotStarted);
     platform.verifyScriptDone();
     EXPECT_EQ(platform.menuItemText(shell::menu::Simulation, 1), "&Begin Simulation");
-}
-
-TEST_F(RunStoryTest, BeginSimulationFromTheMenuRunsThroughTheIdleLoop) {
-    auto& shell = startStory();
-    writeCase(steadyCase());
-    expectScale();
-    expectInspect();
-    platform.chooseMenuItem(shell::menu::Simulation, 1);
-    EXPECT_TRUE(shell.idleStep());
-    platform.verifyScriptDone();
-    EXPECT_FALSE(shell.state().runRequested());
-    EXPECT_EQ(shell.state().runState(), shell::RunState::Finished);
-    EXPECT_EQ(lines("Steady.txt").size(), 11u);
 }
 
 // ------------------------------------------------------------ Gauss-Seidel
@@ -527,11 +470,8 @@ TEST_F(RunStoryTest, GaussSeidelRunWithAnEditedEstimateReachesTheDirectSolution)
         offered = text::readTextLines(path).value_or(std::vector<std::string>{});
         writeFile(path, "0\n0\n25,5\n0\n0\n");
     });
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-    platform.verifyScriptDone();
+    expectScaleThenInspect();
+    ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
 
     // The offered estimate is the steady ramp: T(1) = 100 + 100/(2·5),
     // T(i) = 100 + i·100/5 inside, T(5) = 200 - 100/(2·5).
@@ -591,8 +531,7 @@ TEST_F(RunStoryTest, APortugueseRunWritesThePortugueseFileSet) {
                               std::string("Atenção"));
     expectTimeGraph();
     expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     for (const char* name : {"Permanente.txt", "Transiente.txt", "Média.txt", "Oeste.txt",
                              "Leste.txt", "Dados.txt", "Fluxo.txt", "Fluxo_x_Posição.txt"}) {
         EXPECT_TRUE(fileExists(file(name))) << name;
@@ -617,7 +556,7 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
             found[entry.path().filename().string()] = calorvia::testing::readFile(entry.path());
         return found;
     };
-    const auto run = [&](const CaseFileContent& c, std::optional<int> includeSteady) {
+    const auto runFromMenu = [&](const CaseFileContent& c, std::optional<int> includeSteady) {
         writeCase(c);
         expectScale();
         if (includeSteady) {
@@ -635,18 +574,18 @@ TEST_F(RunStoryTest, ARunLeavesTheFilesItLeavesInAFreshFolder) {
     CaseFileContent gaussSeidel = unsteadyCase();
     gaussSeidel.method = SolutionMethod::GaussSeidel;
 
-    run(cylinder, std::nullopt);
+    runFromMenu(cylinder, std::nullopt);
     const auto fresh = contents();
     clearScreen();
-    run(unsteadyCase(), kAnswerYes);
+    runFromMenu(unsteadyCase(), kAnswerYes);
     platform.chooseMenuItem(shell::menu::Results, shell::item::CompareExact);
     ASSERT_TRUE(fileExists(file("Exact.txt")));
     clearScreen();
     platform.expectMessageBox(kAnswerNo, say(RunText::EstimateOffer));
-    run(gaussSeidel, kAnswerNo);
+    runFromMenu(gaussSeidel, kAnswerNo);
     ASSERT_TRUE(fileExists(file("West.txt")));
     clearScreen();
-    run(cylinder, std::nullopt);
+    runFromMenu(cylinder, std::nullopt);
     EXPECT_EQ(contents(), fresh);
 }
 
@@ -659,8 +598,7 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
                               texts::withValue(say(RunText::FileWriteFailed), "Steady.txt"), {},
                               platform::kMessageOk);
     expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    EXPECT_EQ(runOnce(run), RunOutcome::Finished);
+    EXPECT_EQ(runOnce(), RunOutcome::Finished);
     platform.verifyScriptDone();
     EXPECT_EQ(shell_->state().runState(), shell::RunState::Finished);
     EXPECT_EQ(lines("Flux.txt").size(), 5u + 5u);  // the other files are written
@@ -668,16 +606,17 @@ TEST_F(RunStoryTest, AResultFileThatCannotBeWrittenIsReportedAndTheRunEndsCleanl
 
 // ------------------------------------------------------ keeping the results
 
-// Save Results As copies into the folder chosen and says so by its name; at
-// Exit, Cancel, or a copy that fails, leaves the program open with nothing
-// deleted.
+// Begin Simulation from the menu runs through the idle loop; Save Results As
+// then copies into the folder chosen and says so by its name; at Exit,
+// Cancel, or a copy that fails, leaves the program open with nothing deleted.
 TEST_F(RunStoryTest, ResultsAreCopiedWhereChosenAndKeptWhenExitIsCancelledOrItsCopyFails) {
     auto& shell = startStory();
     writeCase(steadyCase());
-    expectScale();
-    expectInspect();
+    expectScaleThenInspect();
     platform.chooseMenuItem(shell::menu::Simulation, shell::item::SimulationCommand);
     ASSERT_TRUE(shell.idleStep());
+    EXPECT_FALSE(shell.state().runRequested());
+    EXPECT_EQ(shell.state().runState(), shell::RunState::Finished);
     const auto steady = lines("Steady.txt");
     ASSERT_EQ(steady.size(), 11u);
 

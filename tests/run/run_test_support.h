@@ -100,22 +100,33 @@ class RunStoryTest : public calorvia::testing::ScriptedStoryTest {
 protected:
     // The shell alone, started in the test's folder, in the language of "idioma".
     shell::Shell& startShell() {
-        ownShell_.reset();  // the one before goes first
+        run.reset();  // the run and shell before go first
+        ownShell_.reset();
         ownShell_ = std::make_unique<shell::Shell>(platform, shell::DataFolders({CALORVIA_DATA_DIR}));
         ownShell_->buildMenus();
         EXPECT_TRUE(ownShell_->startUp());
         return *(shell_ = ownShell_.get());
     }
     // The whole application, its runs begun from the Simulation menu.
-    shell::Shell& startStory() { return *(shell_ = &startApplication().shell()); }
+    shell::Shell& startStory() {
+        run.reset();
+        return *(shell_ = &startApplication().shell());
+    }
 
     void writeCase(const CaseFileContent& content) {
         ASSERT_TRUE(writeCaseFile(file("Loaded.txt"), content, CaseFileLayout::Working));
     }
 
-    RunOutcome runOnce(std::unique_ptr<SimulationRun>& run, RunOptions options = {}) {
+    // A run of the working case, kept in `run` for the test to look at.
+    RunOutcome runOnce(RunOptions options = {}) {
+        run.reset();
         run = std::make_unique<SimulationRun>(platform, *shell_, std::move(options));
         return run->run();
+    }
+    // A run that must end normally with every scripted answer used.
+    void expectFinishedRun(RunOptions options = {}) {
+        ASSERT_EQ(runOnce(std::move(options)), RunOutcome::Finished);
+        platform.verifyScriptDone();
     }
 
     std::vector<std::string> lines(std::string_view name) const {
@@ -134,11 +145,20 @@ protected:
     void expectInspect(int answer = platform::kAnswerNo) {
         platform.expectMessageBox(answer, say(texts::RunText::InspectFilesQuestion));
     }
+    // The end of a run: a graph's scale confirmed, then whether to open the files.
+    void expectScaleThenInspect(int inspect = platform::kAnswerNo) {
+        expectScale();
+        expectInspect(inspect);
+    }
 
     shell::Shell* shell_ = nullptr;
 
 private:
     std::unique_ptr<shell::Shell> ownShell_;
+
+protected:
+    // After the shell, so that it goes first.
+    std::unique_ptr<SimulationRun> run;
 };
 
 }  // namespace calorvia::run::testing

@@ -70,9 +70,7 @@ protected:
             expectTimeGraph();
         }
         expectInspect();
-        std::unique_ptr<SimulationRun> run;
-        ASSERT_EQ(runOnce(run), RunOutcome::Finished);
-        platform.verifyScriptDone();
+        ASSERT_NO_FATAL_FAILURE(expectFinishedRun());
     }
 };
 
@@ -140,10 +138,8 @@ TEST_F(RunStoryTest, TheSweepCountKeepsItsLeadingBlanks) {
     c.method = SolutionMethod::GaussSeidel;
     writeCase(c);
     platform.expectMessageBox(kAnswerNo, say(RunText::EstimateOffer));
-    expectScale();
-    expectInspect();
-    std::unique_ptr<SimulationRun> run;
-    ASSERT_EQ(runOnce(run), RunOutcome::Finished);
+    expectScaleThenInspect();
+    ASSERT_EQ(runOnce(), RunOutcome::Finished);
     std::vector<std::string> counts;
     for (const auto& t : platform.texts()) {
         if (t.x == 333 && t.y == 183) counts.push_back(t.text);

@@ -69,14 +69,11 @@ class MathErrorHookTest : public ProgramDirectoryTest,
 // language and turns into a cancel request; the evaluation itself goes on.
 TEST_P(MathErrorHookTest, AFailingFormulaIsReportedAndRequestsACancel) {
     for (const bool portuguese : {false, true}) {
-        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
         platform::ScriptedPlatform local;
-        Shell shell(local, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        ASSERT_TRUE(shell.startUp());
+        const auto shell = startedShellOn(local, portuguese);
         local.clearRecords();
 
-        interpreter::Interpreter engine(shell.mathErrorHook());
+        interpreter::Interpreter engine(shell->mathErrorHook());
         ASSERT_EQ(engine.INIT(GetParam().formula, {"z"}), interpreter::StatusOk);
         local.expectMessageBox(platform::kAnswerOk,
                                portuguese ? GetParam().portuguese : GetParam().english,
@@ -85,7 +82,7 @@ TEST_P(MathErrorHookTest, AFailingFormulaIsReportedAndRequestsACancel) {
         engine.EVALUATE(values);
         engine.DESTROYFUNC();
 
-        EXPECT_EQ(shell.state().runState(), RunState::CancelRequested);
+        EXPECT_EQ(shell->state().runState(), RunState::CancelRequested);
         const auto documents = local.callsNamed("openDocument");
         ASSERT_EQ(documents.size(), 1u);
         EXPECT_EQ(documents[0].toString(), "openDocument(1, \"Tutorial_inexistente.pdf\")");

@@ -79,16 +79,11 @@ std::vector<std::vector<bool>> expectMenuBar(const platform::ScriptedPlatform& p
 // Both languages lay out the same items, each with a text, an access key,
 // its entry in the help and a command.
 TEST_F(ProgramDirectoryTest, EveryMenuItemHasItsTextAndHelpInBothLanguages) {
-    std::vector<std::vector<bool>> english;
-    {
-        auto shell = startedShell();
-        english = expectMenuBar(platform, "Help.html");
-    }
-    writeFile(file("idioma"), " 1\n");
+    auto shell = startedShell();
+    const auto english = expectMenuBar(platform, "Help.html");
+    shell.reset();  // the folder is one program's at a time
     platform::ScriptedPlatform local;
-    Shell shell(local, DataFolders({buildDataFolder()}));
-    shell.buildMenus();
-    ASSERT_TRUE(shell.startUp());
+    const auto portuguese = startedShellOn(local, true);
     EXPECT_EQ(expectMenuBar(local, "Ajuda.html"), english);
 }
 
@@ -217,19 +212,16 @@ class ResultFileCommandTest : public ProgramDirectoryTest,
 
 TEST_P(ResultFileCommandTest, EachResultEntryOpensItsFilesOfTheCurrentLanguage) {
     for (const bool portuguese : {false, true}) {
-        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
         platform::ScriptedPlatform local;
-        Shell shell(local, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        ASSERT_TRUE(shell.startUp());
-        shell.showRunFinished();
+        const auto shell = startedShellOn(local, portuguese);
+        shell->showRunFinished();
         local.clearRecords();
         local.chooseMenuItem(3, GetParam().item);
         const auto& names = portuguese ? GetParam().portuguese : GetParam().english;
         const auto opened = local.callsNamed("editTextFile");
         ASSERT_EQ(opened.size(), names.size());
         for (std::size_t i = 0; i < names.size(); ++i) {
-            EXPECT_EQ(pathOf(opened[i].texts[0]), shell.programDirectory() / pathOf(names[i]));
+            EXPECT_EQ(pathOf(opened[i].texts[0]), shell->programDirectory() / pathOf(names[i]));
             EXPECT_EQ(opened[i].numbers[0], 0) << "the editor is not waited for";
         }
     }
@@ -436,18 +428,15 @@ TEST_F(KeepResultsTest, ExitWithoutResultsAsksNothing) {
 }
 
 TEST_F(KeepResultsTest, SaveResultsAsCopiesInTheUsersLanguageAndStays) {
-    writeFile(file("idioma"), " 1\n");
     platform::ScriptedPlatform local;
-    Shell portuguese(local, DataFolders({buildDataFolder()}));
-    portuguese.buildMenus();
-    ASSERT_TRUE(portuguese.startUp());
+    const auto portuguese = startedShellOn(local, true);
     writeFile(file("Permanente.txt"), "perfil\n");
     local.expectFolder(utf8(elsewhere_));
     local.expectMessageBox(
         platform::kAnswerOk,
         "Os arquivos de resultados foram copiados para a pasta \"" + utf8(elsewhere_) + "\".",
         "Atenção", platform::kMessageOk);
-    portuguese.showRunFinished();
+    portuguese->showRunFinished();
     local.chooseMenuItem(3, 21);
     local.verifyScriptDone();
     EXPECT_EQ(readFile(elsewhere_ / pathOf("Permanente.txt")), "perfil\n");
@@ -462,11 +451,8 @@ TEST_F(KeepResultsTest, SaveResultsAsCopiesInTheUsersLanguageAndStays) {
 
 TEST_F(ProgramDirectoryTest, SoftwareHelpOpensTheHelpOfTheLanguageWithTheMenuGrey) {
     for (const bool portuguese : {false, true}) {
-        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
         platform::ScriptedPlatform local;
-        Shell shell(local, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        ASSERT_TRUE(shell.startUp());
+        const auto shell = startedShellOn(local, portuguese);
         local.clearRecords();
         local.chooseMenuItem(5, 1);
         std::vector<std::string> calls;
@@ -484,12 +470,9 @@ TEST_F(ProgramDirectoryTest, HomePageAndEmailShowTheHomePageOfTheLanguage) {
     const std::filesystem::path shipped = directory() / "share";
     writeFile(shipped / "help" / "Home.html", "<h1>Calorvia</h1>\n");
     writeFile(shipped / "help" / "Inicio.html", "<h1>Calorvia</h1>\n");
-    for (const auto& [language, name] : {std::pair{" 2\n", "Home.html"}, {" 1\n", "Inicio.html"}}) {
-        writeFile(file("idioma"), language);
+    for (const auto& [portuguese, name] : {std::pair{false, "Home.html"}, {true, "Inicio.html"}}) {
         platform::ScriptedPlatform local;
-        Shell shell(local, DataFolders({shipped}));
-        shell.buildMenus();
-        ASSERT_TRUE(shell.startUp());
+        const auto shell = startedShellOn(local, portuguese, {shipped});
         const std::string page = fileAddress(std::filesystem::absolute(shipped / "help" / name));
         for (const auto& [item, address] : {std::pair{5, page}, std::pair{7, page + "#report"}}) {
             local.clearRecords();

@@ -40,6 +40,18 @@ bool serveUntil(const std::function<bool()>& done, int milliseconds = 20000) {
 
 using ShellOnQtTest = calorvia::testing::ProgramFolderTest;
 
+// Builds the menus and runs start-up on a thread of its own, as the program
+// does, the GUI thread serving it; true when start-up ended and succeeded.
+bool startedOnQt(platform_qt::QtPlatform& platform, Shell& shell) {
+    shell.buildMenus();
+    std::atomic<int> started{-1};
+    std::thread mainThread([&] { started = shell.startUp() ? 1 : 0; });
+    const bool finished = serveUntil([&] { return started.load() >= 0; });
+    if (!finished) platform.closeApplication();
+    mainThread.join();
+    return started.load() == 1;
+}
+
 bool isGrey(QRgb pixel, int level) {
     return qRed(pixel) == level && qGreen(pixel) == level && qBlue(pixel) == level;
 }
@@ -48,14 +60,7 @@ TEST_F(ShellOnQtTest, StartUpBringsUpTheMenusAndPaintsTheHomeScreen) {
     std::ofstream(file("Steady.txt")) << "old\n";
     platform_qt::QtPlatform platform;
     Shell shell(platform, DataFolders({CALORVIA_DATA_DIR}));
-    shell.buildMenus();
-    std::atomic<int> started{-1};
-    std::thread mainThread([&] { started = shell.startUp() ? 1 : 0; });
-    const bool finished = serveUntil([&] { return started.load() >= 0; });
-    if (!finished) platform.closeApplication();
-    mainThread.join();
-    ASSERT_TRUE(finished);
-    ASSERT_EQ(started.load(), 1);
+    ASSERT_TRUE(startedOnQt(platform, shell));
 
     // The menu bar, in English on a first start, the Results menu grey.
     auto& window = platform.mainWindow();
@@ -109,13 +114,7 @@ TEST_F(ShellOnQtTest, APortugueseStartShowsPortugueseMenus) {
     std::ofstream(file("idioma")) << " 1\n";
     platform_qt::QtPlatform platform;
     Shell shell(platform, DataFolders({CALORVIA_DATA_DIR}));
-    shell.buildMenus();
-    std::atomic<int> started{-1};
-    std::thread mainThread([&] { started = shell.startUp() ? 1 : 0; });
-    const bool finished = serveUntil([&] { return started.load() >= 0; });
-    if (!finished) platform.closeApplication();
-    mainThread.join();
-    ASSERT_TRUE(finished);
+    ASSERT_TRUE(startedOnQt(platform, shell));
     auto& window = platform.mainWindow();
     EXPECT_EQ(window.menuItem(1, 0)->text(), QString::fromUtf8("&Arquivo"));
     EXPECT_EQ(window.menuItem(2, 1)->text(), QString::fromUtf8("&Iniciar Simulação"));

@@ -39,6 +39,18 @@ protected:
         return shell;
     }
 
+    // A shell started in Portuguese or English, as "idioma" says, on a
+    // platform of its own: for tests that see both languages one after the other.
+    std::unique_ptr<Shell> startedShellOn(platform::ScriptedPlatform& on, bool portuguese,
+                                          std::vector<std::filesystem::path> installed = {
+                                              buildDataFolder()}) {
+        writeFile(file("idioma"), portuguese ? " 1\n" : " 2\n");
+        auto shell = std::make_unique<Shell>(on, DataFolders(std::move(installed)));
+        shell->buildMenus();
+        EXPECT_TRUE(shell->startUp());
+        return shell;
+    }
+
     platform::ScriptedPlatform platform;
 };
 

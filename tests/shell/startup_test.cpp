@@ -85,7 +85,8 @@ TEST_F(ProgramDirectoryTest, MenuConstructionReadsIdiomaWithoutWritingIt) {
 
 // Start-up reads both settings by the write-back rule (whose contents are
 // tabled in settings_files_test's WriteBackRule): an unreadable file gives
-// English and red, written back; a readable one is kept as it is.
+// English and red, written back; a readable one is kept as it is (the
+// Portuguese start above, and the colour dialog's tests in preferences_test).
 TEST_F(ProgramDirectoryTest, UnreadableSettingsGiveEnglishAndRedWrittenBack) {
     writeFile(file("idioma"), "1.5\n");
     writeFile(file("cor"), "-1\n");
@@ -94,13 +95,6 @@ TEST_F(ProgramDirectoryTest, UnreadableSettingsGiveEnglishAndRedWrittenBack) {
     EXPECT_EQ(shell->graphColour(), 12);
     EXPECT_EQ(readIntegerSetting(file("idioma")), 2);
     EXPECT_EQ(readIntegerSetting(file("cor")), 12);
-}
-
-TEST_F(ProgramDirectoryTest, AReadableColourIsKeptAsItIs) {
-    writeFile(file("cor"), " 0\n");
-    auto shell = startedShell();
-    EXPECT_EQ(shell->graphColour(), 0);
-    EXPECT_EQ(readFile(file("cor")), " 0\n");
 }
 
 TEST_F(ProgramDirectoryTest, ASettingThatCannotBeWrittenIsReportedAndStartUpGoesOn) {
@@ -221,11 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ProgramDirectoryTest, OnlyExactly640PixelsIsRefused) {
     for (const int width : {639, 641}) {
+        SCOPED_TRACE(width);
         platform::ScriptedPlatform other;
         other.setScreenSize({width, 480});
-        Shell shell(other, DataFolders({buildDataFolder()}));
-        shell.buildMenus();
-        EXPECT_TRUE(shell.startUp()) << width;
+        startedShellOn(other, false);
     }
 }
 
