@@ -26,9 +26,11 @@ double radiatingFaceTemperature(const BoundaryCondition& c, double TP, double KP
 
 // The radiating face as a film about Tb* (boundary_condition.h): a
 // convection condition with h_r = 4·eps·σ·Tb*³ and
-// Tinf_r = (Tsur⁴ + 3·Tb*⁴)/(4·Tb*³).
-BoundaryCondition linearisedRadiation(const BoundaryCondition& c, const BoundaryNodeTerms& n) {
+// Tinf_r = (Tsur⁴ + 3·Tb*⁴)/(4·Tb*³); nothing when Tb* is not above 0 K.
+std::optional<BoundaryCondition> linearisedRadiation(const BoundaryCondition& c,
+                                                     const BoundaryNodeTerms& n) {
     const double Tb = radiatingFaceTemperature(c, n.Told, n.K, n.dx);
+    if (!(Tb > 0.0)) return std::nullopt;
     const double Tb3 = Tb * Tb * Tb;
     BoundaryCondition film;
     film.type = BoundaryType::Convection;
@@ -107,8 +109,8 @@ std::optional<double> faceTemperature(const BoundaryCondition& condition, double
 // added in this order for every run, so that each entry rounds the same way.
 std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
     if (condition.type == BoundaryType::Radiation) {
-        if (!radiatingFacePositive(condition, n.Told, n.K, n.dx)) return std::nullopt;
-        return westRow(linearisedRadiation(condition, n), n);
+        const std::optional<BoundaryCondition> film = linearisedRadiation(condition, n);
+        return film ? westRow(*film, n) : std::nullopt;
     }
     const double G = n.Fface;
     const CarriedHeat carried = carriedAtFace(condition, n);
@@ -158,8 +160,8 @@ std::optional<BoundaryRow> westRow(const BoundaryCondition& condition, const Bou
 //                      b(N) = H_E·Tinf_E + dx·Sc′(N) + C_N·T°(N)
 std::optional<BoundaryRow> eastRow(const BoundaryCondition& condition, const BoundaryNodeTerms& n) {
     if (condition.type == BoundaryType::Radiation) {
-        if (!radiatingFacePositive(condition, n.Told, n.K, n.dx)) return std::nullopt;
-        return eastRow(linearisedRadiation(condition, n), n);
+        const std::optional<BoundaryCondition> film = linearisedRadiation(condition, n);
+        return film ? eastRow(*film, n) : std::nullopt;
     }
     const double Dn = n.Dface;
     const double Fn = n.Fface;
