@@ -24,14 +24,8 @@ SteadyRun runSteady(const std::vector<std::string>& lines) {
     const CaseLoadResult result = loadCaseFromLines(lines);
     EXPECT_TRUE(result.ok());
     if (!result.ok()) return {StepOutcome::Cancelled, {}, {}, 0};
-    // The run's starting ramp between the ends' levels (rampLevel).
-    const SimulationCase& c = result.loaded->simulationCase;
-    const double Tw = c.geometry != Geometry::Plane && c.ri == 0.0 ? 0.0 : rampLevel(c.west);
-    const double Te = rampLevel(c.east);
-    std::vector<double> field;
-    for (std::int32_t i = 1; i <= c.N; ++i) field.push_back(Tw + (Te - Tw) * (i - 0.5) / c.N);
     NumericsDriver driver;
-    driver.startField(c.N, field);
+    driver.startField(result.loaded->simulationCase.N, result.loaded->initialTemperature);
     driver.start(*result.loaded, 1.0E-8);
     const StepOutcome outcome = driver.step({});
     return {outcome, driver.updateBoundaryTemperatures(), driver.energyBalance(),
